@@ -1,0 +1,200 @@
+// The records of a structural system and of the two program-wide catalogues.
+//
+// Units: m, kN, kNm, kN/m, kN/m^2; angles in radians.  Relative positions
+// along a bar run from 0 (PunktA) to 1 (PunktB).  Records are created
+// zero-filled (value-initialised) by the operations in systemoperationen.h
+// and freed only by their owner's delete operations.
+#pragma once
+
+#include "core/kette.h"
+
+constexpr int NAME_KURZ = 52;   // load cases, combinations, catalogue entries
+constexpr int NAME_LANG = 100;  // loads
+constexpr int PFAD_LAENGE = 320;
+
+// Freiheitsgrad.Status
+constexpr long STATUS_PRIMAL = -1;   // support: displacement prescribed ("P")
+constexpr long STATUS_DUAL = -2;     // free: displacement computed ("D")
+constexpr long STATUS_NEGATIV = -3;  // solver only: negative pivot
+
+struct Punkt {
+    long SystemID;
+    long Nummer;
+    double X;
+    double Y;
+};
+
+struct Freiheitsgrad {
+    long SystemID;
+    long Nummer;
+    double Wert;      // prescribed (support) or computed displacement
+    double Last;
+    double Reaktion;
+    double Feder;     // spring constant, 0 = none
+    long Index;       // equation number (model use)
+    long Status;      // STATUS_PRIMAL or STATUS_DUAL
+    long Richtung;    // 0 = x, 1 = y, 2 = rotation
+    double Winkel;    // turn of the x/y directions against the global axes
+};
+
+// Slots of Stab::Freiheitsgrade and Element::Fg.
+enum FgSlot { FG_AX = 0, FG_AY = 1, FG_AR = 2, FG_BX = 3, FG_BY = 4, FG_BR = 5 };
+
+struct Stab {
+    long Nummer;
+    long Markiert;  // 1 marked, -1 not marked
+    Freiheitsgrad* Freiheitsgrade[6];
+    Punkt* PunktA;
+    Punkt* PunktB;
+    long Material;     // catalogue number (may name a missing entry)
+    long Querschnitt;  // catalogue number
+    double Winkel;     // derived by StabGeometrie
+    double Laenge;
+    double Cos;
+    double Sin;
+    Kette Ergebnisse;  // Stababschnitt records of the last run, owned
+};
+
+struct Lastfall {
+    long Kennung;
+    long Nummer;   // not stored in the file
+    long Aktiv;    // 1 active, -1 (or 0) inactive
+    double Gewicht;
+    char Name[NAME_KURZ];
+};
+
+constexpr long KOORD_LOKAL = 1;
+constexpr long KOORD_GLOBAL = 2;
+constexpr long ART_KRAFT = 1;
+constexpr long ART_MOMENT = 2;
+
+struct Punktlast {
+    long Kennung;
+    long Lastfall;  // Kennung of its load case
+    char Name[NAME_LANG];
+    double Groesse;
+    long Stab;      // bar number
+    double Winkel;
+    long Koordinatensystem;  // 1 lokal, 2 global
+    long Positionsbezug;     // 1 lokal, 2 global
+    double Position;
+    long Art;                // 1 Kraft, 2 Moment
+};
+
+struct Streckenlast {
+    long Kennung;
+    long Lastfall;
+    long Stab;
+    char Name[NAME_LANG];
+    double GroesseA;
+    double GroesseB;
+    double Winkel;
+    long Koordinatensystem;
+    double PositionA;
+    double PositionB;
+};
+
+struct Anteil {
+    long Lastfall;  // Kennung of a load case
+    double Faktor;
+};
+
+struct Lastfallkombination {
+    long Nummer;
+    long Aktiv;
+    char Name[NAME_KURZ];
+    Stapel* Anteile;  // of Anteil*, owned
+};
+
+struct Material {
+    long Nummer;
+    char Name[NAME_KURZ];
+    double EModul;
+    double Querkontraktion;
+    double Waermedehnzahl;
+};
+
+struct Querschnitt {
+    long Nummer;
+    char Name[NAME_KURZ];
+    double Flaeche;
+    double Traegheitsmoment;
+    double MaxY;
+};
+
+// ------------------------------------------------ computational model
+
+struct Knoten {
+    double X;
+    double Y;
+};
+
+// Model degrees of freedom are Freiheitsgrad records of their own.
+struct Element {
+    long Stabnummer;
+    double tAnfang;
+    double tEnde;
+    Freiheitsgrad* Fg[6];
+    Knoten* KnotenA;
+    Knoten* KnotenB;
+    double qAnfang;
+    double qEnde;
+    double nAnfang;
+    double nEnde;
+    long Material;
+    long Querschnitt;
+    double Winkel;
+    double Laenge;
+    double Cos;
+    double Sin;
+    double Schnittkraefte[6];  // N, Q, M at start, then at end
+};
+
+// One result record per element of a bar (Stab::Ergebnisse).
+struct Stababschnitt {
+    double tAnfang, tEnde;
+    double xA, xB, yA, yB;
+    double qAnfang, qEnde, nAnfang, nEnde;
+    double NA, QA, MA;
+    double NE, QE, ME;
+    double Verschiebungen[6];
+    double Laenge;
+    double WinkelA, WinkelE;
+    double Winkel;
+};
+
+// ------------------------------------------------------------ System
+
+struct System {
+    long SystemID;
+    char Dateiname[PFAD_LAENGE];
+    long RasterAnzeigen;
+    double RasterweiteX;
+    double RasterweiteY;
+    long Fangmodus;  // 0 none, 1 grid, 2 point, 3 point/grid
+    double FangrasterX;
+    double FangrasterY;
+    Kette Punkte;
+    Kette Knoten;
+    Kette Staebe;
+    Kette Elemente;
+    Kette Freiheitsgrade;
+    Kette Modellfreiheitsgrade;
+    Kette Lastfaelle;
+    Kette Punktlasten;
+    Kette Streckenlasten;
+    Kette Kombinationen;
+    Stapel* FgRelationen;  // of Paar* (Freiheitsgrad*, Freiheitsgrad*)
+    long Aenderungen;
+    long Stabteilungen;
+    long Systemnummer;
+};
+
+// Copies a name into a fixed field, cut to fit and always terminated.
+template <int N>
+void NameSetzen(char (&ziel)[N], const char* quelle) {
+    int i = 0;
+    if (quelle)
+        for (; i < N - 1 && quelle[i]; ++i) ziel[i] = quelle[i];
+    ziel[i] = '\0';
+}
