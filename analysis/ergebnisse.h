@@ -1,0 +1,38 @@
+// Result functions on the result records of a bar (relative positions 0..1).
+// Every function returns 0 (extrema: position -1.0) for a bar without results.
+#pragma once
+
+#include "core/datenmodell.h"
+
+double HermiteWert(double f0, double s0, double f1, double s1, double L, double xi);
+// Returns `anzahl` values at xi = -1 + i*2/(anzahl-1); caller frees with delete[].
+double* HermiteStuetzwerte(double f0, double s0, double f1, double s1, double L, int anzahl);
+// Two xi values (delete[]) or null.
+double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double L);
+
+double MomentAn(const Stab* stab, double t);
+double NormalkraftAn(const Stab* stab, double t);
+double QuerkraftAn(const Stab* stab, double t);
+double DurchbiegungAn(const Stab* stab, double t);
+double LaengsverschiebungAn(const Stab* stab, double t);
+
+double MaxMoment(const Stab* stab, double* position);
+double MinMoment(const Stab* stab, double* position);
+double MaxQuerkraft(const Stab* stab, double* position);
+double MinQuerkraft(const Stab* stab, double* position);
+double MaxNormalkraft(const Stab* stab, double* position);
+double MinNormalkraft(const Stab* stab, double* position);
+double MaxDurchbiegung(const Stab* stab, double* position);
+double MinDurchbiegung(const Stab* stab, double* position);
+double MaxLaengsverschiebung(const Stab* stab, double* position);
+double MinLaengsverschiebung(const Stab* stab, double* position);
+
+double SystemMaxMoment(Kette staebe, Stab** stab, double* position);
+double SystemMinMoment(Kette staebe, Stab** stab, double* position);
+double SystemMaxQuerkraft(Kette staebe, Stab** stab, double* position);
+double SystemMinQuerkraft(Kette staebe, Stab** stab, double* position);
+double SystemMaxNormalkraft(Kette staebe, Stab** stab, double* position);
+double SystemMinNormalkraft(Kette staebe, Stab** stab, double* position);
+
+// x min, x max, y min, y max over all bar end points (delete[]), or null.
+double* Systemgrenzen(Kette staebe);
