@@ -1,0 +1,157 @@
+#include "cli/rechnen_optionen.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool TextSetzen(std::string& ziel, const char* wert, const char* option, std::string& fehler) {
+    if (!*wert) {
+        fehler = std::string("Option ") + option + " erwartet einen Dateinamen";
+        return false;
+    }
+    ziel = wert;
+    return true;
+}
+
+bool StabteilungenSetzen(RechnenAuftrag& a, const char* wert, std::string& fehler) {
+    errno = 0;
+    char* ende = nullptr;
+    long n = std::strtol(wert, &ende, 10);
+    if (!*wert || *ende || errno == ERANGE || n < 1 || n > STABTEILUNGEN_MAX) {
+        fehler = std::string("--stabteilungen erwartet eine ganze Zahl von 1 bis ") +
+                 std::to_string(STABTEILUNGEN_MAX) + ", nicht '" + wert + "'";
+        return false;
+    }
+    a.Stabteilungen = n;
+    return true;
+}
+
+const RechnenOption* OptionSuchen(const std::string& name) {
+    for (const RechnenOption& o : RechnenOptionen())
+        if (name == o.Name || (o.Alias && name == o.Alias)) return &o;
+    return nullptr;
+}
+
+}  // namespace
+
+const std::vector<RechnenOption>& RechnenOptionen() {
+    static const std::vector<RechnenOption> tabelle = {
+        {"--liste", nullptr, "DATEI",
+         "Ergebnisliste in DATEI statt auf die Standardausgabe schreiben",
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             return TextSetzen(a.Liste, w, "--liste", f);
+         }},
+        {"--tabelle", nullptr, "DATEI",
+         "Stabtabelle (Tab Delimited) zusätzlich in DATEI schreiben",
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             return TextSetzen(a.Tabelle, w, "--tabelle", f);
+         }},
+        {"--katalog", nullptr, "VERZEICHNIS",
+         "material.dat und querschnitte.dat aus VERZEICHNIS lesen",
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             return TextSetzen(a.Katalog, w, "--katalog", f);
+         }},
+        {"--stabteilungen", nullptr, "N",
+         "jedes Element in N gleiche Teile teilen (statt der Angabe des Systems)",
+         StabteilungenSetzen},
+        {"--hilfe", "--help", nullptr, "diese Hilfe zeigen",
+         [](RechnenAuftrag& a, const char*, std::string&) {
+             a.Hilfe = true;
+             return true;
+         }},
+    };
+    return tabelle;
+}
+
+bool RechnenOptionenLesen(int argc, const char* const argv[], RechnenAuftrag& auftrag,
+                          std::string& fehler) {
+    bool optionenZuEnde = false;
+    bool dateiGenannt = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (!optionenZuEnde && arg == "--") {
+            optionenZuEnde = true;
+            continue;
+        }
+        if (optionenZuEnde || arg.size() < 2 || arg[0] != '-') {
+            if (dateiGenannt) {
+                fehler = "mehr als eine Systemdatei angegeben ('" + auftrag.Systemdatei +
+                         "' und '" + arg + "')";
+                return false;
+            }
+            auftrag.Systemdatei = arg;
+            dateiGenannt = true;
+            continue;
+        }
+        std::string name = arg;
+        const char* wert = nullptr;
+        std::string angehaengt;
+        if (size_t gleich = arg.find('='); gleich != std::string::npos) {
+            name = arg.substr(0, gleich);
+            angehaengt = arg.substr(gleich + 1);
+            wert = angehaengt.c_str();
+        }
+        const RechnenOption* option = OptionSuchen(name);
+        if (!option) {
+            fehler = "unbekannte Option '" + name + "'";
+            return false;
+        }
+        if (!option->Argument && wert) {
+            fehler = "Option " + name + " erwartet keinen Wert";
+            return false;
+        }
+        if (option->Argument && !wert) {
+            if (i + 1 >= argc) {
+                fehler = "Option " + name + " erwartet " + option->Argument;
+                return false;
+            }
+            wert = argv[++i];
+        }
+        if (!option->Setzen(auftrag, wert, fehler)) return false;
+    }
+    if (auftrag.Hilfe) return true;
+    if (!dateiGenannt || auftrag.Systemdatei.empty()) {
+        fehler = "keine Systemdatei angegeben";
+        return false;
+    }
+    auto istAusgabe = [](const std::string& s) { return !s.empty() && s != "-"; };
+    if (istAusgabe(auftrag.Liste) && auftrag.Liste == auftrag.Tabelle) {
+        fehler = "--liste und --tabelle nennen dieselbe Datei '" + auftrag.Liste + "'";
+        return false;
+    }
+    return true;
+}
+
+std::string RechnenHilfe(const char* programm) {
+    std::string text = std::string("Aufruf: ") + programm + " [Optionen] SYSTEMDATEI\n\n";
+    text +=
+        "Berechnet das ebene Stabwerk der Systemdatei (*.sysdat) nach Theorie I. Ordnung\n"
+        "mit den aktiven Lastfällen und schreibt die Ergebnisliste aller Stäbe\n"
+        "(ISO 8859-1, Zeilenenden \"\\n\\r\") auf die Standardausgabe.\n\n"
+        "Optionen:\n";
+    size_t breite = 0;
+    auto kopf = [](const RechnenOption& o) {
+        std::string k = o.Name;
+        if (o.Alias) k += std::string(", ") + o.Alias;
+        if (o.Argument) k += std::string(" ") + o.Argument;
+        return k;
+    };
+    for (const RechnenOption& o : RechnenOptionen()) breite = std::max(breite, kopf(o).size());
+    for (const RechnenOption& o : RechnenOptionen()) {
+        std::string k = kopf(o);
+        text += "  " + k + std::string(breite - k.size() + 3, ' ') + o.Beschreibung + "\n";
+    }
+    text +=
+        "\nDie Meldungen der Berechnung erscheinen nummeriert auf der Standardfehlerausgabe.\n"
+        "Ohne --katalog kommen Material- und Querschnittskatalog aus dem\n"
+        "Katalogverzeichnis der Datei ~/.velko.\n\n"
+        "Rückgabewert:\n"
+        "  0   berechnet, Ergebnisse geschrieben\n"
+        "  1   Berechnung abgebrochen (Modellprüfung, kinematisches System)\n"
+        "  2   Datei nicht lesbar oder ungültig, Ausgabe nicht schreibbar,\n"
+        "      fehlerhafte Aufrufargumente\n";
+    return text;
+}
