@@ -14,6 +14,9 @@ public:
     virtual void SystemEintragen(System*) {}
     virtual void SystemAustragen(System*) {}
     virtual void SystemUmbenennen(System*) {}
+    // Selects the System's entry in the systems choice (after another one
+    // was closed); null = no entry selected.
+    virtual void SystemAuswahlZeigen(System*) {}
     virtual void SystemdialogeAktualisieren() {}
     virtual void LastfalllistenLeeren() {}
     virtual void LastfalllisteFuellen() {}

@@ -5,6 +5,8 @@
 // free number >= 0 of their chain unless one is given.
 #pragma once
 
+#include <new>
+
 #include "core/datenmodell.h"
 
 // ------------------------------------------------------------ creation
@@ -65,3 +67,11 @@ bool SystemAuswaehlen(long systemnummer);
 
 // Allocation that ends the program on exhaustion ("Velko : MemFault").
 [[noreturn]] void Speicherfehler();
+
+// A zero-filled record; ends the program when memory is exhausted.
+template <class T>
+T* NeuerDatensatz() {
+    T* p = new (std::nothrow) T{};
+    if (!p) Speicherfehler();
+    return p;
+}

@@ -1,0 +1,385 @@
+// System operations: numbering, identifiers, deletion with dependants and the
+// System list.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "core/bericht.h"
+#include "core/oberflaeche.h"
+#include "core/programm.h"
+#include "core/systemoperationen.h"
+#include "files/pfade.h"
+
+namespace {
+
+// Records what the operations ask of the user interface.
+struct Protokoll : Oberflaeche {
+    std::vector<std::string> Aufrufe;
+    System* Gezeigt = nullptr;
+    void SystemEintragen(System*) override { Aufrufe.push_back("eintragen"); }
+    void SystemAustragen(System*) override { Aufrufe.push_back("austragen"); }
+    void SystemAuswahlZeigen(System* s) override { Gezeigt = s; }
+    void LastfalllistenLeeren() override { Aufrufe.push_back("listen leeren"); }
+    void ZuordnungsdialogOeffnen(Stab*) override { Aufrufe.push_back("zuordnung"); }
+    void EingabedialogVerbergen() override { Aufrufe.push_back("verbergen"); }
+    void SystemZeichnen() override { Aufrufe.push_back("zeichnen"); }
+};
+
+struct Systemfixture : ::testing::Test {
+    SammelBericht bericht;
+    Protokoll ui;
+    Berichtsempfaenger* alterBericht = nullptr;
+    Oberflaeche* alteUi = nullptr;
+    System* sys = nullptr;
+
+    void SetUp() override {
+        ProgrammZuruecksetzen();
+        alterBericht = BerichtSetzen(&bericht);
+        alteUi = OberflaecheSetzen(&ui);
+        sys = NeuesSystem();
+    }
+    void TearDown() override {
+        ProgrammZuruecksetzen();
+        OberflaecheSetzen(alteUi);
+        BerichtSetzen(alterBericht);
+    }
+
+    // A bar between two points with six fresh degrees of freedom and the
+    // relation pairs an interactive bar gets.
+    Stab* Stabzwischen(Punkt* a, Punkt* b) {
+        Stab* s = StabAnlegen();
+        s->PunktA = a;
+        s->PunktB = b;
+        for (int slot = 0; slot < 6; ++slot) FreiheitsgradAnlegen(s, slot);
+        PaarAufnehmen(sys->FgRelationen, s->Freiheitsgrade[FG_AX], s->Freiheitsgrade[FG_AY]);
+        PaarAufnehmen(sys->FgRelationen, s->Freiheitsgrade[FG_BX], s->Freiheitsgrade[FG_BY]);
+        return s;
+    }
+    void Loeschen(Stab* s) {
+        Stapel* st = StapelAnlegen();
+        StapelEintragen(st, s);
+        StaebeLoeschen(st);
+        StapelFreigeben(st);
+    }
+};
+
+std::vector<long> Nummern(Kette k) {
+    std::vector<long> n;
+    for (Punkt* p : Elemente<Punkt>(k)) n.push_back(p->Nummer);
+    return n;
+}
+
+}  // namespace
+
+TEST_F(Systemfixture, NewSystemHasItsDefaults) {
+    EXPECT_EQ(Programm.AktuellesSystem, sys);
+    EXPECT_STREQ(sys->Dateiname, "noname");
+    EXPECT_EQ(sys->RasterAnzeigen, 1);
+    EXPECT_EQ(sys->RasterweiteX, 1.0);
+    EXPECT_EQ(sys->FangrasterY, 0.5);
+    EXPECT_EQ(sys->Fangmodus, 3);
+    EXPECT_EQ(sys->Stabteilungen, 2);
+    EXPECT_EQ(sys->Systemnummer, 1);
+    ASSERT_NE(sys->FgRelationen, nullptr);
+    EXPECT_EQ(sys->FgRelationen->top, 0);
+    EXPECT_LE(std::labs(sys->SystemID - static_cast<long>(std::time(nullptr))), 5);
+    EXPECT_EQ(Programm.Modus, 1);
+    EXPECT_EQ(bericht.Texte(), (std::vector<std::string>{"System erzeugt."}));
+    EXPECT_EQ(ui.Aufrufe.front(), "eintragen");
+}
+
+TEST_F(Systemfixture, FreedNumbersAreReused) {
+    Punkt* p0 = PunktErzeugen(0, 0, -1);
+    Punkt* p1 = PunktErzeugen(1, 0, -1);
+    Punkt* p2 = PunktErzeugen(2, 0, -1);
+    EXPECT_EQ(Nummern(sys->Punkte), (std::vector<long>{2, 1, 0}));
+    EXPECT_EQ(p0->SystemID, sys->SystemID);
+    PunktFreigeben(p1);  // no bar uses it
+    EXPECT_EQ(PunktErzeugen(3, 0, -1)->Nummer, 1);
+    EXPECT_EQ(PunktErzeugen(4, 0, 7)->Nummer, 7);
+    EXPECT_EQ(FreiePunktnummer(), 3);
+    EXPECT_EQ(PunktSuchen(sys->Punkte, 2), p2);
+    EXPECT_EQ(PunktSuchen(sys->Punkte, 5), nullptr);
+
+    EXPECT_EQ(KombinationErzeugen(-1)->Nummer, 0);
+    EXPECT_EQ(KombinationErzeugen(-1)->Nummer, 1);
+    KombinationLoeschen(0);
+    KombinationLoeschen(42);
+    Lastfallkombination* k = KombinationErzeugen(-1);
+    EXPECT_EQ(k->Nummer, 0);
+    EXPECT_STREQ(k->Name, "Kombination");
+    ASSERT_NE(k->Anteile, nullptr);
+    StapelEintragen(k->Anteile, NeuerDatensatz<Anteil>());  // freed with the System
+}
+
+TEST_F(Systemfixture, LoadCaseNumbersAndIdentifiers) {
+    Lastfall* a = LastfallErzeugen(0, "Eigengewicht", -1);
+    Lastfall* b = LastfallErzeugen(0, "", -1);
+    Lastfall* c = LastfallErzeugen(5, nullptr, 123);
+    Lastfall* d = LastfallErzeugen(-1, "x", -1);
+    EXPECT_EQ(a->Nummer, 0);
+    EXPECT_EQ(b->Nummer, 1);  // 0 is taken: the smallest free number
+    EXPECT_EQ(c->Nummer, 5);
+    EXPECT_EQ(d->Nummer, 2);
+    EXPECT_STREQ(b->Name, "unbenannt");
+    EXPECT_STREQ(c->Name, "unbenannt");
+    EXPECT_EQ(c->Kennung, 123);
+    EXPECT_EQ(b->Kennung, a->Kennung + 1);
+    EXPECT_EQ(d->Kennung, a->Kennung + 2);
+    EXPECT_EQ(sys->Aenderungen, 4);
+
+    EXPECT_EQ(LastfallKennung(5), 123);
+    EXPECT_EQ(LastfallKennung(9), -1);
+    EXPECT_EQ(LastfallNummer(123), 5);
+    EXPECT_EQ(LastfallNummer(1), -1);
+    EXPECT_EQ(LastfallSuchen(a->Kennung), a);
+
+    std::string lang(200, 'n');
+    EXPECT_EQ(std::string(LastfallErzeugen(0, lang.c_str(), -1)->Name), std::string(NAME_KURZ - 1, 'n'));
+}
+
+TEST_F(Systemfixture, IdentifierCounterStartsFromTheClock) {
+    const long vorher = static_cast<long>(std::time(nullptr)) % 90000000 + 10000000;
+    const long erste = KennungVergeben();
+    const long nachher = static_cast<long>(std::time(nullptr)) % 90000000 + 10000000;
+    EXPECT_GE(erste, 10000000);
+    EXPECT_LT(erste, 100000000);
+    EXPECT_TRUE(erste == vorher || erste == nachher);
+    EXPECT_EQ(KennungVergeben(), erste + 1);
+    EXPECT_EQ(Programm.Kennungszaehler, erste + 1);
+    // Given identifiers do not move the counter.
+    PunktlastErzeugen(1, 555);
+    EXPECT_EQ(KennungVergeben(), erste + 2);
+}
+
+TEST_F(Systemfixture, DeletingALoadCaseRemovesExactlyItsLoads) {
+    Lastfall* eins = LastfallErzeugen(0, "eins", -1);
+    Lastfall* zwei = LastfallErzeugen(1, "zwei", -1);
+    PunktlastErzeugen(eins->Kennung, -1);
+    Punktlast* bleibt = PunktlastErzeugen(zwei->Kennung, -1);
+    StreckenlastErzeugen(eins->Kennung, -1);
+    StreckenlastErzeugen(eins->Kennung, -1);
+    Streckenlast* bleibtAuch = StreckenlastErzeugen(zwei->Kennung, -1);
+    Punktlast* verwaist = PunktlastErzeugen(999, -1);  // belongs to no case
+    const long zweiKennung = zwei->Kennung;
+    const long aenderungen = sys->Aenderungen;
+
+    LastfallLoeschen(0);
+    EXPECT_EQ(sys->Aenderungen, aenderungen + 1);
+    EXPECT_EQ(KeAnzahl(sys->Lastfaelle), 1);
+    EXPECT_EQ(LastfallSuchen(zweiKennung), zwei);
+    EXPECT_EQ(KeAnzahl(sys->Punktlasten), 2);
+    EXPECT_EQ(PunktlastSuchen(bleibt->Kennung), bleibt);
+    EXPECT_EQ(PunktlastSuchen(verwaist->Kennung), verwaist);
+    EXPECT_EQ(KeAnzahl(sys->Streckenlasten), 1);
+    EXPECT_EQ(StreckenlastSuchen(bleibtAuch->Kennung), bleibtAuch);
+
+    LastfallLoeschen(7);  // no such case: nothing changes
+    EXPECT_EQ(sys->Aenderungen, aenderungen + 1);
+
+    PunktlastLoeschen(bleibt->Kennung);
+    StreckenlastLoeschen(bleibtAuch->Kennung);
+    EXPECT_EQ(sys->Aenderungen, aenderungen + 3);  // both kinds of load count
+    EXPECT_EQ(KeAnzahl(sys->Punktlasten), 1);
+    EXPECT_EQ(KeAnzahl(sys->Streckenlasten), 0);
+}
+
+TEST_F(Systemfixture, DeletingABarKeepsSharedPointsAndDegreesOfFreedom) {
+    Punkt* a = PunktErzeugen(0, 0, -1);
+    Punkt* b = PunktErzeugen(4, 0, -1);
+    Punkt* c = PunktErzeugen(4, 3, -1);
+    Stab* s0 = Stabzwischen(a, b);
+    Stab* s1 = Stabzwischen(b, c);
+    // Couple the two bars at b in x: s1's start x becomes s0's end x.
+    Freiheitsgrad* eigenes = s1->Freiheitsgrade[FG_AX];
+    Freiheitsgrad* geteilt = s0->Freiheitsgrade[FG_BX];
+    s1->Freiheitsgrade[FG_AX] = geteilt;
+    FreiheitsgradLoeschen(eigenes->Nummer);
+    EXPECT_EQ(KeAnzahl(sys->Freiheitsgrade), 11);
+    EXPECT_EQ(sys->FgRelationen->top, 3);  // s1's start pair went with its record
+
+    Lastfall* lf = LastfallErzeugen(0, "", -1);
+    PunktlastErzeugen(lf->Kennung, -1)->Stab = s0->Nummer;
+    Punktlast* aufS1 = PunktlastErzeugen(lf->Kennung, -1);
+    aufS1->Stab = s1->Nummer;
+    StreckenlastErzeugen(lf->Kennung, -1)->Stab = s0->Nummer;
+    KeVorneEintragen(s0->Ergebnisse, NeuerDatensatz<Stababschnitt>());
+    const long aenderungen = sys->Aenderungen;
+
+    Loeschen(s0);
+    EXPECT_GT(sys->Aenderungen, aenderungen);
+    EXPECT_EQ(KeAnzahl(sys->Staebe), 1);
+    EXPECT_EQ(Nummern(sys->Punkte), (std::vector<long>{2, 1}));  // a gone, b kept
+    EXPECT_EQ(KeAnzahl(sys->Freiheitsgrade), 6);                 // s1's five + the shared one
+    bool gefunden = false;
+    for (Freiheitsgrad* f : Elemente<Freiheitsgrad>(sys->Freiheitsgrade)) gefunden |= f == geteilt;
+    EXPECT_TRUE(gefunden);
+    // Only s1's end pair is left: every pair of a freed record went with it.
+    ASSERT_EQ(sys->FgRelationen->top, 1);
+    Paar* p = static_cast<Paar*>(sys->FgRelationen->items[1]);
+    EXPECT_EQ(p->first, s1->Freiheitsgrade[FG_BX]);
+    EXPECT_EQ(KeAnzahl(sys->Punktlasten), 1);
+    EXPECT_EQ(PunktlastSuchen(aufS1->Kennung), aufS1);
+    EXPECT_EQ(KeAnzahl(sys->Streckenlasten), 0);
+    EXPECT_EQ(FreieStabnummer(), 0);
+
+    // Now the last bar: everything goes.
+    Loeschen(s1);
+    EXPECT_EQ(KeAnzahl(sys->Punkte), 0);
+    EXPECT_EQ(KeAnzahl(sys->Freiheitsgrade), 0);
+    EXPECT_EQ(sys->FgRelationen->top, 0);
+}
+
+TEST_F(Systemfixture, OddBarListsAreHandledSafely) {
+    Punkt* a = PunktErzeugen(0, 0, -1);
+    Stab* s = Stabzwischen(a, a);  // both ends on one point
+    s->Freiheitsgrade[FG_BR] = s->Freiheitsgrade[FG_AR];  // one record in two slots
+    Stapel* st = StapelAnlegen();
+    StapelEintragen(st, s);
+    StapelEintragen(st, s);  // listed twice
+    StaebeLoeschen(st);
+    StapelFreigeben(st);
+    EXPECT_EQ(KeAnzahl(sys->Staebe), 0);
+    EXPECT_EQ(KeAnzahl(sys->Punkte), 0);
+    EXPECT_EQ(KeAnzahl(sys->Freiheitsgrade), 1);  // the orphaned end rotation stays listed
+}
+
+TEST_F(Systemfixture, FreeingADegreeOfFreedomNeedsExactlyOneBar) {
+    Punkt* a = PunktErzeugen(0, 0, -1);
+    Punkt* b = PunktErzeugen(1, 0, -1);
+    Stab* s0 = Stabzwischen(a, b);
+    Stab* s1 = Stabzwischen(b, a);
+    Freiheitsgrad* fg = s0->Freiheitsgrade[FG_AR];
+    EXPECT_EQ(fg->Status, STATUS_DUAL);
+    EXPECT_EQ(fg->Richtung, 2);
+    EXPECT_EQ(s0->Freiheitsgrade[FG_BY]->Richtung, 1);
+    s1->Freiheitsgrade[FG_BR] = fg;
+    EXPECT_EQ(FreiheitsgradFreigeben(fg), 0);
+    s1->Freiheitsgrade[FG_BR] = nullptr;
+    EXPECT_EQ(FreiheitsgradFreigeben(fg), 1);
+    s0->Freiheitsgrade[FG_AR] = nullptr;
+    EXPECT_EQ(FreiheitsgradSuchen(sys->Freiheitsgrade, 2), nullptr);
+    EXPECT_EQ(FreieFreiheitsgradnummer(), 2);
+
+    // Deleting by number clears the bars that still point at the record.
+    Freiheitsgrad* ax = s0->Freiheitsgrade[FG_AX];
+    FreiheitsgradLoeschen(ax->Nummer);
+    EXPECT_EQ(s0->Freiheitsgrade[FG_AX], nullptr);
+    FreiheitsgradLoeschen(999);
+}
+
+TEST_F(Systemfixture, InteractiveBarsGetDefaultsOrTheAssignmentDialog) {
+    Stab* ohne = StabErzeugen();
+    EXPECT_EQ(ohne->Markiert, 1);
+    EXPECT_EQ(ui.Aufrufe.back(), "zuordnung");
+    EXPECT_EQ(sys->Aenderungen, 1);
+
+    Material* m = NeuerDatensatz<Material>();
+    m->Nummer = 3;
+    KeVorneEintragen(Programm.Materialien, m);
+    Querschnitt* q = NeuerDatensatz<Querschnitt>();
+    q->Nummer = 4;
+    KeVorneEintragen(Programm.Querschnitte, q);
+    Programm.StandardMaterial = 3;
+    Programm.StandardQuerschnitt = 4;
+    Programm.StandardwerteSetzen = true;
+    ui.Aufrufe.clear();
+    Stab* mit = StabErzeugen();
+    EXPECT_EQ(mit->Nummer, 1);
+    EXPECT_EQ(mit->Markiert, -1);
+    EXPECT_EQ(mit->Material, 3);
+    EXPECT_EQ(mit->Querschnitt, 4);
+    EXPECT_TRUE(ui.Aufrufe.empty());
+
+    Programm.StandardQuerschnitt = 5;  // not in the catalogue
+    EXPECT_EQ(StabErzeugen()->Markiert, 1);
+    EXPECT_EQ(MaterialSuchen(3), m);
+    EXPECT_EQ(QuerschnittSuchen(5), nullptr);
+
+    Stab* gelesen = StabAnlegen(10);
+    EXPECT_EQ(gelesen->Material, 0);
+    EXPECT_EQ(StabSuchen(10), gelesen);
+    EXPECT_EQ(sys->Aenderungen, 3);
+}
+
+TEST_F(Systemfixture, ClosingTheCurrentSystemSelectsTheNewestRemaining) {
+    System* zweites = NeuesSystem();
+    System* drittes = NeuesSystem();
+    EXPECT_EQ(drittes->Systemnummer, 3);
+    ASSERT_TRUE(SystemAuswaehlen(2));
+    EXPECT_EQ(Programm.AktuellesSystem, zweites);
+    EXPECT_FALSE(SystemAuswaehlen(9));
+    EXPECT_EQ(Programm.AktuellesSystem, zweites);
+
+    // Fill the System, incl. a computational model, so closing has work to do.
+    Punkt* a = PunktErzeugen(0, 0, -1);
+    Stab* s = Stabzwischen(a, PunktErzeugen(1, 1, -1));
+    KeVorneEintragen(s->Ergebnisse, NeuerDatensatz<Stababschnitt>());
+    KeVorneEintragen(zweites->Knoten, NeuerDatensatz<Knoten>());
+    KeVorneEintragen(zweites->Elemente, NeuerDatensatz<Element>());
+    KeVorneEintragen(zweites->Modellfreiheitsgrade, NeuerDatensatz<Freiheitsgrad>());
+    LastfallErzeugen(0, "", -1);
+    KombinationErzeugen(-1);
+
+    ui.Aufrufe.clear();
+    bericht.Zeilen.clear();
+    AktuellesSystemSchliessen();
+    EXPECT_EQ(Programm.AktuellesSystem, drittes);
+    EXPECT_EQ(ui.Gezeigt, drittes);
+    EXPECT_EQ(KeAnzahl(Programm.Systeme), 2);
+    for (System* offen : Elemente<System>(Programm.Systeme)) EXPECT_NE(offen->Systemnummer, 2);
+    EXPECT_EQ(ui.Aufrufe[0], "austragen");
+    EXPECT_EQ(ui.Aufrufe[1], "listen leeren");
+    EXPECT_EQ(bericht.Texte(), (std::vector<std::string>{"System und Belastung gelöscht "}));
+
+    AktuellesSystemSchliessen();
+    EXPECT_EQ(Programm.AktuellesSystem, sys);
+    AktuellesSystemSchliessen();
+    EXPECT_EQ(Programm.AktuellesSystem, nullptr);
+    EXPECT_EQ(ui.Gezeigt, nullptr);
+    EXPECT_EQ(Programm.Modus, 0);
+    AktuellesSystemSchliessen();  // nothing open: nothing happens
+
+    // Numbers are not reused; operations without a System do nothing.
+    EXPECT_EQ(NeuesSystem()->Systemnummer, 4);
+    Programm.AktuellesSystem = nullptr;
+    EXPECT_EQ(PunktErzeugen(0, 0, -1), nullptr);
+    EXPECT_EQ(StabErzeugen(), nullptr);
+    EXPECT_EQ(LastfallKennung(0), -1);
+    EXPECT_EQ(FreiePunktnummer(), 0);
+}
+
+TEST_F(Systemfixture, ProjectDirectoryIsCreatedOrTheFailureReported) {
+    char vorlage[] = "/tmp/velko_projekte_XXXXXX";
+    ASSERT_NE(mkdtemp(vorlage), nullptr);
+    const std::string alt = Pfade.Projektverzeichnis;
+    Pfade.Projektverzeichnis = vorlage;
+
+    EXPECT_FALSE(ProjektErzeugen(""));
+    EXPECT_TRUE(bericht.Zeilen.size() == 1);  // only "System erzeugt."
+
+    EXPECT_TRUE(ProjektErzeugen("Halle"));
+    const std::string pfad = std::string(vorlage) + "/Halle";
+    struct stat info;
+    EXPECT_EQ(stat(pfad.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(bericht.Texte().back(), "Projekt " + pfad + " erzeugt. ");
+    EXPECT_EQ(ui.Aufrufe.back(), "verbergen");
+
+    EXPECT_TRUE(ProjektErzeugen("Halle"));  // an existing directory is fine
+
+    ui.Aufrufe.clear();
+    EXPECT_FALSE(ProjektErzeugen("fehlt/tief"));  // parent missing
+    EXPECT_EQ(bericht.Texte().back(), "Projekt " + std::string(vorlage) + "/fehlt/tief konnte nicht erzeugt werden. ");
+    EXPECT_TRUE(ui.Aufrufe.empty()) << "the input dialog stays open";
+
+    rmdir(pfad.c_str());
+    rmdir(vorlage);
+    Pfade.Projektverzeichnis = alt;
+}
