@@ -1,0 +1,69 @@
+// Capturing the writer's output in memory, golden files, and Ghostscript.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+// A memory stream the writer can print into; Text() closes it once.
+class PsPuffer {
+public:
+    PsPuffer() : datei_(open_memstream(&daten_, &laenge_)) {}
+    ~PsPuffer() {
+        if (datei_) std::fclose(datei_);
+        std::free(daten_);
+    }
+    PsPuffer(const PsPuffer&) = delete;
+    PsPuffer& operator=(const PsPuffer&) = delete;
+    FILE* Datei() { return datei_; }
+    std::string Text() {
+        if (datei_) {
+            std::fclose(datei_);
+            datei_ = nullptr;
+        }
+        return std::string(daten_ ? daten_ : "", laenge_);
+    }
+
+private:
+    char* daten_ = nullptr;
+    std::size_t laenge_ = 0;
+    FILE* datei_;
+};
+
+inline std::string Quellpfad(const std::string& relativ) {
+    const char* q = std::getenv("VELKO_QUELLEN");
+    return std::string(q && *q ? q : VELKO_QUELLEN) + "/" + relativ;
+}
+
+// Compares with tests/output/daten/<name>.  With VELKO_GOLDEN_NEU=1 set the
+// file is (re)written instead, for a deliberate change of the format.
+inline void GoldenVergleichen(const std::string& name, const std::string& inhalt) {
+    const std::string pfad = Quellpfad("tests/output/daten/" + name);
+    if (const char* neu = std::getenv("VELKO_GOLDEN_NEU"); neu && std::string(neu) == "1") {
+        std::ofstream(pfad, std::ios::binary) << inhalt;
+        return;
+    }
+    std::ifstream ein(pfad, std::ios::binary);
+    ASSERT_TRUE(ein.good()) << "golden file missing: " << pfad;
+    std::ostringstream s;
+    s << ein.rdbuf();
+    EXPECT_EQ(s.str(), inhalt) << "differs from " << pfad;
+}
+
+inline bool GhostscriptVorhanden() { return std::system("command -v gs >/dev/null 2>&1") == 0; }
+
+// Runs a shell command; returns its exit status and collects stdout+stderr.
+inline int Ausfuehren(const std::string& befehl, std::string* ausgabe) {
+    FILE* p = popen((befehl + " 2>&1").c_str(), "r");
+    if (!p) return -1;
+    char puffer[4096];
+    std::size_t n;
+    while ((n = std::fread(puffer, 1, sizeof puffer, p)) > 0)
+        if (ausgabe) ausgabe->append(puffer, n);
+    const int status = pclose(p);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
