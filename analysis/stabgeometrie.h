@@ -7,7 +7,8 @@ constexpr double PI_GERUNDET = 3.141592654;
 constexpr double PI_HALBE_GERUNDET = 1.570796327;
 
 // Angle of the segment (x1,y1)-(x2,y2) by the program's rule; `vorher` is
-// kept when both points coincide.  Result in (-pi/2, 3pi/2).
+// kept when both points coincide.  Result in (-pi/2, 3pi/2), except for a
+// segment pointing in -x, which gets -PI_GERUNDET.
 double RichtungsWinkel(double x1, double y1, double x2, double y2, double vorher);
 // Sets Winkel, Laenge, Cos, Sin of a bar from its points (no-op without points).
 void StabGeometrie(Stab* stab);
