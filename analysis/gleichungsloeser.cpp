@@ -1,0 +1,205 @@
+#include "analysis/gleichungsloeser.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <new>
+#include <vector>
+
+#include "core/bericht.h"
+#include "core/datenmodell.h"
+
+namespace {
+
+std::size_t speicherGrenze = 0;
+std::size_t speicherBelegt = 0;
+
+bool IstDual(int z) { return z == STATUS_DUAL || z == STATUS_NEGATIV; }
+
+}  // namespace
+
+void ArbeitsspeicherGrenzeSetzen(std::size_t bytes) {
+    speicherGrenze = bytes;
+    speicherBelegt = 0;
+}
+
+bool ArbeitsspeicherReservieren(std::size_t bytes) {
+    if (speicherGrenze != 0 && (bytes > speicherGrenze || speicherBelegt > speicherGrenze - bytes))
+        return false;
+    speicherBelegt += bytes;
+    return true;
+}
+
+void ArbeitsspeicherFreigeben(std::size_t bytes) {
+    speicherBelegt = bytes > speicherBelegt ? 0 : speicherBelegt - bytes;
+}
+
+std::size_t ProfilGroesse(const int* erste, int n) {
+    std::size_t summe = 0;
+    for (int i = 0; i < n; ++i) summe += static_cast<std::size_t>(i - erste[i] + 1);
+    return summe;
+}
+
+PMatrix* AllocPMatrix(int n, const int* erste) {
+    bool gueltig = n >= 0;
+    for (int i = 0; gueltig && i < n; ++i) gueltig = erste[i] >= 0 && erste[i] <= i;
+    std::size_t eintraege = gueltig ? ProfilGroesse(erste, n) : 0;
+    std::size_t bytes = eintraege * sizeof(double) + static_cast<std::size_t>(n) * sizeof(std::ptrdiff_t);
+    PMatrix* k = nullptr;
+    if (gueltig && ArbeitsspeicherReservieren(bytes)) {
+        k = new (std::nothrow) PMatrix;
+        if (k) {
+            k->n = n;
+            k->Eintraege = eintraege;
+            k->Block = new (std::nothrow) double[eintraege > 0 ? eintraege : 1]();
+            k->Basis = new (std::nothrow) std::ptrdiff_t[n > 0 ? n : 1];
+            if (!k->Block || !k->Basis) {
+                FreePMatrix(k);
+                k = nullptr;
+            }
+        } else {
+            ArbeitsspeicherFreigeben(bytes);
+        }
+    }
+    if (!k) {
+        std::fputs("# AllocPMatrix() Mem-Fault \n", stderr);
+        return nullptr;
+    }
+    // Row i begins right after row i-1; entry (i, j) lies j - erste[i] into it.
+    std::ptrdiff_t anfang = 0;
+    for (int i = 0; i < n; ++i) {
+        k->Basis[i] = anfang - erste[i];
+        anfang += i - erste[i] + 1;
+    }
+    return k;
+}
+
+void FreePMatrix(PMatrix* k) {
+    if (!k) return;
+    ArbeitsspeicherFreigeben(k->Eintraege * sizeof(double) + static_cast<std::size_t>(k->n) * sizeof(std::ptrdiff_t));
+    delete[] k->Block;
+    delete[] k->Basis;
+    delete k;
+}
+
+Matrix* AllocMatrix(int zeilen, int spalten) {
+    Matrix* m = nullptr;
+    if (zeilen >= 0 && spalten >= 0) {
+        m = new (std::nothrow) Matrix;
+        if (m) {
+            m->Zeilen = zeilen;
+            m->Spalten = spalten;
+            std::size_t anzahl = static_cast<std::size_t>(zeilen) * static_cast<std::size_t>(spalten);
+            m->Block = new (std::nothrow) double[anzahl > 0 ? anzahl : 1]();
+            if (!m->Block) {
+                delete m;
+                m = nullptr;
+            }
+        }
+    }
+    if (!m) std::fputs("Fehler beim allokieren !", stdout);
+    return m;
+}
+
+void FreeMatrix(Matrix* m) {
+    if (!m) return;
+    delete[] m->Block;
+    delete m;
+}
+
+int SystemsteifigkeitZerlegen(int n, int* zustand, const int* erste, PMatrix* k, int* singulaer) {
+    double s = 0.0;
+    for (int i = 0; i < n; ++i) s += std::fabs((*k)(i, i));
+    const double eps = (1e-12 / n) * s;
+
+    // Weight of column k in the inner products: +1 for a positive pivot,
+    // -1 for a negative one, 0 for a prescribed row (which takes no part).
+    std::vector<double> vorzeichen(static_cast<std::size_t>(n), 0.0);
+    for (int i = 0; i < n; ++i) {
+        FortschrittSetzen(static_cast<double>(i) / n);
+        if (zustand[i] != STATUS_DUAL) continue;
+        double* zi = k->Zeile(i);
+        for (int j = erste[i]; j < i; ++j) {
+            if (!IstDual(zustand[j])) continue;  // stays as it is
+            const double* zj = k->Zeile(j);
+            double a = zi[j];
+            // Four partial sums keep the pipeline busy on long profiles.
+            double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+            int m = std::max(erste[i], erste[j]);
+            const double* w = vorzeichen.data();
+            for (; m + 3 < j; m += 4) {
+                s0 += w[m] * zj[m] * zi[m];
+                s1 += w[m + 1] * zj[m + 1] * zi[m + 1];
+                s2 += w[m + 2] * zj[m + 2] * zi[m + 2];
+                s3 += w[m + 3] * zj[m + 3] * zi[m + 3];
+            }
+            for (; m < j; ++m) s0 += w[m] * zj[m] * zi[m];
+            a -= (s0 + s1) + (s2 + s3);
+            if (zustand[j] == STATUS_DUAL) {
+                a = zj[j] * a;
+                zi[i] -= a * a;
+            } else {
+                a = -zj[j] * a;
+                zi[i] += a * a;
+            }
+            zi[j] = a;
+        }
+        double p = zi[i];
+        if (-eps < p && p < eps) {
+            if (singulaer) *singulaer = i;
+            return -2;
+        }
+        if (p < 0) {
+            zustand[i] = STATUS_NEGATIV;
+            p = -p;
+        }
+        vorzeichen[static_cast<std::size_t>(i)] = zustand[i] == STATUS_DUAL ? 1.0 : -1.0;
+        zi[i] = 1.0 / std::sqrt(p);
+    }
+    return 0;
+}
+
+void GleichungssystemLoesen(int n, const int* zustand, const int* erste, const PMatrix* k,
+                            double* u, double* f) {
+    // 1. free rows start from their loads
+    for (int i = 0; i < n; ++i)
+        if (IstDual(zustand[i])) u[i] = f[i];
+    // 2./3. move the prescribed displacements to the right-hand side
+    for (int i = 0; i < n; ++i) {
+        if (IstDual(zustand[i])) continue;
+        for (int j = erste[i]; j < i; ++j)
+            if (IstDual(zustand[j])) u[j] -= u[i] * (*k)(i, j);
+    }
+    for (int i = 0; i < n; ++i) {
+        if (!IstDual(zustand[i])) continue;
+        for (int j = erste[i]; j < i; ++j)
+            if (!IstDual(zustand[j])) u[i] -= u[j] * (*k)(i, j);
+    }
+    // 4. forward substitution
+    for (int i = 0; i < n; ++i) {
+        if (!IstDual(zustand[i])) continue;
+        for (int j = erste[i]; j < i; ++j)
+            if (IstDual(zustand[j])) u[i] -= u[j] * (*k)(i, j);
+        u[i] = u[i] * (*k)(i, i);
+    }
+    // 5. the signs of the diagonal
+    for (int i = 0; i < n; ++i)
+        if (zustand[i] == STATUS_NEGATIV) u[i] = -u[i];
+    // 6. back substitution
+    for (int i = n - 1; i >= 0; --i) {
+        if (!IstDual(zustand[i])) continue;
+        u[i] = (*k)(i, i) * u[i];
+        for (int j = erste[i]; j < i; ++j)
+            if (IstDual(zustand[j])) u[j] -= u[i] * (*k)(i, j);
+    }
+    // 7.-9. reactions (K u)_p - f_p from the untouched primal rows and columns
+    for (int i = 0; i < n; ++i)
+        if (!IstDual(zustand[i])) f[i] = -f[i];
+    for (int i = 0; i < n; ++i)
+        for (int j = erste[i]; j <= i; ++j)
+            if (!IstDual(zustand[j])) f[j] += u[i] * (*k)(i, j);
+    for (int i = 0; i < n; ++i) {
+        if (IstDual(zustand[i])) continue;
+        for (int j = erste[i]; j < i; ++j) f[i] += u[j] * (*k)(i, j);
+    }
+}

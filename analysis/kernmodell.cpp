@@ -1,0 +1,320 @@
+#include "analysis/kernmodell.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <unordered_map>
+#include <vector>
+
+#include "analysis/lastuebernahme.h"
+#include "analysis/stabgeometrie.h"
+#include "core/bericht.h"
+#include "core/programm.h"
+#include "core/systemoperationen.h"
+
+namespace {
+
+constexpr double SCHNITT_TOLERANZ = 0.0001;
+
+template <class T>
+T* NeuerModellsatz() {
+    T* p = new (std::nothrow) T{};
+    if (!p) Speicherfehler();
+    return p;
+}
+
+template <class T>
+void KetteLeeren(Kette kette) {
+    if (!kette) return;
+    while (kette->next != kette) delete static_cast<T*>(KeElementAustragen(kette->next));
+}
+
+// Exact coordinates as a hash key; -0.0 and 0.0 compare equal, so both map
+// to the same key.
+struct Koordinaten {
+    std::uint64_t x, y;
+    bool operator==(const Koordinaten&) const = default;
+};
+struct KoordinatenHash {
+    std::size_t operator()(const Koordinaten& k) const {
+        return std::hash<std::uint64_t>()(k.x * 0x9E3779B97F4A7C15ull ^ (k.y + 0x632BE59BD9B4E019ull));
+    }
+};
+std::uint64_t Bits(double v) {
+    v += 0.0;  // turns -0.0 into 0.0
+    std::uint64_t b;
+    std::memcpy(&b, &v, sizeof b);
+    return b;
+}
+
+// Lookup indices that stand in for the linear chain searches while one
+// model is being built; outside that scope the searches walk the chains.
+struct ModellIndex {
+    System* sys = nullptr;
+    std::unordered_map<Koordinaten, Knoten*, KoordinatenHash> knoten;
+    std::unordered_map<long, Freiheitsgrad*> freiheitsgrade;
+};
+ModellIndex* aktiverIndex = nullptr;
+
+class IndexBereich {
+public:
+    explicit IndexBereich(System* sys) {
+        index_.sys = sys;
+        for (Knoten* k : Elemente<Knoten>(sys->Knoten))
+            if (!std::isnan(k->X) && !std::isnan(k->Y))
+                index_.knoten.try_emplace(Koordinaten{Bits(k->X), Bits(k->Y)}, k);
+        for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
+            if (fg->Nummer != -1) index_.freiheitsgrade.try_emplace(fg->Nummer, fg);
+        aktiverIndex = &index_;
+    }
+    ~IndexBereich() { aktiverIndex = nullptr; }
+    IndexBereich(const IndexBereich&) = delete;
+    IndexBereich& operator=(const IndexBereich&) = delete;
+private:
+    ModellIndex index_;
+};
+
+ModellIndex* IndexFuer(System* sys) {
+    return aktiverIndex && aktiverIndex->sys == sys ? aktiverIndex : nullptr;
+}
+
+Freiheitsgrad* NeuerSchnittFreiheitsgrad(int richtung) {
+    Freiheitsgrad* fg = FreiheitsgradSuchenOderAnlegen(richtung, -1);
+    fg->Status = STATUS_DUAL;
+    fg->Feder = 0.0;
+    fg->Winkel = 0.0;
+    return fg;
+}
+
+// Takes over a bar-end degree of freedom into the model.
+Freiheitsgrad* ModellFreiheitsgrad(const Freiheitsgrad* stabFg) {
+    Freiheitsgrad* fg = FreiheitsgradSuchenOderAnlegen(static_cast<int>(stabFg->Richtung), stabFg->Nummer);
+    fg->Wert = stabFg->Wert;
+    fg->Last = stabFg->Last;
+    fg->Feder = stabFg->Feder;
+    fg->Status = stabFg->Status;
+    fg->Winkel = stabFg->Winkel;
+    return fg;
+}
+
+bool StabVollstaendig(const Stab* s) {
+    if (!s->PunktA || !s->PunktB) return false;
+    for (const Freiheitsgrad* fg : s->Freiheitsgrade)
+        if (!fg) return false;
+    return true;
+}
+
+// A load position makes a cut only strictly inside the bar: positions on or
+// beyond the ends (or not a number) would need cut points that do not exist.
+void SchnittAufnehmen(std::vector<double>& schnitte, double p) {
+    if (!(p > 0.0 && p < 1.0)) return;
+    for (double q : schnitte)
+        if (std::fabs(p - q) < SCHNITT_TOLERANZ) return;
+    schnitte.push_back(p);
+}
+
+struct LastenJeStab {
+    std::unordered_map<long, std::vector<const Punktlast*>> punktlasten;
+    std::unordered_map<long, std::vector<const Streckenlast*>> streckenlasten;
+};
+
+LastenJeStab AktiveLastenNachStab(const System* sys, const AktiveLastfaelle& aktiv) {
+    LastenJeStab lasten;
+    for (const Punktlast* pl : Elemente<Punktlast>(sys->Punktlasten))
+        if (aktiv.count(pl->Lastfall)) lasten.punktlasten[pl->Stab].push_back(pl);
+    for (const Streckenlast* sl : Elemente<Streckenlast>(sys->Streckenlasten))
+        if (aktiv.count(sl->Lastfall)) lasten.streckenlasten[sl->Stab].push_back(sl);
+    return lasten;
+}
+
+void StabZerlegen(System* sys, const Stab* stab, const LastenJeStab& lasten) {
+    std::vector<double> schnitte{0.0, 1.0};
+    if (auto it = lasten.punktlasten.find(stab->Nummer); it != lasten.punktlasten.end())
+        for (const Punktlast* pl : it->second)
+            if (pl->Position != 0.0 && pl->Position != 1.0) SchnittAufnehmen(schnitte, pl->Position);
+    if (auto it = lasten.streckenlasten.find(stab->Nummer); it != lasten.streckenlasten.end())
+        for (const Streckenlast* sl : it->second) {
+            if (sl->PositionA != 0.0) SchnittAufnehmen(schnitte, sl->PositionA);
+            if (sl->PositionB != 1.0) SchnittAufnehmen(schnitte, sl->PositionB);
+        }
+    std::sort(schnitte.begin(), schnitte.end());
+
+    std::vector<Freiheitsgrad*> schnittFg;
+    for (std::size_t i = 1; i + 1 < schnitte.size(); ++i)
+        for (int r = 0; r < 3; ++r) schnittFg.push_back(NeuerSchnittFreiheitsgrad(r));
+
+    const double x1 = stab->PunktA->X, y1 = stab->PunktA->Y;
+    const double x2 = stab->PunktB->X, y2 = stab->PunktB->Y;
+    std::size_t schnittpunkt = 0;
+    for (std::size_t i = 0; i + 1 < schnitte.size(); ++i) {
+        const double t = schnitte[i], z = schnitte[i + 1];
+        Element* e = NeuerModellsatz<Element>();
+        e->Stabnummer = stab->Nummer;
+        e->Material = stab->Material;
+        e->Querschnitt = stab->Querschnitt;
+        e->tAnfang = t;
+        e->tEnde = z;
+        e->KnotenA = KnotenSuchenOderAnlegen((1 - t) * x1 + t * x2, (1 - t) * y1 + t * y2);
+        e->KnotenB = KnotenSuchenOderAnlegen((1 - z) * x1 + z * x2, (1 - z) * y1 + z * y2);
+        ElementGeometrie(e);
+        if (t == 0.0) {
+            for (int s = 0; s < 3; ++s) e->Fg[s] = ModellFreiheitsgrad(stab->Freiheitsgrade[s]);
+        } else {
+            for (int s = 0; s < 3; ++s) e->Fg[s] = schnittFg[3 * schnittpunkt + s];
+            ++schnittpunkt;
+        }
+        if (z == 1.0) {
+            for (int s = 3; s < 6; ++s) e->Fg[s] = ModellFreiheitsgrad(stab->Freiheitsgrade[s]);
+        } else {
+            for (int s = 3; s < 6; ++s) e->Fg[s] = schnittFg[3 * schnittpunkt + s - 3];
+        }
+        KeVorneEintragen(sys->Elemente, e);
+    }
+}
+
+}  // namespace
+
+void KernmodellLeeren(System* sys) {
+    if (!sys) return;
+    KetteLeeren<Element>(sys->Elemente);
+    KetteLeeren<Knoten>(sys->Knoten);
+    KetteLeeren<Freiheitsgrad>(sys->Modellfreiheitsgrade);
+}
+
+void KernmodellLeeren() { KernmodellLeeren(Programm.AktuellesSystem); }
+
+Knoten* KnotenSuchenOderAnlegen(double x, double y) {
+    System* sys = Programm.AktuellesSystem;
+    if (ModellIndex* index = IndexFuer(sys)) {
+        const bool zahl = !std::isnan(x) && !std::isnan(y);
+        if (zahl) {
+            auto it = index->knoten.find(Koordinaten{Bits(x), Bits(y)});
+            if (it != index->knoten.end()) return it->second;
+        }
+        Knoten* k = NeuerModellsatz<Knoten>();
+        k->X = x;
+        k->Y = y;
+        KeVorneEintragen(sys->Knoten, k);
+        if (zahl) index->knoten.emplace(Koordinaten{Bits(x), Bits(y)}, k);
+        return k;
+    }
+    for (Knoten* k : Elemente<Knoten>(sys->Knoten))
+        if (k->X == x && k->Y == y) return k;
+    Knoten* k = NeuerModellsatz<Knoten>();
+    k->X = x;
+    k->Y = y;
+    KeVorneEintragen(sys->Knoten, k);
+    return k;
+}
+
+Freiheitsgrad* FreiheitsgradSuchenOderAnlegen(int richtung, long nummer) {
+    System* sys = Programm.AktuellesSystem;
+    ModellIndex* index = IndexFuer(sys);
+    if (nummer != -1) {
+        if (index) {
+            auto it = index->freiheitsgrade.find(nummer);
+            if (it != index->freiheitsgrade.end()) return it->second;
+        } else {
+            for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
+                if (fg->Nummer == nummer) return fg;
+        }
+    }
+    Freiheitsgrad* fg = NeuerModellsatz<Freiheitsgrad>();
+    fg->SystemID = sys->SystemID;
+    fg->Nummer = nummer;
+    fg->Richtung = richtung;
+    KeVorneEintragen(sys->Modellfreiheitsgrade, fg);
+    if (index && nummer != -1) index->freiheitsgrade.emplace(nummer, fg);
+    return fg;
+}
+
+void ElementGeometrie(Element* e) {
+    const double x1 = e->KnotenA->X, y1 = e->KnotenA->Y;
+    const double x2 = e->KnotenB->X, y2 = e->KnotenB->Y;
+    e->Winkel = RichtungsWinkel(x1, y1, x2, y2, e->Winkel);
+    e->Laenge = std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
+    e->Cos = std::cos(e->Winkel);
+    e->Sin = std::sin(e->Winkel);
+}
+
+void ElementeUnterteilen() {
+    System* sys = Programm.AktuellesSystem;
+    std::vector<Element*> schnappschuss;
+    for (Element* e : Elemente<Element>(sys->Elemente)) schnappschuss.push_back(e);
+    const long teilungen = sys->Stabteilungen;
+
+    for (auto it = schnappschuss.rbegin(); it != schnappschuss.rend(); ++it) {
+        Element* e = *it;
+        long n = teilungen;
+        if (n <= 1 || e->Laenge < 0.05) continue;
+        if (e->Laenge / n < 0.005) n = static_cast<long>(e->Laenge / 0.005);
+        if (n <= 1) continue;
+
+        const Element alt = *e;  // E's own values before it becomes piece 0
+        std::vector<Knoten*> knoten(static_cast<std::size_t>(n + 1));
+        knoten[0] = alt.KnotenA;
+        knoten[static_cast<std::size_t>(n)] = alt.KnotenB;
+        for (long i = 1; i < n; ++i) {
+            const double r = 2.0 * i / n - 1.0;
+            knoten[static_cast<std::size_t>(i)] =
+                KnotenSuchenOderAnlegen(((1 - r) * alt.KnotenA->X + (1 + r) * alt.KnotenB->X) * 0.5,
+                                        ((1 - r) * alt.KnotenA->Y + (1 + r) * alt.KnotenB->Y) * 0.5);
+        }
+        Element* vorher = nullptr;
+        for (long j = 0; j < n; ++j) {
+            Element* stueck = j == 0 ? e : NeuerModellsatz<Element>();
+            stueck->Stabnummer = alt.Stabnummer;
+            stueck->Material = alt.Material;
+            stueck->Querschnitt = alt.Querschnitt;
+            stueck->KnotenA = knoten[static_cast<std::size_t>(j)];
+            stueck->KnotenB = knoten[static_cast<std::size_t>(j + 1)];
+            if (j > 0)
+                for (int s = 0; s < 3; ++s) stueck->Fg[s] = vorher->Fg[s + 3];
+            if (j == n - 1) {
+                for (int s = 3; s < 6; ++s) stueck->Fg[s] = alt.Fg[s];
+            } else {
+                for (int s = 3; s < 6; ++s) stueck->Fg[s] = NeuerSchnittFreiheitsgrad(s - 3);
+            }
+            ElementGeometrie(stueck);
+            const double a = static_cast<double>(j) / n, b = static_cast<double>(j + 1) / n;
+            stueck->tAnfang = (1 - a) * alt.tAnfang + a * alt.tEnde;
+            stueck->tEnde = (1 - b) * alt.tAnfang + b * alt.tEnde;
+            stueck->qAnfang = (1 - a) * alt.qAnfang + a * alt.qEnde;
+            stueck->qEnde = (1 - b) * alt.qAnfang + b * alt.qEnde;
+            stueck->nAnfang = (1 - a) * alt.nAnfang + a * alt.nEnde;
+            stueck->nEnde = (1 - b) * alt.nAnfang + b * alt.nEnde;
+            if (j > 0) KeVorneEintragen(sys->Elemente, stueck);
+            vorher = stueck;
+        }
+    }
+}
+
+bool KernmodellErzeugen() {
+    System* sys = Programm.AktuellesSystem;
+    if (!sys) return false;
+    // The model of an earlier run must never be computed again, so it goes
+    // first, also when there is nothing to build.
+    KernmodellLeeren(sys);
+    if (KeAnzahl(sys->Staebe) == 0) {
+        MeldungAusgeben("kein System !");
+        return true;
+    }
+    for (const Stab* s : Elemente<Stab>(sys->Staebe))
+        if (!StabVollstaendig(s)) {
+            MeldungFormatiert("Fehler beim Berechnen ! - Stab %ld ohne Punkte oder Freiheitsgrade", s->Nummer);
+            return false;
+        }
+
+    AktiveLastfaelle aktiv;
+    for (const Lastfall* lf : Elemente<Lastfall>(sys->Lastfaelle))
+        if (lf->Aktiv == 1) aktiv.insert(lf->Kennung);
+
+    IndexBereich index(sys);
+    const LastenJeStab lasten = AktiveLastenNachStab(sys, aktiv);
+    for (const Stab* s : Elemente<Stab>(sys->Staebe)) StabZerlegen(sys, s, lasten);
+    PunktlastenUebernehmen(aktiv);
+    StreckenlastenUebernehmen(aktiv);
+    ElementeUnterteilen();
+    return true;
+}

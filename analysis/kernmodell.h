@@ -1,0 +1,32 @@
+// The computational model ("Kernmodell") built from the current System for
+// every analysis run: model nodes (geometry only), straight elements cut at
+// the load positions and divided into equal pieces, and model degrees of
+// freedom of their own.  All three chains run newest first.
+#pragma once
+
+#include <unordered_set>
+
+#include "core/datenmodell.h"
+
+// Identifiers (Kennung) of the active load cases of one run.
+using AktiveLastfaelle = std::unordered_set<long>;
+
+// Builds the model of the current System: cuts, elements, load transfer,
+// division.  Reports "kein System !" for a System without bars.  Returns
+// false (after a message) when a bar lacks its points or degrees of freedom;
+// the model then stays empty.
+bool KernmodellErzeugen();
+// Frees every node, element and model degree of freedom; the chain heads stay.
+void KernmodellLeeren();
+void KernmodellLeeren(System* sys);
+
+// The first node at exactly (x, y), or a new one.  Inside KernmodellErzeugen
+// the search goes through a hash index with the same result.
+Knoten* KnotenSuchenOderAnlegen(double x, double y);
+// For a number other than -1 the first model degree of freedom with that
+// Nummer (any Richtung); else, and when none exists, a new one.
+Freiheitsgrad* FreiheitsgradSuchenOderAnlegen(int richtung, long nummer);
+// Angle, length, cos and sin from the element's nodes.
+void ElementGeometrie(Element* e);
+// Divides every element into System::Stabteilungen equal pieces.
+void ElementeUnterteilen();

@@ -1,0 +1,9 @@
+// Transfer of the loads of the active load cases, weighted, onto the
+// computational model: point loads onto the model degrees of freedom at the
+// element ends, distributed loads as linear element loads in local axes.
+#pragma once
+
+#include "analysis/kernmodell.h"
+
+void PunktlastenUebernehmen(const AktiveLastfaelle& aktiv);
+void StreckenlastenUebernehmen(const AktiveLastfaelle& aktiv);

@@ -1,0 +1,12 @@
+// After the solution: end forces of the elements and the hand-back of the
+// results into the System (result records per bar, displacements and
+// reactions of the bar-end degrees of freedom).
+#pragma once
+
+class KatalogIndex;
+
+// End forces (N, Q, M at start and end) of every element.
+void SchnittkraefteBerechnen(const KatalogIndex* katalog = nullptr);
+// Replaces every bar's result records and copies displacements and
+// reactions of the bar ends into the System's degrees of freedom.
+void ErgebnisseInSystemUebernehmen();

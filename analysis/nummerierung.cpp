@@ -1,0 +1,271 @@
+#include "analysis/nummerierung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <deque>
+#include <limits>
+#include <numeric>
+#include <unordered_map>
+
+#include "core/programm.h"
+
+namespace {
+
+// Model nodes and their neighbourhood; connectivity comes from the elements
+// (and from degrees of freedom that couple different nodes).
+struct Knotengraph {
+    std::vector<const Knoten*> knoten;
+    std::vector<int> anfang;   // adjacency in compressed rows
+    std::vector<int> nachbarn;
+    std::vector<int> knotenVonFg;  // node of every degree of freedom, -1 = none
+    int Grad(int v) const { return anfang[v + 1] - anfang[v]; }
+};
+
+Knotengraph GraphAufbauen(const System* sys, int n) {
+    Knotengraph g;
+    std::unordered_map<const Knoten*, int> id;
+    auto knotenId = [&](const Knoten* k) {
+        auto [it, neu] = id.try_emplace(k, static_cast<int>(g.knoten.size()));
+        if (neu) g.knoten.push_back(k);
+        return it->second;
+    };
+    g.knotenVonFg.assign(static_cast<std::size_t>(n), -1);
+    std::vector<std::pair<int, int>> kanten;
+    for (const Element* e : Elemente<Element>(sys->Elemente)) {
+        const int a = knotenId(e->KnotenA), b = knotenId(e->KnotenB);
+        int ende[6];
+        for (int s = 0; s < 6; ++s) {
+            int& v = g.knotenVonFg[static_cast<std::size_t>(e->Fg[s]->Index)];
+            if (v < 0) v = s < 3 ? a : b;
+            ende[s] = v;
+        }
+        for (int s = 0; s < 6; ++s)
+            for (int t = s + 1; t < 6; ++t)
+                if (ende[s] != ende[t]) {
+                    kanten.emplace_back(ende[s], ende[t]);
+                    kanten.emplace_back(ende[t], ende[s]);
+                }
+    }
+    std::sort(kanten.begin(), kanten.end());
+    kanten.erase(std::unique(kanten.begin(), kanten.end()), kanten.end());
+    const int m = static_cast<int>(g.knoten.size());
+    g.anfang.assign(static_cast<std::size_t>(m + 1), 0);
+    for (auto [a, b] : kanten) ++g.anfang[static_cast<std::size_t>(a + 1)];
+    for (int v = 0; v < m; ++v) g.anfang[v + 1] += g.anfang[v];
+    g.nachbarn.reserve(kanten.size());
+    for (auto [a, b] : kanten) g.nachbarn.push_back(b);
+    return g;
+}
+
+// Breadth-first levels from a start set; returns the visit order of the
+// reached nodes (neighbours by ascending degree: Cuthill-McKee).
+std::vector<int> CuthillMcKee(const Knotengraph& g, const std::vector<int>& start, std::vector<char>& besucht) {
+    std::vector<int> folge;
+    std::deque<int> warteschlange;
+    for (int s : start)
+        if (!besucht[s]) {
+            besucht[s] = 1;
+            warteschlange.push_back(s);
+        }
+    std::vector<int> neue;
+    while (!warteschlange.empty()) {
+        const int v = warteschlange.front();
+        warteschlange.pop_front();
+        folge.push_back(v);
+        neue.clear();
+        for (int i = g.anfang[v]; i < g.anfang[v + 1]; ++i) {
+            const int w = g.nachbarn[i];
+            if (!besucht[w]) {
+                besucht[w] = 1;
+                neue.push_back(w);
+            }
+        }
+        std::stable_sort(neue.begin(), neue.end(), [&](int a, int b) { return g.Grad(a) < g.Grad(b); });
+        for (int w : neue) warteschlange.push_back(w);
+    }
+    return folge;
+}
+
+// Levels of a breadth-first search from one node within the unvisited
+// nodes; `marke` is scratch space of the graph's size, reset by stamps.
+struct Suchraum {
+    std::vector<int> marke;
+    int stempel = 0;
+};
+
+std::vector<std::vector<int>> Ebenen(const Knotengraph& g, int start, const std::vector<char>& gesperrt,
+                                     Suchraum& raum) {
+    ++raum.stempel;
+    std::vector<std::vector<int>> ebenen{{start}};
+    raum.marke[static_cast<std::size_t>(start)] = raum.stempel;
+    while (true) {
+        std::vector<int> naechste;
+        for (int v : ebenen.back())
+            for (int i = g.anfang[v]; i < g.anfang[v + 1]; ++i) {
+                const int w = g.nachbarn[i];
+                if (!gesperrt[w] && raum.marke[static_cast<std::size_t>(w)] != raum.stempel) {
+                    raum.marke[static_cast<std::size_t>(w)] = raum.stempel;
+                    naechste.push_back(w);
+                }
+            }
+        if (naechste.empty()) return ebenen;
+        ebenen.push_back(std::move(naechste));
+    }
+}
+
+// A node far from the rest of its component (George and Liu).
+int PseudoPeripher(const Knotengraph& g, int start, const std::vector<char>& gesperrt, Suchraum& raum) {
+    int r = start;
+    auto ebenen = Ebenen(g, r, gesperrt, raum);
+    for (int schritt = 0; schritt < 20; ++schritt) {
+        int bester = ebenen.back().front();
+        for (int v : ebenen.back())
+            if (g.Grad(v) < g.Grad(bester)) bester = v;
+        auto neu = Ebenen(g, bester, gesperrt, raum);
+        if (neu.size() <= ebenen.size()) break;
+        ebenen = std::move(neu);
+        r = bester;
+    }
+    return r;
+}
+
+// Order of all nodes: the start set first, remaining components from a
+// pseudo-peripheral node each.
+std::vector<int> Knotenfolge(const Knotengraph& g, const std::vector<int>& start) {
+    const int m = static_cast<int>(g.knoten.size());
+    std::vector<char> besucht(static_cast<std::size_t>(m), 0);
+    std::vector<int> folge = CuthillMcKee(g, start, besucht);
+    Suchraum raum;
+    raum.marke.assign(g.knoten.size(), 0);
+    for (int v = 0; v < m; ++v) {
+        if (besucht[v]) continue;
+        const int p = PseudoPeripher(g, v, besucht, raum);
+        const std::vector<int> teil = CuthillMcKee(g, {p}, besucht);
+        folge.insert(folge.end(), teil.begin(), teil.end());
+    }
+    return folge;
+}
+
+// The nodes on one side of the bounding box (x or y extreme), in order
+// along that side.
+std::vector<int> Seite(const Knotengraph& g, bool inX, bool maximum) {
+    const int m = static_cast<int>(g.knoten.size());
+    double extrem = maximum ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    double lo = std::numeric_limits<double>::infinity(), hi = -lo;
+    for (const Knoten* k : g.knoten) {
+        const double c = inX ? k->X : k->Y;
+        extrem = maximum ? std::max(extrem, c) : std::min(extrem, c);
+        lo = std::min(lo, c);
+        hi = std::max(hi, c);
+    }
+    const double tol = 1e-9 * std::max(1.0, hi - lo);
+    std::vector<int> seite;
+    for (int v = 0; v < m; ++v) {
+        const double c = inX ? g.knoten[v]->X : g.knoten[v]->Y;
+        if (std::fabs(c - extrem) <= tol) seite.push_back(v);
+    }
+    std::stable_sort(seite.begin(), seite.end(), [&](int a, int b) {
+        return inX ? g.knoten[a]->Y < g.knoten[b]->Y : g.knoten[a]->X < g.knoten[b]->X;
+    });
+    return seite;
+}
+
+// Equation numbers from a node order: the degrees of freedom of a node
+// together, in their given order.
+std::vector<int> FgNummerierung(const Knotengraph& g, const std::vector<int>& folge, int n) {
+    std::vector<int> rang(g.knoten.size(), 0);
+    for (std::size_t i = 0; i < folge.size(); ++i) rang[static_cast<std::size_t>(folge[i])] = static_cast<int>(i);
+    std::vector<int> alt(static_cast<std::size_t>(n));
+    std::iota(alt.begin(), alt.end(), 0);
+    auto schluessel = [&](int i) {
+        const int v = g.knotenVonFg[static_cast<std::size_t>(i)];
+        return v < 0 ? std::numeric_limits<int>::max() : rang[static_cast<std::size_t>(v)];
+    };
+    std::stable_sort(alt.begin(), alt.end(), [&](int a, int b) { return schluessel(a) < schluessel(b); });
+    std::vector<int> neu(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) neu[static_cast<std::size_t>(alt[static_cast<std::size_t>(i)])] = i;
+    return neu;
+}
+
+bool IndizesLueckenlos(const System* sys, int& n) {
+    n = static_cast<int>(KeAnzahl(sys->Modellfreiheitsgrade));
+    std::vector<char> gesehen(static_cast<std::size_t>(n), 0);
+    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade)) {
+        if (fg->Index < 0 || fg->Index >= n || gesehen[static_cast<std::size_t>(fg->Index)]) return false;
+        gesehen[static_cast<std::size_t>(fg->Index)] = 1;
+    }
+    for (const Element* e : Elemente<Element>(sys->Elemente))
+        for (const Freiheitsgrad* fg : e->Fg)
+            if (!fg || fg->Index < 0 || fg->Index >= n) return false;
+    return true;
+}
+
+}  // namespace
+
+std::size_t ProfilFuerNummerierung(const std::vector<int>& neu) {
+    const System* sys = Programm.AktuellesSystem;
+    const int n = static_cast<int>(KeAnzahl(sys->Modellfreiheitsgrade));
+    std::vector<int> erste(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) erste[static_cast<std::size_t>(i)] = i;  // the diagonal is always stored
+    auto nummer = [&](const Freiheitsgrad* fg) {
+        return neu.empty() ? static_cast<int>(fg->Index) : neu[static_cast<std::size_t>(fg->Index)];
+    };
+    for (const Element* e : Elemente<Element>(sys->Elemente)) {
+        int m = n;
+        for (const Freiheitsgrad* fg : e->Fg) m = std::min(m, nummer(fg));
+        for (const Freiheitsgrad* fg : e->Fg) {
+            int& ziel = erste[static_cast<std::size_t>(nummer(fg))];
+            ziel = std::min(ziel, m);
+        }
+    }
+    std::size_t summe = 0;
+    for (int i = 0; i < n; ++i) summe += static_cast<std::size_t>(i - erste[static_cast<std::size_t>(i)] + 1);
+    return summe;
+}
+
+std::vector<int> StrukturNummerierung() {
+    const System* sys = Programm.AktuellesSystem;
+    int n = 0;
+    if (!sys || !IndizesLueckenlos(sys, n) || n == 0) return {};
+    const Knotengraph g = GraphAufbauen(sys, n);
+    if (g.knoten.empty()) return {};
+
+    std::vector<std::vector<int>> starts;
+    {
+        std::vector<char> keiner(g.knoten.size(), 0);
+        Suchraum raum;
+        raum.marke.assign(g.knoten.size(), 0);
+        starts.push_back({PseudoPeripher(g, 0, keiner, raum)});
+    }
+    starts.push_back(Seite(g, true, false));
+    starts.push_back(Seite(g, true, true));
+    starts.push_back(Seite(g, false, false));
+    starts.push_back(Seite(g, false, true));
+
+    std::vector<int> beste;  // empty = the given numbering
+    std::size_t besterProfil = ProfilFuerNummerierung({});
+    for (const auto& start : starts) {
+        std::vector<int> folge = Knotenfolge(g, start);
+        for (int umgekehrt = 0; umgekehrt < 2; ++umgekehrt) {
+            if (umgekehrt) std::reverse(folge.begin(), folge.end());
+            std::vector<int> neu = FgNummerierung(g, folge, n);
+            const std::size_t profil = ProfilFuerNummerierung(neu);
+            if (profil < besterProfil) {
+                besterProfil = profil;
+                beste = std::move(neu);
+            }
+        }
+    }
+    if (beste.empty()) {
+        beste.resize(static_cast<std::size_t>(n));
+        std::iota(beste.begin(), beste.end(), 0);
+    }
+    return beste;
+}
+
+void FreiheitsgradeUmnummerieren() {
+    const std::vector<int> neu = StrukturNummerierung();
+    if (neu.empty()) return;
+    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(Programm.AktuellesSystem->Modellfreiheitsgrade))
+        fg->Index = neu[static_cast<std::size_t>(fg->Index)];
+}
