@@ -1,0 +1,576 @@
+// Reading a system file, and the decisions of "System sichern".
+//
+// The file is taken in two passes.  The first reads every token into plain
+// records and checks it; nothing of the program state is touched, so a
+// damaged or truncated file is refused as a whole.  The second builds the
+// System from the checked records through the System operations; it cannot
+// fail any more except by running out of memory.
+#include "files/systemdatei.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "analysis/stabgeometrie.h"
+#include "core/bericht.h"
+#include "core/oberflaeche.h"
+#include "core/programm.h"
+#include "core/systemoperationen.h"
+#include "files/massstab.h"
+#include "files/systemdatei_intern.h"
+
+namespace {
+
+// A system file larger than this is certainly not one of ours; reading it
+// would only exhaust memory.
+constexpr long GROESSTE_DATEI = 64L * 1024 * 1024;
+// How much of a stray token is shown in a message.
+constexpr int ZITAT_LAENGE = 40;
+
+// ------------------------------------------------------------ records read
+
+struct PunktSatz {
+    long Nummer;
+    double X, Y;
+};
+
+struct FgSatz {
+    long Nummer;
+    long Status;
+    double Wert;
+    double Winkel;
+    long Richtung;
+    double Feder;
+};
+
+struct StabSatz {
+    long Nummer;
+    long Fg[6];
+    long PunktA, PunktB;
+    long Material, Querschnitt;
+};
+
+struct LastfallSatz {
+    long Kennung;
+    double Gewicht;
+    std::string Name;
+    long Aktiv;
+};
+
+struct PunktlastSatz {
+    long Kennung, Lastfall;
+    std::string Name;
+    double Groesse;
+    long Stab;
+    double Winkel;
+    long Koordinatensystem, Positionsbezug;
+    double Position;
+    long Art;
+};
+
+struct StreckenlastSatz {
+    std::string Name;
+    long Kennung, Lastfall;
+    double GroesseA, GroesseB, Winkel;
+    long Koordinatensystem, Stab;
+    double PositionA, PositionB;
+};
+
+struct KombinationSatz {
+    long Nummer;
+    std::string Name;
+    std::vector<Anteil> Anteile;
+};
+
+struct Dateiinhalt {
+    long SystemID = 0;
+    std::vector<PunktSatz> Punkte;
+    std::vector<FgSatz> Freiheitsgrade;
+    std::vector<StabSatz> Staebe;
+    std::vector<std::pair<long, long>> Relationen;
+    std::vector<LastfallSatz> Lastfaelle;
+    std::vector<PunktlastSatz> Punktlasten;
+    std::vector<StreckenlastSatz> Streckenlasten;
+    std::vector<KombinationSatz> Kombinationen;
+};
+
+// ------------------------------------------------------------ tokens
+
+// Whitespace-separated tokens of the file text, each checked as it is read.
+// The first failure is kept in `Fehler`; later reads then fail at once.
+class Woerter {
+public:
+    explicit Woerter(const std::string& text) : text_(text) {}
+
+    bool Wort(std::string_view& wort, const char* was) {
+        if (!Fehler.empty()) return false;
+        std::size_t i = pos_;
+        while (i < text_.size() && IstTrennzeichen(text_[i])) ++i;
+        if (i == text_.size()) {
+            pos_ = i;
+            Fehler = std::string(was) + " fehlt (Datei zu Ende)";
+            return false;
+        }
+        std::size_t anfang = i;
+        while (i < text_.size() && !IstTrennzeichen(text_[i])) ++i;
+        pos_ = i;
+        ++nummer_;
+        wort = std::string_view(text_).substr(anfang, i - anfang);
+        return true;
+    }
+
+    bool Ganzzahl(long& wert, const char* was) {
+        std::string_view w;
+        if (!Wort(w, was)) return false;
+        // The token is followed by a blank or the string's terminator, so
+        // strtol cannot run past it; an embedded NUL stops it early and is
+        // caught by the end check.
+        errno = 0;
+        char* ende = nullptr;
+        long v = std::strtol(w.data(), &ende, 10);
+        if (ende != w.data() + w.size() || errno == ERANGE) return Ungueltig(w, was);
+        wert = v;
+        return true;
+    }
+
+    bool NichtNegativ(long& wert, const char* was) {
+        if (!Ganzzahl(wert, was)) return false;
+        if (wert < 0) return Ungueltig(was, wert);
+        return true;
+    }
+
+    bool Zahl(double& wert, const char* was) {
+        std::string_view w;
+        if (!Wort(w, was)) return false;
+        char* ende = nullptr;
+        double v = std::strtod(w.data(), &ende);
+        if (ende != w.data() + w.size() || !std::isfinite(v)) return Ungueltig(w, was);
+        wert = v;
+        return true;
+    }
+
+    bool Name(std::string& wert, const char* was) {
+        std::string_view w;
+        if (!Wort(w, was)) return false;
+        wert.assign(w);
+        return true;
+    }
+
+    bool Ungueltig(std::string_view w, const char* was) {
+        Fehler = std::string(was) + " ungültig: \"" + Zitat(w) + "\"";
+        return false;
+    }
+    bool Ungueltig(const char* was, long wert) {
+        Fehler = std::string(was) + " ungültig: " + std::to_string(wert);
+        return false;
+    }
+
+    static std::string Zitat(std::string_view w) {
+        std::string z;
+        for (char c : w.substr(0, ZITAT_LAENGE)) z += (static_cast<unsigned char>(c) < 32) ? '?' : c;
+        if (w.size() > ZITAT_LAENGE) z += "...";
+        return z;
+    }
+
+    long Nummer() const { return nummer_; }
+    std::string Fehler;
+
+private:
+    const std::string& text_;
+    std::size_t pos_ = 0;
+    long nummer_ = 0;
+};
+
+// ------------------------------------------------------------ first pass
+
+enum class Ergebnis { Gelesen, KeineSystemdatei, FalscherStatus, Beschaedigt };
+
+// Reads the sections after the header.  `status` receives the offending
+// letter when a degree of freedom carries an unknown status.
+Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
+    long anzahl = 0;
+
+    if (!w.NichtNegativ(anzahl, "Anzahl der Punkte")) return Ergebnis::Beschaedigt;
+    for (long i = 0; i < anzahl; ++i) {
+        PunktSatz p{};
+        if (!w.NichtNegativ(p.Nummer, "Punktnummer") || !w.Zahl(p.X, "x-Koordinate") ||
+            !w.Zahl(p.Y, "y-Koordinate"))
+            return Ergebnis::Beschaedigt;
+        d.Punkte.push_back(p);
+    }
+
+    if (!w.NichtNegativ(anzahl, "Anzahl der Freiheitsgrade")) return Ergebnis::Beschaedigt;
+    for (long i = 0; i < anzahl; ++i) {
+        FgSatz f{};
+        std::string_view buchstabe;
+        if (!w.NichtNegativ(f.Nummer, "Freiheitsgradnummer") ||
+            !w.Wort(buchstabe, "Status des Freiheitsgrads"))
+            return Ergebnis::Beschaedigt;
+        if (buchstabe == "P") {
+            f.Status = STATUS_PRIMAL;
+        } else if (buchstabe == "D") {
+            f.Status = STATUS_DUAL;
+        } else {
+            status = buchstabe[0];
+            return Ergebnis::FalscherStatus;
+        }
+        double wert = 0;
+        if (!w.Zahl(wert, "Verschiebung") || !w.Zahl(f.Winkel, "Winkel des Freiheitsgrads") ||
+            !w.Ganzzahl(f.Richtung, "Richtung") || !w.Zahl(f.Feder, "Federkonstante"))
+            return Ergebnis::Beschaedigt;
+        // The value of a free degree of freedom is a placeholder.
+        if (f.Status == STATUS_PRIMAL) f.Wert = wert;
+        if (f.Richtung < 0 || f.Richtung > 2) {
+            w.Ungueltig("Richtung", f.Richtung);
+            return Ergebnis::Beschaedigt;
+        }
+        d.Freiheitsgrade.push_back(f);
+    }
+
+    if (!w.NichtNegativ(anzahl, "Anzahl der Stäbe")) return Ergebnis::Beschaedigt;
+    for (long i = 0; i < anzahl; ++i) {
+        StabSatz s{};
+        if (!w.NichtNegativ(s.Nummer, "Stabnummer")) return Ergebnis::Beschaedigt;
+        for (long& fg : s.Fg)
+            if (!w.Ganzzahl(fg, "Freiheitsgrad eines Stabs")) return Ergebnis::Beschaedigt;
+        if (!w.Ganzzahl(s.PunktA, "Anfangspunkt") || !w.Ganzzahl(s.PunktB, "Endpunkt") ||
+            !w.Ganzzahl(s.Material, "Material") || !w.Ganzzahl(s.Querschnitt, "Querschnitt"))
+            return Ergebnis::Beschaedigt;
+        d.Staebe.push_back(s);
+    }
+
+    if (!w.NichtNegativ(anzahl, "Anzahl der FG-Relationen")) return Ergebnis::Beschaedigt;
+    for (long i = 0; i < anzahl; ++i) {
+        long a = 0, b = 0;
+        if (!w.Ganzzahl(a, "FG-Relation") || !w.Ganzzahl(b, "FG-Relation")) return Ergebnis::Beschaedigt;
+        d.Relationen.emplace_back(a, b);
+    }
+
+    if (!w.NichtNegativ(anzahl, "Anzahl der Lastfälle")) return Ergebnis::Beschaedigt;
+    for (long i = 0; i < anzahl; ++i) {
+        LastfallSatz l{};
+        if (!w.Ganzzahl(l.Kennung, "Kennung des Lastfalls") || !w.Zahl(l.Gewicht, "Gewicht") ||
+            !w.Name(l.Name, "Name des Lastfalls") || !w.Ganzzahl(l.Aktiv, "Lastfall aktiv"))
+            return Ergebnis::Beschaedigt;
+        d.Lastfaelle.push_back(std::move(l));
+    }
+
+    if (!w.NichtNegativ(anzahl, "Anzahl der Punktlasten")) return Ergebnis::Beschaedigt;
+    for (long i = 0; i < anzahl; ++i) {
+        PunktlastSatz p{};
+        if (!w.Ganzzahl(p.Kennung, "Kennung der Punktlast") || !w.Ganzzahl(p.Lastfall, "Lastfall") ||
+            !w.Name(p.Name, "Name der Punktlast") || !w.Zahl(p.Groesse, "Größe") ||
+            !w.Ganzzahl(p.Stab, "Stab der Punktlast") || !w.Zahl(p.Winkel, "Winkel") ||
+            !w.Ganzzahl(p.Koordinatensystem, "Koordinatensystem") ||
+            !w.Ganzzahl(p.Positionsbezug, "Positionsbezug") || !w.Zahl(p.Position, "Position") ||
+            !w.Ganzzahl(p.Art, "Art"))
+            return Ergebnis::Beschaedigt;
+        d.Punktlasten.push_back(std::move(p));
+    }
+
+    if (!w.NichtNegativ(anzahl, "Anzahl der Streckenlasten")) return Ergebnis::Beschaedigt;
+    for (long i = 0; i < anzahl; ++i) {
+        StreckenlastSatz s{};
+        if (!w.Name(s.Name, "Name der Streckenlast") || !w.Ganzzahl(s.Kennung, "Kennung der Streckenlast") ||
+            !w.Ganzzahl(s.Lastfall, "Lastfall") || !w.Zahl(s.GroesseA, "Größe A") ||
+            !w.Zahl(s.GroesseB, "Größe B") || !w.Zahl(s.Winkel, "Winkel") ||
+            !w.Ganzzahl(s.Koordinatensystem, "Koordinatensystem") ||
+            !w.Ganzzahl(s.Stab, "Stab der Streckenlast") || !w.Zahl(s.PositionA, "Position A") ||
+            !w.Zahl(s.PositionB, "Position B"))
+            return Ergebnis::Beschaedigt;
+        d.Streckenlasten.push_back(std::move(s));
+    }
+
+    if (!w.NichtNegativ(anzahl, "Anzahl der Kombinationen")) return Ergebnis::Beschaedigt;
+    for (long i = 0; i < anzahl; ++i) {
+        KombinationSatz k{};
+        long anteile = 0;
+        if (!w.NichtNegativ(k.Nummer, "Nummer der Kombination") || !w.Name(k.Name, "Name der Kombination") ||
+            !w.NichtNegativ(anteile, "Anzahl der Anteile"))
+            return Ergebnis::Beschaedigt;
+        for (long j = 0; j < anteile; ++j) {
+            Anteil a{};
+            if (!w.Ganzzahl(a.Lastfall, "Lastfall des Anteils") || !w.Zahl(a.Faktor, "Faktor"))
+                return Ergebnis::Beschaedigt;
+            k.Anteile.push_back(a);
+        }
+        d.Kombinationen.push_back(std::move(k));
+    }
+    return Ergebnis::Gelesen;
+}
+
+// Numbers that records are looked up by must be unique, else a bar would
+// silently be joined to whichever record happens to be found first.
+bool NummernEindeutig(const Dateiinhalt& d, std::string& fehler) {
+    auto pruefen = [&](const auto& saetze, const char* was) {
+        std::unordered_set<long> gesehen;
+        for (const auto& s : saetze)
+            if (!gesehen.insert(s.Nummer).second) {
+                fehler = std::string(was) + " " + std::to_string(s.Nummer) + " mehrfach vorhanden";
+                return false;
+            }
+        return true;
+    };
+    return pruefen(d.Punkte, "Punkt") && pruefen(d.Freiheitsgrade, "Freiheitsgrad") &&
+           pruefen(d.Staebe, "Stab") && pruefen(d.Kombinationen, "Kombination");
+}
+
+// A bar slot holds a degree of freedom of its own direction only; the
+// editors never produce anything else, and the analysis relies on it.
+bool RichtungenPassend(const Dateiinhalt& d, std::string& fehler) {
+    std::unordered_map<long, long> richtung;
+    for (const FgSatz& f : d.Freiheitsgrade) richtung[f.Nummer] = f.Richtung;
+    for (const StabSatz& s : d.Staebe)
+        for (int slot = 0; slot < 6; ++slot) {
+            auto it = richtung.find(s.Fg[slot]);
+            if (it != richtung.end() && it->second != slot % 3) {
+                fehler = "Stab " + std::to_string(s.Nummer) + ": Freiheitsgrad " + std::to_string(s.Fg[slot]) +
+                         " hat die falsche Richtung";
+                return false;
+            }
+        }
+    return true;
+}
+
+bool DateiEinlesen(const char* pfad, std::string& text) {
+    FILE* f = std::fopen(pfad, "rb");
+    if (!f) return false;
+    struct stat info {};
+    bool gut = fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= GROESSTE_DATEI;
+    if (gut) {
+        text.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t gelesen = text.empty() ? 0 : std::fread(text.data(), 1, text.size(), f);
+        // A file that shrank meanwhile is read as far as it goes.
+        text.resize(gelesen);
+        gut = !std::ferror(f);
+    }
+    std::fclose(f);
+    return gut;
+}
+
+// ------------------------------------------------------------ second pass
+
+System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
+    System* sys = SystemErzeugen();
+    Programm.AktuellesSystem = sys;
+    MassstabLesen(pfad);
+    NameSetzen(sys->Dateiname, pfad);
+    sys->SystemID = d.SystemID;
+
+    std::unordered_map<long, Punkt*> punkte;
+    for (const PunktSatz& p : d.Punkte) punkte[p.Nummer] = PunktErzeugen(p.X, p.Y, p.Nummer);
+
+    std::unordered_map<long, Freiheitsgrad*> fgs;
+    for (const FgSatz& f : d.Freiheitsgrade) {
+        Freiheitsgrad* fg = NeuerDatensatz<Freiheitsgrad>();
+        fg->SystemID = sys->SystemID;
+        fg->Nummer = f.Nummer;
+        fg->Status = f.Status;
+        fg->Wert = f.Wert;
+        fg->Winkel = f.Winkel;
+        fg->Richtung = f.Richtung;
+        fg->Feder = f.Feder;
+        KeVorneEintragen(sys->Freiheitsgrade, fg);
+        fgs[f.Nummer] = fg;
+    }
+
+    std::unordered_set<long> stabnummern;
+    for (const StabSatz& s : d.Staebe) {
+        Stab* stab = StabAnlegen(s.Nummer);
+        stabnummern.insert(s.Nummer);
+        for (int slot = 0; slot < 6; ++slot) {
+            auto it = fgs.find(s.Fg[slot]);
+            if (it != fgs.end()) {
+                stab->Freiheitsgrade[slot] = it->second;
+            } else {
+                MeldungFormatiert("Stab %ld: Freiheitsgrad %ld existiert nicht !", s.Nummer, s.Fg[slot]);
+            }
+        }
+        auto a = punkte.find(s.PunktA);
+        auto b = punkte.find(s.PunktB);
+        stab->PunktA = a != punkte.end() ? a->second : nullptr;
+        stab->PunktB = b != punkte.end() ? b->second : nullptr;
+        if (!stab->PunktA) MeldungFormatiert("Stab %ld: Punkt %ld existiert nicht !", s.Nummer, s.PunktA);
+        if (!stab->PunktB) MeldungFormatiert("Stab %ld: Punkt %ld existiert nicht !", s.Nummer, s.PunktB);
+        StabGeometrie(stab);
+        stab->Material = s.Material;
+        stab->Querschnitt = s.Querschnitt;
+        if (!MaterialSuchen(s.Material)) MeldungAusgeben("es wurden Stäbe ohne Material geladen !");
+        if (!QuerschnittSuchen(s.Querschnitt)) MeldungAusgeben("es wurden Stäbe ohne Querschnitt geladen !");
+    }
+
+    for (const auto& [a, b] : d.Relationen) {
+        auto fa = fgs.find(a);
+        auto fb = fgs.find(b);
+        if (fa != fgs.end() && fb != fgs.end())
+            PaarAufnehmen(sys->FgRelationen, fa->second, fb->second);
+        else
+            MeldungAusgeben("Fehler bei FG Relation");
+    }
+
+    for (const LastfallSatz& l : d.Lastfaelle) {
+        Lastfall* lf = LastfallErzeugen(0, l.Name.c_str(), l.Kennung);
+        lf->Gewicht = l.Gewicht;
+        lf->Aktiv = l.Aktiv;
+    }
+    Ui()->LastfalllisteFuellen();
+
+    for (const PunktlastSatz& p : d.Punktlasten) {
+        if (!stabnummern.count(p.Stab)) {
+            MeldungAusgeben("(Lese Punktlast) Stab existiert nicht !");
+            continue;
+        }
+        Punktlast* pl = PunktlastErzeugen(p.Lastfall, p.Kennung);
+        NameSetzen(pl->Name, p.Name.c_str());
+        pl->Groesse = p.Groesse;
+        pl->Stab = p.Stab;
+        pl->Winkel = p.Winkel;
+        pl->Koordinatensystem = p.Koordinatensystem;
+        pl->Positionsbezug = p.Positionsbezug;
+        pl->Position = p.Position;
+        pl->Art = p.Art;
+    }
+
+    for (const StreckenlastSatz& s : d.Streckenlasten) {
+        if (!stabnummern.count(s.Stab)) {
+            MeldungAusgeben("Stab existiert nicht !");
+            continue;
+        }
+        Streckenlast* sl = StreckenlastErzeugen(s.Lastfall, s.Kennung);
+        NameSetzen(sl->Name, s.Name.c_str());
+        sl->GroesseA = s.GroesseA;
+        sl->GroesseB = s.GroesseB;
+        sl->Winkel = s.Winkel;
+        sl->Koordinatensystem = s.Koordinatensystem;
+        sl->Stab = s.Stab;
+        sl->PositionA = s.PositionA;
+        sl->PositionB = s.PositionB;
+    }
+
+    for (const KombinationSatz& k : d.Kombinationen) {
+        Lastfallkombination* kombi = KombinationErzeugen(k.Nummer);
+        NameSetzen(kombi->Name, k.Name.c_str());
+        if (!kombi->Anteile) kombi->Anteile = StapelAnlegen();
+        for (const Anteil& a : k.Anteile) {
+            Anteil* neu = NeuerDatensatz<Anteil>();
+            *neu = a;
+            StapelEintragen(kombi->Anteile, neu);
+        }
+    }
+    Ui()->KombinationslisteFuellen();
+    return sys;
+}
+
+void NichtGelesen() { std::printf("\nDatei nicht gelesen!!!\n"); }
+
+}  // namespace
+
+// ------------------------------------------------------------ reading
+
+System* SystemLesen(const char* pfad) {
+    if (!pfad) return nullptr;
+    CGebietsschema c;
+
+    std::string text;
+    if (std::strlen(pfad) >= static_cast<std::size_t>(PFAD_LAENGE) || !DateiEinlesen(pfad, text)) {
+        MeldungAusgeben("Fehler beim Oeffnen der Datei !");
+        return nullptr;
+    }
+
+    Woerter w(text);
+    std::string_view marke;
+    if (!w.Wort(marke, "Formatkennung") || marke[0] != 'V') {
+        MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei.");
+        NichtGelesen();
+        std::printf("Der erste String sollte ein V sein ist aber: %s\n", Woerter::Zitat(marke).c_str());
+        return nullptr;
+    }
+    std::printf("\nAllgemeine Version des Dateiformats: %s\n", Woerter::Zitat(marke).c_str());
+
+    long version = 0;
+    if (!w.Ganzzahl(version, "Version") || version != 1) {
+        MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei.");
+        NichtGelesen();
+        if (w.Fehler.empty())
+            std::printf("Es gibt nur V 1 diese Datei aber hat: V %ld\n", version);
+        else
+            std::printf("Es gibt nur V 1 diese Datei aber hat: V ?\n");
+        return nullptr;
+    }
+    std::printf("Version des Dateiformats V: %ld\n", version);
+
+    std::fprintf(stderr, "read V1\n");
+    Dateiinhalt d;
+    char status = 0;
+    Ergebnis e = Ergebnis::Beschaedigt;
+    if (w.Ganzzahl(d.SystemID, "SystemID")) {
+        std::printf("SystemID: %ld\n", d.SystemID);
+        e = AbschnitteLesen(w, d, status);
+    }
+    if (e == Ergebnis::Gelesen && !NummernEindeutig(d, w.Fehler)) e = Ergebnis::Beschaedigt;
+    if (e == Ergebnis::Gelesen && !RichtungenPassend(d, w.Fehler)) e = Ergebnis::Beschaedigt;
+
+    if (e == Ergebnis::FalscherStatus) {
+        // The status letter is not one of ours: the file is refused as a
+        // whole instead of ending the program.
+        MeldungAusgeben("Fehler beim Einlesen der Freiheitsgrade !\n");
+        MeldungFormatiert("!! FG - Status = %c\n", status);
+        MeldungFormatiert("Datei %s nicht gelesen !", pfad);
+        NichtGelesen();
+        return nullptr;
+    }
+    if (e != Ergebnis::Gelesen) {
+        MeldungFormatiert("Datei %s ist fehlerhaft und wurde nicht gelesen !", pfad);
+        MeldungFormatiert("(Wort %ld: %s)", w.Nummer(), w.Fehler.c_str());
+        NichtGelesen();
+        return nullptr;
+    }
+
+    System* sys = SystemAufbauen(pfad, d);
+    MeldungAusgeben("System geladen !");
+    Ui()->SystemEintragen(sys);
+    Ui()->ModusSetzen(1);
+    sys->Aenderungen = 0;
+    Ui()->SystemdialogeAktualisieren();
+    Ui()->SystemZeichnen();
+    return sys;
+}
+
+// ------------------------------------------------------------ saving
+
+Sicherung SicherungEntscheiden(int modus, const System* system, bool als) {
+    if (modus == 0 || !system) return Sicherung::Verweigert;
+    if (als || system->Dateiname[0] == '\0' || std::strcmp(system->Dateiname, "noname") == 0)
+        return Sicherung::NameErfragen;
+    return Sicherung::Schreiben;
+}
+
+namespace {
+
+bool Sichern(const Dateiauswahl& auswahl, bool als) {
+    switch (SicherungEntscheiden(Programm.Modus, Programm.AktuellesSystem, als)) {
+    case Sicherung::Verweigert:
+        MeldungAusgeben("System speichern nicht möglich !");
+        return false;
+    case Sicherung::Schreiben:
+        return SystemSchreiben(std::string(Programm.AktuellesSystem->Dateiname).c_str());
+    case Sicherung::NameErfragen:
+        break;
+    }
+    std::string name = auswahl ? auswahl() : std::string();
+    if (name.empty()) return false;
+    return SystemSchreiben(name.c_str());
+}
+
+}  // namespace
+
+bool SystemSichern(const Dateiauswahl& auswahl) { return Sichern(auswahl, false); }
+bool SystemSichernAls(const Dateiauswahl& auswahl) { return Sichern(auswahl, true); }

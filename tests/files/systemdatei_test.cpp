@@ -1,0 +1,252 @@
+// The system file: exact layout, round trips and what a read System holds.
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+#include "tests/files/systemdatei_hilfen.h"
+
+namespace {
+
+// Rewrites a golden file instead of comparing when VELKO_GOLDEN_NEU is set.
+void MitFixtureVergleichen(const std::string& erzeugt, const std::string& fixture) {
+    if (std::getenv("VELKO_GOLDEN_NEU")) DateiSchreiben(fixture, erzeugt);
+    EXPECT_EQ(erzeugt, DateiLesen(fixture)) << "golden file " << fixture;
+}
+
+// The lines of the point section: from the line after the point count up to
+// the blank line that ends the section.
+std::vector<std::string> Punktzeilen(const std::string& datei) {
+    std::istringstream ein(datei);
+    std::string zeile;
+    std::vector<std::string> z;
+    for (int i = 0; i < 8 && std::getline(ein, zeile); ++i) {}
+    while (std::getline(ein, zeile) && !zeile.empty()) z.push_back(zeile);
+    return z;
+}
+
+}  // namespace
+
+TEST_F(SystemdateiTest, KleinesSystemEntsprichtDerFixtureByteFuerByte) {
+    KleinesSystem();
+    const std::string pfad = verzeichnis.Pfad("klein.sysdat");
+    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    MitFixtureVergleichen(DateiLesen(pfad), Fixture("klein.sysdat"));
+    EXPECT_TRUE(Gemeldet(pfad + " geschrieben !"));
+    EXPECT_STREQ(Programm.AktuellesSystem->Dateiname, pfad.c_str());
+    EXPECT_EQ(Programm.AktuellesSystem->Aenderungen, 0);
+}
+
+TEST_F(SystemdateiTest, LeeresSystemSchreibtAlleAnzahlenNullUndOhneLastfallketteNurEineNull) {
+    NeuesAktuelles(42);
+    const std::string pfad = verzeichnis.Pfad("leer");
+    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    // No load-case chain: " 0\n" directly followed by the point-load count.
+    const std::string erwartet =
+        "V 1\n42\n\n\n\n\n"
+        " 0\n\n\n\n\n\n"
+        " 0\n\n\n\n\n\n\n"
+        " 0\n\n\n\n\n\n\n"
+        "0\n\n\n\n\n\n\n"
+        " 0\n"
+        "0\n\n\n\n"
+        "0\n\n\n\n\n\n"
+        "0\n\n";
+    EXPECT_EQ(DateiLesen(pfad + ".sysdat"), erwartet);
+
+    // A chain that exists but is empty again writes its full section.
+    LastfallErzeugen(0, "weg", 10000009);
+    LastfallLoeschen(0);
+    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    const std::string datei = DateiLesen(pfad + ".sysdat");
+    EXPECT_NE(datei.find("\n\n\n\n\n\n0\n\n\n\n\n\n\n0\n\n\n\n0\n"), std::string::npos) << datei;
+    ASSERT_NE(SystemLesen((pfad + ".sysdat").c_str()), nullptr);
+    EXPECT_EQ(KeAnzahl(Programm.AktuellesSystem->Lastfaelle), 0);
+}
+
+TEST_F(SystemdateiTest, SchreibenLesenKehrtDieReihenfolgeUmUndZweiDurchgaengeSindIdentisch) {
+    KleinesSystem();
+    std::string datei[3];
+    for (int i = 0; i < 3; ++i) {
+        const std::string pfad = verzeichnis.Pfad("runde" + std::to_string(i) + ".sysdat");
+        ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+        datei[i] = DateiLesen(pfad);
+        ASSERT_NE(SystemLesen(pfad.c_str()), nullptr) << i;
+    }
+    EXPECT_EQ(datei[0], datei[2]);
+    EXPECT_NE(datei[0], datei[1]);
+    std::vector<std::string> p0 = Punktzeilen(datei[0]), p1 = Punktzeilen(datei[1]);
+    ASSERT_EQ(p0.size(), 3u);
+    std::reverse(p1.begin(), p1.end());
+    EXPECT_EQ(p0, p1);
+    // Three Systems read, plus the one built.
+    EXPECT_EQ(KeAnzahl(Programm.Systeme), 4);
+}
+
+TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
+    KleinesSystem();
+    const std::string pfad = verzeichnis.Pfad("werte.sysdat");
+    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    Programm.Modus = 0;
+    bericht.Zeilen.clear();
+    testing::internal::CaptureStdout();
+    System* sys = SystemLesen(pfad.c_str());
+    const std::string aus = testing::internal::GetCapturedStdout();
+    ASSERT_NE(sys, nullptr);
+    EXPECT_EQ(aus,
+              "\nAllgemeine Version des Dateiformats: V\nVersion des Dateiformats V: 1\nSystemID: 987654321\n");
+
+    EXPECT_EQ(Programm.AktuellesSystem, sys);
+    EXPECT_EQ(Programm.Modus, 1);
+    EXPECT_EQ(sys->Aenderungen, 0);
+    EXPECT_STREQ(sys->Dateiname, pfad.c_str());
+    EXPECT_EQ(sys->SystemID, 987654321);
+    EXPECT_EQ(sys->Stabteilungen, 2);
+    EXPECT_TRUE(Gemeldet("System erzeugt."));
+    EXPECT_EQ(bericht.Texte().back(), "System geladen !");
+
+    Stab* s1 = StabSuchen(1);
+    ASSERT_NE(s1, nullptr);
+    ASSERT_NE(s1->PunktA, nullptr);
+    EXPECT_DOUBLE_EQ(s1->PunktA->X, 3.0);
+    EXPECT_DOUBLE_EQ(s1->Laenge, 2.0);  // geometry computed on reading
+    EXPECT_EQ(s1->Material, 1);
+    Freiheitsgrad* lager = s1->Freiheitsgrade[FG_BY];
+    EXPECT_EQ(lager->Status, STATUS_PRIMAL);
+    EXPECT_DOUBLE_EQ(lager->Wert, 0.01);
+    EXPECT_DOUBLE_EQ(lager->Winkel, 0.5);
+    EXPECT_EQ(lager->SystemID, 987654321);
+    EXPECT_DOUBLE_EQ(s1->Freiheitsgrade[FG_BR]->Feder, 2500.0);
+    // Shared joint: x and y shared with bar 0, rotation separate (hinge).
+    Stab* s0 = StabSuchen(0);
+    EXPECT_EQ(s0->Freiheitsgrade[FG_BX], s1->Freiheitsgrade[FG_AX]);
+    EXPECT_EQ(s0->Freiheitsgrade[FG_BY], s1->Freiheitsgrade[FG_AY]);
+    EXPECT_NE(s0->Freiheitsgrade[FG_BR], s1->Freiheitsgrade[FG_AR]);
+    EXPECT_EQ(sys->FgRelationen->top, 3);
+    EXPECT_TRUE(PaarSuchen(sys->FgRelationen, s1->Freiheitsgrade[FG_BX], s1->Freiheitsgrade[FG_BY]));
+
+    // Load cases numbered in file order (newest written first), names keep '_'.
+    Lastfall* g = LastfallSuchen(10000001);
+    Lastfall* w = LastfallSuchen(10000002);
+    ASSERT_TRUE(g && w);
+    EXPECT_STREQ(g->Name, "Eigen_gewicht");
+    EXPECT_EQ(w->Nummer, 0);
+    EXPECT_EQ(g->Nummer, 1);
+    EXPECT_EQ(g->Aktiv, 1);
+    EXPECT_EQ(w->Aktiv, -1);
+    EXPECT_DOUBLE_EQ(g->Gewicht, 1.35);
+    Streckenlast* sl = StreckenlastSuchen(10000003);
+    ASSERT_NE(sl, nullptr);
+    EXPECT_STREQ(sl->Name, "Ausbau_last");
+    EXPECT_DOUBLE_EQ(sl->GroesseB, 4.0);
+    Punktlast* m = PunktlastSuchen(10000005);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->Art, ART_MOMENT);
+    EXPECT_EQ(m->Positionsbezug, KOORD_LOKAL);
+    Lastfallkombination* k = KombinationSuchen(0);
+    ASSERT_NE(k, nullptr);
+    EXPECT_STREQ(k->Name, "G_plus_W");
+    ASSERT_EQ(k->Anteile->top, 2);
+    EXPECT_EQ(static_cast<Anteil*>(k->Anteile->items[2])->Lastfall, 10000002);
+}
+
+TEST_F(SystemdateiTest, NamenWerdenAlsEinWortGeschriebenUndSicherGekuerzt) {
+    NeuesAktuelles(1);
+    Lastfall* lf = LastfallErzeugen(0, "Temperatur Wärme\tinnen", 10000001);
+    Punktlast* p = PunktlastErzeugen(lf->Kennung, 10000002);  // empty name
+    Stab* s = systembau::StabZiehen(0, 0, 1, 0, 1, 1);
+    p->Stab = s->Nummer;
+    p->Art = ART_KRAFT;
+    const std::string pfad = verzeichnis.Pfad("namen.sysdat");
+    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    const std::string datei = DateiLesen(pfad);
+    // The umlaut is the single ISO 8859-1 byte 0xE4.
+    EXPECT_NE(datei.find("\nTemperatur_W\xE4rme_innen\n"), std::string::npos);
+    EXPECT_EQ(datei.find('\xC3'), std::string::npos);
+    // An empty name would let the reader take the next value for it.
+    EXPECT_NE(datei.find("\n10000001\n-\n"), std::string::npos);
+    ASSERT_NE(SystemLesen(pfad.c_str()), nullptr);
+    EXPECT_STREQ(PunktlastSuchen(10000002)->Name, "-");
+    EXPECT_EQ(PunktlastSuchen(10000002)->Lastfall, 10000001);
+
+    // Names longer than their fields are cut, never overrun.
+    std::string lang(300, 'x');
+    std::string text = DateiLesen(pfad);
+    text.replace(text.find("Temperatur_W\xE4rme_innen"), std::strlen("Temperatur_W\xE4rme_innen"), lang);
+    text.replace(text.find("\n-\n"), 3, "\n" + lang + "\n");
+    DateiSchreiben(pfad, text);
+    ASSERT_NE(SystemLesen(pfad.c_str()), nullptr);
+    EXPECT_EQ(std::strlen(LastfallSuchen(10000001)->Name), static_cast<std::size_t>(NAME_KURZ - 1));
+    EXPECT_EQ(std::strlen(PunktlastSuchen(10000002)->Name), static_cast<std::size_t>(NAME_LANG - 1));
+}
+
+TEST_F(SystemdateiTest, EndungWirdNurAngehaengtWennSieFehlt) {
+    EXPECT_EQ(SystemdateiPfad("/a/b"), "/a/b.sysdat");
+    EXPECT_EQ(SystemdateiPfad("/a/b.sysdat"), "/a/b.sysdat");
+    EXPECT_EQ(SystemdateiPfad("b.sysdat.alt"), "b.sysdat.alt.sysdat");
+    NeuesAktuelles(5);
+    ASSERT_TRUE(SystemSchreiben(verzeichnis.Pfad("a").c_str()));
+    ASSERT_TRUE(SystemSchreiben(verzeichnis.Pfad("a.sysdat").c_str()));
+    EXPECT_TRUE(Existiert(verzeichnis.Pfad("a.sysdat")));
+    EXPECT_FALSE(Existiert(verzeichnis.Pfad("a.sysdat.sysdat")));
+}
+
+TEST_F(SystemdateiTest, ZahlenImmerMitDezimalpunkt) {
+    const char* vorher = std::setlocale(LC_NUMERIC, nullptr);
+    std::string alt = vorher ? vorher : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE"))
+        GTEST_SKIP() << "no German locale installed";
+    KleinesSystem();
+    const std::string pfad = verzeichnis.Pfad("komma.sysdat");
+    bool geschrieben = SystemSchreiben(pfad.c_str());
+    System* gelesen = geschrieben ? SystemLesen(pfad.c_str()) : nullptr;
+    std::setlocale(LC_NUMERIC, alt.c_str());
+    ASSERT_TRUE(geschrieben);
+    EXPECT_EQ(DateiLesen(pfad), DateiLesen(Fixture("klein.sysdat")));
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_DOUBLE_EQ(LastfallSuchen(10000001)->Gewicht, 1.35);
+}
+
+// ------------------------------------------------------------ saving
+
+TEST_F(SystemdateiTest, SichernEntscheidetNachModusUndDateiname) {
+    System* sys = NeuesAktuelles(3);
+    EXPECT_EQ(SicherungEntscheiden(0, sys, false), Sicherung::Verweigert);
+    EXPECT_EQ(SicherungEntscheiden(1, nullptr, false), Sicherung::Verweigert);
+    EXPECT_EQ(SicherungEntscheiden(1, sys, false), Sicherung::NameErfragen);  // "noname"
+    NameSetzen(sys->Dateiname, "/x/y.sysdat");
+    EXPECT_EQ(SicherungEntscheiden(1, sys, false), Sicherung::Schreiben);
+    EXPECT_EQ(SicherungEntscheiden(4, sys, true), Sicherung::NameErfragen);
+    EXPECT_EQ(SicherungEntscheiden(0, sys, true), Sicherung::Verweigert);
+}
+
+TEST_F(SystemdateiTest, SichernVerweigertFragtUndSchreibt) {
+    System* sys = NeuesAktuelles(3);
+    int gefragt = 0;
+    const std::string ziel = verzeichnis.Pfad("gesichert");
+    auto auswahl = [&] {
+        ++gefragt;
+        return ziel;
+    };
+
+    Programm.Modus = 0;
+    bericht.Zeilen.clear();
+    EXPECT_FALSE(SystemSichern(auswahl));
+    EXPECT_FALSE(SystemSichernAls(auswahl));
+    EXPECT_EQ(bericht.Texte(), (std::vector<std::string>{"System speichern nicht möglich !",
+                                                         "System speichern nicht möglich !"}));
+    EXPECT_EQ(gefragt, 0);
+
+    Programm.Modus = 1;
+    EXPECT_FALSE(SystemSichern([] { return std::string(); }));  // cancelled
+    EXPECT_FALSE(Existiert(verzeichnis.Pfad("noname.sysdat")));
+    EXPECT_TRUE(SystemSichern(auswahl));
+    EXPECT_EQ(gefragt, 1);
+    EXPECT_STREQ(sys->Dateiname, (ziel + ".sysdat").c_str());
+    sys->SystemID = 4;
+    EXPECT_TRUE(SystemSichern(auswahl));  // now writes to Dateiname without asking
+    EXPECT_EQ(gefragt, 1);
+    EXPECT_EQ(DateiLesen(ziel + ".sysdat").substr(0, 6), "V 1\n4\n");
+    EXPECT_TRUE(SystemSichernAls(auswahl));
+    EXPECT_EQ(gefragt, 2);
+}
