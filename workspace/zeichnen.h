@@ -1,0 +1,108 @@
+// Drawing of the current System on the canvas: the redraw driver and its
+// seventeen layers, plus the sketches of the dialogs' drawing windows.
+//
+// Everything draws through a Maler and reads the view it is given; nothing
+// here changes data.  The layer switches are the check buttons of the tool
+// windows, kept in a Zeichenschalter that the buttons write.
+#pragma once
+
+#include "core/datenmodell.h"
+#include "workspace/ansicht.h"
+#include "workspace/maler.h"
+#include "workspace/zeichenhilfen.h"
+
+struct Zeichenschalter {
+    // Drawing selection
+    bool System = true;
+    bool Verschiebung = false;
+    bool VBeschriften = false;
+    bool Moment = false;
+    bool Querkraft = false;
+    bool Normalkraft = false;
+    bool SKBeschriften = false;
+    bool Lager = true;
+    bool Lagergroessen = false;
+    bool Punktlasten = true;
+    bool PLBeschriftung = false;
+    bool Streckenlasten = true;
+    bool SLBeschriftung = false;
+    bool Punkte = true;
+    bool Punktnummern = false;
+    bool Stabnummern = false;
+    bool Freiheitsgrade = false;
+    // Drawing settings (the grid itself follows System::RasterAnzeigen)
+    bool Bezugsfaser = true;
+    bool Ursprung = false;
+    bool Achsenbeschriftung = true;
+    bool AchsenHervorheben = false;
+    // Settings menu "FG auch an biegesteifen Verbindungen"
+    bool FgAnBiegesteifenVerbindungen = false;
+};
+
+// The switches of the running program (the GUI's check buttons write them).
+extern Zeichenschalter Schalter;
+
+// Clears the canvas and draws every enabled layer of the System in the fixed
+// order: grid, origin, grid labels, reference fibres, bars, supports,
+// degrees of freedom, point loads, distributed loads, deflected shape,
+// normal force, shear force, moment, points, point numbers, bar numbers,
+// support reactions.  Without a System the canvas is only cleared.
+void SystemZeichnen(Maler& maler, const Ansicht& ansicht, const Zeichenschalter& schalter, const System* system);
+// The same for the current System.
+void SystemZeichnen(Maler& maler, const Ansicht& ansicht, const Zeichenschalter& schalter);
+
+// ------------------------------------------------------------------ grid and origin
+void RasterZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool achsenHervorheben);
+void AchsenBeschriften(Maler& maler, const Ansicht& ansicht, const System& system);
+void UrsprungZeichnen(Maler& maler, const Ansicht& ansicht);
+
+// ------------------------------------------------------------------ structure
+void BezugsfaserZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+void StaebeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+void LagerZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+void FreiheitsgradeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool alleZeigen);
+void PunkteZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+void PunktnummernZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+void StabnummernZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+void LagergroessenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+
+// Support and spring symbols at pixel P; the direction angle m means the
+// screen vector (-sin m, -cos m).
+void PendelZeichnen(Maler& maler, int px, int py, double m);
+void FederZeichnen(Maler& maler, int px, int py, double m);
+void EinspannungZeichnen(Maler& maler, int px, int py);
+void DrehfederZeichnen(Maler& maler, int px, int py);
+
+// ------------------------------------------------------------------ loads
+void PunktlastenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften);
+void StreckenlastenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften);
+
+// ------------------------------------------------------------------ results
+enum Schnittkraftart { NORMALKRAFT = 0, QUERKRAFT = 1, MOMENT = 2 };
+void SchnittkraefteZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, int art, bool beschriften);
+void SchnittkraftlinieZeichnen(Maler& maler, const Ansicht& ansicht, const Stababschnitt& abschnitt, int art);
+void SchnittkraefteBeschriften(Maler& maler, const Ansicht& ansicht, const Stab& stab, int art);
+void VerschiebungenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften);
+void BiegelinieZeichnen(Maler& maler, const Ansicht& ansicht, const Stababschnitt& abschnitt);
+void VerschiebungenBeschriften(Maler& maler, const Ansicht& ansicht, const Stab& stab);
+
+// ------------------------------------------------------------------ sketch windows
+
+// The view that fits one bar into a window of W x H pixels: the bar spans
+// half the window and is centred.  A bar without extent gets scale 1.
+Ansicht SkizzenAnsicht(const Stab& stab, int breite, int hoehe);
+// The bar of a sketch: solid line, dashed line on its lower side, "A" and
+// "B" in the large font, the point squares.
+void SkizzenstabZeichnen(Maler& maler, const Ansicht& skizze, const Stab& stab);
+
+// The legend of global and local axes at the top and bottom left of a sketch
+// window of height `hoehe`; the local axes turn with the bar (cos, sin).
+// `hintergrundIndex` is the toolkit colour of the background: the local axes
+// are blue on a white background, else white.
+void AchsenlegendeZeichnen(Maler& maler, int hoehe, double cos, double sin, long hintergrundIndex);
+
+// The load editor's sketch: the bar fitted to the window and the selected
+// load (a Punktlast or a Streckenlast, or neither) at a scale taken from the
+// scale window's "Streckenlast" value.  Nothing is drawn without a bar.
+void LastskizzeZeichnen(Maler& maler, int breite, int hoehe, const Stab* stab, const Punktlast* punktlast,
+                        const Streckenlast* streckenlast, double streckenlastEingabe, long hintergrundIndex);

@@ -1,0 +1,233 @@
+// Bars, reference fibres, points, numbers, supports and springs, degrees of
+// freedom and support reactions.
+#include "workspace/ankerpunkte.h"
+#include "workspace/zeichnen_intern.h"
+
+#include <cmath>
+#include <cstdio>
+
+void StaebeZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+    for (Stab* s : Elemente<Stab>(system.Staebe)) {
+        if (!StabHatPunkte(s)) continue;
+        if (s->Markiert == 1) {
+            maler.Farbe(ROLLE_SELEKTIERTER_STAB);
+            maler.Linie(5, Linienart::Durchgezogen, Linienende::Stumpf);
+        } else {
+            maler.Farbe(ROLLE_STAB);
+            maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
+        }
+        StreckeZeichnen(maler, BildXT(a, s->PunktA->X), BildYT(a, s->PunktA->Y), BildXT(a, s->PunktB->X),
+                        BildYT(a, s->PunktB->Y));
+    }
+}
+
+void BezugsfaserZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+    if (!system.Staebe) return;
+    maler.Farbe(ROLLE_STAB);
+    maler.Linie(2, Linienart::Gestrichelt, Linienende::Stumpf);
+    for (Stab* s : Elemente<Stab>(system.Staebe)) {
+        if (!StabHatPunkte(s)) continue;
+        // 7 pixels to the right of the bar's direction: its lower side.
+        const double dx = 7.0 * s->Sin, dy = 7.0 * s->Cos;
+        StreckeZeichnen(maler, BildXT(a, s->PunktA->X) + dx, BildYT(a, s->PunktA->Y) + dy,
+                        BildXT(a, s->PunktB->X) + dx, BildYT(a, s->PunktB->Y) + dy);
+    }
+}
+
+void PunkteZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+    if (!system.Punkte) return;
+    maler.Farbe(ROLLE_PUNKT);
+    maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
+    for (Punkt* p : Elemente<Punkt>(system.Punkte))
+        RechteckZeichnen(maler, BildXT(a, p->X) - 2.0, BildYT(a, p->Y) - 2.0, 4.0, 4.0);
+}
+
+void PunktnummernZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+    if (!system.Punkte) return;
+    maler.Farbe(ROLLE_PUNKTNUMMER);
+    maler.Hintergrund(ROLLE_HINTERGRUND);
+    maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
+    char text[32];
+    for (Punkt* p : Elemente<Punkt>(system.Punkte)) {
+        std::snprintf(text, sizeof text, "%ld", p->Nummer);
+        TextZeichnen(maler, std::trunc(a.BildX(p->X) + 10.0), std::trunc(a.BildY(p->Y) - 10.0), text);
+    }
+}
+
+void StabnummernZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+    if (!system.Staebe) return;
+    maler.Farbe(ROLLE_STABNUMMER);
+    maler.Hintergrund(ROLLE_HINTERGRUND);
+    char text[32];
+    for (Stab* s : Elemente<Stab>(system.Staebe)) {
+        if (!StabHatPunkte(s)) continue;
+        const double xm = (s->PunktA->X + s->PunktB->X) / 2.0, ym = (s->PunktA->Y + s->PunktB->Y) / 2.0;
+        std::snprintf(text, sizeof text, "%ld", s->Nummer);
+        TextZeichnen(maler, std::trunc(a.BildX(xm) + 10.0), std::trunc(a.BildY(ym) - 10.0), text);
+    }
+}
+
+// ------------------------------------------------------------------ symbols
+
+void PendelZeichnen(Maler& maler, int px, int py, double m) {
+    const double rx = -std::sin(m), ry = -std::cos(m);
+    maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
+    KreisZeichnen(maler, px + 10.0 * rx, py + 10.0 * ry, 8.0);
+    KreisZeichnen(maler, px + 30.0 * rx, py + 30.0 * ry, 8.0);
+    StreckeZeichnen(maler, px + 10.0 * rx, py + 10.0 * ry, px + 30.0 * rx, py + 30.0 * ry);
+}
+
+void FederZeichnen(Maler& maler, int px, int py, double m) {
+    const double rx = -std::sin(m), ry = -std::cos(m);
+    maler.Linie(3, Linienart::Gestrichelt, Linienende::Stumpf);
+    KreisZeichnen(maler, px + 10.0 * rx, py + 10.0 * ry, 12.0);
+    KreisZeichnen(maler, px + 40.0 * rx, py + 40.0 * ry, 12.0);
+    StreckeZeichnen(maler, px + 10.0 * rx, py + 10.0 * ry, px + 40.0 * rx, py + 40.0 * ry);
+}
+
+void EinspannungZeichnen(Maler& maler, int px, int py) {
+    maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
+    RechteckZeichnen(maler, px - 6.0, py - 6.0, 12.0, 12.0);
+}
+
+void DrehfederZeichnen(Maler& maler, int px, int py) {
+    maler.Linie(3, Linienart::Gestrichelt, Linienende::Stumpf);
+    KreisZeichnen(maler, px, py, 30.0);
+}
+
+namespace {
+
+// Pixel of the point at the end of a slot.
+void EndpunktPixel(const Ansicht& a, const Stab& s, int slot, int& px, int& py) {
+    const Punkt* p = slot < 3 ? s.PunktA : s.PunktB;
+    px = WeltNachBildX(a, p->X);
+    py = WeltNachBildY(a, p->Y);
+}
+
+// A spring of an x or y record turned by m, or the rotation spring.
+void FederSymbol(Maler& maler, int px, int py, long richtung, double mX, double mY) {
+    if (richtung == 0) FederZeichnen(maler, px, py, mX);
+    else if (richtung == 1) FederZeichnen(maler, px, py, mY);
+    else if (richtung == 2) DrehfederZeichnen(maler, px, py);
+}
+
+}  // namespace
+
+void LagerZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+    if (!system.Staebe) return;
+    for (Stab* s : Elemente<Stab>(system.Staebe)) {
+        if (!StabHatPunkte(s)) continue;
+        for (int slot = 0; slot < 6; ++slot) {
+            const Freiheitsgrad* f = s->Freiheitsgrade[slot];
+            if (!f) continue;
+            const double phi = f->Winkel;
+            int px, py;
+            EndpunktPixel(a, *s, slot, px, py);
+            if (f->Status == STATUS_PRIMAL) {
+                // A prescribed displacement shows in red whatever the colours.
+                if (f->Wert == 0.0) maler.Farbe(ROLLE_LAGER);
+                else maler.Toolkitfarbe(TOOLKIT_ROT);
+                if (f->Richtung == 0) PendelZeichnen(maler, px, py, phi - M_PI / 2.0);
+                else if (f->Richtung == 1) PendelZeichnen(maler, px, py, phi);
+                else if (f->Richtung == 2) EinspannungZeichnen(maler, px, py);
+                if (f->Feder != 0.0) FederSymbol(maler, px, py, f->Richtung, phi - M_PI - M_PI / 2.0, phi - M_PI);
+            } else if (f->Feder != 0.0) {
+                maler.Farbe(ROLLE_FEDER);
+                FederSymbol(maler, px, py, f->Richtung, phi - M_PI / 2.0, phi);
+            }
+        }
+    }
+    maler.Senden();
+}
+
+void FreiheitsgradeZeichnen(Maler& maler, const Ansicht& a, const System& system, bool alleZeigen) {
+    if (!system.Staebe) return;
+    maler.Linie(2, Linienart::Durchgezogen, Linienende::Stumpf);
+    maler.Hintergrund(ROLLE_HINTERGRUND);
+    // Whether a point shows its bar ends' records depends only on the point;
+    // each point is counted once per redraw instead of once per bar end.
+    std::unordered_map<const Punkt*, bool> zeigt;
+    auto zeigtEnde = [&](const Stab* s, int ende) {
+        const Punkt* p = ende == ENDE_A ? s->PunktA : s->PunktB;
+        auto it = zeigt.find(p);
+        if (it != zeigt.end()) return it->second;
+        const bool z = StabendeZeigtFreiheitsgrade(system.Staebe, s, ende, alleZeigen);
+        zeigt.emplace(p, z);
+        return z;
+    };
+    char text[32];
+    for (Stab* s : Elemente<Stab>(system.Staebe)) {
+        if (!StabHatPunkte(s)) continue;
+        const bool ende[2] = {zeigtEnde(s, ENDE_A), zeigtEnde(s, ENDE_B)};
+        for (int slot = 0; slot < 6; ++slot) {
+            const Freiheitsgrad* f = s->Freiheitsgrade[slot];
+            if (!f || !ende[EndeVonSlot(slot)]) continue;
+            const Weltpunkt anker = Ankerpunkt(s, EndeVonSlot(slot));
+            const double ax = BildXT(a, anker.X), ay = BildYT(a, anker.Y);
+            const double phi = f->Winkel;
+            double tx, ty;  // where the number goes
+            maler.Farbe(ROLLE_FG_DUAL);
+            switch (f->Richtung) {
+            case 0: {
+                const double sx = ax + 40.0 * std::cos(phi), sy = ay - 40.0 * std::sin(phi);
+                PfeilZeichnen(maler, ax, ay, sx, sy);
+                tx = sx + 5.0;
+                ty = sy;
+                break;
+            }
+            case 1: {
+                const double sx = ax - 40.0 * std::sin(phi), sy = ay - 40.0 * std::cos(phi);
+                PfeilZeichnen(maler, ax, ay, sx, sy);
+                tx = sx;
+                ty = sy - 5.0;
+                break;
+            }
+            case 2:
+                BogenZeichnen(maler, ax - 32.0, ay - 32.0, 64.0, 64.0, 20 * 64, 50 * 64);
+                tx = ax + 40.0 / 1.3;
+                ty = ay - 40.0 / 1.3;
+                break;
+            default:
+                std::printf("Fehler bei FreiGrad - Art !\n");
+                continue;
+            }
+            if (f->Status == STATUS_PRIMAL) maler.Farbe(ROLLE_FG_PRIMAL);
+            else if (f->Feder != 0.0) maler.Farbe(ROLLE_FEDER);
+            std::snprintf(text, sizeof text, "%ld", f->Nummer);
+            TextZeichnen(maler, tx, ty, text);
+        }
+    }
+}
+
+void LagergroessenZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+    if (!system.Staebe) return;
+    maler.Farbe(ROLLE_FG_PRIMAL);
+    maler.Hintergrund(ROLLE_HINTERGRUND);
+    char text[64];
+    for (Stab* s : Elemente<Stab>(system.Staebe)) {
+        if (!StabHatPunkte(s)) continue;
+        for (int slot = 0; slot < 6; ++slot) {
+            const Freiheitsgrad* f = s->Freiheitsgrade[slot];
+            if (!f || f->Status != STATUS_PRIMAL) continue;
+            int px, py;
+            EndpunktPixel(a, *s, slot, px, py);
+            const double phi = f->Winkel;
+            double x, y;
+            if (f->Richtung == 0) {
+                x = px + 50.0 * std::cos(phi);
+                y = py - 50.0 * std::sin(phi);
+            } else if (f->Richtung == 1) {
+                x = px - 50.0 * std::sin(phi);
+                y = py - 50.0 * std::cos(phi);
+            } else if (f->Richtung == 2) {
+                x = px + 40.0 * std::cos(phi + 0.8);
+                y = py - 40.0 * std::sin(phi + 0.8);
+            } else {
+                continue;
+            }
+            std::snprintf(text, sizeof text, "%.2f", f->Reaktion);
+            TextZeichnen(maler, x, y, text);
+        }
+    }
+    maler.Senden();
+}
