@@ -1,8 +1,13 @@
 // The shipped example systems: exactly what the generator writes, readable,
 // and modelled as their descriptions say.
+#include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "beispiele/quelle/beispiele.h"
+#include "analysis/berechnung.h"
+#include "analysis/ergebnisse.h"
+#include "files/kataloge.h"
 #include "tests/files/systemdatei_hilfen.h"
 
 namespace {
@@ -14,8 +19,12 @@ std::string Beispieldatei(const std::string& name) {
 }  // namespace
 
 TEST_F(SystemdateiTest, BeispieleSindErzeugtWieAbgelegtUndVollstaendigLesbar) {
+    const std::string kataloge = std::string(VELKO_QUELLEN) + "/daten/verwaltung";
     for (const beispiele::Beispiel& b : beispiele::ALLE) {
         ProgrammZuruecksetzen();
+        // Every material and cross-section named must be in the master catalogues.
+        ASSERT_TRUE(MaterialienLesen(kataloge.c_str()));
+        ASSERT_TRUE(QuerschnitteLesen(kataloge.c_str()));
         b.Aufbauen();
         const std::string name = b.Name;
         ASSERT_TRUE(SystemSchreiben(verzeichnis.Pfad(name).c_str())) << name;
@@ -30,6 +39,7 @@ TEST_F(SystemdateiTest, BeispieleSindErzeugtWieAbgelegtUndVollstaendigLesbar) {
         for (const std::string& t : bericht.Texte()) {
             EXPECT_EQ(t.find("existiert nicht"), std::string::npos) << name << ": " << t;
             EXPECT_EQ(t.find("Fehler"), std::string::npos) << name << ": " << t;
+            EXPECT_EQ(t.find("ohne"), std::string::npos) << name << ": " << t;
         }
         for (Stab* s : Elemente<Stab>(sys->Staebe)) {
             EXPECT_TRUE(s->PunktA && s->PunktB && s->Laenge > 0) << name;
@@ -82,4 +92,44 @@ TEST_F(SystemdateiTest, BeispieleHabenIhreGelenkeUndLager) {
     EXPECT_EQ(KeAnzahl(sys->Freiheitsgrade), 12 * 3);  // every joint rigid
     EXPECT_EQ(lager(sys), 9);
     EXPECT_EQ(KeAnzahl(sys->Kombinationen), 1);
+}
+
+TEST_F(SystemdateiTest, BeispieleLiefernDieErwartetenSchnittgroessen) {
+    const std::string kataloge = std::string(VELKO_QUELLEN) + "/daten/verwaltung";
+    // Largest absolute moment and normal force over all bars.
+    auto extrema = [](double& m, double& n) {
+        Kette staebe = Programm.AktuellesSystem->Staebe;
+        Stab* s = nullptr;
+        double t = 0;
+        m = std::max(std::fabs(SystemMaxMoment(staebe, &s, &t)), std::fabs(SystemMinMoment(staebe, &s, &t)));
+        n = std::max(std::fabs(SystemMaxNormalkraft(staebe, &s, &t)), std::fabs(SystemMinNormalkraft(staebe, &s, &t)));
+    };
+    struct Erwartet {
+        const char* name;
+        double moment;   // < 0: only check the run
+        double normal;
+    } const faelle[] = {
+        {"einfeldtraeger", 22.5, 0.0},     // q l²/8
+        {"durchlauftraeger", 20.0, 0.0},   // 0.1 q l² over the inner supports
+        {"fachwerk", 0.0, 30.0 * std::sqrt(2.0)},  // end diagonals carry the reaction
+        {"rahmen", -1, -1},
+        {"stockwerkrahmen", -1, -1},
+    };
+    for (const Erwartet& e : faelle) {
+        ProgrammZuruecksetzen();
+        ASSERT_TRUE(MaterialienLesen(kataloge.c_str()));
+        ASSERT_TRUE(QuerschnitteLesen(kataloge.c_str()));
+        ASSERT_NE(SystemLesen((std::string(VELKO_QUELLEN) + "/beispiele/" + e.name + ".sysdat").c_str()), nullptr);
+        ASSERT_TRUE(TheorieIOrdnungBerechnen()) << e.name;
+        double m = 0, n = 0;
+        extrema(m, n);
+        if (e.moment >= 0) {
+            EXPECT_NEAR(m, e.moment, 0.01 * std::max(1.0, e.moment)) << e.name;
+        } else {
+            EXPECT_GT(m, 1.0) << e.name;
+        }
+        if (e.normal >= 0) {
+            EXPECT_NEAR(n, e.normal, 0.01 * std::max(1.0, e.normal)) << e.name;
+        }
+    }
 }
