@@ -1,4 +1,80 @@
-# Command line of the batch program velko-rechnen, tested on its own.
+# The batch program velko-rechnen: reads a system file, computes it and
+# writes the listing.  It links only the toolkit-free libraries, so it runs
+# without an X display.
+
+add_executable(velko-rechnen cli/velko_rechnen.cpp cli/rechnen_optionen.cpp)
+target_link_libraries(velko-rechnen velko_kern)
+
+# The option parser on its own.
 add_executable(test_rechnen tests/cli/rechnen_optionen_test.cpp cli/rechnen_optionen.cpp)
 target_link_libraries(test_rechnen GTest::gtest GTest::gtest_main)
 gtest_discover_tests(test_rechnen DISCOVERY_TIMEOUT 60)
+
+# Listing comparison that forgives round-off in the last printed digit.
+add_executable(listenvergleich tests/cli/listenvergleich.cpp)
+
+# End-to-end runs: each one a call of the program and what it must show.
+set(rechnen_daten ${CMAKE_SOURCE_DIR}/tests/cli/daten)
+set(rechnen_katalog ${CMAKE_SOURCE_DIR}/daten/verwaltung)
+function(velko_rechnen_test name)
+  cmake_parse_arguments(T "" "" "ARGS;OPTIONEN" ${ARGN})
+  set(defs)
+  foreach(o ${T_OPTIONEN})
+    list(APPEND defs "-D${o}")
+  endforeach()
+  # Arguments travel as one "|"-separated value into the script.
+  string(REPLACE ";" "|" args "${T_ARGS}")
+  add_test(NAME rechnen_${name}
+    COMMAND ${CMAKE_COMMAND}
+      -DPROGRAMM=$<TARGET_FILE:velko-rechnen>
+      -DVERGLEICH=$<TARGET_FILE:listenvergleich>
+      -DARBEIT=${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests/${name}
+      "-DARGS=${args}" ${defs}
+      -P ${CMAKE_SOURCE_DIR}/tests/cli/rechnen_lauf.cmake)
+endfunction()
+
+velko_rechnen_test(rahmen_standardausgabe
+  ARGS --katalog ${rechnen_katalog} ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=0 VORLAGE=${rechnen_daten}/rahmen.list
+           "FEHLER_TEXT=-> System nach Theorie I.Ordnung berechnet !")
+velko_rechnen_test(rahmen_dateien_zehn_teilungen
+  ARGS --katalog=${rechnen_katalog} --stabteilungen 10 --liste {ARBEIT}/rahmen.list
+       --tabelle {ARBEIT}/rahmen.tab ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=0 LISTE=rahmen.list VORLAGE=${rechnen_daten}/rahmen_10.list
+           TABELLE=rahmen.tab TABELLE_VORLAGE=${rechnen_daten}/rahmen.tab)
+velko_rechnen_test(katalog_aus_velko_datei
+  ARGS ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=0 VELKO_HOME=${rechnen_katalog} VORLAGE=${rechnen_daten}/rahmen.list)
+velko_rechnen_test(ohne_velko_datei
+  ARGS ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=2 VELKO_HOME=- "FEHLER_TEXT=--katalog VERZEICHNIS")
+velko_rechnen_test(kinematisch_behaelt_alte_liste
+  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/alt.list ${rechnen_daten}/kinematisch.sysdat
+  OPTIONEN RC=1 LISTE=alt.list "VORHER=alte Liste"
+           "FEHLER_TEXT=Fehler beim Zerlegen der SystemSteifigkeit ! System kinematisch !")
+velko_rechnen_test(modellpruefung
+  ARGS --katalog ${rechnen_katalog} ${rechnen_daten}/ohne_material.sysdat
+  OPTIONEN RC=1 "FEHLER_TEXT=ohne Material !")
+velko_rechnen_test(keine_systemdatei
+  ARGS --katalog ${rechnen_katalog} ${rechnen_daten}/kein_system.sysdat
+  OPTIONEN RC=2 "FEHLER_TEXT=Systembeschreibung" "NICHT_TEXT=Kernmodell")
+velko_rechnen_test(abgeschnittene_systemdatei
+  ARGS --katalog ${rechnen_katalog} ${rechnen_daten}/abgeschnitten.sysdat
+  OPTIONEN RC=2 "NICHT_TEXT=Kernmodell")
+velko_rechnen_test(fehlende_systemdatei
+  ARGS --katalog ${rechnen_katalog} ${rechnen_daten}/gibt_es_nicht.sysdat
+  OPTIONEN RC=2 "FEHLER_TEXT=gibt_es_nicht.sysdat")
+velko_rechnen_test(fehlender_katalog
+  ARGS --katalog ${rechnen_daten}/kein_katalog ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=2 "FEHLER_TEXT=material.dat" "NICHT_TEXT=Kernmodell")
+velko_rechnen_test(liste_nicht_schreibbar
+  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/fehlt/a.list ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=2 "FEHLER_TEXT=fehlt/a.list" "NICHT_TEXT=Kernmodell")
+velko_rechnen_test(falsche_stabteilungen
+  ARGS --stabteilungen 0 ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=2 "FEHLER_TEXT=--stabteilungen")
+velko_rechnen_test(ohne_argumente
+  OPTIONEN RC=2 "FEHLER_TEXT=keine Systemdatei angegeben")
+velko_rechnen_test(hilfe
+  ARGS --hilfe
+  OPTIONEN RC=0 "AUSGABE_TEXT=Aufruf: velko-rechnen [Optionen] SYSTEMDATEI")

@@ -1,0 +1,88 @@
+# Runs velko-rechnen once and checks what a user of the program sees.
+#
+#   PROGRAMM       the velko-rechnen executable
+#   VERGLEICH      the listing comparison program
+#   ARBEIT         a fresh working directory for this test
+#   ARGS           the arguments, separated by "|"; "{ARBEIT}" stands for ARBEIT
+#   RC             the expected exit status
+#   VORLAGE        expected listing (optional); compared with LISTE or stdout
+#   LISTE          file the listing goes to (optional, under ARBEIT)
+#   TABELLE        written table (under ARBEIT) and TABELLE_VORLAGE (exact)
+#   FEHLER_TEXT    a text standard error must contain (optional)
+#   NICHT_TEXT     a text standard error must not contain (optional)
+#   AUSGABE_TEXT   a text standard output must contain (optional)
+#   VORHER         contents written to LISTE before the run, which must still
+#                  be there afterwards (a failed run keeps the old file)
+#   VELKO_HOME     when set, HOME becomes ARBEIT and ~/.velko names this
+#                  catalogue directory ("-" = no ~/.velko at all)
+
+file(REMOVE_RECURSE "${ARBEIT}")
+file(MAKE_DIRECTORY "${ARBEIT}")
+string(REPLACE "{ARBEIT}" "${ARBEIT}" ARGS "${ARGS}")
+string(REPLACE "|" ";" ARGS "${ARGS}")
+if(DEFINED VELKO_HOME)
+  set(ENV{HOME} "${ARBEIT}")
+  if(NOT VELKO_HOME STREQUAL "-")
+    file(WRITE "${ARBEIT}/.velko"
+      "${ARBEIT}\n${VELKO_HOME}\n${ARBEIT}\n${ARBEIT}\nmozilla\ngv\n")
+  endif()
+endif()
+if(DEFINED VORHER)
+  file(WRITE "${ARBEIT}/${LISTE}" "${VORHER}")
+endif()
+
+execute_process(COMMAND "${PROGRAMM}" ${ARGS}
+  RESULT_VARIABLE rc
+  OUTPUT_FILE "${ARBEIT}/stdout"
+  ERROR_FILE "${ARBEIT}/stderr")
+file(READ "${ARBEIT}/stderr" fehler)
+file(READ "${ARBEIT}/stdout" ausgabe)
+if(NOT rc EQUAL RC)
+  message(FATAL_ERROR "Rückgabewert ${rc}, erwartet ${RC}\nStandardfehler:\n${fehler}")
+endif()
+foreach(paar "FEHLER_TEXT;fehler" "AUSGABE_TEXT;ausgabe")
+  list(GET paar 0 soll)
+  list(GET paar 1 ist)
+  if(DEFINED ${soll})
+    string(FIND "${${ist}}" "${${soll}}" pos)
+    if(pos EQUAL -1)
+      message(FATAL_ERROR "'${${soll}}' fehlt in ${ist}:\n${${ist}}")
+    endif()
+  endif()
+endforeach()
+if(DEFINED NICHT_TEXT)
+  string(FIND "${fehler}" "${NICHT_TEXT}" pos)
+  if(NOT pos EQUAL -1)
+    message(FATAL_ERROR "'${NICHT_TEXT}' steht unerwartet in Standardfehler:\n${fehler}")
+  endif()
+endif()
+
+if(DEFINED VORHER)
+  file(READ "${ARBEIT}/${LISTE}" nachher)
+  if(NOT nachher STREQUAL VORHER)
+    message(FATAL_ERROR "die alte Datei ${LISTE} wurde verändert")
+  endif()
+endif()
+
+if(DEFINED VORLAGE)
+  if(DEFINED LISTE)
+    set(geschrieben "${ARBEIT}/${LISTE}")
+    if(NOT ausgabe STREQUAL "")
+      message(FATAL_ERROR "Standardausgabe sollte leer sein:\n${ausgabe}")
+    endif()
+  else()
+    set(geschrieben "${ARBEIT}/stdout")
+  endif()
+  execute_process(COMMAND "${VERGLEICH}" "${VORLAGE}" "${geschrieben}" RESULT_VARIABLE vrc)
+  if(NOT vrc EQUAL 0)
+    message(FATAL_ERROR "Liste weicht von ${VORLAGE} ab")
+  endif()
+endif()
+
+if(DEFINED TABELLE)
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files
+    "${TABELLE_VORLAGE}" "${ARBEIT}/${TABELLE}" RESULT_VARIABLE trc)
+  if(NOT trc EQUAL 0)
+    message(FATAL_ERROR "Tabelle weicht von ${TABELLE_VORLAGE} ab")
+  endif()
+endif()
