@@ -67,3 +67,42 @@ inline int Ausfuehren(const std::string& befehl, std::string* ausgabe) {
     const int status = pclose(p);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+// A binary PPM (P6) image as rendered by Ghostscript's ppmraw device.
+struct PpmBild {
+    int Breite = 0;
+    int Hoehe = 0;
+    std::string Pixel;  // RGB, rows from the top
+    // Anything that is not white counts as ink.
+    bool Tinte(int x, int y) const {
+        if (x < 0 || y < 0 || x >= Breite || y >= Hoehe) return false;
+        const std::size_t i = 3 * (static_cast<std::size_t>(y) * Breite + x);
+        return static_cast<unsigned char>(Pixel[i]) < 250 || static_cast<unsigned char>(Pixel[i + 1]) < 250 ||
+               static_cast<unsigned char>(Pixel[i + 2]) < 250;
+    }
+};
+
+// Reads a P6 file with maximum value 255; false when it is anything else.
+inline bool PpmLesen(const std::string& pfad, PpmBild* bild) {
+    std::ifstream ein(pfad, std::ios::binary);
+    std::string magie;
+    ein >> magie;
+    if (magie != "P6") return false;
+    int werte[3];
+    for (int& w : werte) {
+        ein >> std::ws;
+        while (ein.peek() == '#') {
+            std::string kommentar;
+            std::getline(ein, kommentar);
+            ein >> std::ws;
+        }
+        if (!(ein >> w)) return false;
+    }
+    if (werte[2] != 255 || werte[0] <= 0 || werte[1] <= 0) return false;
+    ein.get();  // the single blank after the header
+    bild->Breite = werte[0];
+    bild->Hoehe = werte[1];
+    bild->Pixel.resize(3 * static_cast<std::size_t>(werte[0]) * werte[1]);
+    ein.read(bild->Pixel.data(), static_cast<std::streamsize>(bild->Pixel.size()));
+    return static_cast<std::size_t>(ein.gcount()) == bild->Pixel.size();
+}
