@@ -69,6 +69,19 @@ TEST_F(PfadeTest, SchreibenUndLesenErgibtDieselbenEinstellungen) {
     EXPECT_EQ(Pfade.Verwaltungsverzeichnis, basis + "/verwaltung");
 }
 
+TEST_F(PfadeTest, HomeAusDerUmgebungOderDemBenutzereintrag) {
+    const char* alt = getenv("HOME");
+    std::string gesichert = alt ? alt : "";
+    setenv("HOME", home.Pfad().c_str(), 1);
+    EXPECT_EQ(HomeVerzeichnis(), home.Pfad());
+    DateiSchreiben(home.Pfad(".velko"), "/aus/der/umgebung\n");
+    EXPECT_TRUE(PfadeLesen());
+    EXPECT_EQ(Pfade.Programmverzeichnis, "/aus/der/umgebung");
+    unsetenv("HOME");
+    EXPECT_FALSE(HomeVerzeichnis().empty());  // the password entry stands in
+    if (alt) setenv("HOME", gesichert.c_str(), 1);
+}
+
 TEST_F(PfadeTest, FehlendeDateiLaesstEinstellungenUnberuehrt) {
     Pfade.Programmverzeichnis = "/bleibt";
     EXPECT_FALSE(PfadeLesen(home.Pfad().c_str()));
