@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -26,6 +27,57 @@ bool StabteilungenSetzen(RechnenAuftrag& a, const char* wert, std::string& fehle
         return false;
     }
     a.Stabteilungen = n;
+    return true;
+}
+
+// A diagram scale: any finite number, as the dialog's input takes it.
+bool MassstabSetzen(double& ziel, const char* wert, const char* option, std::string& fehler) {
+    errno = 0;
+    char* ende = nullptr;
+    double x = std::strtod(wert, &ende);
+    if (!*wert || *ende || errno == ERANGE || !std::isfinite(x)) {
+        fehler = std::string(option) + " erwartet eine Zahl, nicht '" + wert + "'";
+        return false;
+    }
+    ziel = x;
+    return true;
+}
+
+// A plot switch: sets the field and remembers that a plot setting was given.
+template <bool Druckoptionen::*Feld, bool Wert>
+bool PlotSchalter(RechnenAuftrag& a, const char*, std::string&) {
+    a.Plot.*Feld = Wert;
+    a.PlotoptionGenannt = true;
+    return true;
+}
+
+// "--seiten system,moment,...": exactly the pages named are written.
+bool SeitenSetzen(RechnenAuftrag& a, const char* wert, std::string& fehler) {
+    static const char* const NAMEN[PLOT_SEITEN] = {"system", "moment", "querkraft", "normalkraft",
+                                                   "verformung"};
+    bool gewaehlt[PLOT_SEITEN] = {};
+    std::string liste = wert;
+    size_t anfang = 0;
+    while (anfang <= liste.size()) {
+        size_t ende = liste.find(',', anfang);
+        if (ende == std::string::npos) ende = liste.size();
+        const std::string name = liste.substr(anfang, ende - anfang);
+        int i = 0;
+        while (i < PLOT_SEITEN && name != NAMEN[i]) ++i;
+        if (i == PLOT_SEITEN) {
+            fehler = "--seiten kennt die Seite '" + name +
+                     "' nicht (system, moment, querkraft, normalkraft, verformung)";
+            return false;
+        }
+        gewaehlt[i] = true;
+        anfang = ende + 1;
+    }
+    a.Plot.System = gewaehlt[SEITE_SYSTEM];
+    a.Plot.Moment = gewaehlt[SEITE_MOMENT];
+    a.Plot.Querkraft = gewaehlt[SEITE_QUERKRAFT];
+    a.Plot.Normalkraft = gewaehlt[SEITE_NORMALKRAFT];
+    a.Plot.Verschiebung = gewaehlt[SEITE_VERFORMUNG];
+    a.PlotoptionGenannt = true;
     return true;
 }
 
@@ -57,6 +109,43 @@ const std::vector<RechnenOption>& RechnenOptionen() {
         {"--stabteilungen", nullptr, "N",
          "jedes Element in N gleiche Teile teilen (statt der Angabe des Systems)",
          StabteilungenSetzen},
+        {"--ps", nullptr, "DATEI", "PostScript-Plot (A4-Seiten) in DATEI schreiben",
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             return TextSetzen(a.Postscript, w, "--ps", f);
+         }},
+        {"--seiten", nullptr, "LISTE",
+         "nur diese Plotseiten: system,moment,querkraft,normalkraft,verformung",
+         SeitenSetzen},
+        {"--momentenmassstab", nullptr, "X", "Maßstab der Momentenlinie in m je kNm (Vorgabe 0.1)",
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             a.PlotoptionGenannt = true;
+             return MassstabSetzen(a.Plot.MomentMassstab, w, "--momentenmassstab", f);
+         }},
+        {"--querkraftmassstab", nullptr, "X", "Maßstab der Querkraftlinie in m je kN (Vorgabe 0.1)",
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             a.PlotoptionGenannt = true;
+             return MassstabSetzen(a.Plot.QuerkraftMassstab, w, "--querkraftmassstab", f);
+         }},
+        {"--normalkraftmassstab", nullptr, "X", "Maßstab der Normalkraftlinie in m je kN (Vorgabe 0.1)",
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             a.PlotoptionGenannt = true;
+             return MassstabSetzen(a.Plot.NormalkraftMassstab, w, "--normalkraftmassstab", f);
+         }},
+        {"--verschiebungsmassstab", nullptr, "X", "Überhöhung der Verformungsfigur (Vorgabe 10)",
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             a.PlotoptionGenannt = true;
+             return MassstabSetzen(a.Plot.VerschiebungMassstab, w, "--verschiebungsmassstab", f);
+         }},
+        {"--beschriftung", nullptr, nullptr, "Werte an Schnittkraft- und Verformungslinien schreiben",
+         PlotSchalter<&Druckoptionen::Beschriftung, true>},
+        {"--ohne-seitenzahlen", nullptr, nullptr, "keine Seitenzahlen",
+         PlotSchalter<&Druckoptionen::Seitenzahlen, false>},
+        {"--markierte-staebe", nullptr, nullptr, "nur die markierten Stäbe zeichnen",
+         PlotSchalter<&Druckoptionen::MarkierteStaebe, true>},
+        {"--freiheitsgrade", nullptr, nullptr, "Nummern der Freiheitsgrade auf der Systemseite",
+         PlotSchalter<&Druckoptionen::Freiheitsgrade, true>},
+        {"--querformat", nullptr, nullptr, "Seiten im Querformat (Vorgabe: Hochformat)",
+         PlotSchalter<&Druckoptionen::Querformat, true>},
         {"--hilfe", "--help", nullptr, "diese Hilfe zeigen",
          [](RechnenAuftrag& a, const char*, std::string&) {
              a.Hilfe = true;
@@ -122,6 +211,15 @@ bool RechnenOptionenLesen(int argc, const char* const argv[], RechnenAuftrag& au
         fehler = "--liste und --tabelle nennen dieselbe Datei '" + auftrag.Liste + "'";
         return false;
     }
+    if (!auftrag.Postscript.empty() &&
+        (auftrag.Postscript == auftrag.Liste || auftrag.Postscript == auftrag.Tabelle)) {
+        fehler = "--ps nennt dieselbe Datei wie --liste oder --tabelle: '" + auftrag.Postscript + "'";
+        return false;
+    }
+    if (auftrag.Postscript.empty() && auftrag.PlotoptionGenannt) {
+        fehler = "Plotoptionen wirken nur zusammen mit --ps DATEI";
+        return false;
+    }
     return true;
 }
 
@@ -130,7 +228,8 @@ std::string RechnenHilfe(const char* programm) {
     text +=
         "Berechnet das ebene Stabwerk der Systemdatei (*.sysdat) nach Theorie I. Ordnung\n"
         "mit den aktiven Lastfällen und schreibt die Ergebnisliste aller Stäbe\n"
-        "(ISO 8859-1, Zeilenenden \"\\n\\r\") auf die Standardausgabe.\n\n"
+        "(ISO 8859-1, Zeilenenden \"\\n\\r\") auf die Standardausgabe.  Mit --ps zeichnet es\n"
+        "außerdem System und Ergebnisse als PostScript-Seiten (Vorgabe: alle fünf Seiten).\n\n"
         "Optionen:\n";
     size_t breite = 0;
     auto kopf = [](const RechnenOption& o) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "output/druckoptionen.h"
+
 // What one call of the program is to do.
 struct RechnenAuftrag {
     std::string Systemdatei;
@@ -15,6 +17,9 @@ struct RechnenAuftrag {
     std::string Katalog;       // empty = catalogue directory of ~/.velko
     long Stabteilungen = 0;    // 0 = as stored in the System
     bool Hilfe = false;
+    std::string Postscript;    // empty = no plot
+    Druckoptionen Plot;        // settings of the plot, defaults as in the dialog
+    bool PlotoptionGenannt = false;  // a plot setting was given (needs --ps)
 };
 
 struct RechnenOption {

@@ -22,6 +22,7 @@
 #include "files/sicher_schreiben.h"
 #include "files/systemdatei.h"
 #include "output/liste.h"
+#include "output/plot.h"
 
 namespace {
 
@@ -105,9 +106,10 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
     if (!KatalogeLaden(auftrag)) return UNGUELTIG;
 
     const bool listeInDatei = !auftrag.Liste.empty() && auftrag.Liste != "-";
-    std::unique_ptr<SichereDatei> liste, tabelle;
+    std::unique_ptr<SichereDatei> liste, tabelle, plot;
     if (listeInDatei && !(liste = AusgabeOeffnen(auftrag.Liste))) return UNGUELTIG;
     if (!auftrag.Tabelle.empty() && !(tabelle = AusgabeOeffnen(auftrag.Tabelle))) return UNGUELTIG;
+    if (!auftrag.Postscript.empty() && !(plot = AusgabeOeffnen(auftrag.Postscript))) return UNGUELTIG;
 
     System* system = SystemLesen(auftrag.Systemdatei.c_str());
     if (!system) {
@@ -136,6 +138,12 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
     if (tabelle) {
         TabelleAusgeben(tabelle->Datei(), system);
         if (!AusgabeAbschliessen(*tabelle)) return UNGUELTIG;
+    }
+    if (plot) {
+        // Without bars to draw the plot stays empty, as in the program.
+        if (PlotSchreiben(plot->Datei(), system, auftrag.Plot) == 0)
+            Fehler("keine Stäbe zu zeichnen, '" + auftrag.Postscript + "' bleibt leer");
+        if (!AusgabeAbschliessen(*plot)) return UNGUELTIG;
     }
     return ERFOLG;
 }
