@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <sys/mman.h>
 #include <new>
 #include <vector>
 
@@ -15,6 +17,60 @@ std::size_t speicherGrenze = 0;
 std::size_t speicherBelegt = 0;
 
 bool IstDual(int z) { return z == STATUS_DUAL || z == STATUS_NEGATIV; }
+
+// Sums of x[m] * y[m] (weighted by w[m]) over von <= m < bis; four partial
+// sums keep the pipeline busy on long profiles.
+double Skalarprodukt(const double* x, const double* y, int von, int bis) {
+    double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+    int m = von;
+    for (; m + 3 < bis; m += 4) {
+        s0 += x[m] * y[m];
+        s1 += x[m + 1] * y[m + 1];
+        s2 += x[m + 2] * y[m + 2];
+        s3 += x[m + 3] * y[m + 3];
+    }
+    for (; m < bis; ++m) s0 += x[m] * y[m];
+    return (s0 + s1) + (s2 + s3);
+}
+
+double GewichtetesProdukt(const double* w, const double* x, const double* y, int von, int bis) {
+    double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+    int m = von;
+    for (; m + 3 < bis; m += 4) {
+        s0 += w[m] * x[m] * y[m];
+        s1 += w[m + 1] * x[m + 1] * y[m + 1];
+        s2 += w[m + 2] * x[m + 2] * y[m + 2];
+        s3 += w[m + 3] * x[m + 3] * y[m + 3];
+    }
+    for (; m < bis; ++m) s0 += w[m] * x[m] * y[m];
+    return (s0 + s1) + (s2 + s3);
+}
+
+// Zero-filled storage for the matrix.  Large blocks come straight from the
+// system as fresh zero pages, in huge pages where the system allows, so
+// that neither zero-filling nor hundreds of thousands of page faults cost
+// time; small ones from the heap.
+constexpr std::size_t GROSSER_BLOCK = std::size_t{4} << 20;
+
+double* NullBlock(std::size_t eintraege, bool& abgebildet) {
+    const std::size_t bytes = (eintraege > 0 ? eintraege : 1) * sizeof(double);
+    abgebildet = bytes >= GROSSER_BLOCK;
+    if (!abgebildet) return static_cast<double*>(std::calloc(1, bytes));
+    void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) return nullptr;
+#ifdef MADV_HUGEPAGE
+    madvise(p, bytes, MADV_HUGEPAGE);
+#endif
+    return static_cast<double*>(p);
+}
+
+void BlockFreigeben(double* block, std::size_t eintraege, bool abgebildet) {
+    if (!block) return;
+    if (abgebildet)
+        munmap(block, (eintraege > 0 ? eintraege : 1) * sizeof(double));
+    else
+        std::free(block);
+}
 
 }  // namespace
 
@@ -51,7 +107,7 @@ PMatrix* AllocPMatrix(int n, const int* erste) {
         if (k) {
             k->n = n;
             k->Eintraege = eintraege;
-            k->Block = new (std::nothrow) double[eintraege > 0 ? eintraege : 1]();
+            k->Block = NullBlock(eintraege, k->Abgebildet);
             k->Basis = new (std::nothrow) std::ptrdiff_t[n > 0 ? n : 1];
             if (!k->Block || !k->Basis) {
                 FreePMatrix(k);
@@ -77,7 +133,7 @@ PMatrix* AllocPMatrix(int n, const int* erste) {
 void FreePMatrix(PMatrix* k) {
     if (!k) return;
     ArbeitsspeicherFreigeben(k->Eintraege * sizeof(double) + static_cast<std::size_t>(k->n) * sizeof(std::ptrdiff_t));
-    delete[] k->Block;
+    BlockFreigeben(k->Block, k->Eintraege, k->Abgebildet);
     delete[] k->Basis;
     delete k;
 }
@@ -114,27 +170,24 @@ int SystemsteifigkeitZerlegen(int n, int* zustand, const int* erste, PMatrix* k,
 
     // Weight of column k in the inner products: +1 for a positive pivot,
     // -1 for a negative one, 0 for a prescribed row (which takes no part).
+    // `abweichend` counts the rows before k whose weight is not +1, so that
+    // a stretch of plain positive rows can use the plain inner product.
     std::vector<double> vorzeichen(static_cast<std::size_t>(n), 0.0);
+    std::vector<int> abweichend(static_cast<std::size_t>(n) + 1, 0);
     for (int i = 0; i < n; ++i) {
         FortschrittSetzen(static_cast<double>(i) / n);
-        if (zustand[i] != STATUS_DUAL) continue;
+        if (zustand[i] != STATUS_DUAL) {
+            abweichend[i + 1] = abweichend[i] + 1;
+            continue;
+        }
         double* zi = k->Zeile(i);
         for (int j = erste[i]; j < i; ++j) {
             if (!IstDual(zustand[j])) continue;  // stays as it is
             const double* zj = k->Zeile(j);
             double a = zi[j];
-            // Four partial sums keep the pipeline busy on long profiles.
-            double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
-            int m = std::max(erste[i], erste[j]);
-            const double* w = vorzeichen.data();
-            for (; m + 3 < j; m += 4) {
-                s0 += w[m] * zj[m] * zi[m];
-                s1 += w[m + 1] * zj[m + 1] * zi[m + 1];
-                s2 += w[m + 2] * zj[m + 2] * zi[m + 2];
-                s3 += w[m + 3] * zj[m + 3] * zi[m + 3];
-            }
-            for (; m < j; ++m) s0 += w[m] * zj[m] * zi[m];
-            a -= (s0 + s1) + (s2 + s3);
+            const int von = std::max(erste[i], erste[j]);
+            a -= abweichend[j] == abweichend[von] ? Skalarprodukt(zj, zi, von, j)
+                                                 : GewichtetesProdukt(vorzeichen.data(), zj, zi, von, j);
             if (zustand[j] == STATUS_DUAL) {
                 a = zj[j] * a;
                 zi[i] -= a * a;
@@ -154,6 +207,7 @@ int SystemsteifigkeitZerlegen(int n, int* zustand, const int* erste, PMatrix* k,
             p = -p;
         }
         vorzeichen[static_cast<std::size_t>(i)] = zustand[i] == STATUS_DUAL ? 1.0 : -1.0;
+        abweichend[i + 1] = abweichend[i] + (zustand[i] == STATUS_DUAL ? 0 : 1);
         zi[i] = 1.0 / std::sqrt(p);
     }
     return 0;

@@ -13,6 +13,7 @@ struct PMatrix {
     std::size_t Eintraege = 0;  // stored doubles
     double* Block = nullptr;          // all rows one after another
     std::ptrdiff_t* Basis = nullptr;  // entry (i, j) is Block[Basis[i] + j]
+    bool Abgebildet = false;          // Block mapped from the system (large)
     double& operator()(int i, int j) { return Block[Basis[i] + j]; }
     double operator()(int i, int j) const { return Block[Basis[i] + j]; }
     double* Zeile(int i) { return Block + Basis[i]; }  // index with the column

@@ -1,6 +1,7 @@
 #include "analysis/nummerierung.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <deque>
 #include <limits>
@@ -18,6 +19,7 @@ struct Knotengraph {
     std::vector<int> anfang;   // adjacency in compressed rows
     std::vector<int> nachbarn;
     std::vector<int> knotenVonFg;  // node of every degree of freedom, -1 = none
+    std::vector<std::array<int, 6>> elementFg;  // equation numbers of every element
     int Grad(int v) const { return anfang[v + 1] - anfang[v]; }
 };
 
@@ -34,17 +36,23 @@ Knotengraph GraphAufbauen(const System* sys, int n) {
     for (const Element* e : Elemente<Element>(sys->Elemente)) {
         const int a = knotenId(e->KnotenA), b = knotenId(e->KnotenB);
         int ende[6];
+        std::array<int, 6> nummern;
+        for (int s = 0; s < 6; ++s) nummern[static_cast<std::size_t>(s)] = static_cast<int>(e->Fg[s]->Index);
+        g.elementFg.push_back(nummern);
         for (int s = 0; s < 6; ++s) {
             int& v = g.knotenVonFg[static_cast<std::size_t>(e->Fg[s]->Index)];
             if (v < 0) v = s < 3 ? a : b;
             ende[s] = v;
         }
-        for (int s = 0; s < 6; ++s)
-            for (int t = s + 1; t < 6; ++t)
-                if (ende[s] != ende[t]) {
-                    kanten.emplace_back(ende[s], ende[t]);
-                    kanten.emplace_back(ende[t], ende[s]);
-                }
+        // distinct nodes of the element (mostly its two ends)
+        int verschieden[6], anzahl = 0;
+        for (int v : ende)
+            if (std::find(verschieden, verschieden + anzahl, v) == verschieden + anzahl) verschieden[anzahl++] = v;
+        for (int s = 0; s < anzahl; ++s)
+            for (int t = s + 1; t < anzahl; ++t) {
+                kanten.emplace_back(verschieden[s], verschieden[t]);
+                kanten.emplace_back(verschieden[t], verschieden[s]);
+            }
     }
     std::sort(kanten.begin(), kanten.end());
     kanten.erase(std::unique(kanten.begin(), kanten.end()), kanten.end());
@@ -170,21 +178,65 @@ std::vector<int> Seite(const Knotengraph& g, bool inX, bool maximum) {
     return seite;
 }
 
+// All nodes swept along one axis, across it in the other: for long frames
+// the front then runs across the short side.
+std::vector<int> Durchlauf(const Knotengraph& g, bool inX) {
+    std::vector<int> folge(g.knoten.size());
+    std::iota(folge.begin(), folge.end(), 0);
+    std::stable_sort(folge.begin(), folge.end(), [&](int a, int b) {
+        const Knoten *ka = g.knoten[static_cast<std::size_t>(a)], *kb = g.knoten[static_cast<std::size_t>(b)];
+        const double a1 = inX ? ka->X : ka->Y, b1 = inX ? kb->X : kb->Y;
+        if (a1 != b1) return a1 < b1;
+        return inX ? ka->Y < kb->Y : ka->X < kb->X;
+    });
+    return folge;
+}
+
 // Equation numbers from a node order: the degrees of freedom of a node
-// together, in their given order.
+// together, in their given order; those of no element last.
 std::vector<int> FgNummerierung(const Knotengraph& g, const std::vector<int>& folge, int n) {
-    std::vector<int> rang(g.knoten.size(), 0);
-    for (std::size_t i = 0; i < folge.size(); ++i) rang[static_cast<std::size_t>(folge[i])] = static_cast<int>(i);
-    std::vector<int> alt(static_cast<std::size_t>(n));
-    std::iota(alt.begin(), alt.end(), 0);
-    auto schluessel = [&](int i) {
+    const std::size_t m = g.knoten.size();
+    std::vector<int> anfang(m + 2, 0);  // bucket m holds the unattached ones
+    for (int i = 0; i < n; ++i) {
         const int v = g.knotenVonFg[static_cast<std::size_t>(i)];
-        return v < 0 ? std::numeric_limits<int>::max() : rang[static_cast<std::size_t>(v)];
-    };
-    std::stable_sort(alt.begin(), alt.end(), [&](int a, int b) { return schluessel(a) < schluessel(b); });
+        ++anfang[(v < 0 ? m : static_cast<std::size_t>(v)) + 1];
+    }
+    for (std::size_t v = 0; v <= m; ++v) anfang[v + 1] += anfang[v];
+    std::vector<int> fgJeKnoten(static_cast<std::size_t>(n));
+    std::vector<int> platz(anfang.begin(), anfang.end() - 1);
+    for (int i = 0; i < n; ++i) {
+        const int v = g.knotenVonFg[static_cast<std::size_t>(i)];
+        fgJeKnoten[static_cast<std::size_t>(platz[v < 0 ? m : static_cast<std::size_t>(v)]++)] = i;
+    }
     std::vector<int> neu(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) neu[static_cast<std::size_t>(alt[static_cast<std::size_t>(i)])] = i;
+    int naechste = 0;
+    auto vergeben = [&](std::size_t v) {
+        for (int k = anfang[v]; k < anfang[v + 1]; ++k) neu[static_cast<std::size_t>(fgJeKnoten[static_cast<std::size_t>(k)])] = naechste++;
+    };
+    for (int v : folge) vergeben(static_cast<std::size_t>(v));
+    vergeben(m);
     return neu;
+}
+
+// Profile of the numbering neu[alt] (empty = as given).
+std::size_t Profil(const Knotengraph& g, const std::vector<int>& neu, int n) {
+    std::vector<int> erste(static_cast<std::size_t>(n));
+    std::iota(erste.begin(), erste.end(), 0);  // the diagonal is always stored
+    for (const auto& fg : g.elementFg) {
+        int nummern[6];
+        int m = n;
+        for (int s = 0; s < 6; ++s) {
+            nummern[s] = neu.empty() ? fg[static_cast<std::size_t>(s)] : neu[static_cast<std::size_t>(fg[static_cast<std::size_t>(s)])];
+            m = std::min(m, nummern[s]);
+        }
+        for (int s = 0; s < 6; ++s) {
+            int& ziel = erste[static_cast<std::size_t>(nummern[s])];
+            ziel = std::min(ziel, m);
+        }
+    }
+    std::size_t summe = 0;
+    for (int i = 0; i < n; ++i) summe += static_cast<std::size_t>(i - erste[static_cast<std::size_t>(i)] + 1);
+    return summe;
 }
 
 bool IndizesLueckenlos(const System* sys, int& n) {
@@ -242,14 +294,23 @@ std::vector<int> StrukturNummerierung() {
     starts.push_back(Seite(g, false, false));
     starts.push_back(Seite(g, false, true));
 
+    std::vector<std::vector<int>> folgen;
+    for (const auto& start : starts) folgen.push_back(Knotenfolge(g, start));
+    // Sweeps need numbers as coordinates; NaN would break the ordering.
+    bool zahlen = true;
+    for (const Knoten* k : g.knoten) zahlen = zahlen && !std::isnan(k->X) && !std::isnan(k->Y);
+    if (zahlen) {
+        folgen.push_back(Durchlauf(g, true));
+        folgen.push_back(Durchlauf(g, false));
+    }
+
     std::vector<int> beste;  // empty = the given numbering
-    std::size_t besterProfil = ProfilFuerNummerierung({});
-    for (const auto& start : starts) {
-        std::vector<int> folge = Knotenfolge(g, start);
+    std::size_t besterProfil = Profil(g, {}, n);
+    for (auto& folge : folgen) {
         for (int umgekehrt = 0; umgekehrt < 2; ++umgekehrt) {
             if (umgekehrt) std::reverse(folge.begin(), folge.end());
             std::vector<int> neu = FgNummerierung(g, folge, n);
-            const std::size_t profil = ProfilFuerNummerierung(neu);
+            const std::size_t profil = Profil(g, neu, n);
             if (profil < besterProfil) {
                 besterProfil = profil;
                 beste = std::move(neu);

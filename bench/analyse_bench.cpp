@@ -1,0 +1,161 @@
+// Timing of the analysis phases on rectangular frames.
+//
+//   analyse_bench [--benchmark_filter=...]
+//
+// Every benchmark computes one frame once and reports the phases as
+// counters in seconds, with the number of equations, the profile (stored
+// entries of the system matrix) under the chain order and under the
+// structure numbering, and the peak resident memory of the run.
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "analysis/berechnung.h"
+#include "analysis/gleichungsloeser.h"
+#include "analysis/kernmodell.h"
+#include "analysis/nachlauf.h"
+#include "analysis/nummerierung.h"
+#include "analysis/steifigkeit.h"
+#include "bench/rahmen.h"
+#include "core/bericht.h"
+#include "core/programm.h"
+
+namespace {
+
+class Still : public Berichtsempfaenger {
+public:
+    void ZeileAnzeigen(const char*) override {}
+    void Fortschritt(double) override {}
+};
+
+// Peak resident set since the last reset, in MB (Linux).
+void SpitzeZuruecksetzen() {
+    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", f);
+        std::fclose(f);
+    }
+}
+double SpitzeMB() {
+    double kb = 0;
+    if (FILE* f = std::fopen("/proc/self/status", "r")) {
+        char zeile[256];
+        while (std::fgets(zeile, sizeof zeile, f))
+            if (std::strncmp(zeile, "VmHWM:", 6) == 0) kb = std::atof(zeile + 6);
+        std::fclose(f);
+    }
+    return kb / 1024.0;
+}
+
+// Phases are timed in processor time of the process, which stays
+// meaningful on a machine that is busy with other work.
+struct Uhr {
+    static std::clock_t now() { return std::clock(); }
+};
+double Seit(std::clock_t t) { return static_cast<double>(std::clock() - t) / CLOCKS_PER_SEC; }
+
+void Phasen(benchmark::State& state) {
+    Still still;
+    BerichtSetzen(&still);
+    Rahmenmasse masse;
+    masse.Felder = static_cast<int>(state.range(0));
+    masse.Geschosse = static_cast<int>(state.range(1));
+    masse.Stabteilungen = state.range(2);
+    for (auto _ : state) {
+        state.PauseTiming();
+        ProgrammZuruecksetzen();
+        RahmenErzeugen(masse);
+        SpitzeZuruecksetzen();
+        state.ResumeTiming();
+
+        auto t = Uhr::now();
+        KernmodellErzeugen();
+        state.counters["Modell_s"] = Seit(t);
+        const int n = static_cast<int>(KeAnzahl(Programm.AktuellesSystem->Modellfreiheitsgrade));
+        std::vector<double> u(n), fKnoten(n), fErsatz(n), fGesamt(n);
+        std::vector<int> zustand(n), erste(n);
+
+        t = Uhr::now();
+        FreiheitsgradeNummerieren();
+        const double kette = static_cast<double>(ProfilFuerNummerierung({}));
+        const double tKette = Seit(t);
+        t = Uhr::now();
+        FreiheitsgradeUmnummerieren();
+        ProfilBestimmen(erste.data(), n);
+        state.counters["Nummerierung_s"] = Seit(t) + tKette;
+
+        t = Uhr::now();
+        const KatalogIndex katalog;
+        ErsatzlastenBerechnen(fErsatz.data(), n);
+        PrimalDualAufbauen(u.data(), fKnoten.data(), zustand.data(), n);
+        PMatrix* k = nullptr;
+        SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog);
+        state.counters["Aufbau_s"] = Seit(t);
+
+        t = Uhr::now();
+        int singulaer = -1;
+        if (SystemsteifigkeitZerlegen(n, zustand.data(), erste.data(), k, &singulaer) != 0)
+            state.SkipWithError("kinematisch");
+        state.counters["Zerlegung_s"] = Seit(t);
+
+        t = Uhr::now();
+        for (int i = 0; i < n; ++i) fGesamt[i] = fKnoten[i] + fErsatz[i];
+        GleichungssystemLoesen(n, zustand.data(), erste.data(), k, u.data(), fGesamt.data());
+        state.counters["Loesung_s"] = Seit(t);
+
+        t = Uhr::now();
+        SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog);
+        KnotenkraefteBerechnen(k, erste.data(), u.data(), fErsatz.data(), fKnoten.data(), n);
+        ErgebnisseUebernehmen(u.data(), fKnoten.data());
+        SchnittkraefteBerechnen(&katalog);
+        ErgebnisseInSystemUebernehmen();
+        state.counters["Nachlauf_s"] = Seit(t);
+
+        state.counters["Gleichungen"] = n;
+        state.counters["Profil"] = static_cast<double>(k->Eintraege);
+        state.counters["Profil_Kette"] = kette;
+        state.counters["Spitze_MB"] = SpitzeMB();
+        FreePMatrix(k);
+    }
+    ProgrammZuruecksetzen();
+    BerichtSetzen(nullptr);
+}
+
+// The whole run as the program does it, messages and all.
+void Gesamt(benchmark::State& state) {
+    Still still;
+    BerichtSetzen(&still);
+    Rahmenmasse masse;
+    masse.Felder = static_cast<int>(state.range(0));
+    masse.Geschosse = static_cast<int>(state.range(1));
+    masse.Stabteilungen = state.range(2);
+    for (auto _ : state) {
+        state.PauseTiming();
+        ProgrammZuruecksetzen();
+        RahmenErzeugen(masse);
+        SpitzeZuruecksetzen();
+        state.ResumeTiming();
+        if (!TheorieIOrdnungBerechnen()) state.SkipWithError("Berechnung abgebrochen");
+        state.counters["Spitze_MB"] = SpitzeMB();
+    }
+    ProgrammZuruecksetzen();
+    BerichtSetzen(nullptr);
+}
+
+void Groessen(benchmark::internal::Benchmark* b) {
+    for (auto [felder, geschosse] : {std::pair{10, 5}, std::pair{50, 20}, std::pair{100, 50}, std::pair{200, 100}})
+        for (int teilungen : {1, 2, 10}) {
+            if (felder == 200 && teilungen == 10) continue;  // beyond this machine's memory budget
+            b->Args({felder, geschosse, teilungen});
+        }
+    b->ArgNames({"Felder", "Geschosse", "Teilungen"});
+    b->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+}  // namespace
+
+BENCHMARK(Phasen)->Apply(Groessen);
+BENCHMARK(Gesamt)->Apply(Groessen);
+BENCHMARK_MAIN();
