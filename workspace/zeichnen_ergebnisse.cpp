@@ -9,7 +9,9 @@
 
 namespace {
 
-bool HatErgebnisse(const Stab* s) { return StabHatPunkte(s) && KeAnzahl(s->Ergebnisse) > 0; }
+bool HatErgebnisse(const Stab* s) {
+    return StabHatPunkte(s) && s->Ergebnisse && s->Ergebnisse->next != s->Ergebnisse;
+}
 
 Farbrolle FarbeDerArt(int art) {
     return art == NORMALKRAFT ? ROLLE_NORMALKRAFT : art == QUERKRAFT ? ROLLE_QUERKRAFT : ROLLE_MOMENT;
