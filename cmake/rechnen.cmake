@@ -78,3 +78,26 @@ velko_rechnen_test(ohne_argumente
 velko_rechnen_test(hilfe
   ARGS --hilfe
   OPTIONEN RC=0 "AUSGABE_TEXT=Aufruf: velko-rechnen [Optionen] SYSTEMDATEI")
+
+# Generated frames: a writer for timings, and one run on a 10-bay, 5-storey
+# frame that must list every one of its 105 bars.
+add_executable(rahmen-schreiben tests/cli/rahmen_schreiben.cpp)
+target_link_libraries(rahmen-schreiben velko_rahmen)
+add_test(NAME rechnen_rahmen_erzeugen
+  COMMAND rahmen-schreiben 10 5 ${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests/rahmen_10x5.sysdat)
+set_tests_properties(rechnen_rahmen_erzeugen PROPERTIES FIXTURES_SETUP rahmen_10x5)
+velko_rechnen_test(erzeugter_rahmen
+  ARGS --katalog ${rechnen_katalog} --stabteilungen 10
+       ${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests/rahmen_10x5.sysdat
+  OPTIONEN RC=0 "AUSGABE_TEXT=   Nummer : 104  ")
+set_tests_properties(rechnen_erzeugter_rahmen PROPERTIES FIXTURES_REQUIRED rahmen_10x5)
+
+# Every bundled example computes and is listed.
+file(GLOB rechnen_beispiele CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/beispiele/*.sysdat)
+foreach(beispiel ${rechnen_beispiele})
+  get_filename_component(name ${beispiel} NAME_WE)
+  velko_rechnen_test(beispiel_${name}
+    ARGS --katalog ${rechnen_katalog} ${beispiel}
+    OPTIONEN RC=0 "FEHLER_TEXT=-> System nach Theorie I.Ordnung berechnet !"
+             "AUSGABE_TEXT=  Extrema im System :")
+endforeach()
