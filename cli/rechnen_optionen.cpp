@@ -92,12 +92,12 @@ const RechnenOption* OptionSuchen(const std::string& name) {
 const std::vector<RechnenOption>& RechnenOptionen() {
     static const std::vector<RechnenOption> tabelle = {
         {"--liste", nullptr, "DATEI",
-         "Ergebnisliste in DATEI statt auf die Standardausgabe schreiben",
+         "Ergebnisliste in DATEI statt auf die Standardausgabe (-) schreiben",
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              return TextSetzen(a.Liste, w, "--liste", f);
          }},
         {"--tabelle", nullptr, "DATEI",
-         "Stabtabelle (Tab Delimited) zusätzlich in DATEI schreiben",
+         "Stabtabelle (Tab Delimited) zusätzlich in DATEI schreiben (- = Standardausgabe)",
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              return TextSetzen(a.Tabelle, w, "--tabelle", f);
          }},
@@ -206,8 +206,13 @@ bool RechnenOptionenLesen(int argc, const char* const argv[], RechnenAuftrag& au
         fehler = "keine Systemdatei angegeben";
         return false;
     }
-    auto istAusgabe = [](const std::string& s) { return !s.empty() && s != "-"; };
-    if (istAusgabe(auftrag.Liste) && auftrag.Liste == auftrag.Tabelle) {
+    auto istDatei = [](const std::string& s) { return !s.empty() && s != "-"; };
+    if (auftrag.Tabelle == "-" && !istDatei(auftrag.Liste)) {
+        fehler = "die Tabelle kann nur auf die Standardausgabe, wenn die Liste mit --liste in "
+                 "eine Datei geht";
+        return false;
+    }
+    if (istDatei(auftrag.Liste) && auftrag.Liste == auftrag.Tabelle) {
         fehler = "--liste und --tabelle nennen dieselbe Datei '" + auftrag.Liste + "'";
         return false;
     }

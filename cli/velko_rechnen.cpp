@@ -108,7 +108,8 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
     const bool listeInDatei = !auftrag.Liste.empty() && auftrag.Liste != "-";
     std::unique_ptr<SichereDatei> liste, tabelle, plot;
     if (listeInDatei && !(liste = AusgabeOeffnen(auftrag.Liste))) return UNGUELTIG;
-    if (!auftrag.Tabelle.empty() && !(tabelle = AusgabeOeffnen(auftrag.Tabelle))) return UNGUELTIG;
+    const bool tabelleInDatei = !auftrag.Tabelle.empty() && auftrag.Tabelle != "-";
+    if (tabelleInDatei && !(tabelle = AusgabeOeffnen(auftrag.Tabelle))) return UNGUELTIG;
     if (!auftrag.Postscript.empty() && !(plot = AusgabeOeffnen(auftrag.Postscript))) return UNGUELTIG;
 
     System* system = SystemLesen(auftrag.Systemdatei.c_str());
@@ -129,15 +130,17 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
         if (!AusgabeAbschliessen(*liste)) return UNGUELTIG;
     } else {
         ListeAusgeben(standardausgabe, system, system->Staebe);
-        if (fflush(standardausgabe) != 0 || ferror(standardausgabe)) {
-            Fehler(std::string("die Ergebnisliste konnte nicht auf die Standardausgabe "
-                               "geschrieben werden: ") + strerror(errno));
-            return UNGUELTIG;
-        }
     }
     if (tabelle) {
         TabelleAusgeben(tabelle->Datei(), system);
         if (!AusgabeAbschliessen(*tabelle)) return UNGUELTIG;
+    } else if (auftrag.Tabelle == "-") {
+        TabelleAusgeben(standardausgabe, system);
+    }
+    if (fflush(standardausgabe) != 0 || ferror(standardausgabe)) {
+        Fehler(std::string("die Standardausgabe konnte nicht geschrieben werden: ") +
+               strerror(errno));
+        return UNGUELTIG;
     }
     if (plot) {
         // Without bars to draw the plot stays empty, as in the program.

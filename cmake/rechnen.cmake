@@ -101,3 +101,8 @@ foreach(beispiel ${rechnen_beispiele})
     OPTIONEN RC=0 "FEHLER_TEXT=-> System nach Theorie I.Ordnung berechnet !"
              "AUSGABE_TEXT=  Extrema im System :")
 endforeach()
+
+# The table alone on standard output, the listing in a file.
+velko_rechnen_test(tabelle_auf_standardausgabe
+  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/r.list --tabelle - ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=0 "AUSGABE_TEXT=Projektname")

@@ -74,6 +74,9 @@ TEST(RechnenOptionen, WeistFehlerhafteAufrufeMitMeldungZurueck) {
         {{"--stabteilungen", "99999999999999999999", "a.sysdat"}, "--stabteilungen"},
         {{"--stabteilungen", "1001", "a.sysdat"}, "1000"},
         {{"--liste", "x", "--tabelle", "x", "a.sysdat"}, "dieselbe Datei"},
+        // Only one of the two may go to standard output.
+        {{"--tabelle", "-", "a.sysdat"}, "Standardausgabe"},
+        {{"--liste", "-", "--tabelle", "-", "a.sysdat"}, "Standardausgabe"},
     };
     for (const Fall& f : faelle) {
         Aufruf a = Lesen(f.args);
@@ -83,6 +86,7 @@ TEST(RechnenOptionen, WeistFehlerhafteAufrufeMitMeldungZurueck) {
     // The limits themselves are accepted.
     EXPECT_TRUE(Lesen({"--stabteilungen", "1", "a.sysdat"}).gelungen);
     EXPECT_TRUE(Lesen({"--stabteilungen", "1000", "a.sysdat"}).gelungen);
+    EXPECT_TRUE(Lesen({"--liste", "a.list", "--tabelle", "-", "a.sysdat"}).gelungen);
 }
 
 TEST(RechnenOptionen, HilfeNenntJedeOptionDerTabelle) {
