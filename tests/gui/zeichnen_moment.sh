@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The moment diagram on the canvas: opens the portal frame example,
+# computes it, switches "Moment" on in the drawing selection and looks for
+# the "Moment" colour (red) on the canvas beside both columns, where their
+# moment ordinates lie; switching it off again must take the red away.
+#
+#   zeichnen_moment.sh <path of velko>
+source "$(dirname "$0")/gui_hilfe.sh"
+gui_start "$(realpath "$1")"
+gui_installieren
+beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
+[ -s "$beispiel" ] || gui_fehler "Beispiel fehlt: $beispiel"
+velko_starten "$beispiel"
+haupt=$(fenster_warten "Velko 1.3.1.")
+warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
+
+# ---------------------------------------------------------------- the view
+# The canvas is a child of the main window at (10, 105) with a 2-pixel
+# border; its size follows the main window.
+fenster_geometrie "$haupt"
+leinwand_x=$(( FX + 10 + 2 )); leinwand_y=$(( FY + 105 + 2 ))
+breite=$(( FB - 20 )); hoehe=$(( FH - 115 ))
+# Scale file: System, Verschiebung, Punktlast, Streckenlast, Schnittkraft, x, y.
+mapfile -t massstab < "${beispiel%.sysdat}.massdat"
+s=${massstab[0]}; x0=${massstab[5]}; y0=${massstab[6]}
+# The columns stand at world x = 0 and x = 6 (from y = 0 to 4); their
+# moment ordinates at mid-height (y = 2) lie beside them.  The positioner
+# stands at (0.5, 0.5).
+read -r stuetze_links stuetze_rechts zeile < <(awk -v s="$s" -v x0="$x0" -v y0="$y0" -v b="$breite" -v h="$hoehe" 'BEGIN {
+  ox = 0.5 * b + x0 * s; oy = -0.5 * h - y0 * s
+  printf "%d %d %d\n", int(ox), int(6 * s + ox), int(h - 2 * s + oy) }')
+
+# rote_spalten: canvas columns (relative) of pure red pixels in that row.
+rote_spalten() {
+  import -window root "$GUI_TMP/bild.png" 2>/dev/null || return 1
+  convert "$GUI_TMP/bild.png" -crop "${breite}x1+${leinwand_x}+$(( leinwand_y + zeile ))" +repage txt:- \
+    | awk -F'[,:]' '/#FF0000/ { print $1 }'
+}
+# Red more than 3 pixels beside each column, within half the frame's
+# width of it: the diagram, not a bar.
+diagramm_rot() {
+  rote_spalten | awk -v l="$stuetze_links" -v r="$stuetze_rechts" '
+    function abs(v) { return v < 0 ? -v : v }
+    { if (abs($1 - l) > 3 && abs($1 - l) < (r - l) / 2) nl++
+      if (abs($1 - r) > 3 && abs($1 - r) < (r - l) / 2) nr++ }
+    END { exit !(nl > 0 && nr > 0) }'
+}
+kein_rot() { [ -z "$(rote_spalten)" ]; }
+
+# ---------------------------------------------------------------- compute
+POPUP_EINTRAEGE=2
+menue_waehlen "$haupt" 240 17 1
+warten_bis 20 meldung_enthalten "Rechenzeit" || gui_fehler "Berechnung endet nicht"
+warten_bis 5 kein_rot || gui_fehler "rot auf der Zeichenfläche, bevor das Moment eingeschaltet ist"
+
+# ---------------------------------------------------------------- switch on "Moment"
+klicken "$haupt" 148 60     # fourth window toggle: "Fenster : Zeichnen"
+auswahl=$(fenster_warten "Velko")
+klicken "$auswahl" 30 135   # check button "Moment" at (20, 120)
+warten_bis 10 diagramm_rot || gui_fehler "kein Momentenverlauf neben den Stützen (Zeile $zeile, Stützen bei $stuetze_links und $stuetze_rechts)"
+
+# ... and off again: the canvas is redrawn without it.
+klicken "$auswahl" 30 135
+warten_bis 10 kein_rot || gui_fehler "Momentenverlauf bleibt nach dem Ausschalten"
+velko_laeuft || gui_fehler "velko ist beendet"
+echo "ok"
