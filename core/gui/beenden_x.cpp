@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/beenden.h"
+#include "core/bericht.h"
+#include "core/oberflaeche.h"
 #include "core/gui/hauptfenster.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -47,7 +49,12 @@ void ProgrammBeenden() {
         return;
     }
     KinderEinsammeln();
-    fl_finish();
+    // Freeing the Systems reports and refreshes; the window must not be
+    // touched any more, so messages and hooks go nowhere from here on.
+    static SammelBericht still;
+    BerichtSetzen(&still);
+    OberflaecheSetzen(nullptr);
     ProgrammZuruecksetzen();
+    fl_finish();
     std::exit(0);
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/eingabetext.h"
 #include "core/gui/hauptfenster.h"
 #include "files/pfade.h"
 #include "workspace/gui/zeichenflaeche.h"
@@ -13,6 +14,10 @@ struct Pfadfelder {
     FL_FORM* Form = nullptr;
     FL_OBJECT* Home = nullptr;
     FL_OBJECT* Eingaben[6] = {};
+    // Values given to the inputs and their shown form (core/eingabetext.h):
+    // a path with umlauts survives as long as its input is not edited.
+    std::string Original[6];
+    std::string Angezeigt[6];
 };
 
 const char* const BESCHRIFTUNGEN[6] = {
@@ -53,12 +58,17 @@ void FelderAnlegen(Pfadfelder& f, int y) {
 
 void FelderFuellen(Pfadfelder& f, Pfadeinstellungen p) {
     fl_set_object_label(f.Home, HomeVerzeichnis().c_str());
-    for (int i = 0; i < 6; ++i) fl_set_input(f.Eingaben[i], Feld(p, i)->c_str());
+    for (int i = 0; i < 6; ++i) {
+        f.Original[i] = *Feld(p, i);
+        f.Angezeigt[i] = Eingabeform(f.Original[i]);
+        fl_set_input(f.Eingaben[i], f.Angezeigt[i].c_str());
+    }
 }
 
 Pfadeinstellungen FelderLesen(const Pfadfelder& f) {
     Pfadeinstellungen p = Pfade;
-    for (int i = 0; i < 6; ++i) *Feld(p, i) = PfadBereinigen(fl_get_input(f.Eingaben[i]));
+    for (int i = 0; i < 6; ++i)
+        *Feld(p, i) = PfadBereinigen(EingabeZurueckgewinnen(f.Original[i], f.Angezeigt[i], fl_get_input(f.Eingaben[i])));
     return p;
 }
 

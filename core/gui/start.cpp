@@ -91,6 +91,9 @@ int main(int argc, char** argv) {
     StartFortsetzen();
     // Also after the first-run dialog: the file the user named is opened.
     if (kommandozeile.Systemdatei) SystemLesen(kommandozeile.Systemdatei);
+    // For the tests of the exit question: the System opened from the command
+    // line counts as changed.
+    if (std::getenv("VELKO_TESTAENDERUNG") && Programm.AktuellesSystem) ++Programm.AktuellesSystem->Aenderungen;
     fl_add_timeout(2000, KinderTimeout, nullptr);
     fl_do_forms();
     return 0;

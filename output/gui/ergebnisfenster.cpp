@@ -15,6 +15,7 @@
 #include <string>
 
 #include "core/bericht.h"
+#include "core/eingabetext.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
 #include "output/druckauftrag.h"
@@ -34,6 +35,10 @@ struct Ergebnisfenster {
     FL_FORM* Form = nullptr;
     FL_OBJECT* Text = nullptr;
     Druckdialog* Druck = nullptr;
+    // The listing as written and as the text field shows it (see
+    // core/eingabetext.h): unedited, the listing is printed byte for byte.
+    std::string Original;
+    std::string Angezeigt;
 };
 
 struct Druckdialog {
@@ -73,7 +78,9 @@ Ergebnisfenster* FensterVon(FL_OBJECT* ob) { return static_cast<Ergebnisfenster*
 
 void DruckenCB(FL_OBJECT* ob, long) {
     Druckdialog* d = DialogVon(ob);
-    const char* text = fl_get_input(d->Fenster->Text);
+    Ergebnisfenster* fenster = d->Fenster;
+    std::string inhalt = EingabeZurueckgewinnen(fenster->Original, fenster->Angezeigt, fl_get_input(fenster->Text));
+    const char* text = inhalt.c_str();
     if (fl_get_button(d->Drucker)) {
         listenDruckkommando = fl_get_input(d->Kommando);
         if (listenDruckkommando.find_first_not_of(' ') == std::string::npos) {
@@ -82,7 +89,7 @@ void DruckenCB(FL_OBJECT* ob, long) {
         }
         std::string pfad = TempDateipfad(DRUCK_TEMPDATEI);
         FILE* f = std::fopen(pfad.c_str(), "w");
-        bool gut = f && std::fputs(text, f) >= 0;
+        bool gut = f && std::fwrite(text, 1, inhalt.size(), f) == inhalt.size();
         if (f) gut = std::fclose(f) == 0 && gut;
         if (!gut) {
             Hinweis("Fehler beim Schreiben der temp. Datei !");
@@ -98,7 +105,7 @@ void DruckenCB(FL_OBJECT* ob, long) {
         // Through a temporary file: a failed write keeps an older listing.
         SichereDatei datei(letzteListendatei);
         FILE* f = datei.Oeffnen();
-        bool gut = f && std::fputs(text, f) >= 0 && datei.Abschliessen();
+        bool gut = f && std::fwrite(text, 1, inhalt.size(), f) == inhalt.size() && datei.Abschliessen();
         if (!gut) {
             Hinweis("Ausgabe ist nicht möglich", "Datei konnte nicht geschrieben werden !");
             return;
@@ -197,7 +204,9 @@ void ErgebnisseZeigen(Kette staebe) {
     fl_end_form();
     f->Form->u_vdata = f;
     fl_set_form_atclose(f->Form, FensterAtclose, nullptr);
-    fl_set_input(f->Text, text.c_str());
+    f->Original = text;
+    f->Angezeigt = Eingabeform(text);
+    fl_set_input(f->Text, f->Angezeigt.c_str());
     fl_set_input_cursorpos(f->Text, 0, 1);
     fl_set_form_position(f->Form, 200, 100);
     fl_show_form(f->Form, FL_PLACE_POSITION, FL_TRANSIENT, "Ergebnisse");

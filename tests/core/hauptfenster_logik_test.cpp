@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/beenden.h"
+#include "core/eingabetext.h"
 #include "core/fortschritt.h"
 #include "core/kommandozeile.h"
 #include "core/programm.h"
@@ -177,4 +178,23 @@ TEST(Fortschritt, HunderttausendeZeilenWenigeZeichnungen) {
     const int zeilen = 300000;
     for (int i = 0; i <= zeilen; ++i) gezeichnet += f.Aendern(static_cast<double>(i) / zeilen);
     EXPECT_EQ(gezeichnet, 257);
+}
+
+// ------------------------------------------------------------ input fields
+
+TEST(Eingabetext, UmlauteLesbarSteuerzeichenWeg) {
+    EXPECT_EQ(Eingabeform("  Länge : 4.000 m\n\r"), "  Laenge : 4.000 m\n");
+    EXPECT_EQ(Eingabeform("Größe Übergang Ärger Öl süß"), "Groesse Uebergang Aerger Oel suess");
+    EXPECT_EQ(Eingabeform("A : 0.0078 m²\n\r\f"), "A : 0.0078 m2\n");
+    EXPECT_EQ(Eingabeform("a\tb\x01" "c\xA9"), "abc?");
+    EXPECT_EQ(Eingabeform(""), "");
+}
+
+TEST(Eingabetext, UnveraendertGiltDasOriginal) {
+    std::string original = "  Länge\n\r\f";
+    std::string angezeigt = Eingabeform(original);
+    EXPECT_EQ(EingabeZurueckgewinnen(original, angezeigt, angezeigt), original);
+    // Once edited, the field's text counts, also with typed umlauts.
+    EXPECT_EQ(EingabeZurueckgewinnen(original, angezeigt, "  Länge neu\n"), "  Länge neu\n");
+    EXPECT_EQ(EingabeZurueckgewinnen(original, angezeigt, ""), "");
 }

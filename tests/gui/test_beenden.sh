@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# "Beenden" with a modified System asks; "Abbruch" keeps the program
+# running, "Speichern und Beenden" writes the System and ends the program,
+# unless the save fails: then the program keeps running with its changes.
+source "$(dirname "$0")/gui_hilfe.sh"
+gui_start "$1"
+gui_installieren
+ordner="$HOME/Velko/projekte/kopie"
+datei="$ordner/rahmen.sysdat"
+mkdir -p "$ordner"
+cp "$HOME/Velko/projekte/beispiele/rahmen.sysdat" "$datei"
+touch -d '2001-01-01' "$datei"
+VELKO_TESTAENDERUNG=1 velko_starten "$datei"
+haupt=$(fenster_warten "Velko 1.3.1.")
+warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
+
+# The question's buttons, in the order of the answers.
+antworten() {
+  frage=$(fenster_warten "Auswahl")
+  fenster_geometrie "$frage"
+  ANTWORT_Y=$((FH - 34))
+  ANTWORT_X=( 0 $((FB * 117 / 640)) $((FB / 2)) $((FB * 521 / 640)) )
+}
+
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 50 17 3   # Programm / Beenden
+antworten
+klicken "$frage" "${ANTWORT_X[3]}" "$ANTWORT_Y"        # Abbruch
+warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
+velko_laeuft || gui_fehler "Abbruch hat das Programm beendet"
+[ "$(stat -c %Y "$datei")" -lt 1000000000 ] || gui_fehler "Abbruch hat gespeichert"
+
+# A save that fails (its directory is gone) must not end the program.
+mv "$ordner" "$ordner.weg"
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 50 17 3
+antworten
+klicken "$frage" "${ANTWORT_X[1]}" "$ANTWORT_Y"        # Speichern und Beenden
+warten_bis 10 meldung_ist "Fehler beim Schreiben !" || gui_fehler "kein Schreibfehler gemeldet: $(letzte_meldung)"
+warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
+velko_laeuft || gui_fehler "fehlgeschlagenes Speichern hat das Programm beendet"
+mv "$ordner.weg" "$ordner"
+
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 50 17 3
+antworten
+klicken "$frage" "${ANTWORT_X[1]}" "$ANTWORT_Y"        # Speichern und Beenden
+warten_bis 20 bash -c "! kill -0 $VELKO_PID" || gui_fehler "Programm läuft nach Speichern und Beenden weiter"
+wait "$VELKO_PID"; status=$?
+[ "$status" -eq 0 ] || gui_fehler "Exit-Status $status"
+[ "$(stat -c %Y "$datei")" -gt 1000000000 ] || gui_fehler "System nicht gespeichert"
+head -n1 "$datei" | grep -qx 'V 1' || gui_fehler "gespeicherte Datei: $(head -n1 "$datei")"
+meldung_enthalten "$datei geschrieben !" || gui_fehler "keine Meldung über das Schreiben"
+echo "beenden: ok"
