@@ -2,7 +2,7 @@
 # Screenshots of the canvas for the README: the portal frame example,
 # computed, with supports and loads and one result diagram each (moment,
 # shear force, normal force, deflected shape).  Runs the program under an
-# Xvfb of its own; writes doc/rahmen_*.png.
+# Xvfb of its own; writes doc/zeichenflaeche_*.png.
 #
 #   scripts/readme_bilder_zeichnen.sh [build directory]   (default: build)
 set -euo pipefail
@@ -37,8 +37,8 @@ umschalten() { for k in "$@"; do klicken "$auswahl" 30 $(( ${knopf[$k]} + 15 ));
 bild() {
   local name=$1; shift
   auswahl_oeffnen; umschalten "$@"; auswahl_schliessen
-  import -window root -crop "$leinwand" +repage "$ziel/rahmen_$name.png"
-  echo "$ziel/rahmen_$name.png"
+  import -window root -crop "$leinwand" +repage "$ziel/zeichenflaeche_$name.png"
+  echo "$ziel/zeichenflaeche_$name.png"
   auswahl_oeffnen; umschalten "$@"; auswahl_schliessen
 }
 
