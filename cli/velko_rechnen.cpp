@@ -44,6 +44,8 @@ FILE* StandardausgabeSichern() {
         return nullptr;
     }
     dup2(STDERR_FILENO, STDOUT_FILENO);
+    // Line by line, so that these lines keep their place among the messages.
+    setvbuf(stdout, nullptr, _IOLBF, 0);
     static char puffer[1 << 20];
     setvbuf(f, puffer, _IOFBF, sizeof puffer);
     return f;
