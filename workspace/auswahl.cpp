@@ -55,6 +55,11 @@ int StaebeImRechteckMarkieren(System* system, const Ansicht& ansicht, int x1, in
     return markiert;
 }
 
+void Gummirechteck::Beginnen(int x, int y) {
+    StartX = LetztX = x;
+    StartY = LetztY = y;
+}
+
 void Gummirechteck::Ziehen(Maler& xor_maler, int x, int y) {
     if (!Gesetzt()) {
         StartX = LetztX = x;

@@ -36,6 +36,9 @@ struct Gummirechteck {
     int StartX = -1, StartY = -1, LetztX = -1, LetztY = -1;
 
     bool Gesetzt() const { return StartX >= 0 || StartY >= 0; }
+    // Button 1 went down: the drag starts here (not only at the first
+    // motion, which may come many pixels later).
+    void Beginnen(int x, int y);
     // The pointer moved (or was released) with button 1 held: starts the
     // drag, or erases the old outline and draws the new one (dashed, XOR).
     void Ziehen(Maler& xor_maler, int x, int y);

@@ -122,4 +122,24 @@ TEST(Gummirechteck, ReleaseDecidesBetweenClickZoomAndRectangle) {
     EXPECT_FALSE(r.Gesetzt());
 }
 
+TEST(Gummirechteck, ADragStartsWhereTheButtonWentDown) {
+    // The first motion may arrive far from the press: the rectangle must
+    // still reach back to the press position.
+    Aufzeichnungsmaler m;
+    Gummirechteck r;
+    r.Beginnen(100, 100);
+    EXPECT_TRUE(m.Nur(Malart::Rechteck).empty());
+    r.Ziehen(m, 300, 250);
+    ASSERT_EQ(m.Nur(Malart::Rechteck).size(), 1u) << "nothing drawn yet, so nothing to erase";
+    EXPECT_EQ(m.Nur(Malart::Rechteck)[0].Werte, (std::vector<int>{100, 100, 200, 150}));
+    EXPECT_TRUE(RechteckAuswahlBeiLoslassen(r, 300, 250));
+
+    // A click without motion stays a click in zoom mode.
+    Gummirechteck klick;
+    klick.Beginnen(50, 60);
+    klick.Ziehen(m, 50, 60);
+    EXPECT_EQ(ZoomgesteBeiLoslassen(klick, 1), Zoomgeste::Hinein);
+    EXPECT_FALSE(RechteckAuswahlBeiLoslassen(klick, 50, 60));
+}
+
 }  // namespace

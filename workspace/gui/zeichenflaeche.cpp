@@ -79,6 +79,7 @@ void AuswahlBearbeiten(XEvent* ev) {
     if (ev->type != ButtonPress) return;
     switch (ev->xbutton.button) {
     case Button1: {
+        auswahlrechteck.Beginnen(x, y);
         if ((zustand & (knoepfe | ShiftMask | ControlMask | Mod1Mask)) == 0) AlleStaebeDemarkieren(sys);
         int b = 0, h = 0;
         ZeichenflaecheGroesse(b, h);
@@ -106,6 +107,7 @@ void AuswahlBearbeiten(XEvent* ev) {
 
 // Mode 4: a click zooms about the pointer, a drag to the rectangle.
 void ZoomBearbeiten(XEvent* ev) {
+    if (ev->type == ButtonPress && ev->xbutton.button == Button1) zoomrechteck.Beginnen(ev->xbutton.x, ev->xbutton.y);
     if (ev->type != MotionNotify && ev->type != ButtonRelease) return;
     int x = ev->type == MotionNotify ? ev->xmotion.x : ev->xbutton.x;
     int y = ev->type == MotionNotify ? ev->xmotion.y : ev->xbutton.y;
