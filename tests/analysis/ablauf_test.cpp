@@ -1,9 +1,9 @@
 // The analysis run as a whole: its messages, progress values and failure
 // paths, the repeatable assembly and the renumbering of the equations.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numeric>
-#include <regex>
 #include <vector>
 
 #include "analysis/berechnung.h"
@@ -19,6 +19,17 @@
 #include "core/programm.h"
 
 namespace {
+
+// True when `text` is `vorn`, a number with two decimals, then `hinten`.
+bool ZeitMeldung(const std::string& text, const std::string& vorn, const std::string& hinten) {
+    if (text.size() < vorn.size() + hinten.size() + 4) return false;
+    if (text.compare(0, vorn.size(), vorn) != 0) return false;
+    if (text.compare(text.size() - hinten.size(), hinten.size(), hinten) != 0) return false;
+    const std::string zahl = text.substr(vorn.size(), text.size() - vorn.size() - hinten.size());
+    const std::size_t punkt = zahl.find('.');
+    if (punkt == std::string::npos || punkt == 0 || zahl.size() - punkt != 3) return false;
+    return std::all_of(zahl.begin(), zahl.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
+}
 
 class ZaehlendeOberflaeche : public Oberflaeche {
 public:
@@ -58,12 +69,12 @@ TEST_F(Ablauf, ErfolgreicherLaufMeldetJedenSchritt) {
     EXPECT_EQ(m[1], "Anzahl Freiheitsgrade : 6 ... ");
     EXPECT_EQ(m[2], "Systemsteifigkeit aufgebaut ...");
     EXPECT_EQ(m[3], "Zerlege Systemsteifigkeit ...");
-    EXPECT_TRUE(std::regex_match(m[4], std::regex(R"(Gleichungssystem zerlegt \[\d+\.\d\d s\] \.\.\. )"))) << m[4];
+    EXPECT_TRUE(ZeitMeldung(m[4], "Gleichungssystem zerlegt [", " s] ... ")) << m[4];
     EXPECT_EQ(m[5], "Gleichungssystem gel\xF6st ... ");
     EXPECT_EQ(m[6], "Nachlaufrechnung durchgef\xFChrt ... ");
-    EXPECT_TRUE(std::regex_match(m[7], std::regex(R"(Rechenzeit : \d+\.\d\d s)"))) << m[7];
+    EXPECT_TRUE(ZeitMeldung(m[7], "Rechenzeit : ", " s")) << m[7];
     EXPECT_EQ(m[8], "-> System nach Theorie I.Ordnung berechnet !");
-    EXPECT_TRUE(std::regex_match(bericht.Zeilen[0], std::regex(R"( {3}\d  Kernmodell erstellt \.\.\.)")));
+    EXPECT_EQ(bericht.Zeilen[0].substr(4), "  Kernmodell erstellt ...");
     EXPECT_EQ(ui.gezeichnet, 1);
     EXPECT_GE(ui.geflusht, 9);
     // 0.1, 0.2, 0.3, 0.4, one value per row (0, 1/6, ...), 0.7, 0.9, 1, 0
