@@ -34,9 +34,7 @@ long SystemauswahlNummer(const char* zeile) {
 std::string FuerAuswahlSchuetzen(const std::string& zeile) {
     std::string ergebnis;
     for (char c : zeile) {
-        if (c == '%') ergebnis += "%%";
-        else if (c == '|') ergebnis += '/';
-        else ergebnis += c;
+        ergebnis += c == '|' ? '/' : c;
     }
     return ergebnis;
 }

@@ -16,6 +16,6 @@ std::string SystemauswahlZeile(const System* system);
 // digits (which "%3ld" writes in full) are found as well.
 long SystemauswahlNummer(const char* zeile);
 
-// The toolkit reads '%' in choice entries as a flag and '|' as a separator
-// of several entries; a file name may contain either.
+// The toolkit splits a choice entry at every '|' into several entries; a
+// file name may contain one.  (The number at the start stays intact.)
 std::string FuerAuswahlSchuetzen(const std::string& zeile);

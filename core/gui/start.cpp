@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
     // line counts as changed.
     if (std::getenv("VELKO_TESTAENDERUNG") && Programm.AktuellesSystem) ++Programm.AktuellesSystem->Aenderungen;
     fl_add_timeout(2000, KinderTimeout, nullptr);
-    fl_do_forms();
-    return 0;
+    // The loop hands back objects without a callback of their own (inputs
+    // the user left, radio buttons); their values are read when needed.
+    for (;;) fl_do_forms();
 }

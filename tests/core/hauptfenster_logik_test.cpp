@@ -38,7 +38,7 @@ TEST(Systemauswahl, NummerZurueckLesen) {
 }
 
 TEST(Systemauswahl, SonderzeichenDerAuswahlGeschuetzt) {
-    EXPECT_EQ(FuerAuswahlSchuetzen("  1 /a%b|c"), "  1 /a%%b/c");
+    EXPECT_EQ(FuerAuswahlSchuetzen("  1 /a%b|c|d"), "  1 /a%b/c/d");
     EXPECT_EQ(FuerAuswahlSchuetzen("  2 noname"), "  2 noname");
 }
 

@@ -7,7 +7,7 @@ VELKO_ZIEL="$HOME/Velko" bash "$GUI_QUELLEN/scripts/installieren.sh" "$(dirname 
 [ ! -e "$HOME/.velko" ] || gui_fehler ".velko gibt es schon"
 
 velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-dialog=$(fenster_warten "Pfade")
+dialog=$(fenster_warten "Pfade") || exit 1
 fenster_geometrie "$dialog"
 [ "$FB" -eq 620 ] || gui_fehler "Erststart-Dialog hat die Breite $FB"
 klicken "$dialog" 515 405   # "OK"
@@ -24,4 +24,16 @@ done
 # The file named on the command line opens after the first-run set-up too.
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
 velko_laeuft || gui_fehler "velko ist beendet"
+kill "$VELKO_PID"; wait "$VELKO_PID" 2>/dev/null
+
+# "Abbrechen" ends the program and writes nothing.
+export HOME="$GUI_TMP/home2"
+mkdir -p "$HOME"
+velko_starten
+dialog=$(fenster_warten "Pfade") || exit 1
+klicken "$dialog" 95 405   # "Abbrechen"
+warten_bis 10 bash -c "! kill -0 $VELKO_PID" || gui_fehler "Abbrechen beendet das Programm nicht"
+wait "$VELKO_PID"; status=$?
+[ "$status" -eq 0 ] || gui_fehler "Exit-Status $status nach Abbrechen"
+[ ! -e "$HOME/.velko" ] || gui_fehler ".velko trotz Abbrechen geschrieben"
 echo "erststart: ok"

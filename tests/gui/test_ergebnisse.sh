@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The results window of a computed example and its print dialog: a print
+# command that cannot be started is reported, and saving to a file writes
+# the listing byte for byte (umlauts and line ends included).
+source "$(dirname "$0")/gui_hilfe.sh"
+gui_start "$1"
+gui_installieren
+velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
+haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
+POPUP_EINTRAEGE=2 menue_waehlen "$haupt" 245 17 1   # Berechnen / Theorie I. Ordnung
+warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet"
+
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 437 17 1   # Ausgabe / Bildschirm, alle Stäbe
+ergebnisse=$(fenster_warten "Ergebnisse") || exit 1
+
+# eingabe_ersetzen WIN X Y TEXT: replaces the text of a one-line input.
+eingabe_ersetzen() {
+  klicken "$1" "$2" "$3"
+  xdotool key End
+  for _ in $(seq 1 60); do xdotool key BackSpace; done
+  xdotool type --delay 5 "$4"
+}
+
+# A print command that does not exist: the program itself says so.
+klicken "$ergebnisse" 560 795                          # Drucken
+druck=$(fenster_warten "Ergebnisse drucken") || exit 1
+eingabe_ersetzen "$druck" 300 95 "velko-drucker-gibt-es-nicht -x"
+klicken "$druck" 540 265                               # Drucken
+hinweis=$(fenster_warten "Hinweis") || exit 1
+meldung_ist "Drucke ..." || gui_fehler "letzte Meldung: $(letzte_meldung)"
+xdotool windowfocus --sync "$hinweis" key Return
+warten_bis 10 fenster_weg "Hinweis" || gui_fehler "Hinweis bleibt offen"
+warten_bis 10 fenster_weg "Ergebnisse drucken" || gui_fehler "Druckdialog bleibt offen"
+velko_laeuft || gui_fehler "velko ist beendet"
+
+# Saving to a file keeps the listing exactly as written.
+liste="$HOME/rahmen.list"
+klicken "$ergebnisse" 560 795
+druck=$(fenster_warten "Ergebnisse drucken") || exit 1
+klicken "$druck" 60 145                                # Datei
+eingabe_ersetzen "$druck" 400 185 "$liste"
+klicken "$druck" 540 265
+warten_bis 10 meldung_ist "Datei $liste geschrieben " || gui_fehler "letzte Meldung: $(letzte_meldung)"
+[ -s "$liste" ] || gui_fehler "Liste nicht geschrieben"
+grep -q "$(printf 'L\344nge')" "$liste" || gui_fehler "Umlaute der Liste verloren"
+grep -q "$(printf '\r')" "$liste" || gui_fehler "Zeilenenden der Liste verloren"
+cmp -s "$liste" "$HOME/Velko/tmp_datei" || gui_fehler "gespeicherte Liste weicht von der angezeigten ab"
+velko_laeuft || gui_fehler "velko ist beendet"
+echo "ergebnisse: ok"
