@@ -34,17 +34,18 @@ function(velko_rechnen_test name)
 endfunction()
 
 velko_rechnen_test(rahmen_standardausgabe
-  ARGS --katalog ${rechnen_katalog} ${rechnen_daten}/rahmen.sysdat
-  OPTIONEN RC=0 VORLAGE=${rechnen_daten}/rahmen.list
+  ARGS --katalog ${rechnen_katalog} rahmen.sysdat
+  OPTIONEN RC=0 VORLAGE=${rechnen_daten}/rahmen.list VERZEICHNIS=${rechnen_daten}
            "FEHLER_TEXT=-> System nach Theorie I.Ordnung berechnet !")
 velko_rechnen_test(rahmen_dateien_zehn_teilungen
   ARGS --katalog=${rechnen_katalog} --stabteilungen 10 --liste {ARBEIT}/rahmen.list
-       --tabelle {ARBEIT}/rahmen.tab ${rechnen_daten}/rahmen.sysdat
-  OPTIONEN RC=0 LISTE=rahmen.list VORLAGE=${rechnen_daten}/rahmen_10.list
+       --tabelle {ARBEIT}/rahmen.tab rahmen.sysdat
+  OPTIONEN RC=0 VERZEICHNIS=${rechnen_daten} LISTE=rahmen.list VORLAGE=${rechnen_daten}/rahmen_10.list
            TABELLE=rahmen.tab TABELLE_VORLAGE=${rechnen_daten}/rahmen.tab)
 velko_rechnen_test(katalog_aus_velko_datei
-  ARGS ${rechnen_daten}/rahmen.sysdat
-  OPTIONEN RC=0 VELKO_HOME=${rechnen_katalog} VORLAGE=${rechnen_daten}/rahmen.list)
+  ARGS rahmen.sysdat
+  OPTIONEN RC=0 VERZEICHNIS=${rechnen_daten} VELKO_HOME=${rechnen_katalog}
+           VORLAGE=${rechnen_daten}/rahmen.list)
 velko_rechnen_test(ohne_velko_datei
   ARGS ${rechnen_daten}/rahmen.sysdat
   OPTIONEN RC=2 VELKO_HOME=- "FEHLER_TEXT=--katalog VERZEICHNIS")

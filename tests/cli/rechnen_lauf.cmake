@@ -13,6 +13,9 @@
 #   AUSGABE_TEXT   a text standard output must contain (optional)
 #   VORHER         contents written to LISTE before the run, which must still
 #                  be there afterwards (a failed run keeps the old file)
+#   VERZEICHNIS    directory the program runs in (optional): the listing
+#                  names the system file as given, so golden runs pass a
+#                  relative name from here to stay independent of the checkout
 #   VELKO_HOME     when set, HOME becomes ARBEIT and ~/.velko names this
 #                  catalogue directory ("-" = no ~/.velko at all)
 
@@ -31,7 +34,11 @@ if(DEFINED VORHER)
   file(WRITE "${ARBEIT}/${LISTE}" "${VORHER}")
 endif()
 
+if(NOT DEFINED VERZEICHNIS)
+  set(VERZEICHNIS "${ARBEIT}")
+endif()
 execute_process(COMMAND "${PROGRAMM}" ${ARGS}
+  WORKING_DIRECTORY "${VERZEICHNIS}"
   RESULT_VARIABLE rc
   OUTPUT_FILE "${ARBEIT}/stdout"
   ERROR_FILE "${ARBEIT}/stderr")
