@@ -48,7 +48,7 @@ warten_bis() {
 }
 
 gui_start() {
-  VELKO=$1
+  VELKO=$(realpath "$1" 2>/dev/null || echo "$1")
   [ -x "$VELKO" ] || { echo "velko fehlt: $VELKO" >&2; exit 1; }
   GUI_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velko_gui.XXXXXX")
   trap gui_aufraeumen EXIT
