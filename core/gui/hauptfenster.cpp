@@ -15,6 +15,7 @@
 #include "files/systemdatei.h"
 #include "output/druckauftrag.h"
 #include "output/gui/ergebnisfenster.h"
+#include "workspace/gui/werkzeugfenster.h"
 #include "workspace/gui/zeichenflaeche.h"
 
 Hauptfenster Haupt;
@@ -279,6 +280,14 @@ void MenuesAufbauen() {
         else fl_addtopup(stabPopup, text.c_str());
     }
     fl_setpup_mode(stabPopup, menue::Titel, FL_PUP_GREY);
+}
+
+void StabmenueEintraegeSperren(bool mehrereStaebe) {
+    if (stabPopup < 0) return;
+    // These entries act on one bar; with several marked they are greyed.
+    for (int wert : {menue::Geometrie, menue::Ergebnisse, menue::Freiheitsgrade, menue::Belastung,
+                     menue::BelastungKopieren})
+        fl_setpup_mode(stabPopup, wert, mehrereStaebe ? FL_PUP_GREY : FL_PUP_NONE);
 }
 
 bool FgAnBiegesteifenVerbindungen() {
