@@ -107,3 +107,10 @@ endforeach()
 velko_rechnen_test(tabelle_auf_standardausgabe
   ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/r.list --tabelle - ${rechnen_daten}/rahmen.sysdat
   OPTIONEN RC=0 "AUSGABE_TEXT=Projektname")
+
+# A listing that cannot be written is a failure, not a success.
+if(EXISTS /dev/full)
+  velko_rechnen_test(standardausgabe_voll
+    ARGS --katalog ${rechnen_katalog} ${rechnen_daten}/rahmen.sysdat
+    OPTIONEN RC=2 STANDARDAUSGABE=/dev/full "FEHLER_TEXT=Standardausgabe konnte nicht geschrieben")
+endif()

@@ -16,6 +16,7 @@
 #   VERZEICHNIS    directory the program runs in (optional): the listing
 #                  names the system file as given, so golden runs pass a
 #                  relative name from here to stay independent of the checkout
+#   STANDARDAUSGABE  file standard output goes to instead (e.g. /dev/full)
 #   VELKO_HOME     when set, HOME becomes ARBEIT and ~/.velko names this
 #                  catalogue directory ("-" = no ~/.velko at all)
 
@@ -37,13 +38,20 @@ endif()
 if(NOT DEFINED VERZEICHNIS)
   set(VERZEICHNIS "${ARBEIT}")
 endif()
+set(ausgabedatei "${ARBEIT}/stdout")
+if(DEFINED STANDARDAUSGABE)
+  set(ausgabedatei "${STANDARDAUSGABE}")
+endif()
 execute_process(COMMAND "${PROGRAMM}" ${ARGS}
   WORKING_DIRECTORY "${VERZEICHNIS}"
   RESULT_VARIABLE rc
-  OUTPUT_FILE "${ARBEIT}/stdout"
+  OUTPUT_FILE "${ausgabedatei}"
   ERROR_FILE "${ARBEIT}/stderr")
 file(READ "${ARBEIT}/stderr" fehler)
-file(READ "${ARBEIT}/stdout" ausgabe)
+set(ausgabe "")
+if(NOT DEFINED STANDARDAUSGABE)
+  file(READ "${ARBEIT}/stdout" ausgabe)
+endif()
 if(NOT rc EQUAL RC)
   message(FATAL_ERROR "Rückgabewert ${rc}, erwartet ${RC}\nStandardfehler:\n${fehler}")
 endif()
