@@ -139,6 +139,60 @@ POPUP_RAND=${POPUP_RAND:-3}
 POPUP_EINTRAEGE=""
 popup_eintraege() { echo "${POPUP_EINTRAEGE:?Anzahl der Einträge setzen}"; }
 
+# neues_fenster VORHER: polls for a mapped top-level window that is not in
+# the list VORHER (sorted ids) and prints its id.
+neues_fenster() {
+  local vorher=$1 neu grenze=$(( $(date +%s%N) + 5000000000 ))
+  while :; do
+    neu=$(comm -13 <(echo "$vorher") <(xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | sort) | head -n1)
+    [ -n "$neu" ] && { echo "$neu"; return 0; }
+    [ "$(date +%s%N)" -lt "$grenze" ] || return 1
+    sleep 0.05
+  done
+}
+sichtbare_fenster() { xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | sort; }
+
+# untermenue_waehlen WIN MX MY N EINTRAG UN UEINTRAG: opens the pull-down
+# menu at (MX, MY), goes to entry EINTRAG of its N entries, which opens a
+# submenu of UN entries, and chooses entry UEINTRAG there.
+untermenue_waehlen() {
+  local win=$1 mx=$2 my=$3 n=$4 eintrag=$5 un=$6 ueintrag=$7 vorher pup unter hoehe y
+  vorher=$(sichtbare_fenster)
+  xdotool mousemove --window "$win" "$mx" "$my" mousedown 1
+  pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Menü bei $mx,$my öffnet nicht"; }
+  fenster_geometrie "$pup"
+  hoehe=$(( (FH - 2 * POPUP_RAND) / n ))
+  y=$(( FY + POPUP_RAND + (eintrag - 1) * hoehe + hoehe / 2 ))
+  vorher=$(sichtbare_fenster)
+  sleep 0.1
+  xdotool mousemove $(( FX + FB / 2 )) "$y"
+  unter=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Untermenü öffnet nicht"; }
+  # Into the submenu on the same height first, so no other entry is crossed.
+  xdotool mousemove $(( FX + FB + 10 )) "$y"
+  fenster_geometrie "$unter"
+  hoehe=$(( (FH - 2 * POPUP_RAND) / un ))
+  sleep 0.1
+  xdotool mousemove $(( FX + FB / 2 )) $(( FY + POPUP_RAND + (ueintrag - 1) * hoehe + hoehe / 2 ))
+  sleep 0.15
+  xdotool mouseup 1
+}
+
+# hinweis_bestaetigen: closes the toolkit's alert ("Hinweis") with Return.
+hinweis_bestaetigen() {
+  local h
+  h=$(fenster_warten "Hinweis") || exit 1
+  xdotool windowfocus --sync "$h" key Return
+  warten_bis 10 fenster_weg "Hinweis" || gui_fehler "Hinweis bleibt offen"
+}
+
+# eingabe_ersetzen WIN X Y TEXT: replaces the text of a one-line input.
+eingabe_ersetzen() {
+  klicken "$1" "$2" "$3"
+  xdotool key End
+  for _ in $(seq 1 60); do xdotool key BackSpace; done
+  xdotool type --delay 5 "$4"
+}
+
 # letzte_meldung: the text of the newest message-list line (without number).
 letzte_meldung() { tail -n1 "$VELKO_MELDUNGSPROTOKOLL" | sed 's/^ *[0-9-]*  //'; }
 meldung_ist() { [ "$(letzte_meldung | iconv -f ISO-8859-1 -t UTF-8)" = "$1" ]; }

@@ -14,23 +14,14 @@ warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_
 POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 437 17 1   # Ausgabe / Bildschirm, alle Stäbe
 ergebnisse=$(fenster_warten "Ergebnisse") || exit 1
 
-# eingabe_ersetzen WIN X Y TEXT: replaces the text of a one-line input.
-eingabe_ersetzen() {
-  klicken "$1" "$2" "$3"
-  xdotool key End
-  for _ in $(seq 1 60); do xdotool key BackSpace; done
-  xdotool type --delay 5 "$4"
-}
-
 # A print command that does not exist: the program itself says so.
 klicken "$ergebnisse" 560 795                          # Drucken
 druck=$(fenster_warten "Ergebnisse drucken") || exit 1
 eingabe_ersetzen "$druck" 300 95 "velko-drucker-gibt-es-nicht -x"
 klicken "$druck" 540 265                               # Drucken
-hinweis=$(fenster_warten "Hinweis") || exit 1
+fenster_warten "Hinweis" >/dev/null || exit 1
 meldung_ist "Drucke ..." || gui_fehler "letzte Meldung: $(letzte_meldung)"
-xdotool windowfocus --sync "$hinweis" key Return
-warten_bis 10 fenster_weg "Hinweis" || gui_fehler "Hinweis bleibt offen"
+hinweis_bestaetigen
 warten_bis 10 fenster_weg "Ergebnisse drucken" || gui_fehler "Druckdialog bleibt offen"
 velko_laeuft || gui_fehler "velko ist beendet"
 

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Entries of the main window's menus: the second-order analysis only says it
+# is not implemented, "Prozessor" sets the bar divisions the next run uses,
+# a second System opens and closes through the submenu "System" and leaves
+# the first one current, "Info" opens and closes, "neues Projekt" creates
+# the project directory.
+source "$(dirname "$0")/gui_hilfe.sh"
+gui_start "$1"
+gui_installieren
+velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
+haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
+
+freiheitsgrade() { iconv -f ISO-8859-1 -t UTF-8 "$VELKO_MELDUNGSPROTOKOLL" | sed -n 's/.*Anzahl Freiheitsgrade : \([0-9]*\).*/\1/p' | tail -n1; }
+berechnen() {
+  local zeilen
+  zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
+  POPUP_EINTRAEGE=2 menue_waehlen "$haupt" 245 17 1
+  warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" ||
+    gui_fehler "nicht berechnet: $(letzte_meldung)"
+  [ "$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")" -gt "$zeilen" ] || gui_fehler "keine neuen Meldungen"
+}
+
+# Theorie II. Ordnung: the alert, nothing else.
+zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
+POPUP_EINTRAEGE=2 menue_waehlen "$haupt" 245 17 2
+hinweis_bestaetigen
+[ "$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")" -eq "$zeilen" ] || gui_fehler "Theorie II. Ordnung hat gemeldet"
+
+berechnen
+standard=$(freiheitsgrade)
+
+# Prozessor: ten divisions per bar give more degrees of freedom.
+POPUP_EINTRAEGE=5 menue_waehlen "$haupt" 540 17 5
+prozessor=$(fenster_warten "Prozessor") || exit 1
+eingabe_ersetzen "$prozessor" 275 45 10
+klicken "$prozessor" 265 105                                  # Schließen
+warten_bis 10 fenster_weg "Prozessor" || gui_fehler "Prozessor bleibt offen"
+berechnen
+geteilt=$(freiheitsgrade)
+[ "$geteilt" -gt "$standard" ] || gui_fehler "Stabteilungen ohne Wirkung: $standard -> $geteilt"
+
+# A second System, then closing it: the example is current again.
+untermenue_waehlen "$haupt" 140 17 4 2 5 1                   # System / neues System
+warten_bis 10 meldung_ist "System erzeugt." || gui_fehler "kein neues System: $(letzte_meldung)"
+untermenue_waehlen "$haupt" 140 17 4 2 5 5                   # System / System schließen
+warten_bis 10 meldung_ist "System und Belastung gelöscht " || gui_fehler "nicht geschlossen: $(letzte_meldung)"
+berechnen
+[ "$(freiheitsgrade)" -eq "$geteilt" ] || gui_fehler "nach dem Schließen ist nicht das Beispiel aktuell"
+
+# Info opens and closes.
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 50 17 1
+info=$(fenster_warten "Info") || exit 1
+klicken "$info" 545 565                                       # Schließen
+warten_bis 10 fenster_weg "Info" || gui_fehler "Info bleibt offen"
+
+# neues Projekt
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" 140 17 1
+projekt=$(fenster_warten "Projekt erzeugen") || exit 1
+eingabe_ersetzen "$projekt" 255 85 "brueckenprojekt"
+klicken "$projekt" 405 155                                    # OK
+warten_bis 10 fenster_weg "Projekt erzeugen" || gui_fehler "Eingabedialog bleibt offen"
+[ -d "$HOME/Velko/projekte/brueckenprojekt" ] || gui_fehler "Projektverzeichnis fehlt"
+meldung_enthalten "brueckenprojekt" || gui_fehler "keine Meldung zum Projekt"
+
+velko_laeuft || gui_fehler "velko ist beendet"
+echo "menues: ok"
