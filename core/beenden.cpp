@@ -31,3 +31,14 @@ bool BeendenPruefen(const Beendenablauf& ablauf) {
     }
     return true;
 }
+
+bool SchliessenPruefen(System* system, const std::function<Beendenantwort(System*)>& fragen,
+                       const std::function<bool(System*)>& sichern) {
+    if (!system || system->Aenderungen == 0) return true;
+    switch (fragen ? fragen(system) : Beendenantwort::Abbruch) {
+    case Beendenantwort::SpeichernUndBeenden: return sichern && sichern(system);
+    case Beendenantwort::Beenden: return true;
+    case Beendenantwort::Abbruch:
+    default: return false;
+    }
+}

@@ -30,3 +30,9 @@ struct Beendenablauf {
 // user cancelled, or a save that was asked for failed (ending then would
 // lose the changes).  Systems without changes are not asked about.
 bool BeendenPruefen(const Beendenablauf& ablauf);
+
+// "System schließen" of a modified System asks the same way before the
+// changes are thrown away.  True when the System may be closed: it has no
+// changes, the user agreed to drop them, or it was saved.
+bool SchliessenPruefen(System* system, const std::function<Beendenantwort(System*)>& fragen,
+                       const std::function<bool(System*)>& sichern);

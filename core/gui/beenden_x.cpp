@@ -24,6 +24,19 @@ std::string DateiErfragen() {
 
 }  // namespace
 
+bool SchliessenBestaetigen() {
+    return SchliessenPruefen(
+        Programm.AktuellesSystem,
+        [](System*) {
+            int antwort = fl_show_choices("Einige Änderungen wurden \n nicht gesichert !\n Wirklich schließen ?",
+                                          3, "Speichern und\nschließen", "Schließen", "Abbruch", 1);
+            if (antwort == 1) return Beendenantwort::SpeichernUndBeenden;
+            if (antwort == 2) return Beendenantwort::Beenden;
+            return Beendenantwort::Abbruch;
+        },
+        [](System*) { return SystemSichern(DateiErfragen); });
+}
+
 void ProgrammBeenden() {
     Beendenablauf ablauf;
     ablauf.KatalogeSchreiben = [] {

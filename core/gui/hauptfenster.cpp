@@ -79,6 +79,7 @@ void DatenbankCB(FL_OBJECT* ob, long) {
     case menue::SystemSichern: SystemSichern(DateiErfragen); break;
     case menue::SystemSichernAls: SystemSichernAls(DateiErfragen); break;
     case menue::SystemSchliessen:
+        if (!SchliessenBestaetigen()) break;
         AktuellesSystemSchliessen();
         SystemauswahlAbgleichen();
         break;

@@ -76,3 +76,6 @@ void PfadedialogZeigen();
 
 // --- exit (beenden_x.cpp)
 void ProgrammBeenden();
+// Asks before "System schließen" drops unsaved changes of the current
+// System; true when it may be closed.
+bool SchliessenBestaetigen();

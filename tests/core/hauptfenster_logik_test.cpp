@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/beenden.h"
+#include "core/bericht.h"
 #include "core/eingabetext.h"
 #include "core/fortschritt.h"
 #include "core/kommandozeile.h"
@@ -46,8 +47,16 @@ TEST(Systemauswahl, SonderzeichenDerAuswahlGeschuetzt) {
 
 class Beenden : public ::testing::Test {
 protected:
-    void SetUp() override { ProgrammZuruecksetzen(); }
-    void TearDown() override { ProgrammZuruecksetzen(); }
+    void SetUp() override {
+        vorher_ = BerichtSetzen(&bericht_);
+        ProgrammZuruecksetzen();
+    }
+    void TearDown() override {
+        ProgrammZuruecksetzen();
+        BerichtSetzen(vorher_);
+    }
+    SammelBericht bericht_;
+    Berichtsempfaenger* vorher_ = nullptr;
 
     System* Neu(long aenderungen) {
         System* s = NeuesSystem();
@@ -127,6 +136,29 @@ TEST_F(Beenden, FehlgeschlagenesSpeichernBeendetNicht) {
     // Stopped at the first failed save: the second System was not asked.
     EXPECT_EQ(gefragt.size(), 1u);
     EXPECT_EQ(gesichert.size(), 1u);
+}
+
+TEST_F(Beenden, SchliessenFragtNurBeiAenderungen) {
+    System* s = Neu(0);
+    int gefragt = 0, gesichert = 0;
+    auto fragen = [&](Beendenantwort a) {
+        return [&gefragt, a](System*) { ++gefragt; return a; };
+    };
+    auto sichern = [&](bool gelingt) {
+        return [&gesichert, gelingt](System*) { ++gesichert; return gelingt; };
+    };
+    EXPECT_TRUE(SchliessenPruefen(s, fragen(Beendenantwort::Abbruch), sichern(true)));
+    EXPECT_EQ(gefragt, 0);
+    s->Aenderungen = 3;
+    EXPECT_FALSE(SchliessenPruefen(s, fragen(Beendenantwort::Abbruch), sichern(true)));
+    EXPECT_TRUE(SchliessenPruefen(s, fragen(Beendenantwort::Beenden), sichern(true)));
+    EXPECT_EQ(gesichert, 0);
+    EXPECT_TRUE(SchliessenPruefen(s, fragen(Beendenantwort::SpeichernUndBeenden), sichern(true)));
+    // A failed save keeps the System open.
+    EXPECT_FALSE(SchliessenPruefen(s, fragen(Beendenantwort::SpeichernUndBeenden), sichern(false)));
+    EXPECT_EQ(gefragt, 4);
+    EXPECT_EQ(gesichert, 2);
+    EXPECT_TRUE(SchliessenPruefen(nullptr, nullptr, nullptr));
 }
 
 // ------------------------------------------------------------ command line

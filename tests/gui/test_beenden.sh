@@ -29,6 +29,14 @@ warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
 velko_laeuft || gui_fehler "Abbruch hat das Programm beendet"
 [ "$(stat -c %Y "$datei")" -lt 1000000000 ] || gui_fehler "Abbruch hat gespeichert"
 
+# "System schließen" asks as well; "Abbruch" keeps the System.
+zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
+untermenue_waehlen "$haupt" 140 17 4 2 5 5                 # System / System schließen
+antworten
+klicken "$frage" "${ANTWORT_X[3]}" "$ANTWORT_Y"        # Abbruch
+warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
+[ "$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")" -eq "$zeilen" ] || gui_fehler "System trotz Abbruch geschlossen: $(letzte_meldung)"
+
 # A save that fails (its directory is gone) must not end the program.
 mv "$ordner" "$ordner.weg"
 POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 50 17 3
