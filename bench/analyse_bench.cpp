@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <ctime>
+#include <malloc.h>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -31,8 +32,11 @@ public:
     void Fortschritt(double) override {}
 };
 
-// Peak resident set since the last reset, in MB (Linux).
+// Peak resident set since the last reset, in MB (Linux).  Memory freed by
+// the previous benchmark goes back to the system first, so that the peak
+// belongs to this run.
 void SpitzeZuruecksetzen() {
+    malloc_trim(0);
     if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
         std::fputs("5", f);
         std::fclose(f);
