@@ -1,5 +1,5 @@
 # The canvas under Xvfb: the moment diagram of a computed frame; marking
-# bars, the bar menu, a tooltip and zooming.
+# bars, the bar menu, a tooltip and zooming; the scale window.
 # Needs the program window and a test display; registered only when both
 # are wanted.
 if(NOT VELKO_GUI OR NOT VELKO_GUI_TESTS OR NOT TARGET velko)
@@ -12,7 +12,7 @@ if(NOT ZEICHNEN_XVFB OR NOT ZEICHNEN_XDOTOOL OR NOT ZEICHNEN_IMPORT)
   message(STATUS "Xvfb, xdotool or ImageMagick missing: the canvas tests are not run")
   return()
 endif()
-foreach(name moment auswahl)
+foreach(name moment auswahl massstab)
   add_test(NAME gui_zeichnen_${name}
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/gui/zeichnen_${name}.sh $<TARGET_FILE:velko>)
   set_tests_properties(gui_zeichnen_${name} PROPERTIES TIMEOUT 120 LABELS gui
