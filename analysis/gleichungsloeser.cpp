@@ -233,26 +233,39 @@ int SystemsteifigkeitZerlegen(int n, int* zustand, const int* erste, PMatrix* k,
 
 void GleichungssystemLoesen(int n, const int* zustand, const int* erste, const PMatrix* k,
                             double* u, double* f) {
+    // primalVor[i]: prescribed rows before row i; rows whose profile holds
+    // no prescribed column skip every test for one.
+    std::vector<int> primalVor(static_cast<std::size_t>(n) + 1, 0);
+    for (int i = 0; i < n; ++i) primalVor[i + 1] = primalVor[i] + (IstDual(zustand[i]) ? 0 : 1);
+    auto ohnePrimal = [&](int i) { return primalVor[i] == primalVor[erste[i]]; };
+
     // 1. free rows start from their loads
     for (int i = 0; i < n; ++i)
         if (IstDual(zustand[i])) u[i] = f[i];
     // 2./3. move the prescribed displacements to the right-hand side
     for (int i = 0; i < n; ++i) {
         if (IstDual(zustand[i])) continue;
+        const double* zi = k->Zeile(i);
         for (int j = erste[i]; j < i; ++j)
-            if (IstDual(zustand[j])) u[j] -= u[i] * (*k)(i, j);
+            if (IstDual(zustand[j])) u[j] -= u[i] * zi[j];
     }
     for (int i = 0; i < n; ++i) {
-        if (!IstDual(zustand[i])) continue;
+        if (!IstDual(zustand[i]) || ohnePrimal(i)) continue;
+        const double* zi = k->Zeile(i);
         for (int j = erste[i]; j < i; ++j)
-            if (!IstDual(zustand[j])) u[i] -= u[j] * (*k)(i, j);
+            if (!IstDual(zustand[j])) u[i] -= u[j] * zi[j];
     }
     // 4. forward substitution
     for (int i = 0; i < n; ++i) {
         if (!IstDual(zustand[i])) continue;
-        for (int j = erste[i]; j < i; ++j)
-            if (IstDual(zustand[j])) u[i] -= u[j] * (*k)(i, j);
-        u[i] = u[i] * (*k)(i, i);
+        const double* zi = k->Zeile(i);
+        if (ohnePrimal(i)) {
+            u[i] -= Skalarprodukt(u, zi, erste[i], i);
+        } else {
+            for (int j = erste[i]; j < i; ++j)
+                if (IstDual(zustand[j])) u[i] -= u[j] * zi[j];
+        }
+        u[i] = u[i] * zi[i];
     }
     // 5. the signs of the diagonal
     for (int i = 0; i < n; ++i)
@@ -260,18 +273,28 @@ void GleichungssystemLoesen(int n, const int* zustand, const int* erste, const P
     // 6. back substitution
     for (int i = n - 1; i >= 0; --i) {
         if (!IstDual(zustand[i])) continue;
-        u[i] = (*k)(i, i) * u[i];
-        for (int j = erste[i]; j < i; ++j)
-            if (IstDual(zustand[j])) u[j] -= u[i] * (*k)(i, j);
+        const double* zi = k->Zeile(i);
+        u[i] = zi[i] * u[i];
+        const double ui = u[i];
+        if (ohnePrimal(i)) {
+            for (int j = erste[i]; j < i; ++j) u[j] -= ui * zi[j];
+        } else {
+            for (int j = erste[i]; j < i; ++j)
+                if (IstDual(zustand[j])) u[j] -= ui * zi[j];
+        }
     }
     // 7.-9. reactions (K u)_p - f_p from the untouched primal rows and columns
     for (int i = 0; i < n; ++i)
         if (!IstDual(zustand[i])) f[i] = -f[i];
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
+        if (IstDual(zustand[i]) && ohnePrimal(i)) continue;
+        const double* zi = k->Zeile(i);
         for (int j = erste[i]; j <= i; ++j)
-            if (!IstDual(zustand[j])) f[j] += u[i] * (*k)(i, j);
+            if (!IstDual(zustand[j])) f[j] += u[i] * zi[j];
+    }
     for (int i = 0; i < n; ++i) {
         if (IstDual(zustand[i])) continue;
-        for (int j = erste[i]; j < i; ++j) f[i] += u[j] * (*k)(i, j);
+        const double* zi = k->Zeile(i);
+        for (int j = erste[i]; j < i; ++j) f[i] += u[j] * zi[j];
     }
 }

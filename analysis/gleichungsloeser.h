@@ -17,6 +17,7 @@ struct PMatrix {
     double& operator()(int i, int j) { return Block[Basis[i] + j]; }
     double operator()(int i, int j) const { return Block[Basis[i] + j]; }
     double* Zeile(int i) { return Block + Basis[i]; }  // index with the column
+    const double* Zeile(int i) const { return Block + Basis[i]; }
 };
 
 // Number of stored entries of a profile (sum of i - erste[i] + 1).
