@@ -1,6 +1,7 @@
 // The small dialogs of the main window: the not-implemented alert, info and
 // credits, the warning dialog, the shared one-line input dialog and the
 // number of bar divisions.
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 

@@ -2,6 +2,7 @@
 // progress slider and message list, and the bar pop-up menu of the canvas.
 #include "core/gui/hauptfenster.h"
 
+#include <cstdio>
 #include <string>
 
 #include "analysis/berechnung.h"
