@@ -6,7 +6,6 @@
 #include <deque>
 #include <limits>
 #include <numeric>
-#include <unordered_map>
 
 #include "core/programm.h"
 
@@ -25,11 +24,20 @@ struct Knotengraph {
 
 Knotengraph GraphAufbauen(const System* sys, int n) {
     Knotengraph g;
-    std::unordered_map<const Knoten*, int> id;
+    // Nodes numbered in chain order; found by their address through a
+    // sorted table, which is much cheaper than a hash map of this size.
+    for (const Knoten* k : Elemente<Knoten>(sys->Knoten)) g.knoten.push_back(k);
+    std::vector<std::pair<const Knoten*, int>> tafel;
+    tafel.reserve(g.knoten.size());
+    for (std::size_t i = 0; i < g.knoten.size(); ++i) tafel.emplace_back(g.knoten[i], static_cast<int>(i));
+    std::sort(tafel.begin(), tafel.end());
     auto knotenId = [&](const Knoten* k) {
-        auto [it, neu] = id.try_emplace(k, static_cast<int>(g.knoten.size()));
-        if (neu) g.knoten.push_back(k);
-        return it->second;
+        auto it = std::lower_bound(tafel.begin(), tafel.end(), std::pair<const Knoten*, int>(k, -1));
+        if (it != tafel.end() && it->first == k) return it->second;
+        // an element node outside the chain: give it a number of its own
+        tafel.insert(it, {k, static_cast<int>(g.knoten.size())});
+        g.knoten.push_back(k);
+        return static_cast<int>(g.knoten.size()) - 1;
     };
     g.knotenVonFg.assign(static_cast<std::size_t>(n), -1);
     std::vector<std::pair<int, int>> kanten;
@@ -88,7 +96,14 @@ std::vector<int> CuthillMcKee(const Knotengraph& g, const std::vector<int>& star
                 neue.push_back(w);
             }
         }
-        std::stable_sort(neue.begin(), neue.end(), [&](int a, int b) { return g.Grad(a) < g.Grad(b); });
+        // by ascending degree, equal degrees in order of discovery; the lists
+        // are short, so a plain insertion sort does without extra storage
+        for (std::size_t a = 1; a < neue.size(); ++a) {
+            const int w = neue[a];
+            std::size_t b = a;
+            for (; b > 0 && g.Grad(neue[b - 1]) > g.Grad(w); --b) neue[b] = neue[b - 1];
+            neue[b] = w;
+        }
         for (int w : neue) warteschlange.push_back(w);
     }
     return folge;
