@@ -61,6 +61,10 @@ class IndexBereich {
 public:
     explicit IndexBereich(System* sys) {
         index_.sys = sys;
+        // about one node per bar end and division point saves rehashing;
+        // the guess stays modest whatever the division count says
+        const long teilungen = std::clamp(sys->Stabteilungen, 1L, 16L);
+        index_.knoten.reserve(static_cast<std::size_t>(std::min(KeAnzahl(sys->Staebe) * teilungen + 1, 1L << 22)));
         for (Knoten* k : Elemente<Knoten>(sys->Knoten))
             if (!std::isnan(k->X) && !std::isnan(k->Y))
                 index_.knoten.try_emplace(Koordinaten{Bits(k->X), Bits(k->Y)}, k);
