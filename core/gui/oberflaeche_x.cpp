@@ -44,6 +44,8 @@ public:
     void SystemAuswahlZeigen(System*) override { SystemauswahlAbgleichen(); }
     void SystemdialogeAktualisieren() override {
         StabteilungenAktualisieren();
+        ::LastfalllisteFuellen();
+        ::KombinationslisteFuellen();
         SystemdialogeErgaenzen();
         SystemauswahlAbgleichen();
     }
