@@ -6,6 +6,7 @@
 #include <deque>
 #include <limits>
 #include <numeric>
+#include <queue>
 
 #include "core/programm.h"
 
@@ -169,6 +170,76 @@ std::vector<int> Knotenfolge(const Knotengraph& g, const std::vector<int>& start
     return folge;
 }
 
+// Sloan's profile ordering for the component of `start`: nodes are taken
+// by a priority that grows with the distance to the far end of the
+// component and falls with the number of nodes a step would newly bring
+// into the front.
+enum : char { INAKTIV, VORAKTIV, AKTIV, NUMMERIERT };
+
+void SloanKomponente(const Knotengraph& g, int start, std::vector<char>& besucht, Suchraum& raum,
+                     std::vector<int>& prioritaet, std::vector<char>& zustand, std::vector<int>& folge) {
+    constexpr int W1 = 2, W2 = 1;
+    const int s = PseudoPeripher(g, start, besucht, raum);
+    const auto ebenenVonS = Ebenen(g, s, besucht, raum);
+    int e = ebenenVonS.back().front();
+    for (int v : ebenenVonS.back())
+        if (g.Grad(v) < g.Grad(e)) e = v;
+    const auto ebenenVonE = Ebenen(g, e, besucht, raum);
+
+    for (std::size_t d = 0; d < ebenenVonE.size(); ++d)
+        for (int v : ebenenVonE[d]) {
+            prioritaet[v] = W1 * static_cast<int>(d) - W2 * (g.Grad(v) + 1);
+            zustand[v] = INAKTIV;
+        }
+    std::priority_queue<std::pair<int, int>> schlange;  // (priority, -node): ties to the smaller node
+    auto einreihen = [&](int v) { schlange.emplace(prioritaet[v], -v); };
+    zustand[s] = VORAKTIV;
+    einreihen(s);
+    while (!schlange.empty()) {
+        const auto [p, minusV] = schlange.top();
+        schlange.pop();
+        const int i = -minusV;
+        if (zustand[i] == NUMMERIERT || p != prioritaet[i]) continue;  // outdated entry
+        if (zustand[i] == VORAKTIV)
+            for (int a = g.anfang[i]; a < g.anfang[i + 1]; ++a) {
+                const int j = g.nachbarn[a];
+                if (besucht[j]) continue;
+                prioritaet[j] += W2;
+                if (zustand[j] == INAKTIV) zustand[j] = VORAKTIV;
+                if (zustand[j] != NUMMERIERT) einreihen(j);
+            }
+        folge.push_back(i);
+        besucht[i] = 1;
+        zustand[i] = NUMMERIERT;
+        for (int a = g.anfang[i]; a < g.anfang[i + 1]; ++a) {
+            const int j = g.nachbarn[a];
+            if (besucht[j] || zustand[j] != VORAKTIV) continue;
+            zustand[j] = AKTIV;
+            prioritaet[j] += W2;
+            einreihen(j);
+            for (int b = g.anfang[j]; b < g.anfang[j + 1]; ++b) {
+                const int k = g.nachbarn[b];
+                if (besucht[k] || zustand[k] == NUMMERIERT) continue;
+                prioritaet[k] += W2;
+                if (zustand[k] == INAKTIV) zustand[k] = VORAKTIV;
+                einreihen(k);
+            }
+        }
+    }
+}
+
+std::vector<int> Sloan(const Knotengraph& g) {
+    const int m = static_cast<int>(g.knoten.size());
+    std::vector<char> besucht(static_cast<std::size_t>(m), 0);
+    Suchraum raum;
+    raum.marke.assign(g.knoten.size(), 0);
+    std::vector<int> prioritaet(static_cast<std::size_t>(m), 0), folge;
+    std::vector<char> zustand(static_cast<std::size_t>(m), INAKTIV);
+    for (int v = 0; v < m; ++v)
+        if (!besucht[v]) SloanKomponente(g, v, besucht, raum, prioritaet, zustand, folge);
+    return folge;
+}
+
 // The nodes on one side of the bounding box (x or y extreme), in order
 // along that side.
 std::vector<int> Seite(const Knotengraph& g, bool inX, bool maximum) {
@@ -314,6 +385,7 @@ std::vector<int> StrukturNummerierung() {
     // Sweeps need numbers as coordinates; NaN would break the ordering.
     bool zahlen = true;
     for (const Knoten* k : g.knoten) zahlen = zahlen && !std::isnan(k->X) && !std::isnan(k->Y);
+    folgen.push_back(Sloan(g));
     if (zahlen) {
         folgen.push_back(Durchlauf(g, true));
         folgen.push_back(Durchlauf(g, false));
