@@ -10,6 +10,7 @@
 #include "analysis/lastuebernahme.h"
 #include "analysis/stabgeometrie.h"
 #include "core/bericht.h"
+#include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -302,11 +303,13 @@ bool KernmodellErzeugen() {
     KernmodellLeeren(sys);
     if (KeAnzahl(sys->Staebe) == 0) {
         MeldungAusgeben("kein System !");
+        Ui()->Flush();
         return true;
     }
     for (const Stab* s : Elemente<Stab>(sys->Staebe))
         if (!StabVollstaendig(s)) {
             MeldungFormatiert("Fehler beim Berechnen ! - Stab %ld ohne Punkte oder Freiheitsgrade", s->Nummer);
+            Ui()->Flush();
             return false;
         }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/bericht.h"
+#include "core/oberflaeche.h"
 #include "core/programm.h"
 
 namespace {
@@ -38,6 +39,7 @@ void PunktlastenUebernehmen(const AktiveLastfaelle& aktiv) {
         auto lf = lastfaelle.find(pl->Lastfall);
         if (lf == lastfaelle.end()) {
             MeldungAusgeben("Fehler : PL kein Lastfall");
+            Ui()->Flush();
             return;
         }
         const double w = lf->second->Gewicht;
@@ -64,6 +66,7 @@ void PunktlastenUebernehmen(const AktiveLastfaelle& aktiv) {
                 // out and the run goes on.
                 MeldungFormatiert("Fehler : Punktlast %ld hat falschen Typ %ld - nicht berücksichtigt !",
                                   pl->Kennung, pl->Art);
+                Ui()->Flush();
             }
             break;
         }
@@ -82,6 +85,7 @@ void StreckenlastenUebernehmen(const AktiveLastfaelle& aktiv) {
         if (!aktiv.count(sl->Lastfall)) continue;
         if (!lastfaelle.count(sl->Lastfall)) {
             MeldungAusgeben("Fehler : SL kein Lastfall");
+            Ui()->Flush();
             return;
         }
         lastenJeStab[sl->Stab].push_back(sl);
