@@ -184,6 +184,23 @@ TEST_F(Ablauf, FreiheitsgradInFalscherRichtung) {
     EXPECT_EQ(Meldungen().back(), "Fehler bei Freiheitsgrad 4");
 }
 
+TEST_F(Ablauf, BeschaedigterStatusUndZuGrosserIndex) {
+    Stab* s = Kragarm();
+    s->Freiheitsgrade[FG_BY]->Status = 7;
+    EXPECT_FALSE(Rechnen());
+    EXPECT_EQ(Meldungen().back(), "Fehler beim Aufbau Primal/Dual !");
+    EXPECT_EQ(bericht.Werte.back(), 0.3);
+    s->Freiheitsgrade[FG_BY]->Status = STATUS_DUAL;
+    // an index beyond the dimension
+    KernmodellErzeugen();
+    FreiheitsgradeNummerieren();
+    std::vector<double> u(3), f(3);
+    std::vector<int> zustand(3);
+    bericht.Zeilen.clear();
+    EXPECT_EQ(PrimalDualAufbauen(u.data(), f.data(), zustand.data(), 3), 0);
+    EXPECT_EQ(Meldungen().back(), "Fehler ! Index eines Freiheitsgrades groesser als SystemDimension ");
+}
+
 TEST_F(Ablauf, InaktiverLastfallBelastetNicht) {
     Stab* s = StabZwischen(P(0, 0), P(3, 0));
     for (int r = 0; r < 3; ++r) Festhalten(s->Freiheitsgrade[r]);
