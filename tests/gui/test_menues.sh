@@ -3,7 +3,7 @@
 # is not implemented, "Prozessor" sets the bar divisions the next run uses,
 # a second System opens and closes through the submenu "System" and leaves
 # the first one current, "Info" opens and closes, "neues Projekt" creates
-# the project directory.
+# the project directory, "Pfade" saves a changed setting.
 source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
@@ -62,6 +62,18 @@ klicken "$projekt" 405 155                                    # OK
 warten_bis 10 fenster_weg "Projekt erzeugen" || gui_fehler "Eingabedialog bleibt offen"
 [ -d "$HOME/Velko/projekte/brueckenprojekt" ] || gui_fehler "Projektverzeichnis fehlt"
 meldung_enthalten "brueckenprojekt" || gui_fehler "keine Meldung zum Projekt"
+
+# Pfade: a changed viewer is saved in .velko, the other settings stay.
+vorher=$(head -n5 "$HOME/.velko")
+POPUP_EINTRAEGE=5 menue_waehlen "$haupt" 540 17 3
+pfade=$(fenster_warten "Pfade") || exit 1
+eingabe_ersetzen "$pfade" 410 247 "evince"
+klicken "$pfade" 95 305                                       # Sichern
+warten_bis 10 meldung_ist "Pfade geschrieben und Verzeichnisse erstellt" || gui_fehler "Pfade: $(letzte_meldung)"
+[ "$(sed -n 6p "$HOME/.velko")" = "evince" ] || gui_fehler ".velko: $(cat "$HOME/.velko")"
+[ "$(head -n5 "$HOME/.velko")" = "$vorher" ] || gui_fehler "andere Pfade verändert: $(cat "$HOME/.velko")"
+klicken "$pfade" 515 305                                      # Schließen
+warten_bis 10 fenster_weg "Pfade" || gui_fehler "Pfade bleibt offen"
 
 velko_laeuft || gui_fehler "velko ist beendet"
 echo "menues: ok"
