@@ -1,5 +1,6 @@
 #include "analysis/ergebnisse.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <new>
@@ -50,6 +51,9 @@ double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double 
 
 namespace {
 
+// Relative difference below which two results are the same value.
+constexpr double GLEICH_RELATIV = 1e-9;
+
 bool HatErgebnisse(const Stab* stab) { return stab && KeAnzahl(stab->Ergebnisse) > 0; }
 
 // The first record whose [tAnfang, tEnde] holds t, and xi of t within it.
@@ -97,10 +101,20 @@ double Extremum(const Stab* stab, double* position, Wertfunktion wert, Kurvenfun
         if (position) *position = -1.0;
         return 0.0;
     }
+    // Values that differ only by round-off count as equal, so that the
+    // first place keeps a tie: a constant normal force, for instance, is
+    // reported where the bar begins and not wherever the last bits of the
+    // arithmetic happen to lean.
+    double skala = 0.0;
+    for (const Stababschnitt* r : Elemente<Stababschnitt>(stab->Ergebnisse)) {
+        const Kurve c = kurve(stab, r);
+        skala = std::max({skala, std::fabs(c.f0), std::fabs(c.f1)});
+    }
+    const double rundung = GLEICH_RELATIV * skala;
     double ergebnis = start, stelle = 0.0;
     auto pruefen = [&](double t) {
         const double v = wert(stab, t);
-        if (maximum ? v > ergebnis : v < ergebnis) {
+        if ((maximum ? v > ergebnis : v < ergebnis) && (ergebnis == start || std::fabs(v - ergebnis) > rundung)) {
             ergebnis = v;
             stelle = t;
         }
@@ -145,7 +159,8 @@ double SystemExtremum(Kette staebe, Stab** stab, double* position, StabExtremum 
     for (Stab* s : Elemente<Stab>(staebe)) {
         double p;
         const double v = extremum(s, &p);
-        if (maximum ? v > ergebnis : v < ergebnis) {
+        const double rundung = GLEICH_RELATIV * std::max(std::fabs(v), std::fabs(ergebnis));
+        if ((maximum ? v > ergebnis : v < ergebnis) && std::fabs(v - ergebnis) > rundung) {
             ergebnis = v;
             stelle = p;
             bester = s;

@@ -114,6 +114,24 @@ TEST_F(Resultate, LaengsverschiebungUndNormalkraft) {
     EXPECT_NEAR(ohne, ende, 1e-15);
 }
 
+TEST_F(Resultate, GleichstandBleibtAmErstenOrt) {
+    // constant normal force: every place is a maximum and a minimum; the
+    // first one stays, whatever the round-off of the single values
+    Stab* s = StabZwischen(P(0, 0), P(3.7, 1.3));
+    for (int r = 0; r < 3; ++r) Festhalten(s->Freiheitsgrade[r]);
+    Kraft(Lastfall_(), s, 1.0, 15, 0.3, KOORD_LOKAL);
+    sys->Stabteilungen = 7;
+    ASSERT_TRUE(Rechnen());
+    double stelle = -5;
+    const double n = MaxNormalkraft(s, &stelle);
+    EXPECT_NEAR(n, 15 * std::sin(0.3), 1e-9);  // pulls the tip outwards
+    EXPECT_EQ(stelle, 0.0);
+    EXPECT_NEAR(MinNormalkraft(s, &stelle), n, 1e-9);
+    EXPECT_EQ(stelle, 0.0);
+    EXPECT_NEAR(MaxQuerkraft(s, &stelle), 15 * std::cos(0.3), 1e-9);
+    EXPECT_EQ(stelle, 0.0);
+}
+
 TEST_F(Resultate, SystemextremaUndGrenzen) {
     Stab* a = StabZwischen(P(0, 0), P(4, 0));
     Stab* b = StabZwischen(P(10, -2), P(16, -2));
