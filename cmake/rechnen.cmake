@@ -84,6 +84,8 @@ velko_rechnen_test(hilfe
 # frame that must list every one of its 105 bars.
 add_executable(rahmen-schreiben tests/cli/rahmen_schreiben.cpp)
 target_link_libraries(rahmen-schreiben velko_rahmen)
+# The work folder may not exist yet when this runs first in a fresh build.
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests)
 add_test(NAME rechnen_rahmen_erzeugen
   COMMAND rahmen-schreiben 10 5 ${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests/rahmen_10x5.sysdat)
 set_tests_properties(rechnen_rahmen_erzeugen PROPERTIES FIXTURES_SETUP rahmen_10x5)
