@@ -54,7 +54,10 @@ namespace {
 // Relative difference below which two results are the same value.
 constexpr double GLEICH_RELATIV = 1e-9;
 
-bool HatErgebnisse(const Stab* stab) { return stab && KeAnzahl(stab->Ergebnisse) > 0; }
+// Only emptiness matters; counting the chain would make every lookup linear.
+bool HatErgebnisse(const Stab* stab) {
+    return stab && stab->Ergebnisse && stab->Ergebnisse->next != stab->Ergebnisse;
+}
 
 // The first record whose [tAnfang, tEnde] holds t, and xi of t within it.
 const Stababschnitt* AbschnittBei(const Stab* stab, double t, double* xi) {
