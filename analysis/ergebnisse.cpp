@@ -142,9 +142,12 @@ double Extremum(const Stab* stab, double* position, Wertfunktion wert, Kurvenfun
 Kurve MomentKurve(const Stab*, const Stababschnitt* r) { return {r->MA, r->QA, r->ME, r->QE}; }
 Kurve QuerkraftKurve(const Stab*, const Stababschnitt* r) { return {r->QA, r->qAnfang, r->QE, r->qEnde}; }
 Kurve NormalkraftKurve(const Stab*, const Stababschnitt* r) { return {r->NA, -r->nAnfang, r->NE, -r->nEnde}; }
-Kurve DurchbiegungKurve(const Stab*, const Stababschnitt* r) {
-    const double* d = r->Verschiebungen;
-    return {d[1], d[2], d[4], d[5]};
+// The deflection curve in the bar's own axes, the curve DurchbiegungAn
+// evaluates: the raw y displacements would put the candidates of a column,
+// an inclined bar or a turned support where the deflection has no extremum.
+Kurve DurchbiegungKurve(const Stab* s, const Stababschnitt* r) {
+    const LokaleVerschiebung v = Lokal(s, r);
+    return {v.wA, v.phiA, v.wE, v.phiE};
 }
 Kurve LaengsKurve(const Stab* s, const Stababschnitt* r) {
     return {r->Verschiebungen[0], Dehnung(s, r->NA), r->Verschiebungen[3], Dehnung(s, r->NE)};

@@ -114,6 +114,34 @@ TEST_F(Resultate, LaengsverschiebungUndNormalkraft) {
     EXPECT_NEAR(ohne, ende, 1e-15);
 }
 
+TEST_F(Resultate, DurchbiegungsextremumInStabachsen) {
+    // A column on hinges under a horizontal load whose top is pushed down
+    // by a settlement: the ends move along the bar, the deflection has its
+    // peak in the middle.  The search must follow the deflection across the
+    // bar, not the vertical displacements of its ends.
+    const double q = 10, l = 4;
+    Stab* s = StabZwischen(P(0, 0), P(0, l));
+    Festhalten(s->Freiheitsgrade[FG_AX]);
+    Festhalten(s->Freiheitsgrade[FG_AY]);
+    Festhalten(s->Freiheitsgrade[FG_BX]);
+    Festhalten(s->Freiheitsgrade[FG_BY], -0.01);
+    Strecke(Lastfall_(), s, 0, 1, q, q, 3.14159265358979 / 2);  // along +x
+    sys->Stabteilungen = 1;
+    ASSERT_TRUE(Rechnen());
+    double stelle = -5;
+    // one element: the cubic through the end rotations q l^3 / (24 E Iz);
+    // the rounded right angle of the column lets a trace of the settlement
+    // into the deflection
+    const double mitte = q * l * l * l * l / (96 * E * Iz);
+    EXPECT_NEAR(DurchbiegungAn(s, 0.5), mitte, 1e-10);
+    EXPECT_NEAR(MaxDurchbiegung(s, &stelle), mitte, 1e-10);
+    EXPECT_NEAR(stelle, 0.5, 1e-6);
+    EXPECT_NEAR(MinDurchbiegung(s, &stelle), 0.0, 1e-10);
+    // the column shortens by the settlement, evenly along its length
+    EXPECT_NEAR(MinLaengsverschiebung(s, &stelle), -0.01, 1e-12);
+    EXPECT_EQ(stelle, 1.0);
+}
+
 TEST_F(Resultate, GleichstandBleibtAmErstenOrt) {
     // constant normal force: every place is a maximum and a minimum; the
     // first one stays, whatever the round-off of the single values
