@@ -1,0 +1,400 @@
+#include "workspace/bearbeitung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "analysis/ergebnisse.h"
+#include "analysis/stabgeometrie.h"
+#include "core/bericht.h"
+#include "core/kette.h"
+#include "core/oberflaeche.h"
+#include "core/programm.h"
+#include "core/systemoperationen.h"
+#include "files/uebersetzen.h"
+#include "workspace/ansicht.h"
+
+Staberzeugung Erzeugung;
+
+namespace {
+
+bool PunktGehoertZu(const System* sys, const Punkt* p) {
+    if (!sys || !p) return false;
+    for (Punkt* q : Elemente<Punkt>(sys->Punkte))
+        if (q == p) return true;
+    return false;
+}
+
+void FgPaareEintragen(System* sys, Stab* s, int ersterSlot) {
+    if (!sys->FgRelationen) sys->FgRelationen = StapelAnlegen();
+    PaarAufnehmen(sys->FgRelationen, s->Freiheitsgrade[ersterSlot], s->Freiheitsgrade[ersterSlot + 1]);
+}
+
+Punkt*& Ende(Stab* s, int ende) { return ende == 0 ? s->PunktA : s->PunktB; }
+
+// Takes the point out of the System when no bar end refers to it any more
+// (the end being changed already refers to its new point).
+void PunktAufgebenWennFrei(System* sys, const Punkt* p) {
+    if (!p || StabendenAnPunkt(sys, p) > 0) return;
+    for (Glied* g = sys->Punkte ? sys->Punkte->next : nullptr; g && g != sys->Punkte; g = g->next)
+        if (g->element == p) {
+            KeGliedAustragen(g);
+            delete static_cast<Punkt*>(const_cast<Punkt*>(p));
+            return;
+        }
+}
+
+// Releases the three records of one end where no other bar (nor the other
+// end of this bar) holds them, and clears the slots.
+void EndrecordsFreigeben(Stab* stab, int ende) {
+    for (int k = 0; k < 3; ++k) {
+        Freiheitsgrad*& fg = stab->Freiheitsgrade[3 * ende + k];
+        bool auchAmAnderenEnde = false;
+        for (int j = 0; j < 3; ++j)
+            if (stab->Freiheitsgrade[3 * (1 - ende) + j] == fg) auchAmAnderenEnde = true;
+        if (fg && !auchAmAnderenEnde) FreiheitsgradFreigeben(fg);
+        fg = nullptr;
+    }
+}
+
+}  // namespace
+
+// ------------------------------------------------------------ new bars
+
+bool StabErzeugungBeginnen() {
+    if (Programm.Modus != 1 || !Programm.AktuellesSystem) return false;
+    Erzeugung = Staberzeugung{};
+    MeldungAusgeben("Punkt 1 festlegen !");
+    Ui()->ModusSetzen(2);
+    return true;
+}
+
+Punkt* ErsterPunkt(double x, double y, Punkt* p) {
+    System* sys = Programm.AktuellesSystem;
+    if (!sys) return nullptr;
+    if (!p || !PunktGehoertZu(sys, p)) p = NaechsterPunkt(sys, x, y, 0.001);
+    if (!p) p = PunktErzeugen(x, y, -1);
+    Erzeugung.ErsterPunkt = p;
+    Erzeugung.Besitzer = sys;
+    MeldungAusgeben("Punkt 2 festlegen");
+    Ui()->ModusSetzen(3);
+    return p;
+}
+
+Stab* staberzeugen(double x, double y, Punkt* p, Punkt** endpunkt) {
+    if (endpunkt) *endpunkt = nullptr;
+    System* sys = Programm.AktuellesSystem;
+    if (!sys) return nullptr;
+    Punkt* a = Erzeugung.ErsterPunkt;
+    // The start point may have been deleted (or another System made
+    // current) while the bar was drawn: start again with point 1.
+    if (Erzeugung.Besitzer != sys || !PunktGehoertZu(sys, a)) {
+        Erzeugung = Staberzeugung{};
+        MeldungAusgeben("Punkt 1 festlegen !");
+        Ui()->ModusSetzen(2);
+        return nullptr;
+    }
+    Punkt* b = (p && PunktGehoertZu(sys, p)) ? p : NaechsterPunkt(sys, x, y, 0.001);
+    const double bx = b ? b->X : x, by = b ? b->Y : y;
+    if (bx == a->X && by == a->Y) {
+        MeldungAusgeben("Punkt 1 und Punkt 2 haben gleiche Koordinaten !!");
+        MeldungAusgeben("Punkt 2 erneut festlegen");
+        return nullptr;
+    }
+    if (!b) b = PunktErzeugen(x, y, -1);
+    if (endpunkt) *endpunkt = b;
+    Stab* s = StabErzeugen();
+    if (!s) {
+        MeldungAusgeben("Fehler bei (staberzeugen)");
+        return nullptr;
+    }
+    s->PunktA = a;
+    s->PunktB = b;
+    StabGeometrie(s);
+    // Each new end is joined rigidly to the oldest bar already there.
+    for (int ende : {1, 0}) {
+        const Punkt* q = ende == 0 ? a : b;
+        for (Stab* t : Elemente<Stab>(sys->Staebe)) {
+            if (t->PunktA == q)
+                for (int k = 0; k < 3; ++k) s->Freiheitsgrade[3 * ende + k] = t->Freiheitsgrade[k];
+            if (t->PunktB == q)
+                for (int k = 0; k < 3; ++k) s->Freiheitsgrade[3 * ende + k] = t->Freiheitsgrade[3 + k];
+        }
+    }
+    for (int slot = 0; slot < 6; ++slot)
+        if (!s->Freiheitsgrade[slot]) FreiheitsgradAnlegen(s, slot);
+    FgPaareEintragen(sys, s, 0);
+    FgPaareEintragen(sys, s, 3);
+    Erzeugung = Staberzeugung{};
+    Ui()->ModusSetzen(1);
+    MeldungAusgeben("ok");
+    Ui()->SystemZeichnen();
+    return s;
+}
+
+void PositionsanzeigeText(char* text, std::size_t groesse, double x, double y, const Punkt* p) {
+    if (p)
+        std::snprintf(text, groesse, "%s [ %ld ] : %.2f/%.2f            ", Uebersetzen("Punkt"), p->Nummer, x, y);
+    else
+        std::snprintf(text, groesse, "%.2f/%.2f                     ", x, y);
+}
+
+void LaengenanzeigeText(char* text, std::size_t groesse, double x, double y, const Punkt* p, double laenge) {
+    if (p)
+        std::snprintf(text, groesse, "%s [ %ld ] : %.2f/%.2f %s : %.2f              ", Uebersetzen("Punkt"),
+                      p->Nummer, x, y, Uebersetzen("Länge"), laenge);
+    else
+        std::snprintf(text, groesse, "%.2f/%.2f %s : %.2f             ", x, y, Uebersetzen("Länge"), laenge);
+}
+
+// ------------------------------------------------------------ bar ends
+
+long StabendenAnPunkt(const System* sys, const Punkt* p) {
+    long n = 0;
+    if (!sys || !p) return 0;
+    for (Stab* s : Elemente<Stab>(sys->Staebe)) n += (s->PunktA == p) + (s->PunktB == p);
+    return n;
+}
+
+Punkt* EndpunktNummerGeaendert(Stab* stab, int ende, long nummer, double x, double y) {
+    System* sys = Programm.AktuellesSystem;
+    if (!sys || !stab || (ende != 0 && ende != 1)) return nullptr;
+    Punkt*& punkt = Ende(stab, ende);
+    Punkt* anderes = Ende(stab, 1 - ende);
+    Punkt* ziel = PunktSuchen(sys->Punkte, nummer);
+    if (ziel && ziel == punkt) return punkt;  // the same point: nothing to join
+    // A bar from a point to itself has no length and no stiffness.
+    if (ziel && ziel == anderes) return nullptr;
+    Punkt* alt = punkt;
+    if (ziel) {
+        // The other bar end whose records this end takes over (the last in
+        // chain order wins).
+        Stab* quelle = nullptr;
+        int quellende = 0;
+        for (Stab* t : Elemente<Stab>(sys->Staebe)) {
+            if (t == stab) continue;
+            if (t->PunktA == ziel) quelle = t, quellende = 0;
+            if (t->PunktB == ziel) quelle = t, quellende = 1;
+        }
+        // Without a bar end there the end keeps its records: releasing them
+        // would leave the slots empty.
+        if (quelle) {
+            EndrecordsFreigeben(stab, ende);
+            for (int k = 0; k < 3; ++k) stab->Freiheitsgrade[3 * ende + k] = quelle->Freiheitsgrade[3 * quellende + k];
+        }
+        punkt = ziel;
+    } else {
+        punkt = PunktErzeugen(x, y, nummer);
+    }
+    PunktAufgebenWennFrei(sys, alt);
+    StabGeometrie(stab);
+    ++sys->Aenderungen;
+    return punkt;
+}
+
+Punkt* EndpunktNeu(Stab* stab, int ende) {
+    System* sys = Programm.AktuellesSystem;
+    if (!sys || !stab || (ende != 0 && ende != 1)) return nullptr;
+    Punkt*& punkt = Ende(stab, ende);
+    const double x = punkt ? punkt->X : 0.0, y = punkt ? punkt->Y : 0.0;
+    Punkt* alt = punkt;
+    punkt = PunktErzeugen(x + 0.5, y + 0.5, -1);
+    PunktAufgebenWennFrei(sys, alt);
+    // The old records stay with the bars still at the old point; those that
+    // no other bar holds would be left behind unreferenced.
+    EndrecordsFreigeben(stab, ende);
+    for (int k = 0; k < 3; ++k) FreiheitsgradAnlegen(stab, 3 * ende + k);
+    StabGeometrie(stab);
+    ++sys->Aenderungen;
+    return punkt;
+}
+
+void GeometrieUebernehmen(Stab* stab, long nummerA, double xA, double yA, long nummerB, double xB, double yB) {
+    System* sys = Programm.AktuellesSystem;
+    if (!sys || !stab) return;
+    for (Punkt* p : Elemente<Punkt>(sys->Punkte)) {
+        if (p->Nummer == nummerA && p != stab->PunktB) {
+            p->X = xA;
+            p->Y = yA;
+            stab->PunktA = p;
+        }
+        if (p->Nummer == nummerB && p != stab->PunktA) {
+            p->X = xB;
+            p->Y = yB;
+            stab->PunktB = p;
+        }
+    }
+    for (Stab* s : Elemente<Stab>(sys->Staebe)) StabGeometrie(s);
+    ++sys->Aenderungen;
+}
+
+// ------------------------------------------------------------ whole System
+
+void SystemVerschieben(System* sys, double dx, double dy) {
+    if (!sys || !std::isfinite(dx) || !std::isfinite(dy)) return;
+    for (Punkt* p : Elemente<Punkt>(sys->Punkte)) {
+        p->X += dx;
+        p->Y += dy;
+    }
+    for (Knoten* k : Elemente<Knoten>(sys->Knoten)) {
+        k->X += dx;
+        k->Y += dy;
+    }
+    // The result diagrams are drawn from world positions kept with them.
+    for (Stab* s : Elemente<Stab>(sys->Staebe))
+        for (Stababschnitt* r : Elemente<Stababschnitt>(s->Ergebnisse)) {
+            r->xA += dx;
+            r->xB += dx;
+            r->yA += dy;
+            r->yB += dy;
+        }
+    if (dx != 0.0 || dy != 0.0) ++sys->Aenderungen;
+}
+
+void PunktkoordinateSetzen(Punkt* p, int achse, double wert) {
+    System* sys = Programm.AktuellesSystem;
+    if (!sys || !p || !std::isfinite(wert)) return;
+    (achse == 0 ? p->X : p->Y) = wert;
+    // Angles and lengths follow the point, or the analysis would use stale ones.
+    for (Stab* s : Elemente<Stab>(sys->Staebe))
+        if (s->PunktA == p || s->PunktB == p) StabGeometrie(s);
+    ++sys->Aenderungen;
+}
+
+// ------------------------------------------------------------ dividing bars
+
+namespace {
+
+void StabTeilen(System* sys, Stab* s, int n) {
+    Stab* stuecke[4] = {s};
+    Punkt* punkte[5] = {s->PunktA};
+    punkte[n] = s->PunktB;
+    for (int j = 1; j < n; ++j) {
+        // New pieces take the material of the bar: no assignment dialog.
+        stuecke[j] = StabAnlegen();
+        ++sys->Aenderungen;
+        const double xi = -1.0 + 2.0 * j / n;
+        punkte[j] = PunktErzeugen(((1 - xi) * s->PunktA->X + (1 + xi) * s->PunktB->X) / 2,
+                                  ((1 - xi) * s->PunktA->Y + (1 + xi) * s->PunktB->Y) / 2, -1);
+    }
+    Stab* letzter = stuecke[n - 1];
+    for (int k = 0; k < 3; ++k) letzter->Freiheitsgrade[3 + k] = s->Freiheitsgrade[3 + k];
+    for (int j = 0; j < n - 1; ++j) {
+        for (int k = 0; k < 3; ++k) FreiheitsgradAnlegen(stuecke[j], 3 + k);
+        FgPaareEintragen(sys, stuecke[j], 3);
+        for (int k = 0; k < 3; ++k) stuecke[j + 1]->Freiheitsgrade[k] = stuecke[j]->Freiheitsgrade[3 + k];
+    }
+    for (int j = 0; j < n; ++j) {
+        stuecke[j]->PunktA = punkte[j];
+        stuecke[j]->PunktB = punkte[j + 1];
+        StabGeometrie(stuecke[j]);
+        stuecke[j]->Material = s->Material;
+        stuecke[j]->Querschnitt = s->Querschnitt;
+    }
+    // The results belonged to the whole bar.
+    ErgebnisseLoeschen(s);
+
+    const long nummer = s->Nummer;
+    for (Punktlast* l : Elemente<Punktlast>(sys->Punktlasten)) {
+        if (l->Stab != nummer) continue;
+        const double p = l->Position;
+        int i = static_cast<int>(std::floor(n * p));
+        if (i > n - 1) i = n - 1;  // p = 1 stays at the end of the last piece
+        if (i < 0) i = 0;
+        l->Stab = stuecke[i]->Nummer;
+        l->Position = (p - static_cast<double>(i) / n) * n;
+    }
+    // New loads are entered first: collect the bar's loads before creating any.
+    Stapel* alte = StapelAnlegen();
+    for (Streckenlast* l : Elemente<Streckenlast>(sys->Streckenlasten))
+        if (l->Stab == nummer) StapelEintragen(alte, l);
+    for (int k = 1; k <= alte->top; ++k) {
+        Streckenlast* q = static_cast<Streckenlast*>(alte->items[k]);
+        double a = q->PositionA, b = q->PositionB, ga = q->GroesseA, gb = q->GroesseB;
+        if (a > b) {  // the same load, given from its end
+            std::swap(a, b);
+            std::swap(ga, gb);
+        }
+        auto groesse = [&](double t) { return b > a ? ga + (gb - ga) * (t - a) / (b - a) : ga; };
+        int von = static_cast<int>(std::floor(n * a)), bis = static_cast<int>(std::floor(n * b));
+        if (bis > n - 1) bis = n - 1;
+        if (von > n - 1) von = n - 1;
+        if (von < 0) von = 0;
+        for (int m = von; m <= bis; ++m) {
+            Streckenlast* neu = StreckenlastErzeugen(q->Lastfall, -1);
+            char name[NAME_LANG + 16];
+            std::snprintf(name, sizeof name, "%s_%d", q->Name, m);
+            NameSetzen(neu->Name, name);
+            neu->Winkel = q->Winkel;
+            neu->Koordinatensystem = q->Koordinatensystem;
+            neu->Stab = stuecke[m]->Nummer;
+            const double anfang = static_cast<double>(m) / n;
+            neu->PositionA = std::max(0.0, (a - anfang) * n);
+            neu->PositionB = std::min(1.0, (b - anfang) * n);
+            neu->GroesseA = groesse(anfang + neu->PositionA / n);
+            neu->GroesseB = groesse(anfang + neu->PositionB / n);
+        }
+        StreckenlastLoeschen(q->Kennung);
+    }
+    StapelFreigeben(alte);
+}
+
+}  // namespace
+
+void StaebeTeilen(Stapel* staebe, int n) {
+    System* sys = Programm.AktuellesSystem;
+    if (!sys || !staebe || n <= 1) return;
+    if (n > 4) n = 4;
+    FortschrittSetzen(0);
+    for (int k = 1; k <= staebe->top; ++k) {
+        FortschrittSetzen(static_cast<double>(k) / staebe->top);
+        Stab* s = static_cast<Stab*>(staebe->items[k]);
+        bool imSystem = false;
+        for (Stab* t : Elemente<Stab>(sys->Staebe)) imSystem |= t == s;
+        if (imSystem && s->PunktA && s->PunktB) StabTeilen(sys, s, n);
+    }
+    ++sys->Aenderungen;
+}
+
+void MarkierteStaebeTeilen(int n) {
+    System* sys = Programm.AktuellesSystem;
+    if (!sys) return;
+    Stapel* markierte = StapelAnlegen();
+    for (Stab* s : Elemente<Stab>(sys->Staebe))
+        if (s->Markiert == 1) StapelEintragen(markierte, s);
+    StaebeTeilen(markierte, n);
+    StapelFreigeben(markierte);
+}
+
+// ------------------------------------------------------------ table lines
+
+void PunktZeile(char* text, std::size_t groesse, const Punkt* p) {
+    std::snprintf(text, groesse, "%4ld   %10.4f   %10.4f ", p->Nummer, p->X, p->Y);
+}
+
+void StabZeile(char* text, std::size_t groesse, const Stab* s) {
+    const Punkt* a = s->PunktA;
+    const Punkt* b = s->PunktB;
+    double pos = 0.0;
+    std::snprintf(text, groesse, "%3ld   (%5.2f/%5.2f)-(%5.2f/%5.2f) \t max M %8.3f  max Q %8.3f max N %8.3f",
+                  s->Nummer, a ? a->X : 0.0, a ? a->Y : 0.0, b ? b->X : 0.0, b ? b->Y : 0.0, MaxMoment(s, &pos),
+                  MaxQuerkraft(s, &pos), MaxNormalkraft(s, &pos));
+}
+
+long ZeilenNummer(const char* zeile, int breite) {
+    if (!zeile) return -1;
+    char kopf[16] = {};
+    int i = 0;
+    for (; i < breite && i < 15 && zeile[i]; ++i) kopf[i] = zeile[i];
+    char* ende = nullptr;
+    long n = std::strtol(kopf, &ende, 10);
+    return ende == kopf ? -1 : n;
+}
+
+void ExtremZeile(char* text, std::size_t groesse, bool moment, long stab, double wert, double position) {
+    if (moment)
+        std::snprintf(text, groesse, "Nr.: [ %ld ]       %.3f kNm         Pos.: %.3f m ", stab, wert, position);
+    else
+        std::snprintf(text, groesse, "Nr.: [ %ld ]       %.3f kN          Pos.: %.3f m ", stab, wert, position);
+}
