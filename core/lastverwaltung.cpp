@@ -1,0 +1,385 @@
+#include "core/lastverwaltung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/programm.h"
+#include "core/systemoperationen.h"
+
+namespace {
+
+System* Aktuell() { return Programm.AktuellesSystem; }
+
+bool Enthalten(const std::vector<long>& werte, long wert) {
+    return std::find(werte.begin(), werte.end(), wert) != werte.end();
+}
+
+std::string Formatiert(const char* format, long zahl, double wert, const char* text) {
+    char puffer[256];
+    std::snprintf(puffer, sizeof puffer, format, zahl, wert, text);
+    return puffer;
+}
+
+std::string Lastzeile(const char* art, long kennung, long lastfall, const char* name) {
+    char puffer[200];
+    std::snprintf(puffer, sizeof puffer, "%ld [%s] LF %ld  %s", kennung, art, LastfallNummer(lastfall), name);
+    return puffer;
+}
+
+// Relative position x / laenge, or false when it lies off the bar or is no
+// number at all.
+bool Relativ(double x, double laenge, double& relativ) {
+    if (laenge == 0.0 || !std::isfinite(x) || !std::isfinite(laenge)) return false;
+    relativ = x / laenge;
+    return relativ >= 0.0 && relativ <= 1.0;
+}
+
+bool Endlich(std::initializer_list<double> werte) {
+    for (double w : werte)
+        if (!std::isfinite(w)) return false;
+    return true;
+}
+
+void Zuweisen(Punktlast& l, const Stab& stab, const Punktlastwerte& w, double relativ) {
+    l.Groesse = w.Groesse;
+    l.Stab = stab.Nummer;
+    l.Winkel = GradNachBogen(w.Winkel);
+    l.Koordinatensystem = w.Koordinatensystem;
+    l.Position = relativ;
+    l.Positionsbezug = w.Positionsbezug;
+    l.Art = w.Art;
+}
+
+void Zuweisen(Streckenlast& l, const Stab& stab, const Streckenlastwerte& w, double a, double b) {
+    NameSetzen(l.Name, w.Name.empty() ? "-" : w.Name.c_str());
+    l.GroesseA = w.GroesseA;
+    l.GroesseB = w.GroesseB;
+    l.Stab = stab.Nummer;
+    l.Winkel = GradNachBogen(w.Winkel);
+    l.Koordinatensystem = w.Koordinatensystem;
+    l.PositionA = a;
+    l.PositionB = b;
+}
+
+Punktlast* PunktlastKopie(const Punktlast& q, long lastfall) {
+    Punktlast* l = PunktlastErzeugen(lastfall, -1);
+    if (!l) return nullptr;
+    const long kennung = l->Kennung;
+    *l = q;
+    l->Kennung = kennung;
+    l->Lastfall = lastfall;
+    return l;
+}
+
+Streckenlast* StreckenlastKopie(const Streckenlast& q, long lastfall) {
+    Streckenlast* l = StreckenlastErzeugen(lastfall, -1);
+    if (!l) return nullptr;
+    const long kennung = l->Kennung;
+    *l = q;
+    l->Kennung = kennung;
+    l->Lastfall = lastfall;
+    return l;
+}
+
+void Aendern() {
+    if (Aktuell()) ++Aktuell()->Aenderungen;
+}
+
+}  // namespace
+
+// ------------------------------------------------------------ list lines
+
+std::string LastfallZeile(const Lastfall& lf) { return Formatiert("%3ld %5.2f %s", lf.Nummer, lf.Gewicht, lf.Name); }
+
+std::string KombinationZeile(const Lastfallkombination& k) {
+    char puffer[100];
+    std::snprintf(puffer, sizeof puffer, "%3ld  %s", k.Nummer, k.Name);
+    return puffer;
+}
+
+std::string StreckenlastZeile(const Streckenlast& l) { return Lastzeile("SL", l.Kennung, l.Lastfall, l.Name); }
+std::string PunktlastZeile(const Punktlast& l) { return Lastzeile("PL", l.Kennung, l.Lastfall, l.Name); }
+
+long ZeilenNummer(const char* zeile) {
+    if (!zeile) return -1;
+    char* ende = nullptr;
+    long n = std::strtol(zeile, &ende, 10);
+    return ende == zeile ? -1 : n;
+}
+
+// ------------------------------------------------------------ load cases
+
+void LastfaelleAktivieren(const std::vector<long>& aktiveNummern) {
+    if (!Aktuell()) return;
+    bool geaendert = false;
+    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle)) {
+        const long aktiv = Enthalten(aktiveNummern, lf->Nummer) ? 1 : -1;
+        if (lf->Aktiv != aktiv) geaendert = true;
+        lf->Aktiv = aktiv;
+    }
+    if (geaendert) Aendern();
+}
+
+void LastfaelleGewichten(const std::vector<long>& nummern, double gewicht) {
+    if (!Aktuell()) return;
+    bool gefunden = false;
+    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle))
+        if (Enthalten(nummern, lf->Nummer)) {
+            lf->Gewicht = gewicht;
+            gefunden = true;
+        }
+    if (gefunden) Aendern();
+}
+
+void LastfaelleBenennen(const std::vector<long>& nummern, const char* name) {
+    if (!Aktuell()) return;
+    bool gefunden = false;
+    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle))
+        if (Enthalten(nummern, lf->Nummer)) {
+            NameSetzen(lf->Name, name);
+            gefunden = true;
+        }
+    if (gefunden) Aendern();
+}
+
+Lastfall* LastfallKopieren(long kennung) {
+    System* sys = Aktuell();
+    Lastfall* quelle = LastfallSuchen(kennung);
+    if (!sys || !quelle) return nullptr;
+    // The suffix must survive the cut to the field's size, or the copy could
+    // not be told from its source.
+    static const char zusatz[] = "(neu)";
+    std::string name(quelle->Name, strnlen(quelle->Name, NAME_KURZ - 1));
+    const size_t platz = NAME_KURZ - 1 - (sizeof zusatz - 1);
+    if (name.size() > platz) name.resize(platz);
+    name += zusatz;
+    Lastfall* kopie = LastfallErzeugen(0, name.c_str(), -1);
+    kopie->Gewicht = quelle->Gewicht;
+    for (Streckenlast* l : Elemente<Streckenlast>(sys->Streckenlasten))
+        if (l->Lastfall == kennung) StreckenlastKopie(*l, kopie->Kennung);
+    for (Punktlast* l : Elemente<Punktlast>(sys->Punktlasten))
+        if (l->Lastfall == kennung) PunktlastKopie(*l, kopie->Kennung);
+    return kopie;
+}
+
+std::vector<Lastfall*> AktiveLastfaelleKopieren() {
+    std::vector<Lastfall*> kopien;
+    if (!Aktuell()) return kopien;
+    // Copies enter the chain first; collect the sources before copying.
+    std::vector<long> quellen;
+    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle))
+        if (lf->Aktiv == 1) quellen.push_back(lf->Kennung);
+    for (long k : quellen) kopien.push_back(LastfallKopieren(k));
+    return kopien;
+}
+
+// ------------------------------------------------------------ combinations
+
+namespace {
+
+void AnteileAusAktiven(Lastfallkombination* k) {
+    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle))
+        if (lf->Aktiv == 1) {
+            Anteil* a = NeuerDatensatz<Anteil>();
+            a->Lastfall = lf->Kennung;
+            a->Faktor = lf->Gewicht;
+            StapelEintragen(k->Anteile, a);
+        }
+}
+
+}  // namespace
+
+Lastfallkombination* KombinationAusAktiven(long nummer) {
+    Lastfallkombination* k = Aktuell() ? KombinationErzeugen(nummer) : nullptr;
+    if (!k) return nullptr;
+    AnteileAusAktiven(k);
+    Aendern();
+    return k;
+}
+
+bool KombinationAendern(long nummer) {
+    Lastfallkombination* alt = KombinationSuchen(nummer);
+    if (!alt) return false;
+    char name[NAME_KURZ];
+    NameSetzen(name, alt->Name);
+    KombinationLoeschen(nummer);
+    Lastfallkombination* k = KombinationErzeugen(nummer);
+    NameSetzen(k->Name, name);
+    AnteileAusAktiven(k);
+    Aendern();
+    return true;
+}
+
+bool KombinationBenennen(long nummer, const char* name) {
+    Lastfallkombination* k = KombinationSuchen(nummer);
+    if (!k) return false;
+    NameSetzen(k->Name, name);
+    Aendern();
+    return true;
+}
+
+void KombinationAktivieren(long nummer) {
+    System* sys = Aktuell();
+    if (!sys) return;
+    for (Lastfall* lf : Elemente<Lastfall>(sys->Lastfaelle)) lf->Aktiv = -1;
+    for (Lastfallkombination* k : ElementeRueckwaerts<Lastfallkombination>(sys->Kombinationen)) {
+        if (k->Nummer != nummer) {
+            k->Aktiv = 0;
+            continue;
+        }
+        k->Aktiv = 1;
+        for (int i = 1; k->Anteile && i <= k->Anteile->top; ++i) {
+            const Anteil* a = static_cast<const Anteil*>(k->Anteile->items[i]);
+            if (Lastfall* lf = LastfallSuchen(a->Lastfall)) {
+                lf->Aktiv = 1;
+                lf->Gewicht = a->Faktor;
+            }
+        }
+    }
+    Aendern();
+}
+
+// ------------------------------------------------------------ loads of a bar
+
+double GradNachBogen(double grad) { return grad * LAST_PI / 180.0; }
+double BogenNachGrad(double bogen) { return bogen * 180.0 / LAST_PI; }
+
+double Bezugslaenge(const Stab& stab, long positionsbezug) {
+    return positionsbezug == KOORD_GLOBAL ? stab.Laenge * stab.Cos : stab.Laenge;
+}
+
+const char* LastfehlerText(Lastfehler fehler) {
+    switch (fehler) {
+    case Lastfehler::Keiner: return "";
+    case Lastfehler::Position: return "Fehler bei der Lastposition\n Last außerhalb des Stabes !";
+    case Lastfehler::PositionA: return "Fehler bei der Lastposition Anfang.\n Last außerhalb des Stabes !";
+    case Lastfehler::PositionB: return "Fehler bei der Lastposition Ende.\n Last außerhalb des Stabes !";
+    case Lastfehler::Reihenfolge: return "Fehler bei der Lastposition\n Pos_Anfang größer als Pos_Ende !";
+    case Lastfehler::Zahl: return "Fehler bei der Eingabe\n Wert ist keine Zahl !";
+    }
+    return "";
+}
+
+Lastfehler PunktlastPruefen(const Stab& stab, const Punktlastwerte& w, double& relativ) {
+    if (!Relativ(w.Position, Bezugslaenge(stab, w.Positionsbezug), relativ)) return Lastfehler::Position;
+    if (!Endlich({w.Groesse, w.Winkel})) return Lastfehler::Zahl;
+    return Lastfehler::Keiner;
+}
+
+Lastfehler StreckenlastPruefen(const Stab& stab, const Streckenlastwerte& w, double& a, double& b) {
+    if (!Relativ(w.PositionA, stab.Laenge, a)) return Lastfehler::PositionA;
+    if (!Relativ(w.PositionB, stab.Laenge, b)) return Lastfehler::PositionB;
+    if (w.PositionA > w.PositionB) return Lastfehler::Reihenfolge;
+    if (!Endlich({w.GroesseA, w.GroesseB, w.Winkel})) return Lastfehler::Zahl;
+    return Lastfehler::Keiner;
+}
+
+Lastfehler PunktlastEintragen(const Stab& stab, const Punktlastwerte& w, const std::vector<long>& lastfaelle,
+                              std::vector<long>* neu) {
+    double relativ = 0;
+    const Lastfehler f = PunktlastPruefen(stab, w, relativ);
+    if (f != Lastfehler::Keiner) return f;
+    for (long lastfall : lastfaelle) {
+        if (!LastfallSuchen(lastfall)) continue;
+        Punktlast* l = PunktlastErzeugen(lastfall, -1);
+        if (!l) break;
+        NameSetzen(l->Name, w.Name.empty() ? "-" : w.Name.c_str());
+        Zuweisen(*l, stab, w, relativ);
+        if (neu) neu->push_back(l->Kennung);
+    }
+    return Lastfehler::Keiner;
+}
+
+Lastfehler StreckenlastEintragen(const Stab& stab, const Streckenlastwerte& w,
+                                 const std::vector<long>& lastfaelle, std::vector<long>* neu) {
+    double a = 0, b = 0;
+    const Lastfehler f = StreckenlastPruefen(stab, w, a, b);
+    if (f != Lastfehler::Keiner) return f;
+    for (long lastfall : lastfaelle) {
+        if (!LastfallSuchen(lastfall)) continue;
+        Streckenlast* l = StreckenlastErzeugen(lastfall, -1);
+        if (!l) break;
+        Zuweisen(*l, stab, w, a, b);
+        if (neu) neu->push_back(l->Kennung);
+    }
+    return Lastfehler::Keiner;
+}
+
+Lastfehler PunktlastAendern(long kennung, const Stab& stab, const Punktlastwerte& w, bool& gefunden) {
+    Punktlast* l = PunktlastSuchen(kennung);
+    gefunden = l != nullptr;
+    double relativ = 0;
+    const Lastfehler f = PunktlastPruefen(stab, w, relativ);
+    if (f != Lastfehler::Keiner || !l) return f;
+    NameSetzen(l->Name, w.Name.c_str());
+    Zuweisen(*l, stab, w, relativ);
+    // A changed load must not be lost silently when the System is closed.
+    Aendern();
+    return Lastfehler::Keiner;
+}
+
+Lastfehler StreckenlastAendern(long kennung, const Stab& stab, const Streckenlastwerte& w, bool& gefunden) {
+    Streckenlast* l = StreckenlastSuchen(kennung);
+    gefunden = l != nullptr;
+    double a = 0, b = 0;
+    const Lastfehler f = StreckenlastPruefen(stab, w, a, b);
+    if (f != Lastfehler::Keiner || !l) return f;
+    Zuweisen(*l, stab, w, a, b);
+    Aendern();
+    return Lastfehler::Keiner;
+}
+
+Punktlastwerte PunktlastWerte(const Punktlast& l, const Stab& stab) {
+    Punktlastwerte w;
+    w.Name = l.Name;
+    w.Art = l.Art;
+    w.Groesse = l.Groesse;
+    w.Winkel = BogenNachGrad(l.Winkel);
+    w.Koordinatensystem = l.Koordinatensystem;
+    w.Positionsbezug = l.Positionsbezug;
+    w.Position = l.Position * Bezugslaenge(stab, l.Positionsbezug);
+    return w;
+}
+
+Streckenlastwerte StreckenlastWerte(const Streckenlast& l, const Stab& stab) {
+    Streckenlastwerte w;
+    w.Name = l.Name;
+    w.GroesseA = l.GroesseA;
+    w.GroesseB = l.GroesseB;
+    w.PositionA = l.PositionA * stab.Laenge;
+    w.PositionB = l.PositionB * stab.Laenge;
+    w.Winkel = BogenNachGrad(l.Winkel);
+    w.Koordinatensystem = l.Koordinatensystem;
+    return w;
+}
+
+bool LastVerschieben(long kennung, long lastfallnummer) {
+    const long ziel = LastfallKennung(lastfallnummer);
+    if (ziel == -1) return false;
+    if (Punktlast* p = PunktlastSuchen(kennung)) p->Lastfall = ziel;
+    else if (Streckenlast* s = StreckenlastSuchen(kennung)) s->Lastfall = ziel;
+    else return false;
+    Aendern();
+    return true;
+}
+
+bool LastKopieren(long kennung, long lastfallnummer) {
+    const long ziel = LastfallKennung(lastfallnummer);
+    if (ziel == -1) return false;
+    if (Punktlast* p = PunktlastSuchen(kennung)) return PunktlastKopie(*p, ziel) != nullptr;
+    if (Streckenlast* s = StreckenlastSuchen(kennung)) return StreckenlastKopie(*s, ziel) != nullptr;
+    return false;
+}
+
+std::vector<std::string> LastenZeilen(long stabnummer, const std::vector<long>& lastfaelle) {
+    std::vector<std::string> zeilen;
+    if (!Aktuell()) return zeilen;
+    for (Streckenlast* l : Elemente<Streckenlast>(Aktuell()->Streckenlasten))
+        if (l->Stab == stabnummer && Enthalten(lastfaelle, l->Lastfall)) zeilen.push_back(StreckenlastZeile(*l));
+    for (Punktlast* l : Elemente<Punktlast>(Aktuell()->Punktlasten))
+        if (l->Stab == stabnummer && Enthalten(lastfaelle, l->Lastfall)) zeilen.push_back(PunktlastZeile(*l));
+    return zeilen;
+}

@@ -1,0 +1,290 @@
+// Load cases, combinations and the loads of one bar as the dialogs drive them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "core/bericht.h"
+#include "core/lastverwaltung.h"
+#include "core/oberflaeche.h"
+#include "core/programm.h"
+#include "core/systemoperationen.h"
+
+namespace {
+
+struct Lastfixture : ::testing::Test {
+    SammelBericht bericht;
+    Berichtsempfaenger* alterBericht = nullptr;
+    System* sys = nullptr;
+    Stab stab{};
+
+    void SetUp() override {
+        ProgrammZuruecksetzen();
+        alterBericht = BerichtSetzen(&bericht);
+        sys = NeuesSystem();
+        stab.Nummer = 7;
+        stab.Laenge = 5.0;
+        stab.Cos = 0.8;
+    }
+    void TearDown() override {
+        ProgrammZuruecksetzen();
+        BerichtSetzen(alterBericht);
+    }
+    Lastfall* Fall(long nummer, const char* name, long aktiv = -1, double gewicht = 1.0) {
+        Lastfall* lf = LastfallErzeugen(nummer, name, -1);
+        lf->Aktiv = aktiv;
+        lf->Gewicht = gewicht;
+        return lf;
+    }
+    long Anzahl(Kette k) { return KeAnzahl(k); }
+};
+
+}  // namespace
+
+TEST(Lastzeilen, FormatsAndLeadingNumbers) {
+    Lastfall lf{};
+    lf.Nummer = 4;
+    lf.Gewicht = 1.5;
+    NameSetzen(lf.Name, "Wind");
+    EXPECT_EQ(LastfallZeile(lf), "  4  1.50 Wind");
+    Lastfallkombination k{};
+    k.Nummer = 12;
+    NameSetzen(k.Name, "Kombination");
+    EXPECT_EQ(KombinationZeile(k), " 12  Kombination");
+    EXPECT_EQ(ZeilenNummer("  4  1.50 Wind"), 4);
+    // Wider than the column: the whole number counts, not its first digits.
+    EXPECT_EQ(ZeilenNummer("1234  1.00 x"), 1234);
+    EXPECT_EQ(ZeilenNummer("123456789 [PL] LF 0  -"), 123456789);
+    EXPECT_EQ(ZeilenNummer("abc"), -1);
+    EXPECT_EQ(ZeilenNummer(nullptr), -1);
+}
+
+TEST(Lastwinkel, NinetyDegreesRoundTripWithTheProgramsPi) {
+    EXPECT_NEAR(GradNachBogen(90.0), 1.570796327, 1e-12);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", BogenNachGrad(GradNachBogen(90.0)));
+    EXPECT_STREQ(text, "90.000");
+    EXPECT_EQ(GradNachBogen(180.0), LAST_PI);
+}
+
+TEST_F(Lastfixture, CopyingActiveCasesNumbersNamesAndCopiesTheirLoads) {
+    Fall(0, "Eigengewicht");
+    Lastfall* b = Fall(2, "Schnee", 1, 0.5);
+    Lastfall* a = Fall(1, "Wind", 1, 2.0);  // newest: first in chain order
+    Punktlast* p = PunktlastErzeugen(a->Kennung, -1);
+    p->Groesse = 3.0;
+    p->Art = ART_MOMENT;
+    Streckenlast* s = StreckenlastErzeugen(a->Kennung, -1);
+    s->PositionB = 0.5;
+    PunktlastErzeugen(b->Kennung, -1);
+    const long vorher = sys->Aenderungen;
+
+    auto kopien = AktiveLastfaelleKopieren();
+    ASSERT_EQ(kopien.size(), 2u);
+    EXPECT_EQ(kopien[0]->Nummer, 3);
+    EXPECT_STREQ(kopien[0]->Name, "Wind(neu)");
+    EXPECT_EQ(kopien[0]->Gewicht, 2.0);
+    EXPECT_LE(kopien[0]->Aktiv, 0);
+    EXPECT_EQ(kopien[1]->Nummer, 4);
+    EXPECT_STREQ(kopien[1]->Name, "Schnee(neu)");
+    EXPECT_GT(sys->Aenderungen, vorher);
+
+    int punkt = 0, strecke = 0;
+    for (Punktlast* l : Elemente<Punktlast>(sys->Punktlasten))
+        if (l->Lastfall == kopien[0]->Kennung) {
+            ++punkt;
+            EXPECT_EQ(l->Groesse, 3.0);
+            EXPECT_EQ(l->Art, ART_MOMENT);
+            EXPECT_NE(l->Kennung, p->Kennung);
+        }
+    for (Streckenlast* l : Elemente<Streckenlast>(sys->Streckenlasten))
+        if (l->Lastfall == kopien[0]->Kennung) {
+            ++strecke;
+            EXPECT_EQ(l->PositionB, 0.5);
+        }
+    EXPECT_EQ(punkt, 1);
+    EXPECT_EQ(strecke, 1);
+    EXPECT_EQ(Anzahl(sys->Punktlasten), 4);
+}
+
+TEST_F(Lastfixture, CopiedLongNameKeepsItsSuffix) {
+    Lastfall* a = Fall(0, std::string(60, 'x').c_str());
+    Lastfall* k = LastfallKopieren(a->Kennung);
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(std::strlen(k->Name), size_t(NAME_KURZ - 1));
+    EXPECT_EQ(std::string(k->Name).substr(NAME_KURZ - 6), "(neu)");
+    EXPECT_EQ(LastfallKopieren(a->Kennung + 999), nullptr);
+}
+
+TEST_F(Lastfixture, ActivationWeightsNamesAndCombinations) {
+    Lastfall* a = Fall(0, "G");
+    Lastfall* b = Fall(1, "Q");
+    Lastfall* c = Fall(2, "W");
+    long vorher = sys->Aenderungen;
+    LastfaelleAktivieren({0, 2});
+    EXPECT_EQ(a->Aktiv, 1);
+    EXPECT_EQ(b->Aktiv, -1);
+    EXPECT_EQ(c->Aktiv, 1);
+    EXPECT_GT(sys->Aenderungen, vorher);
+    vorher = sys->Aenderungen;
+    LastfaelleAktivieren({0, 2});  // nothing changes, nothing counted
+    EXPECT_EQ(sys->Aenderungen, vorher);
+
+    LastfaelleGewichten({2, 99}, 1.35);
+    EXPECT_EQ(c->Gewicht, 1.35);
+    EXPECT_EQ(a->Gewicht, 1.0);
+    LastfaelleBenennen({1}, "Verkehr");
+    EXPECT_STREQ(b->Name, "Verkehr");
+    EXPECT_GT(sys->Aenderungen, vorher);
+
+    Lastfallkombination* k = KombinationAusAktiven(-1);
+    ASSERT_NE(k, nullptr);
+    EXPECT_STREQ(k->Name, "Kombination");
+    ASSERT_EQ(k->Anteile->top, 2);
+    const long nr = k->Nummer;
+    KombinationBenennen(nr, "GZT");
+
+    // Weights change, another case becomes active: applying the combination
+    // brings back its set and weights.
+    c->Gewicht = 9;
+    LastfaelleAktivieren({1});
+    KombinationAktivieren(nr);
+    EXPECT_EQ(a->Aktiv, 1);
+    EXPECT_EQ(b->Aktiv, -1);
+    EXPECT_EQ(c->Aktiv, 1);
+    EXPECT_EQ(c->Gewicht, 1.35);
+    EXPECT_EQ(KombinationSuchen(nr)->Aktiv, 1);
+
+    // "Ändern" keeps number and name, takes the current set.
+    LastfaelleAktivieren({1});
+    ASSERT_TRUE(KombinationAendern(nr));
+    Lastfallkombination* neu = KombinationSuchen(nr);
+    EXPECT_STREQ(neu->Name, "GZT");
+    ASSERT_EQ(neu->Anteile->top, 1);
+    EXPECT_EQ(static_cast<Anteil*>(neu->Anteile->items[1])->Lastfall, b->Kennung);
+    EXPECT_FALSE(KombinationAendern(nr + 1));
+
+    // A share whose load case was deleted changes nothing; the rest become inactive.
+    LastfallLoeschen(1);
+    KombinationAktivieren(nr);
+    EXPECT_EQ(a->Aktiv, -1);
+    EXPECT_EQ(c->Aktiv, -1);
+}
+
+TEST_F(Lastfixture, PositionsAreCheckedAgainstTheBar) {
+    Punktlastwerte p;
+    double r = -1;
+    p.Position = 0;
+    EXPECT_EQ(PunktlastPruefen(stab, p, r), Lastfehler::Keiner);
+    p.Position = 5.0;
+    EXPECT_EQ(PunktlastPruefen(stab, p, r), Lastfehler::Keiner);
+    EXPECT_EQ(r, 1.0);
+    p.Position = 5.001;
+    EXPECT_EQ(PunktlastPruefen(stab, p, r), Lastfehler::Position);
+    // Projection: 4 m.
+    p.Positionsbezug = KOORD_GLOBAL;
+    EXPECT_EQ(PunktlastPruefen(stab, p, r), Lastfehler::Position);
+    p.Position = 2.0;
+    EXPECT_EQ(PunktlastPruefen(stab, p, r), Lastfehler::Keiner);
+    EXPECT_EQ(r, 0.5);
+    // A bar running right to left: only negative positions lie on it.
+    stab.Cos = -0.8;
+    EXPECT_EQ(PunktlastPruefen(stab, p, r), Lastfehler::Position);
+    p.Position = -2.0;
+    EXPECT_EQ(PunktlastPruefen(stab, p, r), Lastfehler::Keiner);
+    // A vertical bar has no projection to refer to; 0 / 0 must not pass.
+    stab.Cos = 0;
+    p.Position = 0;
+    EXPECT_EQ(PunktlastPruefen(stab, p, r), Lastfehler::Position);
+    p.Positionsbezug = KOORD_LOKAL;
+    p.Groesse = NAN;
+    EXPECT_EQ(PunktlastPruefen(stab, p, r), Lastfehler::Zahl);
+
+    Streckenlastwerte s;
+    double a, b;
+    s.PositionA = -0.1;
+    EXPECT_EQ(StreckenlastPruefen(stab, s, a, b), Lastfehler::PositionA);
+    s.PositionA = 3;
+    s.PositionB = 6;
+    EXPECT_EQ(StreckenlastPruefen(stab, s, a, b), Lastfehler::PositionB);
+    s.PositionB = 2;
+    EXPECT_EQ(StreckenlastPruefen(stab, s, a, b), Lastfehler::Reihenfolge);
+    s.PositionB = NAN;
+    EXPECT_EQ(StreckenlastPruefen(stab, s, a, b), Lastfehler::PositionB);
+    s.PositionB = 5;
+    EXPECT_EQ(StreckenlastPruefen(stab, s, a, b), Lastfehler::Keiner);
+    EXPECT_DOUBLE_EQ(a, 0.6);
+    EXPECT_STREQ(LastfehlerText(Lastfehler::Reihenfolge),
+                 "Fehler bei der Lastposition\n Pos_Anfang größer als Pos_Ende !");
+}
+
+TEST_F(Lastfixture, EnteringChangingMovingAndCopyingLoads) {
+    Lastfall* a = Fall(0, "A");
+    Lastfall* b = Fall(1, "B");
+    Lastfall* c = Fall(2, "C");
+    Punktlastwerte p;
+    p.Groesse = 10;
+    p.Winkel = 90;
+    p.Position = 2.5;
+    std::vector<long> neu;
+    // Three cases and one identifier of no case: three loads, each its own.
+    EXPECT_EQ(PunktlastEintragen(stab, p, {a->Kennung, b->Kennung, 4711, c->Kennung}, &neu), Lastfehler::Keiner);
+    ASSERT_EQ(neu.size(), 3u);
+    EXPECT_NE(neu[0], neu[1]);
+    Punktlast* l = PunktlastSuchen(neu[0]);
+    EXPECT_STREQ(l->Name, "-");
+    EXPECT_EQ(l->Stab, 7);
+    EXPECT_EQ(l->Position, 0.5);
+    EXPECT_NEAR(l->Winkel, 1.570796327, 1e-12);
+    // Refused: nothing entered; no case selected: nothing entered either.
+    p.Position = 6;
+    EXPECT_EQ(PunktlastEintragen(stab, p, {a->Kennung}), Lastfehler::Position);
+    EXPECT_EQ(PunktlastEintragen(stab, Punktlastwerte{}, {}), Lastfehler::Keiner);
+    EXPECT_EQ(Anzahl(sys->Punktlasten), 3);
+
+    // Changing: an empty name stays empty for a point load, "-" for a
+    // distributed one; a change counts.
+    const long vorher = sys->Aenderungen;
+    bool gefunden = false;
+    p.Position = 1;
+    EXPECT_EQ(PunktlastAendern(neu[0], stab, p, gefunden), Lastfehler::Keiner);
+    EXPECT_TRUE(gefunden);
+    EXPECT_STREQ(l->Name, "");
+    EXPECT_EQ(l->Lastfall, a->Kennung);
+    EXPECT_EQ(l->Position, 0.2);
+    EXPECT_GT(sys->Aenderungen, vorher);
+    EXPECT_DOUBLE_EQ(PunktlastWerte(*l, stab).Position, 1.0);
+    EXPECT_NEAR(PunktlastWerte(*l, stab).Winkel, 90.0, 1e-9);
+
+    Streckenlastwerte s;
+    s.PositionB = 5;
+    s.GroesseA = s.GroesseB = 2;
+    neu.clear();
+    StreckenlastEintragen(stab, s, {a->Kennung}, &neu);
+    ASSERT_EQ(neu.size(), 1u);
+    s.Name = "";
+    s.PositionA = 1;
+    EXPECT_EQ(StreckenlastAendern(neu[0], stab, s, gefunden), Lastfehler::Keiner);
+    Streckenlast* sl = StreckenlastSuchen(neu[0]);
+    EXPECT_STREQ(sl->Name, "-");
+    EXPECT_DOUBLE_EQ(StreckenlastWerte(*sl, stab).PositionA, 1.0);
+    // The wrong type for the identifier: nothing is found or changed.
+    StreckenlastAendern(l->Kennung, stab, s, gefunden);
+    EXPECT_FALSE(gefunden);
+
+    // Lines: distributed loads first, then point loads; only chosen cases.
+    auto zeilen = LastenZeilen(7, {a->Kennung});
+    ASSERT_EQ(zeilen.size(), 2u);
+    EXPECT_EQ(zeilen[0], std::to_string(sl->Kennung) + " [SL] LF 0  -");
+    EXPECT_EQ(zeilen[1], std::to_string(l->Kennung) + " [PL] LF 0  ");
+    EXPECT_TRUE(LastenZeilen(8, {a->Kennung}).empty());
+
+    EXPECT_FALSE(LastVerschieben(sl->Kennung, 9));
+    EXPECT_TRUE(LastVerschieben(sl->Kennung, 2));
+    EXPECT_EQ(sl->Lastfall, c->Kennung);
+    EXPECT_TRUE(LastKopieren(l->Kennung, 1));
+    EXPECT_EQ(Anzahl(sys->Punktlasten), 4);
+    EXPECT_FALSE(LastKopieren(l->Kennung, 5));
+    EXPECT_EQ(LastenZeilen(7, {b->Kennung}).size(), 2u);
+}
