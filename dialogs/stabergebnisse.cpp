@@ -165,7 +165,8 @@ FL_OBJECT* Zeile(int x, int y, int b) {
     FL_OBJECT* ob = Feld(x, y, b, 30);
     fl_set_object_lalign(ob, FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     fl_set_object_lstyle(ob, FL_FIXED_STYLE);  // 18 in the toolkit's numbering
-    fl_set_object_lsize(ob, 12);
+    // Small enough for the eleven columns to fit the row.
+    fl_set_object_lsize(ob, FL_TINY_SIZE);
     return ob;
 }
 
