@@ -1,0 +1,17 @@
+// Dialogs that edit points and bars by typing: the bar geometry dialog, the
+// point dialog used while a bar is drawn, "System verschieben", the point
+// and bar tables, and the division of the marked bars.
+#pragma once
+
+// The records first: Xlib (through forms.h) defines the macro Status,
+// which would otherwise rename the field Freiheitsgrad::Status.
+#include "core/datenmodell.h"
+
+// Bar menu "Geometrie / Topologie": opens the dialog "Stab" for the bar
+// (the first marked one).  False without a System or bar.
+bool GeometriedialogOeffnen(Stab* stab);
+// Bar menu " Stab teilen": the values 20, 21, 22 divide every marked bar
+// into 2, 3 or 4 bars.  False for any other value.
+bool StabteilungAusfuehren(int wert);
+// "Punkt erzeugen" while a bar is drawn (modes 2 and 3).
+void PunktdialogZeigen();
