@@ -25,7 +25,7 @@
 #include "workspace/gui/zeichenflaeche.h"
 #include "workspace/zeichnen.h"
 
-void FreiheitsgradeBearbeiten();
+#include "dialogs/freiheitsgrade.h"
 
 namespace {
 

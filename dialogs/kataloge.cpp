@@ -212,13 +212,13 @@ void EditorErzeugen(Katalogeditor& e) {
         e.Wert[2] = Feld(510, "max y-Koordinate", "[ m ]");
     }
     const int y = mat ? 580 : 590;
-    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 20, y, 120, 35, "Erzeugen");
+    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 20, y, 110, 35, "Erzeugen");
     fl_set_object_callback(ob, ErzeugenCB, 0);
-    ob = fl_add_button(FL_RETURN_BUTTON, 150, y, 170, 35, "Werte übernehmen");
+    ob = fl_add_button(FL_RETURN_BUTTON, 140, y, 195, 35, "Werte übernehmen");
     fl_set_object_callback(ob, UebernehmenCB, 0);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 330, y, 100, 35, "Löschen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 345, y, 90, 35, "Löschen");
     fl_set_object_callback(ob, LoeschenCB, 0);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 440, y, 100, 35, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 445, y, 95, 35, "Schließen");
     fl_set_object_callback(ob, EditorSchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(e.Form, EditorAtclose, nullptr);

@@ -6,10 +6,16 @@
 #include "core/gui/anschluesse.h"
 #include "core/katalogbearbeitung.h"
 #include "core/menues.h"
+#include "dialogs/freiheitsgrade.h"
 #include "dialogs/kataloge.h"
+#include "dialogs/stabergebnisse.h"
 
-void FreiheitsgradeBearbeiten();
-void StabergebnisseZeigen(Stab* stab);
+// The geometry, division and load windows are built separately; declared
+// weak here, they are called only when their definitions are linked in.
+__attribute__((weak)) bool GeometriedialogOeffnen(Stab* stab);
+__attribute__((weak)) bool StabteilungAusfuehren(int wert);
+__attribute__((weak)) void LasteditorOeffnen(Stab* stab);
+__attribute__((weak)) void LastKopierenOeffnen(Stab* stab);
 
 bool StabmenueAusfuehren(int wert, Stab* stab) {
     switch (wert) {
@@ -21,6 +27,20 @@ bool StabmenueAusfuehren(int wert, Stab* stab) {
     }
     case menue::Ergebnisse: StabergebnisseZeigen(stab); return true;
     case menue::Freiheitsgrade: FreiheitsgradeBearbeiten(); return true;
+    case menue::Geometrie:
+        if (!GeometriedialogOeffnen) return false;
+        GeometriedialogOeffnen(stab);  // false: no System or bar, nothing to report
+        return true;
+    case menue::Teilen2: case menue::Teilen3: case menue::Teilen4:
+        return StabteilungAusfuehren && StabteilungAusfuehren(wert);
+    case menue::Belastung:
+        if (!LasteditorOeffnen) return false;
+        LasteditorOeffnen(stab);
+        return true;
+    case menue::BelastungKopieren:
+        if (!LastKopierenOeffnen) return false;
+        LastKopierenOeffnen(stab);
+        return true;
     default: return false;
     }
 }

@@ -25,7 +25,7 @@
 #include "workspace/gui/zeichenflaeche.h"
 #include "workspace/zeichnen.h"
 
-void StabergebnisseZeigen(Stab* stab);
+#include "dialogs/stabergebnisse.h"
 
 namespace {
 
