@@ -331,11 +331,15 @@ void EintragenCB(FL_OBJECT*, long) {
     if (!stab) return;
     const bool punktlast = fl_get_choice(ed.Lasttyp) != TYP_STRECKENLAST;
     const std::vector<long> faelle = GewaehlteLastfaelle();
-    const Lastfehler f = punktlast ? PunktlastEintragen(*stab, PunktlastEingaben(), faelle)
-                                   : StreckenlastEintragen(*stab, StreckenlastEingaben(), faelle);
+    std::vector<long> neu;
+    const Lastfehler f = punktlast ? PunktlastEintragen(*stab, PunktlastEingaben(), faelle, &neu)
+                                   : StreckenlastEintragen(*stab, StreckenlastEingaben(), faelle, &neu);
     if (!FehlerZeigen(f, punktlast)) return;
     LastenListeFuellen();
+    // The new load is the one the sketch shows and "Last ändern" changes.
+    if (!neu.empty()) LastWaehlen(neu.front());
     SkizzeZeichnen();
+    SystemZeichnen();
 }
 
 void AendernCB(FL_OBJECT*, long) {
@@ -354,6 +358,7 @@ void AendernCB(FL_OBJECT*, long) {
     LastenListeFuellen();
     LastWaehlen(kennung);
     SkizzeZeichnen();
+    SystemZeichnen();
 }
 
 void LoeschenCB(FL_OBJECT*, long) {
@@ -545,6 +550,11 @@ void LasteditorSchliessen() {
 
 void LasteditorLastfaelleAktualisieren() {
     if (!Offen()) return;
+    // Another System became current: its bars are not the edited one.
+    if (bearbeitetesSystem != Programm.AktuellesSystem) {
+        Schliessen(false);
+        return;
+    }
     LastfaelleFuellen();
     LastenListeFuellen();
     LastAnzeigen();
