@@ -155,13 +155,15 @@ void DetailfensterErzeugen() {
 }
 
 void Schliessen() {
-    fl_hide_form(Dialog.Form);
+    // The drawing window is a child of the form, and hiding the form
+    // destroys the form's window with its children: it goes first.
     if (detailfenster) {
         XFreeGC(anzeige, detailGC);
         XDestroyWindow(anzeige, detailfenster);
         detailfenster = 0;
         detailGC = nullptr;
     }
+    fl_hide_form(Dialog.Form);
     ZeichenflaechenEreignisseEinsetzen();
     SystemZeichnen();
 }

@@ -130,13 +130,15 @@ int FensterEreignis(XEvent* ev, void*) {
 }
 
 void Schliessen() {
-    fl_hide_form(E.Form);
+    // The drawing window is a child of the form, and hiding the form
+    // destroys the form's window with its children: it goes first.
     if (fenster) {
         XFreeGC(anzeige, fensterGC);
         XDestroyWindow(anzeige, fenster);
         fenster = 0;
         fensterGC = nullptr;
     }
+    fl_hide_form(E.Form);
     ZeichenflaechenEreignisseEinsetzen();
     SystemZeichnen();
 }
