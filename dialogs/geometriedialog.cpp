@@ -54,9 +54,13 @@ struct {
     FL_OBJECT* Winkel = nullptr;
     FL_OBJECT* Laenge = nullptr;
     long StabNr = -1;  // number of the bar shown; looked up at every callback
+    long SystemNr = -1;  // and its System, which may have been closed meanwhile
 } geo;
 
-Stab* GezeigterStab() { return Programm.AktuellesSystem ? StabSuchen(geo.StabNr) : nullptr; }
+Stab* GezeigterStab() {
+    System* sys = Programm.AktuellesSystem;
+    return sys && sys->Systemnummer == geo.SystemNr ? StabSuchen(geo.StabNr) : nullptr;
+}
 
 void SpalteZeigen(int ende, const Punkt* p) {
     Endspalte& s = geo.Ende[ende];
@@ -188,9 +192,8 @@ void PunktErzeugenCB(FL_OBJECT*, long) {
     System* sys = Programm.AktuellesSystem;
     Punkt* p = sys && pkt.Gewaehlt >= 0 ? PunktSuchen(sys->Punkte, pkt.Gewaehlt) : nullptr;
     double x = Reell(pkt.X), y = Reell(pkt.Y);
-    const Punkt* erster = Erzeugung.ErsterPunkt;
-    if (!p && Programm.Modus == 3 && RelativMarke(fl_get_input(pkt.Nummer)) && erster &&
-        Erzeugung.Besitzer == sys) {
+    const Punkt* erster = GueltigerErsterPunkt();
+    if (!p && Programm.Modus == 3 && RelativMarke(fl_get_input(pkt.Nummer)) && erster) {
         x += erster->X;
         y += erster->Y;
     }
@@ -256,6 +259,7 @@ bool GeometriedialogOeffnen(Stab* stab) {
     if (!Programm.AktuellesSystem || !stab || !stab->PunktA || !stab->PunktB) return false;
     GeometrieformErzeugen();
     geo.StabNr = stab->Nummer;
+    geo.SystemNr = Programm.AktuellesSystem->Systemnummer;
     char text[32];
     std::snprintf(text, sizeof text, "%ld", stab->Nummer);
     fl_set_object_label(geo.Stabnummer, text);

@@ -62,6 +62,11 @@ void EndrecordsFreigeben(Stab* stab, int ende) {
 
 // ------------------------------------------------------------ new bars
 
+Punkt* GueltigerErsterPunkt() {
+    System* sys = Programm.AktuellesSystem;
+    return Erzeugung.Besitzer == sys && PunktGehoertZu(sys, Erzeugung.ErsterPunkt) ? Erzeugung.ErsterPunkt : nullptr;
+}
+
 bool StabErzeugungBeginnen() {
     if (Programm.Modus != 1 || !Programm.AktuellesSystem) return false;
     Erzeugung = Staberzeugung{};
@@ -213,6 +218,8 @@ Punkt* EndpunktNeu(Stab* stab, int ende) {
 void GeometrieUebernehmen(Stab* stab, long nummerA, double xA, double yA, long nummerB, double xB, double yB) {
     System* sys = Programm.AktuellesSystem;
     if (!sys || !stab) return;
+    Punkt* altA = stab->PunktA;
+    Punkt* altB = stab->PunktB;
     for (Punkt* p : Elemente<Punkt>(sys->Punkte)) {
         if (p->Nummer == nummerA && p != stab->PunktB) {
             p->X = xA;
@@ -225,6 +232,9 @@ void GeometrieUebernehmen(Stab* stab, long nummerA, double xA, double yA, long n
             stab->PunktB = p;
         }
     }
+    // An end moved to another point must not leave its old one behind unused.
+    if (altA != stab->PunktA) PunktAufgebenWennFrei(sys, altA);
+    if (altB != stab->PunktB) PunktAufgebenWennFrei(sys, altB);
     for (Stab* s : Elemente<Stab>(sys->Staebe)) StabGeometrie(s);
     ++sys->Aenderungen;
 }

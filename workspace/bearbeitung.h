@@ -20,6 +20,9 @@ struct Staberzeugung {
 };
 extern Staberzeugung Erzeugung;
 
+// The first point of the bar being drawn while it still belongs to the
+// current System (a dialog may have deleted it meanwhile), else null.
+Punkt* GueltigerErsterPunkt();
 // Mode 1 only: "Punkt 1 festlegen !" and mode 2.  False in any other mode.
 bool StabErzeugungBeginnen();
 // The first point of the bar: `p`, else a point within 1 mm of (x, y), else

@@ -76,6 +76,7 @@ TEST_F(Bearbeitung, VerlorenerErsterPunktBeginntVonVorn) {
     // Another System becomes current while the bar is drawn.
     NeuesSystem();
     Ui()->ModusSetzen(3);
+    EXPECT_EQ(GueltigerErsterPunkt(), nullptr);
     EXPECT_EQ(staberzeugen(2.0, 2.0, nullptr), nullptr);
     EXPECT_EQ(Programm.Modus, 2);
     EXPECT_EQ(Programm.AktuellesSystem->Staebe ? KeAnzahl(Programm.AktuellesSystem->Staebe) : 0, 0);
@@ -148,6 +149,17 @@ TEST_F(Bearbeitung, GeometrieUebernehmenVerschiebtPunktFuerAlleStaebe) {
     // Naming the other end's point in a column does not fold the bar.
     GeometrieUebernehmen(a, a->PunktB->Nummer, 7.0, 7.0, a->PunktB->Nummer, 2.0, 0.0);
     EXPECT_NE(a->PunktA, a->PunktB);
+    // An end moved to a loose point: the old point stays only while used.
+    Punkt* lose = PunktErzeugen(9, 9, 50);
+    Punkt* gemeinsam = a->PunktA;
+    GeometrieUebernehmen(a, 50, 9, 9, a->PunktB->Nummer, 2.0, 0.0);
+    EXPECT_EQ(a->PunktA, lose);
+    EXPECT_EQ(b->PunktA, gemeinsam);
+    const long altB = b->PunktB->Nummer;
+    const long punkte = Anzahl(sys->Punkte);
+    GeometrieUebernehmen(b, b->PunktA->Nummer, 1, 0, 50, 9, 9);
+    EXPECT_EQ(Anzahl(sys->Punkte), punkte - 1);
+    EXPECT_EQ(PunktSuchen(sys->Punkte, altB), nullptr);
 }
 
 TEST_F(Bearbeitung, SystemVerschiebenUndPunktkoordinate) {

@@ -68,8 +68,8 @@ void MarkeZeichnen(const Ansicht& ansicht, const Punkt* p) {
 }
 
 void GummibandLoeschen() {
-    const Punkt* a = Erzeugung.ErsterPunkt;
-    if (gummiX > 0 && gummiY > 0 && a && Erzeugung.Besitzer == Programm.AktuellesSystem) {
+    const Punkt* a = GueltigerErsterPunkt();
+    if (gummiX > 0 && gummiY > 0 && a) {
         Ansicht ansicht = AktuelleAnsicht();
         XDrawLine(anzeige, fenster, xorGC, WeltNachBildX(ansicht, a->X), WeltNachBildY(ansicht, a->Y), gummiX,
                   gummiY);
@@ -125,8 +125,8 @@ void StabErzeugungEreignis(XEvent* ev) {
     }
 
     // Mode 3: the rubber band from the first point.
-    const Punkt* a = Erzeugung.ErsterPunkt;
-    if (a && Erzeugung.Besitzer == sys) {
+    const Punkt* a = GueltigerErsterPunkt();
+    if (a) {
         GummibandLoeschen();
         const int qx = WeltNachBildX(ansicht, x), qy = WeltNachBildY(ansicht, y);
         XDrawLine(anzeige, fenster, xorGC, WeltNachBildX(ansicht, a->X), WeltNachBildY(ansicht, a->Y), qx, qy);
@@ -144,7 +144,7 @@ void StabErzeugungEreignis(XEvent* ev) {
         GummibandLoeschen();
         Punkt* ende = nullptr;
         Stab* s = staberzeugen(x, y, p, &ende);
-        if (!s && Programm.Modus == 3) MarkeZeichnen(ansicht, Erzeugung.ErsterPunkt);
+        if (!s && Programm.Modus == 3) MarkeZeichnen(ansicht, GueltigerErsterPunkt());
     }
     XFlush(anzeige);
 }
