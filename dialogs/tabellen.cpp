@@ -175,8 +175,9 @@ void ExtremaCB(FL_OBJECT*, long maximum) {
         Stab* stab = nullptr;
         double position = 0.0;
         const double wert = funktionen[maximum][i](markierte, &stab, &position);
-        char text[160];
-        ExtremZeile(text, sizeof text, i == 0, stab ? stab->Nummer : 0, wert, stab ? position * stab->Laenge : 0.0);
+        // Position -1: none of the marked bars has results yet.
+        char text[160] = "";
+        if (stab && position >= 0.0) ExtremZeile(text, sizeof text, i == 0, stab->Nummer, wert, position * stab->Laenge);
         fl_set_object_label(st.Werte[i], text);
     }
     KetteLoeschen(markierte);
