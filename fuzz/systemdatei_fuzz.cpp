@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge) {
     const std::string& pfad = Eingabedatei();
     FILE* f = std::fopen(pfad.c_str(), "wb");
     if (!f) return 0;
-    std::fwrite(daten, 1, laenge, f);
+    // An empty input arrives with a null pointer, which fwrite must not see.
+    if (laenge > 0) std::fwrite(daten, 1, laenge, f);
     std::fclose(f);
 
     SystemLesen(pfad.c_str());
