@@ -313,7 +313,10 @@ void StabTeilen(System* sys, Stab* s, int n) {
         if (i > n - 1) i = n - 1;  // p = 1 stays at the end of the last piece
         if (i < 0) i = 0;
         l->Stab = stuecke[i]->Nummer;
-        l->Position = (p - static_cast<double>(i) / n) * n;
+        double neu = (p - static_cast<double>(i) / n) * n;
+        // Round-off must not push a load just outside its piece.
+        if (p >= 0.0 && p <= 1.0) neu = std::clamp(neu, 0.0, 1.0);
+        l->Position = neu;
     }
     // New loads are entered first: collect the bar's loads before creating any.
     Stapel* alte = StapelAnlegen();
