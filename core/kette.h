@@ -40,59 +40,46 @@ void KeVorneEintragen(Kette& kette, void* element);
 // Number of elements; 0 for a null chain.
 long KeAnzahl(Kette kette);
 
-// Typed traversal from the first link to the last: for (Punkt* p : Elemente<Punkt>(k)).
+// Typed traversal of a chain, from the first link to the last
+// (for (Punkt* p : Elemente<Punkt>(k))) or backwards (ElementeRueckwaerts).
 // The next link is taken before the body runs, so the body may unlink and
 // free the current element (but no other).
-template <class T>
-class Elemente {
+template <class T, bool Vorwaerts>
+class KettenDurchlauf {
 public:
-    explicit Elemente(Kette kette) : kopf_(kette) {}
+    explicit KettenDurchlauf(Kette kette) : kopf_(kette) {}
     class Iter {
     public:
-        Iter(Glied* g, Glied* kopf) : g_(g), kopf_(kopf), n_(g && g != kopf ? g->next : nullptr) {}
+        Iter(Glied* g, Glied* kopf) : g_(g), kopf_(kopf), n_(Folgendes(g)) {}
         T* operator*() const { return static_cast<T*>(g_->element); }
         Iter& operator++() {
             g_ = n_;
-            n_ = (g_ && g_ != kopf_) ? g_->next : nullptr;
+            n_ = Folgendes(g_);
             return *this;
         }
         bool operator!=(const Iter& o) const { return g_ != o.g_; }
     private:
+        Glied* Folgendes(Glied* g) const {
+            if (!g || g == kopf_) return nullptr;
+            return Vorwaerts ? g->next : g->prev;
+        }
         Glied* g_;
         Glied* kopf_;
         Glied* n_;
     };
-    Iter begin() const { return kopf_ ? Iter(kopf_->next, kopf_) : Iter(nullptr, nullptr); }
+    Iter begin() const {
+        if (!kopf_) return Iter(nullptr, nullptr);
+        return Iter(Vorwaerts ? kopf_->next : kopf_->prev, kopf_);
+    }
     Iter end() const { return Iter(kopf_, kopf_); }
 private:
     Kette kopf_;
 };
 
-// Traversal from the last link to the first.
 template <class T>
-class ElementeRueckwaerts {
-public:
-    explicit ElementeRueckwaerts(Kette kette) : kopf_(kette) {}
-    class Iter {
-    public:
-        Iter(Glied* g, Glied* kopf) : g_(g), kopf_(kopf), n_(g && g != kopf ? g->prev : nullptr) {}
-        T* operator*() const { return static_cast<T*>(g_->element); }
-        Iter& operator++() {
-            g_ = n_;
-            n_ = (g_ && g_ != kopf_) ? g_->prev : nullptr;
-            return *this;
-        }
-        bool operator!=(const Iter& o) const { return g_ != o.g_; }
-    private:
-        Glied* g_;
-        Glied* kopf_;
-        Glied* n_;
-    };
-    Iter begin() const { return kopf_ ? Iter(kopf_->prev, kopf_) : Iter(nullptr, nullptr); }
-    Iter end() const { return Iter(kopf_, kopf_); }
-private:
-    Kette kopf_;
-};
+using Elemente = KettenDurchlauf<T, true>;
+template <class T>
+using ElementeRueckwaerts = KettenDurchlauf<T, false>;
 
 // ---------------------------------------------------------------- Stapel
 
