@@ -58,6 +58,24 @@ void EndrecordsFreigeben(Stab* stab, int ende) {
     }
 }
 
+// An end that leaves a point where other bars go on sharing its records
+// gets records of its own: otherwise it would stay joined to them from a
+// different place.  Records only this bar holds (its supports) stay.
+void EndeLoesen(System* sys, Stab* stab, int ende) {
+    bool neu = false;
+    for (int k = 0; k < 3; ++k) {
+        Freiheitsgrad* fg = stab->Freiheitsgrade[3 * ende + k];
+        bool geteilt = false;
+        for (Stab* t : Elemente<Stab>(sys->Staebe))
+            if (t != stab)
+                for (Freiheitsgrad* f : t->Freiheitsgrade) geteilt |= f == fg;
+        if (fg && !geteilt) continue;
+        FreiheitsgradAnlegen(stab, 3 * ende + k);
+        neu = true;
+    }
+    if (neu) FgPaareEintragen(sys, stab, 3 * ende);
+}
+
 }  // namespace
 
 // ------------------------------------------------------------ new bars
@@ -187,9 +205,12 @@ Punkt* EndpunktNummerGeaendert(Stab* stab, int ende, long nummer, double x, doub
         if (quelle) {
             EndrecordsFreigeben(stab, ende);
             for (int k = 0; k < 3; ++k) stab->Freiheitsgrade[3 * ende + k] = quelle->Freiheitsgrade[3 * quellende + k];
+        } else {
+            EndeLoesen(sys, stab, ende);
         }
         punkt = ziel;
     } else {
+        EndeLoesen(sys, stab, ende);
         punkt = PunktErzeugen(x, y, nummer);
     }
     PunktAufgebenWennFrei(sys, alt);
@@ -233,8 +254,14 @@ void GeometrieUebernehmen(Stab* stab, long nummerA, double xA, double yA, long n
         }
     }
     // An end moved to another point must not leave its old one behind unused.
-    if (altA != stab->PunktA) PunktAufgebenWennFrei(sys, altA);
-    if (altB != stab->PunktB) PunktAufgebenWennFrei(sys, altB);
+    if (altA != stab->PunktA) {
+        EndeLoesen(sys, stab, 0);
+        PunktAufgebenWennFrei(sys, altA);
+    }
+    if (altB != stab->PunktB) {
+        EndeLoesen(sys, stab, 1);
+        PunktAufgebenWennFrei(sys, altB);
+    }
     for (Stab* s : Elemente<Stab>(sys->Staebe)) StabGeometrie(s);
     ++sys->Aenderungen;
 }

@@ -120,6 +120,27 @@ TEST_F(Bearbeitung, UnbekannteNummerErzeugtPunktUndBehaeltFreiheitsgrade) {
     EXPECT_DOUBLE_EQ(s->Laenge, 5.0);
 }
 
+TEST_F(Bearbeitung, EndeVerlaesstGemeinsamenPunktMitEigenenFreiheitsgraden) {
+    Stab* a = Stab_(0, 0, 2, 0);
+    Stab* b = Stab_(a->PunktB, PunktErzeugen(2, 3, -1));
+    Biegesteif(a, 1, b, 0);
+    Freiheitsgrad* lager = b->Freiheitsgrade[3];
+    // To a new number: the joint with a stays at the old point.
+    EndpunktNummerGeaendert(b, 0, 77, 5.0, 5.0);
+    for (int k = 0; k < 3; ++k) {
+        ASSERT_NE(b->Freiheitsgrade[k], nullptr);
+        EXPECT_NE(b->Freiheitsgrade[k], a->Freiheitsgrade[3 + k]);
+    }
+    // To a loose point by the geometry columns: the same, and the other
+    // end, held by b alone, keeps its records.
+    Stab* c = Stab_(a->PunktA, PunktErzeugen(0, 4, -1));
+    Biegesteif(a, 0, c, 0);
+    PunktErzeugen(-3, 0, 60);
+    GeometrieUebernehmen(c, 60, -3, 0, c->PunktB->Nummer, 0, 4);
+    EXPECT_NE(c->Freiheitsgrade[0], a->Freiheitsgrade[0]);
+    EXPECT_EQ(b->Freiheitsgrade[3], lager);
+}
+
 TEST_F(Bearbeitung, NeuerEndpunktLaesstGemeinsamenPunktStehen) {
     Stab* a = Stab_(0, 0, 2, 0);
     Stab* b = Stab_(a->PunktB, PunktErzeugen(2, 3, -1));
