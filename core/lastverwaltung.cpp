@@ -110,6 +110,11 @@ long ZeilenNummer(const char* zeile) {
     return ende == zeile ? -1 : n;
 }
 
+bool ZahlLesen(const char* text, double& wert) {
+    wert = text ? std::atof(text) : 0.0;
+    return std::isfinite(wert);
+}
+
 // ------------------------------------------------------------ load cases
 
 void LastfaelleAktivieren(const std::vector<long>& aktiveNummern) {

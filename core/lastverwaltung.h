@@ -22,6 +22,10 @@ std::string PunktlastZeile(const Punktlast& l);                // "%ld [PL] LF %
 // line does not begin with a number.
 long ZeilenNummer(const char* zeile);
 
+// A typed real value as by atof (text that is no number counts as 0);
+// false for "nan" and "inf", which would poison every result.
+bool ZahlLesen(const char* text, double& wert);
+
 // ------------------------------------------------------------ load cases
 // Sets Aktiv of every load case: 1 when its number is in `aktiveNummern`,
 // else -1.  Counts as one change when any load case changed.

@@ -135,9 +135,14 @@ void NummerVergebenCB(FL_OBJECT*, long) {
 void LastfallErzeugenCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
     const long nummer = std::atol(fl_get_input(erzeugen.Nummer));
+    double gewicht = 0;
+    if (!ZahlLesen(fl_get_input(erzeugen.Gewicht), gewicht)) {
+        fl_set_input(erzeugen.Gewicht, "err");
+        return;
+    }
     Lastfall* lf = LastfallErzeugen(nummer, fl_get_input(erzeugen.Bezeichnung), -1);
     if (!lf) return;
-    lf->Gewicht = std::atof(fl_get_input(erzeugen.Gewicht));
+    lf->Gewicht = gewicht;
     if (dialog.Lastfaelle) fl_addto_browser(dialog.Lastfaelle, LastfallZeile(*lf).c_str());
     fl_set_input(erzeugen.Nummer, "");
     fl_set_input(erzeugen.Bezeichnung, "");
@@ -267,11 +272,13 @@ void KombinationslisteFuellen() {
 bool EingabeUebernehmen(int modus, const char* text) {
     if (!text) text = "";
     switch (modus) {
-    case EINGABE_GEWICHT:
-        LastfaelleGewichten(GewaehlteNummern(dialog.Lastfaelle), std::atof(text));
+    case EINGABE_GEWICHT: {
+        double gewicht = 0;
+        if (ZahlLesen(text, gewicht)) LastfaelleGewichten(GewaehlteNummern(dialog.Lastfaelle), gewicht);
         LastfalllisteFuellen();
         EingabedialogVerbergen();
         return true;
+    }
     case EINGABE_LASTFALLNAME:
         LastfaelleBenennen(GewaehlteNummern(dialog.Lastfaelle), text);
         LastfalllisteFuellen();

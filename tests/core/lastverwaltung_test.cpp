@@ -58,6 +58,14 @@ TEST(Lastzeilen, FormatsAndLeadingNumbers) {
     EXPECT_EQ(ZeilenNummer("123456789 [PL] LF 0  -"), 123456789);
     EXPECT_EQ(ZeilenNummer("abc"), -1);
     EXPECT_EQ(ZeilenNummer(nullptr), -1);
+
+    double w = -1;
+    EXPECT_TRUE(ZahlLesen("1.35", w));
+    EXPECT_EQ(w, 1.35);
+    EXPECT_TRUE(ZahlLesen("abc", w));
+    EXPECT_EQ(w, 0.0);
+    EXPECT_FALSE(ZahlLesen("nan", w));
+    EXPECT_FALSE(ZahlLesen("-inf", w));
 }
 
 TEST(Lastwinkel, NinetyDegreesRoundTripWithTheProgramsPi) {
