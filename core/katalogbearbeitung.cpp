@@ -159,3 +159,15 @@ std::string KatalogwertText(const char* format, double wert) {
     if (diff > toleranz || -diff > toleranz) std::snprintf(text, sizeof text, "%.10g", wert);
     return text;
 }
+
+void StabauswahlVereinigen(Stabauswahl& ziel, const Stabauswahl& dazu) {
+    if (ziel.Systemnummer != dazu.Systemnummer) {
+        ziel = dazu;
+        return;
+    }
+    for (long n : dazu.Staebe) {
+        bool da = false;
+        for (long m : ziel.Staebe) da = da || m == n;
+        if (!da) ziel.Staebe.push_back(n);
+    }
+}

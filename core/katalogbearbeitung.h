@@ -59,3 +59,8 @@ long QuerschnittZuweisen(const Stabauswahl& auswahl, long querschnitt);
 // as another number: "Werte übernehmen" writes every field back, and a
 // small thermal coefficient shown as "0.000" would otherwise be lost.
 std::string KatalogwertText(const char* format, double wert);
+
+// Bars drawn while the assignment dialog is open join its selection, so the
+// earlier ones still get their entries; a selection of another System
+// replaces it.
+void StabauswahlVereinigen(Stabauswahl& ziel, const Stabauswahl& dazu);

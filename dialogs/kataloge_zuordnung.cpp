@@ -132,15 +132,8 @@ void MaterialZuweisen(const Stabauswahl& staebe) {
     ZuordnungErzeugen();
     // New bars drawn while the dialog is open join the bars it serves;
     // replacing them would leave the earlier bars without an assignment.
-    if (Zuordnung.Form->visible && staebe.Systemnummer == Zuweisungsstaebe.Systemnummer) {
-        for (long n : staebe.Staebe) {
-            bool da = false;
-            for (long m : Zuweisungsstaebe.Staebe) da = da || m == n;
-            if (!da) Zuweisungsstaebe.Staebe.push_back(n);
-        }
-    } else {
-        Zuweisungsstaebe = staebe;
-    }
+    if (Zuordnung.Form->visible) StabauswahlVereinigen(Zuweisungsstaebe, staebe);
+    else Zuweisungsstaebe = staebe;
     fl_set_object_label(Zuordnung.Stabnummer, "...");
     MaterialienEintragen(Zuordnung.Materialliste);
     QuerschnitteEintragen(Zuordnung.Querschnittsliste);

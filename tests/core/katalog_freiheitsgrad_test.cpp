@@ -250,3 +250,12 @@ TEST(Katalogwerte, ShortFormOnlyWhenItReadsBackTheSame) {
     EXPECT_EQ(KatalogwertText("%.3f", 0.0), "0.000");
     EXPECT_EQ(KatalogwertText("%.3f", -0.25), "-0.250");
 }
+
+TEST(Stabauswahl, JoiningKeepsEarlierBarsOfTheSameSystemOnly) {
+    Stabauswahl offen{1, {3, 5}};
+    StabauswahlVereinigen(offen, Stabauswahl{1, {5, 7}});
+    EXPECT_EQ(offen.Staebe, (std::vector<long>{3, 5, 7}));
+    StabauswahlVereinigen(offen, Stabauswahl{2, {0}});
+    EXPECT_EQ(offen.Systemnummer, 2);
+    EXPECT_EQ(offen.Staebe, (std::vector<long>{0}));
+}
