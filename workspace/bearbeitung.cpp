@@ -39,8 +39,7 @@ void PunktAufgebenWennFrei(System* sys, const Punkt* p) {
     if (!p || StabendenAnPunkt(sys, p) > 0) return;
     for (Glied* g = sys->Punkte ? sys->Punkte->next : nullptr; g && g != sys->Punkte; g = g->next)
         if (g->element == p) {
-            KeGliedAustragen(g);
-            delete static_cast<Punkt*>(const_cast<Punkt*>(p));
+            delete static_cast<Punkt*>(KeElementAustragen(g));
             return;
         }
 }
