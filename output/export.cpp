@@ -1,0 +1,125 @@
+// Export, print and preview of the current System.
+#include "output/export.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "core/bericht.h"
+#include "core/programm.h"
+#include "files/pfade.h"
+#include "files/sicher_schreiben.h"
+#include "output/druckauftrag.h"
+#include "output/liste.h"
+#include "output/plot.h"
+
+namespace {
+
+void PlotExportieren(FILE* datei) { PlotSchreiben(datei); }
+void TabelleExportieren(FILE* datei) { TabelleAusgeben(datei); }
+void ListeExportieren(FILE* datei) {
+    if (Programm.AktuellesSystem) ListeAusgeben(datei, Programm.AktuellesSystem->Staebe);
+}
+
+// Writes a format through a temporary file beside `pfad`.
+bool FormatSchreiben(int format, const std::string& pfad) {
+    SichereDatei datei(pfad);
+    FILE* f = datei.Oeffnen();
+    if (!f) return false;
+    Exportformate[format].Schreiber(f);
+    return datei.Abschliessen();
+}
+
+Exportergebnis Pruefen(int format) {
+    if (format < 0 || format >= ExportformatAnzahl()) return Exportergebnis::KeinFormat;
+    if (!Programm.AktuellesSystem) return Exportergebnis::KeinSystem;
+    return Exportergebnis::Geschrieben;
+}
+
+}  // namespace
+
+const Exportformat Exportformate[] = {
+    {PlotExportieren, "PostScript", "*.ps", true},
+    {TabelleExportieren, "Tab Delimited", "*.tab", false},
+    {ListeExportieren, "Liste aller Stäbe", "*.list", false},
+    {nullptr, "", "", false},
+};
+
+int ExportformatAnzahl() {
+    int n = 0;
+    while (Exportformate[n].Name[0]) ++n;
+    return n;
+}
+
+std::string Druckkommando = "lpr";
+
+Exportergebnis InDateiExportieren(int format, const char* pfad) {
+    Exportergebnis e = Pruefen(format);
+    if (e != Exportergebnis::Geschrieben) return e;
+    if (!pfad || !*pfad) return Exportergebnis::KeinDateiname;
+    if (!FormatSchreiben(format, pfad)) return Exportergebnis::DateiFehler;
+    MeldungFormatiert("Datei %s geschrieben ", pfad);
+    return Exportergebnis::Geschrieben;
+}
+
+Exportergebnis Drucken(int format, const char* kommando, std::string* druckfehler) {
+    Exportergebnis e = Pruefen(format);
+    if (e != Exportergebnis::Geschrieben) return e;
+    Druckkommando = kommando ? kommando : "";
+    if (Druckkommando.size() > static_cast<std::size_t>(DRUCKKOMMANDO_MAX)) Druckkommando.resize(DRUCKKOMMANDO_MAX);
+    const std::string pfad = Pfade.Tempverzeichnis + "/tmp";
+    if (!FormatSchreiben(format, pfad)) return Exportergebnis::TempFehler;
+    Druckergebnis d = DruckauftragAusfuehren(pfad.c_str(), Druckkommando.c_str());
+    if (d == Druckergebnis::Gestartet) return Exportergebnis::Geschrieben;
+    if (druckfehler) *druckfehler = DruckergebnisText(d);
+    return Exportergebnis::Druckfehler;
+}
+
+void ExportergebnisText(Exportergebnis ergebnis, const char** zeile1, const char** zeile2) {
+    *zeile2 = "";
+    switch (ergebnis) {
+    case Exportergebnis::Geschrieben: *zeile1 = ""; break;
+    case Exportergebnis::KeinFormat: *zeile1 = "kein Export-Format ausgewählt"; break;
+    case Exportergebnis::KeinSystem: *zeile1 = "kein System definiert !"; break;
+    case Exportergebnis::KeinDateiname:
+        *zeile1 = "kein Dateiname zum";
+        *zeile2 = "Exportieren ausgewählt ";
+        break;
+    case Exportergebnis::DateiFehler: *zeile1 = "Fehler beim Öffnen der Datei"; break;
+    case Exportergebnis::TempFehler: *zeile1 = "Fehler beim Öffnen der tmp. Datei"; break;
+    case Exportergebnis::Druckfehler: *zeile1 = "Fehler beim Drucken !"; break;
+    }
+}
+
+bool PsVorschau() {
+    const std::string pfad = Pfade.Tempverzeichnis + "/tmp.ps";
+    SichereDatei datei(pfad);
+    FILE* f = datei.Oeffnen();
+    if (f) PlotSchreiben(f);
+    // A plot cut short by a full disk is reported like one never opened:
+    // the viewer would show an incomplete document.
+    if (!f || !datei.Abschliessen()) {
+        MeldungAusgeben("Temporäre PS-Datei konnte nicht geschrieben werden ! ");
+        return false;
+    }
+    MeldungAusgeben("Vorschau ...");
+    if (Pfade.PsBetrachter.empty()) {
+        MeldungAusgeben("PS - Viewer konnte nicht geladen werden ! ");
+        return false;
+    }
+    switch (ProgrammStarten({Pfade.PsBetrachter, pfad})) {
+    case Startergebnis::Gestartet: return true;
+    case Startergebnis::KeinProzess: MeldungAusgeben("fork error !"); break;
+    case Startergebnis::NichtAusfuehrbar:
+        // Said rather than passed over: otherwise the user waits for a
+        // viewer that never comes.
+        MeldungFormatiert("PS - Viewer konnte nicht geladen werden ! '%s' ist nicht ausführbar.",
+                          Pfade.PsBetrachter.c_str());
+        break;
+    }
+    return false;
+}
+
+double PlotmassstabLesen(const char* text, double bisher) {
+    double wert = text ? std::atof(text) : 0.0;
+    return std::isfinite(wert) ? wert : bisher;
+}

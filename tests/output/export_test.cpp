@@ -1,0 +1,158 @@
+// Export to files and print commands, the PostScript preview and the scale
+// inputs of the plot options.
+#include "output/export.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "analysis/stabgeometrie.h"
+#include "core/bericht.h"
+#include "core/programm.h"
+#include "core/systemoperationen.h"
+#include "files/pfade.h"
+#include "output/druckauftrag.h"
+#include "output/liste.h"
+#include "output/plot.h"
+#include "tests/files/testverzeichnis.h"
+
+namespace {
+
+class Export : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ProgrammZuruecksetzen();
+        vorher_ = BerichtSetzen(&bericht);
+        NeuesSystem();
+        NameSetzen(Programm.AktuellesSystem->Dateiname, "halle.sysdat");
+        Stab* s = StabAnlegen();
+        s->PunktA = PunktErzeugen(0, 0, -1);
+        s->PunktB = PunktErzeugen(4, 0, -1);
+        for (int i = 0; i < 6; ++i) FreiheitsgradAnlegen(s, i);
+        StabGeometrie(s);
+        Pfade.Tempverzeichnis = temp.Pfad();
+        Pfade.PsBetrachter.clear();
+    }
+    void TearDown() override {
+        // Reap the children the tests started ("true" ends at once).
+        for (int i = 0; i < 200 && KinderEinsammeln() > 0; ++i) usleep(10000);
+        BerichtSetzen(vorher_);
+        ProgrammZuruecksetzen();
+    }
+    // What a writer puts into a file of its own.
+    static std::string Erwartet(void (*schreiber)(FILE*)) {
+        char* puffer = nullptr;
+        size_t laenge = 0;
+        FILE* f = open_memstream(&puffer, &laenge);
+        schreiber(f);
+        fclose(f);
+        std::string text(puffer, laenge);
+        free(puffer);
+        return text;
+    }
+
+    Testverzeichnis temp;
+    SammelBericht bericht;
+    Berichtsempfaenger* vorher_ = nullptr;
+};
+
+const char* Zeile1(Exportergebnis e) {
+    const char *z1, *z2;
+    ExportergebnisText(e, &z1, &z2);
+    return z1;
+}
+
+}  // namespace
+
+TEST(Exportformate, DreiFormateInDerReihenfolgeDerAuswahl) {
+    ASSERT_EQ(ExportformatAnzahl(), 3);
+    EXPECT_STREQ(Exportformate[0].Name, "PostScript");
+    EXPECT_STREQ(Exportformate[0].Muster, "*.ps");
+    EXPECT_TRUE(Exportformate[0].HatOptionen);
+    EXPECT_STREQ(Exportformate[1].Name, "Tab Delimited");
+    EXPECT_STREQ(Exportformate[1].Muster, "*.tab");
+    EXPECT_STREQ(Exportformate[2].Name, "Liste aller Stäbe");
+    EXPECT_STREQ(Exportformate[2].Muster, "*.list");
+    EXPECT_STREQ(Exportformate[3].Name, "");
+    EXPECT_EQ(Druckkommando, "lpr");
+}
+
+TEST_F(Export, InDateiSchreibtDasGewaehlteFormatOderNichts) {
+    const std::string ps = temp.Pfad("halle.ps"), tab = temp.Pfad("halle.tab");
+    ASSERT_EQ(InDateiExportieren(0, ps.c_str()), Exportergebnis::Geschrieben);
+    EXPECT_EQ(DateiLesen(ps), Erwartet([](FILE* f) { PlotSchreiben(f); }));
+    EXPECT_NE(DateiLesen(ps).find("showpage"), std::string::npos);
+    ASSERT_EQ(InDateiExportieren(1, tab.c_str()), Exportergebnis::Geschrieben);
+    EXPECT_EQ(DateiLesen(tab), Erwartet([](FILE* f) { TabelleAusgeben(f); }));
+    EXPECT_EQ(bericht.Texte().back(), "Datei " + tab + " geschrieben ");
+
+    // Refusals write nothing, in the order the dialog checks them.
+    EXPECT_EQ(InDateiExportieren(-1, ""), Exportergebnis::KeinFormat);
+    EXPECT_EQ(InDateiExportieren(3, ps.c_str()), Exportergebnis::KeinFormat);
+    EXPECT_EQ(InDateiExportieren(2, ""), Exportergebnis::KeinDateiname);
+    EXPECT_STREQ(Zeile1(Exportergebnis::KeinDateiname), "kein Dateiname zum");
+    EXPECT_EQ(InDateiExportieren(2, temp.Pfad("fehlt/x.list").c_str()), Exportergebnis::DateiFehler);
+    EXPECT_STREQ(Zeile1(Exportergebnis::DateiFehler), "Fehler beim Öffnen der Datei");
+    EXPECT_FALSE(Existiert(temp.Pfad("fehlt")));
+
+    // The System closed while the dialog stayed open.
+    SystemLoeschen(Programm.AktuellesSystem);
+    Programm.AktuellesSystem = nullptr;
+    const std::string alt = DateiLesen(ps);
+    EXPECT_EQ(InDateiExportieren(0, ps.c_str()), Exportergebnis::KeinSystem);
+    EXPECT_EQ(DateiLesen(ps), alt);
+}
+
+TEST_F(Export, DruckenSchreibtErstDieTempdateiDannStartetDasKommando) {
+    const std::string tmp = temp.Pfad("tmp");
+    EXPECT_EQ(Drucken(2, "true  -x"), Exportergebnis::Geschrieben);
+    EXPECT_EQ(Druckkommando, "true  -x");
+    EXPECT_FALSE(DateiLesen(tmp).empty());
+    EXPECT_EQ(bericht.Texte().back(), "Drucke ...");
+
+    // An empty command is refused only after the file was written.
+    std::remove(tmp.c_str());
+    std::string fehler;
+    EXPECT_EQ(Drucken(1, "  ", &fehler), Exportergebnis::Druckfehler);
+    EXPECT_EQ(fehler, "Geben Sie ein Druckkommando ein");
+    EXPECT_TRUE(Existiert(tmp));
+    EXPECT_EQ(Drucken(1, "velko-gibt-es-nicht", &fehler), Exportergebnis::Druckfehler);
+    EXPECT_EQ(fehler, "Fehler beim Drucken !");
+
+    const std::string lang(300, 'x');
+    Drucken(1, lang.c_str(), &fehler);
+    EXPECT_EQ(Druckkommando.size(), static_cast<size_t>(DRUCKKOMMANDO_MAX));
+
+    Pfade.Tempverzeichnis = temp.Pfad("fehlt");
+    EXPECT_EQ(Drucken(0, "true"), Exportergebnis::TempFehler);
+    EXPECT_STREQ(Zeile1(Exportergebnis::TempFehler), "Fehler beim Öffnen der tmp. Datei");
+}
+
+TEST_F(Export, VorschauSchreibtTmpPsUndMeldetJedenFehler) {
+    EXPECT_FALSE(PsVorschau());
+    EXPECT_EQ(DateiLesen(temp.Pfad("tmp.ps")), Erwartet([](FILE* f) { PlotSchreiben(f); }));
+    auto texte = bericht.Texte();
+    ASSERT_GE(texte.size(), 2u);
+    EXPECT_EQ(texte[texte.size() - 2], "Vorschau ...");
+    EXPECT_EQ(texte.back(), "PS - Viewer konnte nicht geladen werden ! ");
+
+    Pfade.PsBetrachter = "true";
+    EXPECT_TRUE(PsVorschau());
+    Pfade.PsBetrachter = "velko-gibt-es-nicht";
+    EXPECT_FALSE(PsVorschau());
+    EXPECT_EQ(bericht.Texte().back().rfind("PS - Viewer konnte nicht geladen werden ! ", 0), 0u);
+
+    Pfade.Tempverzeichnis = temp.Pfad("fehlt");
+    EXPECT_FALSE(PsVorschau());
+    EXPECT_EQ(bericht.Texte().back(), "Temporäre PS-Datei konnte nicht geschrieben werden ! ");
+}
+
+TEST(Plotmassstab, ZahlenWieAtofAberNurEndliche) {
+    EXPECT_DOUBLE_EQ(PlotmassstabLesen("0.25", 1), 0.25);
+    EXPECT_DOUBLE_EQ(PlotmassstabLesen("abc", 1), 0);
+    EXPECT_DOUBLE_EQ(PlotmassstabLesen("", 1), 0);
+    EXPECT_DOUBLE_EQ(PlotmassstabLesen(nullptr, 1), 0);
+    EXPECT_DOUBLE_EQ(PlotmassstabLesen("nan", 0.1), 0.1);
+    EXPECT_DOUBLE_EQ(PlotmassstabLesen("-inf", 0.1), 0.1);
+    EXPECT_DOUBLE_EQ(PlotmassstabLesen("1e999", 10), 10);
+}
