@@ -44,8 +44,10 @@ skizze_cyan() {
   [ "$(convert "$GUI_TMP/skizze.png" -fill black +opaque '#00FFFF' -fill white -opaque '#00FFFF' \
         -format '%[fx:mean>0]' info:)" = 1 ]
 }
-klicken "$ed" 700 40                                   # first load
-warten_bis 5 skizze_cyan || gui_fehler "Skizze zeigt die Last nicht"
+# The editor may map before it takes clicks: select the first load again
+# until the sketch shows it (selecting it twice changes nothing).
+erste_last_zeigen() { klicken "$ed" 700 40; sleep 0.2; skizze_cyan; }
+warten_bis 8 erste_last_zeigen || gui_fehler "Skizze zeigt die Last nicht"
 
 eingabe_ersetzen "$ed" 230 344 "9"                     # Position beyond the 4 m bar
 klicken "$ed" 100 455                                  # Last eintragen
