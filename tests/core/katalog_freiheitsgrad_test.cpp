@@ -10,38 +10,11 @@
 #include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
+#include "tests/core/systemtest.h"
 
 namespace {
 
-struct Bearbeitung : ::testing::Test {
-    SammelBericht bericht;
-    Oberflaeche stumm;
-    Berichtsempfaenger* alterBericht = nullptr;
-    Oberflaeche* alteUi = nullptr;
-    System* sys = nullptr;
-
-    void SetUp() override {
-        ProgrammZuruecksetzen();
-        alterBericht = BerichtSetzen(&bericht);
-        alteUi = OberflaecheSetzen(&stumm);
-        sys = NeuesSystem();
-    }
-    void TearDown() override {
-        ProgrammZuruecksetzen();
-        OberflaecheSetzen(alteUi);
-        BerichtSetzen(alterBericht);
-    }
-    // A bar with six fresh records and the x/y pair of each end, as a drawn
-    // bar gets them.
-    Stab* Stabzwischen(Punkt* a, Punkt* b) {
-        Stab* s = StabAnlegen();
-        s->PunktA = a;
-        s->PunktB = b;
-        for (int slot = 0; slot < 6; ++slot) FreiheitsgradAnlegen(s, slot);
-        PaarAufnehmen(sys->FgRelationen, s->Freiheitsgrade[FG_AX], s->Freiheitsgrade[FG_AY]);
-        PaarAufnehmen(sys->FgRelationen, s->Freiheitsgrade[FG_BX], s->Freiheitsgrade[FG_BY]);
-        return s;
-    }
+struct Bearbeitung : SystemTest<> {
     // Bar 2's start joins bar 1's end in x and y (a hinge: own rotations).
     void Gelenk(Stab* s1, Stab* s2) {
         for (int r = 0; r < 2; ++r) {

@@ -14,6 +14,7 @@
 #include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
+#include "tests/core/systemtest.h"
 #include "files/pfade.h"
 
 namespace {
@@ -31,36 +32,7 @@ struct Protokoll : Oberflaeche {
     void SystemZeichnen() override { Aufrufe.push_back("zeichnen"); }
 };
 
-struct Systemfixture : ::testing::Test {
-    SammelBericht bericht;
-    Protokoll ui;
-    Berichtsempfaenger* alterBericht = nullptr;
-    Oberflaeche* alteUi = nullptr;
-    System* sys = nullptr;
-
-    void SetUp() override {
-        ProgrammZuruecksetzen();
-        alterBericht = BerichtSetzen(&bericht);
-        alteUi = OberflaecheSetzen(&ui);
-        sys = NeuesSystem();
-    }
-    void TearDown() override {
-        ProgrammZuruecksetzen();
-        OberflaecheSetzen(alteUi);
-        BerichtSetzen(alterBericht);
-    }
-
-    // A bar between two points with six fresh degrees of freedom and the
-    // relation pairs an interactive bar gets.
-    Stab* Stabzwischen(Punkt* a, Punkt* b) {
-        Stab* s = StabAnlegen();
-        s->PunktA = a;
-        s->PunktB = b;
-        for (int slot = 0; slot < 6; ++slot) FreiheitsgradAnlegen(s, slot);
-        PaarAufnehmen(sys->FgRelationen, s->Freiheitsgrade[FG_AX], s->Freiheitsgrade[FG_AY]);
-        PaarAufnehmen(sys->FgRelationen, s->Freiheitsgrade[FG_BX], s->Freiheitsgrade[FG_BY]);
-        return s;
-    }
+struct Systemfixture : SystemTest<Protokoll> {
     void Loeschen(Stab* s) {
         Stapel* st = StapelAnlegen();
         StapelEintragen(st, s);
