@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "analysis/lastuebernahme.h"
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/bericht.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 

@@ -25,7 +25,7 @@
 #include "files/farben.h"
 #include "files/massstab.h"
 #include "workspace/ansicht.h"
-#include "workspace/gui/xmaler.h"
+#include "gui/xmaler.h"
 #include "workspace/zeichnen.h"
 
 namespace {

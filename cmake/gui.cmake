@@ -1,6 +1,6 @@
 # The X11/XForms program `velko`: built only when VELKO_GUI is on and the
-# toolkit is installed.  Every source of the toolkit-bound folders is picked
-# up by glob, so new windows and dialogs need no edit here.
+# toolkit is installed.  Every source of gui/ is picked up by glob, so new
+# windows and dialogs need no edit here.
 if(NOT VELKO_GUI)
   return()
 endif()
@@ -14,11 +14,7 @@ if(NOT XFORMS_INCLUDE_DIR OR NOT XFORMS_LIBRARY OR NOT XPM_LIBRARY OR NOT X11_FO
   return()
 endif()
 
-file(GLOB velko_gui_quellen CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/core/gui/*.cpp
-  ${CMAKE_SOURCE_DIR}/workspace/gui/*.cpp
-  ${CMAKE_SOURCE_DIR}/dialogs/*.cpp
-  ${CMAKE_SOURCE_DIR}/output/gui/*.cpp)
+file(GLOB velko_gui_quellen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/gui/*.cpp)
 add_executable(velko ${velko_gui_quellen})
 target_include_directories(velko PRIVATE ${XFORMS_INCLUDE_DIR} ${X11_INCLUDE_DIR})
 target_link_libraries(velko velko_kern ${XFORMS_LIBRARY} ${XPM_LIBRARY} ${X11_LIBRARIES} m)

@@ -19,7 +19,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/bericht.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"

@@ -6,7 +6,7 @@
 #include "analysis/ergebnisse.h"
 #include "core/programm.h"
 #include "output/postscript.h"
-#include "workspace/ankerpunkte.h"
+#include "output/ankerpunkte.h"
 
 Seitenrahmen RahmenFuer(bool querformat) {
     Seitenrahmen r;

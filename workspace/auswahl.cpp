@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 
 Kette MarkierteStaebe(const System* system) {
     if (!system) return nullptr;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "analysis/ergebnisse.h"
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/bericht.h"
 #include "core/kette.h"
 #include "core/oberflaeche.h"

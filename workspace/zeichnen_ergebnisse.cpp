@@ -1,7 +1,7 @@
 // Result diagrams: normal force, shear force and moment along every bar,
 // the magnified deflected shape, and the values at ends and extremes.
 #include "analysis/ergebnisse.h"
-#include "workspace/ankerpunkte.h"
+#include "output/ankerpunkte.h"
 #include "workspace/zeichnen_intern.h"
 
 #include <cmath>

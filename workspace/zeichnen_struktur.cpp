@@ -1,6 +1,6 @@
 // Bars, reference fibres, points, numbers, supports and springs, degrees of
 // freedom and support reactions.
-#include "workspace/ankerpunkte.h"
+#include "output/ankerpunkte.h"
 #include "workspace/zeichnen_intern.h"
 
 #include <cmath>

@@ -6,7 +6,7 @@
 
 #include <initializer_list>
 
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 

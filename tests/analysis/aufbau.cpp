@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "analysis/berechnung.h"
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 

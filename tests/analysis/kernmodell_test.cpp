@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "analysis/kernmodell.h"
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "aufbau.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/bericht.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"

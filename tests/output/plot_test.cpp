@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "output/postscript.h"

@@ -2,7 +2,7 @@
 // the default view of an 800 x 600 canvas (origin at (400, 300), 50 px/m).
 #pragma once
 
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/bericht.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"

@@ -1,0 +1,73 @@
+// "Beenden": writes the catalogues, asks once per modified System and ends
+// the program unless the user cancels or a save fails.
+#include <cstdlib>
+#include <string>
+
+#include "workspace/beenden.h"
+#include "core/bericht.h"
+#include "core/oberflaeche.h"
+#include "gui/hauptfenster.h"
+#include "core/programm.h"
+#include "core/systemoperationen.h"
+#include "files/kataloge.h"
+#include "files/pfade.h"
+#include "files/systemdatei.h"
+#include "output/druckauftrag.h"
+#include "gui/zeichenflaeche.h"
+
+namespace {
+
+std::string DateiErfragen() {
+    const char* pfad = fl_show_fselector("Datei Name", Pfade.Projektverzeichnis.c_str(), "*.sysdat", "");
+    return pfad ? pfad : "";
+}
+
+}  // namespace
+
+bool SchliessenBestaetigen() {
+    return SchliessenPruefen(
+        Programm.AktuellesSystem,
+        [](System*) {
+            int antwort = fl_show_choices("Einige Änderungen wurden \n nicht gesichert !\n Wirklich schließen ?",
+                                          3, "Speichern und\nschließen", "Schließen", "Abbruch", 1);
+            if (antwort == 1) return Beendenantwort::SpeichernUndBeenden;
+            if (antwort == 2) return Beendenantwort::Beenden;
+            return Beendenantwort::Abbruch;
+        },
+        [](System*) { return SystemSichern(DateiErfragen); });
+}
+
+void ProgrammBeenden() {
+    Beendenablauf ablauf;
+    ablauf.KatalogeSchreiben = [] {
+        QuerschnitteSchreiben();
+        MaterialienSchreiben();
+    };
+    ablauf.Aktivieren = [](System* s) {
+        // Shown as current, so the user sees which System the question means.
+        SystemAuswaehlen(s->Systemnummer);
+        SystemauswahlAbgleichen();
+    };
+    ablauf.Fragen = [](System*) {
+        int antwort = fl_show_choices("Einige Änderungen wurden \n nicht gesichert !\n Wirklich Beenden ?", 3,
+                                      "Speichern und\nBeenden", "Beenden", "Abbruch", 1);
+        if (antwort == 1) return Beendenantwort::SpeichernUndBeenden;
+        if (antwort == 2) return Beendenantwort::Beenden;
+        return Beendenantwort::Abbruch;
+    };
+    ablauf.Sichern = [](System*) { return SystemSichern(DateiErfragen); };
+    if (!BeendenPruefen(ablauf)) {
+        SystemauswahlAbgleichen();
+        SystemZeichnen();
+        return;
+    }
+    KinderEinsammeln();
+    // Freeing the Systems reports and refreshes; the window must not be
+    // touched any more, so messages and hooks go nowhere from here on.
+    static SammelBericht still;
+    BerichtSetzen(&still);
+    OberflaecheSetzen(nullptr);
+    ProgrammZuruecksetzen();
+    fl_finish();
+    std::exit(0);
+}
