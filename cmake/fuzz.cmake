@@ -9,7 +9,7 @@
 #   build-fuzz/systemdatei_fuzz -max_total_time=600 fuzz/ergebnisse fuzz/korpus
 
 add_executable(systemdatei_nachspielen fuzz/systemdatei_nachspielen.cpp fuzz/systemdatei_fuzz.cpp)
-target_link_libraries(systemdatei_nachspielen velko_kern)
+target_link_libraries(systemdatei_nachspielen velko_files)
 add_test(NAME systemdatei_fuzz_nachspielen
   COMMAND systemdatei_nachspielen ${CMAKE_SOURCE_DIR}/fuzz/korpus ${CMAKE_SOURCE_DIR}/fuzz/funde)
 
@@ -18,7 +18,7 @@ if(VELKO_FUZZ)
     message(FATAL_ERROR "VELKO_FUZZ needs clang++ (configure with CXX=clang++)")
   endif()
   set(fuzz_quellen)
-  foreach(dir core files analysis output workspace workspace/tooltips)
+  foreach(dir core files)
     file(GLOB q CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND fuzz_quellen ${q})
   endforeach()

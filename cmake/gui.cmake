@@ -17,7 +17,7 @@ endif()
 file(GLOB velko_gui_quellen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/gui/*.cpp)
 add_executable(velko ${velko_gui_quellen})
 target_include_directories(velko PRIVATE ${XFORMS_INCLUDE_DIR} ${X11_INCLUDE_DIR})
-target_link_libraries(velko velko_kern ${XFORMS_LIBRARY} ${XPM_LIBRARY} ${X11_LIBRARIES} m)
+target_link_libraries(velko velko_workspace ${XFORMS_LIBRARY} ${XPM_LIBRARY} ${X11_LIBRARIES} m)
 
 # Tests that drive the window under their own Xvfb.
 if(VELKO_GUI_TESTS)

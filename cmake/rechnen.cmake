@@ -3,7 +3,7 @@
 # without an X display.
 
 add_executable(velko-rechnen cli/velko_rechnen.cpp cli/rechnen_optionen.cpp)
-target_link_libraries(velko-rechnen velko_kern)
+target_link_libraries(velko-rechnen velko_output)
 
 # The option parser on its own.
 add_executable(test_rechnen tests/cli/rechnen_optionen_test.cpp cli/rechnen_optionen.cpp)
@@ -83,7 +83,7 @@ velko_rechnen_test(hilfe
 # Generated frames: a writer for timings, and one run on a 10-bay, 5-storey
 # frame that must list every one of its 105 bars.
 add_executable(rahmen-schreiben tests/cli/rahmen_schreiben.cpp)
-target_link_libraries(rahmen-schreiben velko_rahmen)
+target_link_libraries(rahmen-schreiben velko_rahmen velko_files)
 # The work folder may not exist yet when this runs first in a fresh build.
 file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests)
 add_test(NAME rechnen_rahmen_erzeugen

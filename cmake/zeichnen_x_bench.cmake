@@ -6,4 +6,4 @@ endif()
 add_executable(zeichnen_x_bench ${CMAKE_SOURCE_DIR}/bench/zeichnen_x_bench.cpp
   ${CMAKE_SOURCE_DIR}/gui/xmaler.cpp)
 target_include_directories(zeichnen_x_bench PRIVATE ${XFORMS_INCLUDE_DIR} ${X11_INCLUDE_DIR})
-target_link_libraries(zeichnen_x_bench velko_rahmen ${XFORMS_LIBRARY} ${XPM_LIBRARY} ${X11_LIBRARIES} m)
+target_link_libraries(zeichnen_x_bench velko_rahmen velko_workspace ${XFORMS_LIBRARY} ${XPM_LIBRARY} ${X11_LIBRARIES} m)

@@ -1,10 +1,6 @@
 // Creation, lookup, numbering and deletion of Systems and their records.
 #include "core/systemoperationen.h"
 
-#include <sys/stat.h>
-#include <sys/types.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -14,7 +10,6 @@
 #include "core/bericht.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"
-#include "files/pfade.h"
 
 namespace {
 
@@ -150,23 +145,6 @@ System* SystemErzeugen() {
     KeVorneEintragen(Programm.Systeme, sys);
     MeldungAusgeben("System erzeugt.");
     return sys;
-}
-
-bool ProjektErzeugen(const char* name) {
-    if (!name || !*name) return false;
-    const std::string pfad = Pfade.Projektverzeichnis + "/" + name;
-    if (mkdir(pfad.c_str(), 0777) != 0) {
-        // An existing directory is fine; anything else is a failure that the
-        // user must see, and the input dialog stays open for another name.
-        struct stat info;
-        if (!(errno == EEXIST && stat(pfad.c_str(), &info) == 0 && S_ISDIR(info.st_mode))) {
-            MeldungFormatiert("Projekt %s konnte nicht erzeugt werden. ", pfad.c_str());
-            return false;
-        }
-    }
-    Ui()->EingabedialogVerbergen();
-    MeldungFormatiert("Projekt %s erzeugt. ", pfad.c_str());
-    return true;
 }
 
 Punkt* PunktErzeugen(double x, double y, long nummer) {

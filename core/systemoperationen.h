@@ -11,8 +11,6 @@
 
 // ------------------------------------------------------------ creation
 System* SystemErzeugen();                       // "System erzeugt."
-// Creates "<Projektverzeichnis>/<name>"; returns false (and reports) on failure.
-bool ProjektErzeugen(const char* name);
 Punkt* PunktErzeugen(double x, double y, long nummer);  // nummer -1 = free number
 Stab* StabErzeugen();    // interactive creation: Aenderungen + 1, defaults or dialog
 Stab* StabAnlegen();     // for the file reader

@@ -12,6 +12,7 @@
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
+#include "files/projekt.h"
 #include "gui/zeichenflaeche.h"
 
 namespace {
@@ -126,8 +127,8 @@ void WarnungErzeugen() {
 void EingabeOkCB(FL_OBJECT*, long) {
     const char* text = fl_get_input(eingabe.Eingabe);
     if (eingabe.Modus == EINGABE_PROJEKT) {
-        // An empty name creates nothing and leaves the dialog open.
-        ProjektErzeugen(text);
+        // An empty name or a failure leaves the dialog open for another name.
+        if (ProjektErzeugen(text)) fl_hide_form(eingabe.Form);
         return;
     }
     if (!EingabeUebernehmen(eingabe.Modus, text)) {

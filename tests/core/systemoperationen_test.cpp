@@ -15,7 +15,6 @@
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "tests/core/systemtest.h"
-#include "files/pfade.h"
 
 namespace {
 
@@ -28,7 +27,6 @@ struct Protokoll : Oberflaeche {
     void SystemAuswahlZeigen(System* s) override { Gezeigt = s; }
     void LastfalllistenLeeren() override { Aufrufe.push_back("listen leeren"); }
     void ZuordnungsdialogOeffnen(Stab*) override { Aufrufe.push_back("zuordnung"); }
-    void EingabedialogVerbergen() override { Aufrufe.push_back("verbergen"); }
     void SystemZeichnen() override { Aufrufe.push_back("zeichnen"); }
 };
 
@@ -327,31 +325,3 @@ TEST_F(Systemfixture, ClosingTheCurrentSystemSelectsTheNewestRemaining) {
     EXPECT_EQ(FreiePunktnummer(), 0);
 }
 
-TEST_F(Systemfixture, ProjectDirectoryIsCreatedOrTheFailureReported) {
-    char vorlage[] = "/tmp/velko_projekte_XXXXXX";
-    ASSERT_NE(mkdtemp(vorlage), nullptr);
-    const std::string alt = Pfade.Projektverzeichnis;
-    Pfade.Projektverzeichnis = vorlage;
-
-    EXPECT_FALSE(ProjektErzeugen(""));
-    EXPECT_TRUE(bericht.Zeilen.size() == 1);  // only "System erzeugt."
-
-    EXPECT_TRUE(ProjektErzeugen("Halle"));
-    const std::string pfad = std::string(vorlage) + "/Halle";
-    struct stat info;
-    EXPECT_EQ(stat(pfad.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISDIR(info.st_mode));
-    EXPECT_EQ(bericht.Texte().back(), "Projekt " + pfad + " erzeugt. ");
-    EXPECT_EQ(ui.Aufrufe.back(), "verbergen");
-
-    EXPECT_TRUE(ProjektErzeugen("Halle"));  // an existing directory is fine
-
-    ui.Aufrufe.clear();
-    EXPECT_FALSE(ProjektErzeugen("fehlt/tief"));  // parent missing
-    EXPECT_EQ(bericht.Texte().back(), "Projekt " + std::string(vorlage) + "/fehlt/tief konnte nicht erzeugt werden. ");
-    EXPECT_TRUE(ui.Aufrufe.empty()) << "the input dialog stays open";
-
-    rmdir(pfad.c_str());
-    rmdir(vorlage);
-    Pfade.Projektverzeichnis = alt;
-}
