@@ -11,6 +11,7 @@
 #include "analysis/nummerierung.h"
 #include "analysis/steifigkeit.h"
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"
 
@@ -58,14 +59,14 @@ struct Arbeitsdaten {
 int ModellPruefen() {
     const System* sys = Programm.AktuellesSystem;
     if (!sys || KeAnzahl(sys->Elemente) == 0) {
-        Melden("keine Stäbe im System !");
+        Melden("keine Stäbe im System !"_l1);
         return 0;
     }
     const KatalogIndex katalog;
     for (const Element* e : Elemente<Element>(sys->Elemente)) {
         const Material* m = katalog.MaterialZu(e->Material);
         if (!m) {
-            Melden("es existieren Stäbe ohne Material !");
+            Melden("es existieren Stäbe ohne Material !"_l1);
             return 0;
         }
         if (m->EModul == 0) {
@@ -74,7 +75,7 @@ int ModellPruefen() {
         }
         const Querschnitt* q = katalog.QuerschnittZu(e->Querschnitt);
         if (!q) {
-            Melden("es existieren Stäbe ohne Querschnitt !");
+            Melden("es existieren Stäbe ohne Querschnitt !"_l1);
             return 0;
         }
         if (q->Flaeche == 0) {
@@ -88,7 +89,7 @@ int ModellPruefen() {
         // A bar whose end points coincide has no stiffness matrix (it
         // divides by its length) and would fill every result with NaN.
         if (!(e->Laenge > 0)) {
-            Melden("es existieren Stäbe der Länge 0 !");
+            Melden("es existieren Stäbe der Länge 0 !"_l1);
             return 0;
         }
     }
@@ -112,7 +113,7 @@ bool TheorieIOrdnungBerechnen() {
         return false;
     }
     if (KeAnzahl(sys->Elemente) == 0) {
-        Melden("Fehler beim Berechnen ! - keine Stäbe");
+        Melden("Fehler beim Berechnen ! - keine Stäbe"_l1);
         return false;
     }
     const long anzahl = KeAnzahl(sys->Modellfreiheitsgrade);
@@ -159,14 +160,14 @@ bool TheorieIOrdnungBerechnen() {
     for (int i = 0; i < n; ++i) d.fGesamt[i] = d.fKnoten[i] + d.fErsatz[i];
     GleichungssystemLoesen(n, d.zustand.data(), d.erste.data(), d.k, d.u.data(), d.fGesamt.data());
     FortschrittSetzen(0.9);
-    Melden("Gleichungssystem gelöst ... ");
+    Melden("Gleichungssystem gelöst ... "_l1);
 
     // The decomposition overwrote K; the end forces need the stiffness.
     if (!SystemsteifigkeitAufbauen(d.k, d.erste.data(), n, &katalog)) return false;
     KnotenkraefteBerechnen(d.k, d.erste.data(), d.u.data(), d.fErsatz.data(), d.fKnoten.data(), n);
     ErgebnisseUebernehmen(d.u.data(), d.fKnoten.data());
     SchnittkraefteBerechnen(&katalog);
-    Melden("Nachlaufrechnung durchgeführt ... ");
+    Melden("Nachlaufrechnung durchgeführt ... "_l1);
     ErgebnisseInSystemUebernehmen();
 
     const std::clock_t t3 = std::clock();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"
 
@@ -64,7 +65,7 @@ void PunktlastenUebernehmen(const AktiveLastfaelle& aktiv) {
             } else {
                 // A damaged file may hold any number here; the load is left
                 // out and the run goes on.
-                MeldungFormatiert("Fehler : Punktlast %ld hat falschen Typ %ld - nicht berücksichtigt !",
+                MeldungFormatiert("Fehler : Punktlast %ld hat falschen Typ %ld - nicht berücksichtigt !"_l1,
                                   pl->Kennung, pl->Art);
                 Ui()->Flush();
             }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -118,12 +119,12 @@ int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex
         for (int j = 0; j < 6; ++j) ke[i][j] = 0.0;
     const Material* m = MaterialVon(e, katalog);
     if (!m) {
-        MeldungAusgeben("es existieren Stäbe ohne Material !");
+        MeldungAusgeben("es existieren Stäbe ohne Material !"_l1);
         return 0;
     }
     const Querschnitt* q = QuerschnittVon(e, katalog);
     if (!q) {
-        MeldungAusgeben("es existieren Stäbe ohne Querschnitt !");
+        MeldungAusgeben("es existieren Stäbe ohne Querschnitt !"_l1);
         return 0;
     }
     Matrix6 k, t, w, tStern;

@@ -16,6 +16,7 @@
 #include "analysis/berechnung.h"
 #include "cli/rechnen_optionen.h"
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "files/kataloge.h"
 #include "files/pfade.h"
@@ -80,7 +81,7 @@ bool KatalogeLaden(const RechnenAuftrag& auftrag) {
             return false;
         }
         if (!k.lesen(Pfade.Katalogverzeichnis.c_str())) {
-            Fehler("der Katalog '" + pfad + "' ist beschädigt oder unvollständig");
+            Fehler("der Katalog '" + pfad + "' ist beschädigt oder unvollständig"_l1);
             return false;
         }
     }
@@ -100,7 +101,7 @@ std::unique_ptr<SichereDatei> AusgabeOeffnen(const std::string& pfad) {
 
 bool AusgabeAbschliessen(SichereDatei& datei) {
     if (datei.Abschliessen()) return true;
-    Fehler("'" + datei.Ziel() + "' konnte nicht vollständig geschrieben werden");
+    Fehler("'" + datei.Ziel() + "' konnte nicht vollständig geschrieben werden"_l1);
     return false;
 }
 
@@ -117,7 +118,7 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
     System* system = SystemLesen(auftrag.Systemdatei.c_str());
     if (!system) {
         Fehler("die Systemdatei '" + auftrag.Systemdatei +
-               "' ist nicht lesbar oder keine gültige Systembeschreibung");
+               "' ist nicht lesbar oder keine gültige Systembeschreibung"_l1);
         return UNGUELTIG;
     }
     if (auftrag.Stabteilungen > 0) system->Stabteilungen = auftrag.Stabteilungen;
@@ -147,7 +148,7 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
     if (plot) {
         // Without bars to draw the plot stays empty, as in the program.
         if (PlotSchreiben(plot->Datei(), system, auftrag.Plot) == 0)
-            Fehler("keine Stäbe zu zeichnen, '" + auftrag.Postscript + "' bleibt leer");
+            Fehler("keine Stäbe zu zeichnen, '"_l1 + auftrag.Postscript + "' bleibt leer");
         if (!AusgabeAbschliessen(*plot)) return UNGUELTIG;
     }
     return ERFOLG;
@@ -172,7 +173,7 @@ int main(int argc, char** argv) {
 
     FILE* standardausgabe = StandardausgabeSichern();
     if (!standardausgabe) {
-        Fehler("die Standardausgabe ist nicht verfügbar");
+        Fehler("die Standardausgabe ist nicht verfügbar"_l1);
         return UNGUELTIG;
     }
     TerminalBericht bericht(stderr);

@@ -23,11 +23,6 @@ if(VELKO_FUZZ)
     list(APPEND fuzz_quellen ${q})
   endforeach()
   add_executable(systemdatei_fuzz fuzz/systemdatei_fuzz.cpp ${fuzz_quellen})
-  # clang knows no other execution character set than UTF-8; only the
-  # bytes of the program's own messages differ, which the fuzzer ignores.
-  get_target_property(fuzz_optionen systemdatei_fuzz COMPILE_OPTIONS)
-  list(REMOVE_ITEM fuzz_optionen -fexec-charset=ISO-8859-1)
-  set_target_properties(systemdatei_fuzz PROPERTIES COMPILE_OPTIONS "${fuzz_optionen}")
   target_compile_options(systemdatei_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-omit-frame-pointer)
   target_link_options(systemdatei_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_libraries(systemdatei_fuzz m)

@@ -49,11 +49,13 @@ void MeldungAusgeben(const char* text) {
 
 void MeldungFormatiert(const char* format, ...) {
     // Formatted into a buffer larger than a line; MeldungAusgeben cuts it.
-    char text[1024];
-    va_list argumente;
-    va_start(argumente, format);
-    std::vsnprintf(text, sizeof text, format ? format : "", argumente);
-    va_end(argumente);
+    char text[1024] = "";
+    if (format) {
+        va_list argumente;
+        va_start(argumente, format);
+        std::vsnprintf(text, sizeof text, format, argumente);
+        va_end(argumente);
+    }
     MeldungAusgeben(text);
 }
 

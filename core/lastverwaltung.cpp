@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -259,10 +260,10 @@ double Bezugslaenge(const Stab& stab, long positionsbezug) {
 const char* LastfehlerText(Lastfehler fehler) {
     switch (fehler) {
     case Lastfehler::Keiner: return "";
-    case Lastfehler::Position: return "Fehler bei der Lastposition\n Last außerhalb des Stabes !";
-    case Lastfehler::PositionA: return "Fehler bei der Lastposition Anfang.\n Last außerhalb des Stabes !";
-    case Lastfehler::PositionB: return "Fehler bei der Lastposition Ende.\n Last außerhalb des Stabes !";
-    case Lastfehler::Reihenfolge: return "Fehler bei der Lastposition\n Pos_Anfang größer als Pos_Ende !";
+    case Lastfehler::Position: return "Fehler bei der Lastposition\n Last außerhalb des Stabes !"_l1;
+    case Lastfehler::PositionA: return "Fehler bei der Lastposition Anfang.\n Last außerhalb des Stabes !"_l1;
+    case Lastfehler::PositionB: return "Fehler bei der Lastposition Ende.\n Last außerhalb des Stabes !"_l1;
+    case Lastfehler::Reihenfolge: return "Fehler bei der Lastposition\n Pos_Anfang größer als Pos_Ende !"_l1;
     case Lastfehler::Zahl: return "Fehler bei der Eingabe\n Wert ist keine Zahl !";
     }
     return "";

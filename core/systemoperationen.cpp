@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"
 
@@ -352,7 +353,7 @@ void SystemLoeschen(System* sys) {
     AusKetteEntfernen(Programm.Systeme, sys);
     if (Programm.AktuellesSystem == sys) Programm.AktuellesSystem = nullptr;
     delete sys;
-    MeldungAusgeben("System und Belastung gelöscht ");
+    MeldungAusgeben("System und Belastung gelöscht "_l1);
 }
 
 void PunktFreigeben(Punkt* punkt) {

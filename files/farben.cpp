@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "files/sicher_schreiben.h"
 
 namespace {
@@ -65,7 +66,7 @@ void FarbenVorgaben() {
 bool FarbenLesen(const char* pfad) {
     FILE* f = pfad ? fopen(pfad, "r") : nullptr;
     if (!f) {
-        MeldungFormatiert("Datei %s konnte nicht geöffnet werden !", pfad ? pfad : "");
+        MeldungFormatiert("Datei %s konnte nicht geöffnet werden !"_l1, pfad ? pfad : "");
         return false;
     }
     for (int i = 0; i < FARBEN_ANZAHL; ++i) {
@@ -89,7 +90,7 @@ bool FarbenSchreiben(const char* pfad) {
         gut = datei.Abschliessen();
     }
     if (!gut) {
-        MeldungFormatiert("Datei %s konnte nicht geöffnet werden !", pfad ? pfad : "");
+        MeldungFormatiert("Datei %s konnte nicht geöffnet werden !"_l1, pfad ? pfad : "");
         return false;
     }
     MeldungAusgeben("Farben geschrieben.");

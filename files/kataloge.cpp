@@ -8,6 +8,7 @@
 #include <set>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
@@ -149,8 +150,8 @@ bool Lesen(const Katalogart& art, const char* verzeichnis) {
     if (!f) {
         // A file that is there but cannot be read must survive the exit.
         if (errno != ENOENT) GesperrteDateien().insert(pfad);
-        MeldungFormatiert("Die Datei %s konnte nicht geöffnet werden !", pfad.c_str());
-        MeldungAusgeben("Überprüfen Sie die Pfadangaben in der Datei .velko");
+        MeldungFormatiert("Die Datei %s konnte nicht geöffnet werden !"_l1, pfad.c_str());
+        MeldungAusgeben("Überprüfen Sie die Pfadangaben in der Datei .velko"_l1);
         return false;
     }
     Leeren(art);
@@ -169,7 +170,7 @@ bool Lesen(const Katalogart& art, const char* verzeichnis) {
     fclose(f);
     if (!gut) {
         GesperrteDateien().insert(pfad);
-        MeldungFormatiert("Die Datei %s ist unvollständig und wird nicht überschrieben !", pfad.c_str());
+        MeldungFormatiert("Die Datei %s ist unvollständig und wird nicht überschrieben !"_l1, pfad.c_str());
     }
     return gut;
 }

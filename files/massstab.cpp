@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "files/sicher_schreiben.h"
 
 Massstabeinstellungen Massstaebe;
@@ -99,6 +100,6 @@ bool MassstabSchreiben(const char* systempfad) {
         }
         gut = ziel.Abschliessen();
     }
-    if (!gut) MeldungFormatiert("Maßstab konnte nicht geschrieben werden ! [%s]", datei.c_str());
+    if (!gut) MeldungFormatiert("Maßstab konnte nicht geschrieben werden ! [%s]"_l1, datei.c_str());
     return gut;
 }

@@ -19,6 +19,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/latin1.h"
 #include "core/stabgeometrie.h"
 #include "core/bericht.h"
 #include "core/oberflaeche.h"
@@ -165,11 +166,11 @@ public:
     }
 
     bool Ungueltig(std::string_view w, const char* was) {
-        Fehler = std::string(was) + " ungültig: \"" + Zitat(w) + "\"";
+        Fehler = std::string(was) + " ungültig: \""_l1 + Zitat(w) + "\"";
         return false;
     }
     bool Ungueltig(const char* was, long wert) {
-        Fehler = std::string(was) + " ungültig: " + std::to_string(wert);
+        Fehler = std::string(was) + " ungültig: "_l1 + std::to_string(wert);
         return false;
     }
 
@@ -235,7 +236,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
         d.Freiheitsgrade.push_back(f);
     }
 
-    if (!w.NichtNegativ(anzahl, "Anzahl der Stäbe")) return Ergebnis::Beschaedigt;
+    if (!w.NichtNegativ(anzahl, "Anzahl der Stäbe"_l1)) return Ergebnis::Beschaedigt;
     for (long i = 0; i < anzahl; ++i) {
         StabSatz s{};
         if (!w.NichtNegativ(s.Nummer, "Stabnummer")) return Ergebnis::Beschaedigt;
@@ -254,7 +255,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
         d.Relationen.emplace_back(a, b);
     }
 
-    if (!w.NichtNegativ(anzahl, "Anzahl der Lastfälle")) return Ergebnis::Beschaedigt;
+    if (!w.NichtNegativ(anzahl, "Anzahl der Lastfälle"_l1)) return Ergebnis::Beschaedigt;
     for (long i = 0; i < anzahl; ++i) {
         LastfallSatz l{};
         if (!w.Ganzzahl(l.Kennung, "Kennung des Lastfalls") || !w.Zahl(l.Gewicht, "Gewicht") ||
@@ -267,7 +268,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
     for (long i = 0; i < anzahl; ++i) {
         PunktlastSatz p{};
         if (!w.Ganzzahl(p.Kennung, "Kennung der Punktlast") || !w.Ganzzahl(p.Lastfall, "Lastfall") ||
-            !w.Name(p.Name, "Name der Punktlast") || !w.Zahl(p.Groesse, "Größe") ||
+            !w.Name(p.Name, "Name der Punktlast") || !w.Zahl(p.Groesse, "Größe"_l1) ||
             !w.Ganzzahl(p.Stab, "Stab der Punktlast") || !w.Zahl(p.Winkel, "Winkel") ||
             !w.Ganzzahl(p.Koordinatensystem, "Koordinatensystem") ||
             !w.Ganzzahl(p.Positionsbezug, "Positionsbezug") || !w.Zahl(p.Position, "Position") ||
@@ -280,8 +281,8 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
     for (long i = 0; i < anzahl; ++i) {
         StreckenlastSatz s{};
         if (!w.Name(s.Name, "Name der Streckenlast") || !w.Ganzzahl(s.Kennung, "Kennung der Streckenlast") ||
-            !w.Ganzzahl(s.Lastfall, "Lastfall") || !w.Zahl(s.GroesseA, "Größe A") ||
-            !w.Zahl(s.GroesseB, "Größe B") || !w.Zahl(s.Winkel, "Winkel") ||
+            !w.Ganzzahl(s.Lastfall, "Lastfall") || !w.Zahl(s.GroesseA, "Größe A"_l1) ||
+            !w.Zahl(s.GroesseB, "Größe B"_l1) || !w.Zahl(s.Winkel, "Winkel") ||
             !w.Ganzzahl(s.Koordinatensystem, "Koordinatensystem") ||
             !w.Ganzzahl(s.Stab, "Stab der Streckenlast") || !w.Zahl(s.PositionA, "Position A") ||
             !w.Zahl(s.PositionB, "Position B"))
@@ -403,8 +404,8 @@ System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
         StabGeometrie(stab);
         stab->Material = s.Material;
         stab->Querschnitt = s.Querschnitt;
-        if (!MaterialSuchen(s.Material)) MeldungAusgeben("es wurden Stäbe ohne Material geladen !");
-        if (!QuerschnittSuchen(s.Querschnitt)) MeldungAusgeben("es wurden Stäbe ohne Querschnitt geladen !");
+        if (!MaterialSuchen(s.Material)) MeldungAusgeben("es wurden Stäbe ohne Material geladen !"_l1);
+        if (!QuerschnittSuchen(s.Querschnitt)) MeldungAusgeben("es wurden Stäbe ohne Querschnitt geladen !"_l1);
     }
 
     for (const auto& [a, b] : d.Relationen) {
@@ -488,7 +489,7 @@ System* SystemLesen(const char* pfad) {
     Woerter w(text);
     std::string_view marke;
     if (!w.Wort(marke, "Formatkennung") || marke[0] != 'V') {
-        MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei.");
+        MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei."_l1);
         NichtGelesen();
         std::printf("Der erste String sollte ein V sein ist aber: %s\n", Woerter::Zitat(marke).c_str());
         return nullptr;
@@ -497,7 +498,7 @@ System* SystemLesen(const char* pfad) {
 
     long version = 0;
     if (!w.Ganzzahl(version, "Version") || version != 1) {
-        MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei.");
+        MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei."_l1);
         NichtGelesen();
         if (w.Fehler.empty())
             std::printf("Es gibt nur V 1 diese Datei aber hat: V %ld\n", version);
@@ -558,7 +559,7 @@ namespace {
 bool Sichern(const Dateiauswahl& auswahl, bool als) {
     switch (SicherungEntscheiden(Programm.Modus, Programm.AktuellesSystem, als)) {
     case Sicherung::Verweigert:
-        MeldungAusgeben("System speichern nicht möglich !");
+        MeldungAusgeben("System speichern nicht möglich !"_l1);
         return false;
     case Sicherung::Schreiben:
         return SystemSchreiben(std::string(Programm.AktuellesSystem->Dateiname).c_str());

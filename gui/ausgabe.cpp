@@ -5,6 +5,7 @@
 // The records first: Xlib (through forms.h) defines the macro Status.
 #include "core/datenmodell.h"
 
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 
 #include <forms.h>
@@ -118,7 +119,7 @@ FL_OBJECT* Knopf(int typ, int x, int y, int b, const char* text) {
 }
 
 FL_OBJECT* Massstab(int y) {
-    fl_add_text(FL_NORMAL_TEXT, 250, y, 90, 30, "Maßstab");
+    fl_add_text(FL_NORMAL_TEXT, 250, y, 90, 30, "Maßstab"_l1);
     FL_OBJECT* ob = fl_add_input(FL_FLOAT_INPUT, 340, y, 120, 30, "");
     fl_set_object_callback(ob, OptionGeaendertCB, 0);
     return ob;
@@ -131,7 +132,7 @@ void OptionsdialogErzeugen() {
     fl_add_frame(FL_ENGRAVED_FRAME, 10, 10, 540, 410, "");
     opt.System = Knopf(FL_PUSH_BUTTON, 30, 20, 200, " System");
     opt.Freiheitsgrade = Knopf(FL_PUSH_BUTTON, 60, 50, 200, " Freiheitsgrade");
-    opt.Markierte = Knopf(FL_PUSH_BUTTON, 30, 85, 200, " markierte Stäbe");
+    opt.Markierte = Knopf(FL_PUSH_BUTTON, 30, 85, 200, " markierte Stäbe"_l1);
     opt.Moment = Knopf(FL_PUSH_BUTTON, 30, 125, 200, " Moment");
     opt.MomentMassstab = Massstab(125);
     opt.Querkraft = Knopf(FL_PUSH_BUTTON, 30, 160, 200, " Querkraft");
@@ -191,7 +192,7 @@ void FormatCB(FL_OBJECT* ob, long) { ausg.Formatindex = fl_get_choice(ob) - 1; }
 
 void OptionenCB(FL_OBJECT*, long) {
     if (ausg.Formatindex < 0 || ausg.Formatindex >= ExportformatAnzahl()) {
-        MeldungAusgeben("kein Export-Format ausgewählt ");
+        MeldungAusgeben("kein Export-Format ausgewählt "_l1);
         return;
     }
     // The listing and the table have no settings of their own.
@@ -252,7 +253,7 @@ void ExportdialogErzeugen() {
     fl_add_text(FL_NORMAL_TEXT, 60, 70, 160, 30, "Druckkommando");
     ausg.Kommando = fl_add_input(FL_NORMAL_INPUT, 230, 70, 250, 30, "");
     fl_set_input_maxchars(ausg.Kommando, DRUCKKOMMANDO_MAX);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 60, 170, 200, 30, "Ausgabedatei wählen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 60, 170, 200, 30, "Ausgabedatei wählen"_l1);
     fl_set_object_callback(ob, DateiWaehlenCB, 0);
     ausg.Dateiname = fl_add_input(FL_NORMAL_INPUT, 270, 170, 320, 30, "");
     ausg.Format = fl_add_choice(FL_NORMAL_CHOICE2, 230, 260, 250, 30, "Ausgabe - Format :");

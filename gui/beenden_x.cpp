@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/latin1.h"
 #include "workspace/beenden.h"
 #include "core/bericht.h"
 #include "core/oberflaeche.h"
@@ -28,8 +29,8 @@ bool SchliessenBestaetigen() {
     return SchliessenPruefen(
         Programm.AktuellesSystem,
         [](System*) {
-            int antwort = fl_show_choices("Einige Änderungen wurden \n nicht gesichert !\n Wirklich schließen ?",
-                                          3, "Speichern und\nschließen", "Schließen", "Abbruch", 1);
+            int antwort = fl_show_choices("Einige Änderungen wurden \n nicht gesichert !\n Wirklich schließen ?"_l1,
+                                          3, "Speichern und\nschließen"_l1, "Schließen"_l1, "Abbruch", 1);
             if (antwort == 1) return Beendenantwort::SpeichernUndBeenden;
             if (antwort == 2) return Beendenantwort::Beenden;
             return Beendenantwort::Abbruch;
@@ -49,7 +50,7 @@ void ProgrammBeenden() {
         SystemauswahlAbgleichen();
     };
     ablauf.Fragen = [](System*) {
-        int antwort = fl_show_choices("Einige Änderungen wurden \n nicht gesichert !\n Wirklich Beenden ?", 3,
+        int antwort = fl_show_choices("Einige Änderungen wurden \n nicht gesichert !\n Wirklich Beenden ?"_l1, 3,
                                       "Speichern und\nBeenden", "Beenden", "Abbruch", 1);
         if (antwort == 1) return Beendenantwort::SpeichernUndBeenden;
         if (antwort == 2) return Beendenantwort::Beenden;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "gui/hauptfenster.h"
 #include "workspace/menues.h"
@@ -86,7 +87,7 @@ void InfoErzeugen() {
     fl_set_object_lalign(ob, FL_ALIGN_CENTER);
     info.Credits = ob = fl_add_browser(FL_NORMAL_BROWSER, 20, 275, 600, 255, "Credits");
     fl_set_object_lalign(ob, FL_ALIGN_TOP_LEFT);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 470, 550, 150, 30, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 470, 550, 150, 30, "Schließen"_l1);
     fl_set_object_callback(ob, InfoSchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(info.Form, Verbergen, nullptr);
@@ -179,7 +180,7 @@ void TeilungenErzeugen() {
     ob = fl_add_text(FL_NORMAL_TEXT, 30, 30, 170, 30, "Anzahl Stabteilungen");
     fl_set_object_lsize(ob, 14);
     teilungen.Anzahl = ob = fl_add_input(FL_INT_INPUT, 210, 30, 130, 30, "");
-    ob = fl_add_button(FL_RETURN_BUTTON, 190, 90, 150, 30, "Schließen");
+    ob = fl_add_button(FL_RETURN_BUTTON, 190, 90, 150, 30, "Schließen"_l1);
     fl_set_object_lsize(ob, 14);
     fl_set_object_callback(ob, TeilungenSchliessenCB, 0);
     fl_end_form();

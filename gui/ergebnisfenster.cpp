@@ -15,6 +15,7 @@
 #include <string>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "workspace/eingabetext.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
@@ -99,7 +100,7 @@ void DruckenCB(FL_OBJECT* ob, long) {
     } else {
         letzteListendatei = fl_get_input(d->Dateiname);
         if (letzteListendatei.empty()) {
-            Hinweis("kein Dateiname augewählt");
+            Hinweis("kein Dateiname augewählt"_l1);
             return;
         }
         // Through a temporary file: a failed write keeps an older listing.
@@ -107,7 +108,7 @@ void DruckenCB(FL_OBJECT* ob, long) {
         FILE* f = datei.Oeffnen();
         bool gut = f && std::fwrite(text, 1, inhalt.size(), f) == inhalt.size() && datei.Abschliessen();
         if (!gut) {
-            Hinweis("Ausgabe ist nicht möglich", "Datei konnte nicht geschrieben werden !");
+            Hinweis("Ausgabe ist nicht möglich"_l1, "Datei konnte nicht geschrieben werden !");
             return;
         }
         MeldungFormatiert("Datei %s geschrieben ", letzteListendatei.c_str());
@@ -192,7 +193,7 @@ void ErgebnisseZeigen(Kette staebe) {
     fl_set_object_lstyle(ob, 17);
     fl_set_object_color(ob, 11, 7);
     fl_set_input_maxchars(ob, 0);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 670, 780, 180, 30, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 670, 780, 180, 30, "Schließen"_l1);
     fl_set_object_lsize(ob, 14);
     fl_set_object_gravity(ob, FL_SouthEast, FL_SouthEast);
     fl_set_object_bw(ob, -2);

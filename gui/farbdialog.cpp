@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/latin1.h"
 #include "files/farben.h"
 #include "files/pfade.h"
 #include "gui/werkzeugfenster.h"
@@ -81,7 +82,7 @@ void FarbdialogErzeugen() {
     Knopf(300, 400, 260, "Laden", LadenCB);
     Knopf(20, 440, 260, "als Standardeinstellung speichern", StandardSpeichernCB);
     Knopf(300, 440, 260, "Standardeinstellung laden", StandardLadenCB);
-    Knopf(230, 485, 120, "Schließen", SchliessenCB);
+    Knopf(230, 485, 120, "Schließen"_l1, SchliessenCB);
     fl_end_form();
     FensterSchliessenEinrichten(farbform, Schliessart::Dialog);
 }

@@ -16,6 +16,7 @@
 #include <cstdlib>
 
 #include "core/freiheitsgradbearbeitung.h"
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -337,8 +338,8 @@ void FormErzeugen() {
 
         // The two "eingeprägt" buttons of a direction form one radio group.
         fl_bgn_group();
-        r.Eingepraegt = fl_add_checkbutton(FL_RADIO_BUTTON, x0 + 130, 163, 150, 28, "eingeprägt");
-        r.Frei = fl_add_checkbutton(FL_RADIO_BUTTON, 370, y2, 150, 30, "eingeprägt");
+        r.Eingepraegt = fl_add_checkbutton(FL_RADIO_BUTTON, x0 + 130, 163, 150, 28, "eingeprägt"_l1);
+        r.Frei = fl_add_checkbutton(FL_RADIO_BUTTON, 370, y2, 150, 30, "eingeprägt"_l1);
         fl_end_group();
         fl_set_object_callback(r.Eingepraegt, AuflagerCB, d);
         fl_set_object_callback(r.Frei, FreiCB, d);
@@ -349,7 +350,7 @@ void FormErzeugen() {
     fl_set_menu_item_mode(Dialog.Zeichnen, 1, FL_PUP_BOX | FL_PUP_CHECK);
     fl_set_menu_item_mode(Dialog.Zeichnen, 2, FL_PUP_BOX | FL_PUP_CHECK);
     fl_set_object_callback(Dialog.Zeichnen, ZeichnenCB, 0);
-    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 790, 705, 150, 35, "Schließen");
+    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 790, 705, 150, 35, "Schließen"_l1);
     fl_set_object_callback(ob, SchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(Dialog.Form, FgAtclose, nullptr);

@@ -4,6 +4,7 @@
 // The records first: Xlib defines a macro "Status" that would clash.
 #include "core/datenmodell.h"
 
+#include "core/latin1.h"
 #include "gui/bearbeiten.h"
 
 #include <X11/Xlib.h>
@@ -146,13 +147,13 @@ void GeometrieformErzeugen() {
     geo.Winkel = fl_add_text(FL_NORMAL_TEXT, 210, 370, 140, 30, "");
     fl_set_object_boxtype(geo.Winkel, FL_DOWN_BOX);
     fl_add_text(FL_NORMAL_TEXT, 360, 370, 60, 30, "[rad]");
-    fl_add_text(FL_NORMAL_TEXT, 100, 420, 100, 30, "Länge");
+    fl_add_text(FL_NORMAL_TEXT, 100, 420, 100, 30, "Länge"_l1);
     geo.Laenge = fl_add_text(FL_NORMAL_TEXT, 210, 420, 140, 30, "");
     fl_set_object_boxtype(geo.Laenge, FL_DOWN_BOX);
     fl_add_text(FL_NORMAL_TEXT, 360, 420, 60, 30, "[m]");
     ob = fl_add_button(FL_NORMAL_BUTTON, 110, 510, 140, 40, "Abbruch");
     fl_set_object_callback(ob, AbbruchCB, 0);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 310, 510, 140, 40, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 310, 510, 140, 40, "Schließen"_l1);
     fl_set_object_callback(ob, SchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(geo.Form, Schliessart::Dialog);
@@ -247,7 +248,7 @@ void VerschiebeformErzeugen() {
     vers.Y = fl_add_input(FL_FLOAT_INPUT, 170, 10, 70, 30, "  Y  ");
     FL_OBJECT* ob = fl_add_button(FL_RETURN_BUTTON, 15, 60, 100, 35, "OK");
     fl_set_object_callback(ob, VerschiebenCB, 0);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 135, 60, 100, 35, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 135, 60, 100, 35, "Schließen"_l1);
     fl_set_object_callback(ob, VerschiebenSchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(vers.Form, Schliessart::Dialog);

@@ -1,8 +1,8 @@
 // The main window and the small dialogs that belong to it.
 //
 // Every form is created once at start-up and afterwards only shown and
-// hidden.  Strings handed to the toolkit are ISO 8859-1 bytes (the sources
-// are compiled with -fexec-charset=ISO-8859-1).
+// hidden.  Strings handed to the toolkit are ISO 8859-1 bytes (literals
+// with umlauts carry the suffix _l1 of core/latin1.h).
 #pragma once
 
 // The records first: Xlib (through forms.h) defines the macro Status,

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "workspace/menues.h"
 #include "core/programm.h"
@@ -203,22 +204,22 @@ void EditorErzeugen(Katalogeditor& e) {
     e.ID = fl_add_box(FL_DOWN_BOX, 190, 350, 200, 30, "");
     e.Bezeichnung = fl_add_input(FL_NORMAL_INPUT, 190, 390, 330, 30, "Bezeichnung");
     if (mat) {
-        e.Wert[0] = Feld(430, "E-Modul", "[ kN/m² ]");
+        e.Wert[0] = Feld(430, "E-Modul", "[ kN/m² ]"_l1);
         e.Wert[1] = Feld(470, "Querkontraktion", "[ / ]");
-        e.Wert[2] = Feld(510, "Wärmedehnzahl", "[ / ]");
+        e.Wert[2] = Feld(510, "Wärmedehnzahl"_l1, "[ / ]");
     } else {
-        e.Wert[0] = Feld(430, "Fläche", "[ m² ]");
+        e.Wert[0] = Feld(430, "Fläche"_l1, "[ m² ]"_l1);
         e.Wert[1] = Feld(470, "Iz", "[ m4 ]");
         e.Wert[2] = Feld(510, "max y-Koordinate", "[ m ]");
     }
     const int y = mat ? 580 : 590;
     FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 20, y, 110, 35, "Erzeugen");
     fl_set_object_callback(ob, ErzeugenCB, 0);
-    ob = fl_add_button(FL_RETURN_BUTTON, 140, y, 195, 35, "Werte übernehmen");
+    ob = fl_add_button(FL_RETURN_BUTTON, 140, y, 195, 35, "Werte übernehmen"_l1);
     fl_set_object_callback(ob, UebernehmenCB, 0);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 345, y, 90, 35, "Löschen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 345, y, 90, 35, "Löschen"_l1);
     fl_set_object_callback(ob, LoeschenCB, 0);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 445, y, 95, 35, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 445, y, 95, 35, "Schließen"_l1);
     fl_set_object_callback(ob, EditorSchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(e.Form, EditorAtclose, nullptr);
@@ -229,7 +230,7 @@ void EditorErzeugen(Katalogeditor& e) {
 void SchreibbarkeitMelden(const char* datei) {
     const std::string pfad = Pfade.Katalogverzeichnis + "/" + datei;
     if (!KatalogSchreibbar(pfad))
-        MeldungFormatiert("Die Datei %s wird nicht überschrieben: Änderungen bleiben ungesichert !", pfad.c_str());
+        MeldungFormatiert("Die Datei %s wird nicht überschrieben: Änderungen bleiben ungesichert !"_l1, pfad.c_str());
 }
 
 // ------------------------------------------------------------ defaults
@@ -281,7 +282,7 @@ void StandardErzeugen() {
     fl_set_object_lstyle(Standard.Querschnittstext, FL_FIXED_STYLE);
     Standard.Querschnittsliste = KatalogListe(20, 350, 470, 160, "");
     fl_set_object_callback(Standard.Querschnittsliste, StandardListeCB, 0);
-    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 195, 525, 120, 35, "Schließen");
+    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 195, 525, 120, 35, "Schließen"_l1);
     fl_set_object_callback(ob, EditorSchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(Standard.Form, EditorAtclose, nullptr);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -115,12 +116,12 @@ void ZuordnungErzeugen() {
     z.EModul = Anzeige(110, 350, 270);
     fl_add_text(FL_NORMAL_TEXT, 390, 315, 90, 28, "Name");
     z.Querschnittsname = Anzeige(480, 315, 270);
-    fl_add_text(FL_NORMAL_TEXT, 390, 350, 90, 28, "Fläche");
+    fl_add_text(FL_NORMAL_TEXT, 390, 350, 90, 28, "Fläche"_l1);
     z.Flaeche = Anzeige(480, 350, 270);
     fl_add_text(FL_NORMAL_TEXT, 390, 385, 90, 28, "Iz");
     z.Iz = Anzeige(480, 385, 270);
 
-    ob = fl_add_button(FL_NORMAL_BUTTON, 325, 425, 120, 35, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 325, 425, 120, 35, "Schließen"_l1);
     fl_set_object_callback(ob, SchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(z.Form, ZuordnungAtclose, nullptr);

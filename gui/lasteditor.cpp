@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "gui/hauptfenster.h"
 #include "workspace/eingabetext.h"
@@ -347,7 +348,7 @@ void AendernCB(FL_OBJECT*, long) {
     if (!stab) return;
     const long kennung = GewaehlteLast();
     if (kennung == -1) {
-        Fehler(nullptr, "keine Last ausgewählt");
+        Fehler(nullptr, "keine Last ausgewählt"_l1);
         return;
     }
     const bool punktlast = fl_get_choice(ed.Lasttyp) != TYP_STRECKENLAST;
@@ -375,7 +376,7 @@ void LoeschenCB(FL_OBJECT*, long) {
 void ZielCB(FL_OBJECT*, long kopieren) {
     const long kennung = GewaehlteLast();
     if (kennung == -1 || !Bearbeitet()) {
-        Fehler(nullptr, "keine Last ausgewählt");
+        Fehler(nullptr, "keine Last ausgewählt"_l1);
         return;
     }
     const char* antwort =
@@ -454,7 +455,7 @@ void FormenErzeugen() {
     fl_addto_choice(ob, "Punktlast");
     fl_addto_choice(ob, "Streckenlast");
     fl_set_object_callback(ob, LasttypCB, 0);
-    ed.Lastfaelle = ob = fl_add_browser(FL_MULTI_BROWSER, 380, 30, 260, 190, "Lastfälle");
+    ed.Lastfaelle = ob = fl_add_browser(FL_MULTI_BROWSER, 380, 30, 260, 190, "Lastfälle"_l1);
     fl_set_object_lalign(ob, FL_ALIGN_TOP);
     fl_set_object_return(ob, FL_RETURN_SELECTION | FL_RETURN_DESELECTION);
     fl_set_object_callback(ob, LastfaelleCB, 0);
@@ -468,7 +469,7 @@ void FormenErzeugen() {
     ed.PName.Eingabe = ob = fl_add_input(FL_NORMAL_INPUT, 170, 130, 195, 28, "Name");
     fl_set_input_maxchars(ob, NAME_LANG - 1);
     ed.Art = Auswahl(170, "Art", {"Kraft", "Moment"}, ArtCB);
-    ed.Groesse = fl_add_input(FL_NORMAL_INPUT, 170, 210, 125, 28, "Grösse");
+    ed.Groesse = fl_add_input(FL_NORMAL_INPUT, 170, 210, 125, 28, "Grösse"_l1);
     ed.GroesseEinheit = fl_add_text(FL_NORMAL_TEXT, 298, 210, 70, 28, "[kN]");
     ed.PWinkel = Eingabe(250, "Winkel", "[deg]");
     ed.PWinkelSystem = Auswahl(290, "Koordinatensytem", {"lokal", "global"}, nullptr);
@@ -479,8 +480,8 @@ void FormenErzeugen() {
     ed.SGruppe = fl_bgn_group();
     ed.SName.Eingabe = ob = fl_add_input(FL_NORMAL_INPUT, 170, 130, 195, 28, "Name");
     fl_set_input_maxchars(ob, NAME_LANG - 1);
-    ed.GroesseA = Eingabe(170, "Grösse Punkt A", "[kN/m]");
-    ed.GroesseB = Eingabe(210, "Grösse Punkt B", "[kN/m]");
+    ed.GroesseA = Eingabe(170, "Grösse Punkt A"_l1, "[kN/m]");
+    ed.GroesseB = Eingabe(210, "Grösse Punkt B"_l1, "[kN/m]");
     ed.PositionA = Eingabe(250, "Position A", "[m]");
     ed.PositionB = Eingabe(290, "Position B", "[m]");
     ed.SWinkel = Eingabe(330, "Winkel", "[deg]");
@@ -489,11 +490,11 @@ void FormenErzeugen() {
 
     // Enter enters a load; it must never delete one unasked.
     Knopf(FL_RETURN_BUTTON, 20, 440, "Last eintragen", EintragenCB);
-    Knopf(FL_NORMAL_BUTTON, 200, 440, "Last löschen", LoeschenCB);
-    Knopf(FL_NORMAL_BUTTON, 20, 480, "Last ändern", AendernCB);
+    Knopf(FL_NORMAL_BUTTON, 200, 440, "Last löschen"_l1, LoeschenCB);
+    Knopf(FL_NORMAL_BUTTON, 20, 480, "Last ändern"_l1, AendernCB);
     Knopf(FL_NORMAL_BUTTON, 200, 480, "Last verschieben", ZielCB, 0);
     Knopf(FL_NORMAL_BUTTON, 20, 520, "Last kopieren", ZielCB, 1);
-    Knopf(FL_NORMAL_BUTTON, 200, 710, "Schließen", SchliessenCB);
+    Knopf(FL_NORMAL_BUTTON, 200, 710, "Schließen"_l1, SchliessenCB);
     fl_end_form();
     fl_set_form_atclose(ed.Form, EditorSchliessen, nullptr);
     fl_hide_object(ed.SGruppe);
@@ -502,7 +503,7 @@ void FormenErzeugen() {
     ob = fl_add_browser(FL_HOLD_BROWSER, 20, 30, 200, 200, "");
     ob = fl_add_browser(FL_HOLD_BROWSER, 300, 30, 200, 200, "");
     fl_add_button(FL_NORMAL_BUTTON, 240, 110, 40, 30, "@>");
-    ob = fl_add_button(FL_NORMAL_BUTTON, 340, 250, 160, 30, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 340, 250, 160, 30, "Schließen"_l1);
     fl_set_object_callback(ob, KopierenSchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(kopieren.Form, KopierenVerbergen, nullptr);
@@ -523,7 +524,7 @@ void LasteditorOeffnen(Stab* stab) {
     stabnummer = stab->Nummer;
 
     fl_set_object_label_f(ed.Nummer, "Nr.  :  %ld", stab->Nummer);
-    fl_set_object_label_f(ed.Laenge, "%s  :  %.3f", Uebersetzen("Länge"), stab->Laenge);
+    fl_set_object_label_f(ed.Laenge, "%s  :  %.3f", Uebersetzen("Länge"_l1), stab->Laenge);
     // A vertical bar's projection is 0, not "-0.000".
     const double projektion = stab->Laenge * stab->Cos;
     fl_set_object_label_f(ed.Projektion, "Projektion  :  %.3f", std::fabs(projektion) < 5e-4 ? 0.0 : projektion);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "gui/hauptfenster.h"
 #include "core/lastverwaltung.h"
@@ -85,7 +86,7 @@ void EntfernenCB(FL_OBJECT*, long) {
 void NameCB(FL_OBJECT*, long modus) {
     if (!Aktuell()) return;
     EingabedialogOeffnen(static_cast<int>(modus), modus == EINGABE_GEWICHT ? "Gewicht" : "Name",
-                         modus == EINGABE_GEWICHT ? "Lastfall gewichten" : "Name ändern");
+                         modus == EINGABE_GEWICHT ? "Lastfall gewichten" : "Name ändern"_l1);
 }
 
 void PfeilCB(FL_OBJECT*, long) {
@@ -169,7 +170,7 @@ void FormenErzeugen() {
     if (dialog.Form) return;
     FL_OBJECT* ob;
     dialog.Form = fl_bgn_form(FL_UP_BOX, 560, 320);
-    dialog.Lastfaelle = ob = fl_add_browser(FL_MULTI_BROWSER, 20, 30, 230, 190, "aktive Lastfälle");
+    dialog.Lastfaelle = ob = fl_add_browser(FL_MULTI_BROWSER, 20, 30, 230, 190, "aktive Lastfälle"_l1);
     fl_set_object_lalign(ob, FL_ALIGN_TOP);
     fl_set_object_return(ob, FL_RETURN_SELECTION | FL_RETURN_DESELECTION);
     fl_set_object_callback(ob, LastfaelleCB, 0);
@@ -178,7 +179,7 @@ void FormenErzeugen() {
     Knopf(140, 228, 110, "Kopieren", KopierenCB);
     Knopf(20, 256, 110, "Entfernen", EntfernenCB);
     Knopf(140, 256, 110, "Gewichten", NameCB, EINGABE_GEWICHT);
-    Knopf(20, 284, 115, "Name ändern", NameCB, EINGABE_LASTFALLNAME);
+    Knopf(20, 284, 115, "Name ändern"_l1, NameCB, EINGABE_LASTFALLNAME);
     ob = fl_add_button(FL_NORMAL_BUTTON, 260, 110, 40, 30, "@>");
     fl_set_object_callback(ob, PfeilCB, 0);
     dialog.Kombinationen = ob = fl_add_browser(FL_HOLD_BROWSER, 310, 30, 230, 190, "Lastfallkombinationen");
@@ -186,9 +187,9 @@ void FormenErzeugen() {
     fl_set_object_callback(ob, KombinationenCB, 0);
     fl_set_browser_fontstyle(ob, FL_FIXED_STYLE);
     Knopf(310, 228, 110, "Entfernen", KombinationEntfernenCB);
-    Knopf(430, 228, 110, "Ändern", KombinationAendernCB);
-    Knopf(310, 256, 115, "Name ändern", NameCB, EINGABE_KOMBINATIONSNAME);
-    Knopf(430, 284, 110, "Schließen", SchliessenCB);
+    Knopf(430, 228, 110, "Ändern"_l1, KombinationAendernCB);
+    Knopf(310, 256, 115, "Name ändern"_l1, NameCB, EINGABE_KOMBINATIONSNAME);
+    Knopf(430, 284, 110, "Schließen"_l1, SchliessenCB);
     fl_end_form();
     FensterSchliessenEinrichten(dialog.Form, Schliessart::Werkzeug, KNOPF_LASTFAELLE);
     fl_set_form_position(dialog.Form, 160, 160);
@@ -202,7 +203,7 @@ void FormenErzeugen() {
     fl_set_input(erzeugen.Gewicht, "1");
     ob = fl_add_button(FL_RETURN_BUTTON, 290, 210, 180, 30, "Lastfall erzeugen");
     fl_set_object_callback(ob, LastfallErzeugenCB, 0);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 30, 210, 180, 30, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 30, 210, 180, 30, "Schließen"_l1);
     fl_set_object_callback(ob, ErzeugenSchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(erzeugen.Form, Verbergen, nullptr);
@@ -216,7 +217,7 @@ void Anzeigen() {
         fl_raise_form(dialog.Form);
         return;
     }
-    fl_show_form(dialog.Form, FL_PLACE_GEOMETRY, FL_TRANSIENT, "Lastfälle");
+    fl_show_form(dialog.Form, FL_PLACE_GEOMETRY, FL_TRANSIENT, "Lastfälle"_l1);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "core/programm.h"
 #include "files/massstab.h"
@@ -63,7 +64,7 @@ void Beschriftung(int y, const char* text) {
 void MassstabfensterErzeugen() {
     Massstabformular& m = Massstabfenster;
     m.Form = fl_bgn_form(FL_UP_BOX, 130, 620);
-    FL_OBJECT* titel = fl_add_text(FL_NORMAL_TEXT, 10, 10, 110, 30, "Maßstab");
+    FL_OBJECT* titel = fl_add_text(FL_NORMAL_TEXT, 10, 10, 110, 30, "Maßstab"_l1);
     fl_set_object_lsize(titel, FL_MEDIUM_SIZE);
     fl_set_object_lalign(titel, FL_ALIGN_CENTER | FL_ALIGN_INSIDE);
 
@@ -96,7 +97,7 @@ void MassstabfensterErzeugen() {
         FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, p.x, p.y, p.w, p.h, p.label);
         fl_set_object_callback(ob, PfeilCB, static_cast<long>(p.r));
     }
-    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 10, 580, 110, 30, "Schließen");
+    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 10, 580, 110, 30, "Schließen"_l1);
     fl_set_object_callback(ob, SchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(m.Form, Schliessart::Werkzeug, KNOPF_MASSSTAB);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/latin1.h"
 #include "workspace/eingabetext.h"
 #include "gui/hauptfenster.h"
 #include "files/pfade.h"
@@ -22,7 +23,7 @@ struct Pfadfelder {
 
 const char* const BESCHRIFTUNGEN[6] = {
     "Velko - Verzeichnis", "Material / Querschnitte", "Velko - Projekte",
-    "temporäre Dateien",   "HTML - Browser",          "Postscript - Viewer",
+    "temporäre Dateien"_l1,   "HTML - Browser",          "Postscript - Viewer",
 };
 
 const char* const HILFETEXTE[6] = {
@@ -30,9 +31,9 @@ const char* const HILFETEXTE[6] = {
     "wichtig.)",
     "In welchem Verzeichnis stehen die Dateien\n material.dat und querschnitte.dat ?",
     "In welchem Verzeichnis werden Ihre Projekte gespeichert ?",
-    "In diesem Verzeichnis legt Velko die temporären Dateien an, die zur Ausgabe gebraucht werden.",
-    "Mit welchem Programm können HTML-Dateien betrachtet werden ?",
-    "Mit welchem Programm können PostScript-Dateien betrachtet werden ?",
+    "In diesem Verzeichnis legt Velko die temporären Dateien an, die zur Ausgabe gebraucht werden."_l1,
+    "Mit welchem Programm können HTML-Dateien betrachtet werden ?"_l1,
+    "Mit welchem Programm können PostScript-Dateien betrachtet werden ?"_l1,
 };
 
 std::string* Feld(Pfadeinstellungen& p, int i) {
@@ -99,7 +100,7 @@ void PfadeErzeugen() {
     FelderAnlegen(pfade, 20);
     FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 20, 290, 150, 30, "Sichern");
     fl_set_object_callback(ob, PfadeSichernCB, 0);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 440, 290, 150, 30, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 440, 290, 150, 30, "Schließen"_l1);
     fl_set_object_callback(ob, PfadeSchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(pfade.Form, PfadeAtclose, nullptr);

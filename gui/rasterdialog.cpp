@@ -3,6 +3,7 @@
 // The records first: Xlib defines a macro "Status" that would clash.
 #include "core/datenmodell.h"
 
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "core/programm.h"
 #include "gui/werkzeugfenster.h"
@@ -73,7 +74,7 @@ void RasterdialogErzeugen() {
     fl_addto_choice(r.Fang, "kein Fang|Koordinaten-Fang|Punkt-Fang|Punkt-/Koordinaten-Fang");
     fl_set_choice(r.Fang, 4);
     fl_set_object_callback(r.Fang, FangCB, 0);
-    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 220, 240, 120, 35, "Schließen");
+    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 220, 240, 120, 35, "Schließen"_l1);
     fl_set_object_callback(ob, SchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(r.Form, Schliessart::Dialog);

@@ -15,6 +15,7 @@
 
 #include "analysis/ergebnisse.h"
 #include "core/freiheitsgradbearbeitung.h"
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "workspace/stabergebnistabelle.h"
 #include "files/farben.h"
@@ -204,9 +205,9 @@ void FormErzeugen() {
         E.Extrem[r][3] = Feld(970, ys[r], 65, 30);
     }
     E.Auswahl = fl_add_choice(FL_NORMAL_CHOICE, 70, 500, 210, 30, "");
-    fl_addto_choice(E.Auswahl, "Schnittkräfte|Verschiebungen|Normalspannungen|Schubspannungen");
+    fl_addto_choice(E.Auswahl, "Schnittkräfte|Verschiebungen|Normalspannungen|Schubspannungen"_l1);
     fl_set_object_callback(E.Auswahl, AuswahlCB, 0);
-    Feld(760, 500, 100, 30, "Länge");
+    Feld(760, 500, 100, 30, "Länge"_l1);
     E.Laenge = Feld(865, 500, 100, 30);
     fl_add_text(FL_NORMAL_TEXT, 970, 500, 65, 30, "m");
     E.Stellen = Zeile(70, 540, 790);
@@ -222,7 +223,7 @@ void FormErzeugen() {
         E.Werte[i] = Feld(865, y, 100, 30);
         E.Einheiten[i] = fl_add_text(FL_NORMAL_TEXT, 970, y, 65, 30, einheiten[i]);
     }
-    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 860, 700, 160, 30, "Schließen");
+    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 860, 700, 160, 30, "Schließen"_l1);
     fl_set_object_callback(ob, SchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(E.Form, ErgebnisAtclose, nullptr);
@@ -234,7 +235,7 @@ void StabergebnisseZeigen(Stab*) {
     FormErzeugen();
     for (FL_OBJECT* w : E.Werte) fl_set_object_label(w, "");
     if (!E.Form->visible)
-        fl_show_form(E.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Schnittgrößen / Verschiebungen ...");
+        fl_show_form(E.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Schnittgrößen / Verschiebungen ..."_l1);
     else fl_raise_form(E.Form);
     anzeige = fl_get_display();
     if (!fenster && E.Form->window) {

@@ -2,6 +2,7 @@
 #include <clocale>
 #include <cstdlib>
 
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "gui/hauptfenster.h"
 #include "workspace/kommandozeile.h"
@@ -23,7 +24,7 @@ void DeutscheBeschriftungen() {
     fl_set_resource(FLQuestionTitle, "Frage");
     fl_set_resource(FLOKLabel, "OK");
     fl_set_resource(FLInputCancelLabel, "Abbrechen");
-    fl_set_resource(FLInputClearLabel, "Löschen");
+    fl_set_resource(FLInputClearLabel, "Löschen"_l1);
     fl_set_resource(FLInputTitle, "Eingabe");
     fl_set_resource(FLChoiceTitle, "Auswahl");
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/ergebnisse.h"
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "core/kette.h"
 #include "workspace/menues.h"
@@ -113,7 +114,7 @@ void PunkttabelleErzeugen() {
     pt.Y = fl_add_input(FL_FLOAT_INPUT, 245, 385, 115, 30, "Y");
     fl_set_object_lalign(pt.Y, FL_ALIGN_TOP);
     fl_set_object_callback(pt.Y, KoordinateCB, 1);
-    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 125, 440, 120, 35, "Schließen");
+    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 125, 440, 120, 35, "Schließen"_l1);
     fl_set_object_callback(ob, TabelleSchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(pt.Form, Schliessart::Dialog);
@@ -190,7 +191,7 @@ void StabtabelleErzeugen() {
     fl_set_browser_fontstyle(st.Liste, FL_FIXED_STYLE);
     fl_set_object_callback(st.Liste, StabzeileCB, 0);
     fl_set_object_gravity(st.Liste, FL_NorthWest, FL_SouthEast);
-    const char* knoepfe[3] = {"alle auswählen", "alle abwählen", "inverse Auswahl"};
+    const char* knoepfe[3] = {"alle auswählen"_l1, "alle abwählen"_l1, "inverse Auswahl"};
     const long werte[3] = {1, -1, 2};
     for (int i = 0; i < 3; ++i) {
         FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 10 + 170 * i, 390, 160, 30, knoepfe[i]);
@@ -211,7 +212,7 @@ void StabtabelleErzeugen() {
     ob = fl_add_button(FL_NORMAL_BUTTON, 660, 435, 80, 30, "Min");
     fl_set_object_callback(ob, ExtremaCB, 0);
     fl_set_object_gravity(ob, FL_SouthWest, FL_SouthWest);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 620, 540, 120, 35, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 620, 540, 120, 35, "Schließen"_l1);
     fl_set_object_callback(ob, TabelleSchliessenCB, 0);
     fl_set_object_gravity(ob, FL_SouthEast, FL_SouthEast);
     fl_end_form();
@@ -231,7 +232,7 @@ bool TabelleZeigen(int welche) {
     if (welche == menue::Staebe) {
         StabtabelleErzeugen();
         StablisteFuellen();
-        if (!st.Form->visible) fl_show_form(st.Form, FL_PLACE_CENTER | FL_FREE_SIZE, FL_TRANSIENT, "Stäbe");
+        if (!st.Form->visible) fl_show_form(st.Form, FL_PLACE_CENTER | FL_FREE_SIZE, FL_TRANSIENT, "Stäbe"_l1);
         return true;
     }
     return false;

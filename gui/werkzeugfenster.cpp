@@ -3,6 +3,7 @@
 // The records first: Xlib defines a macro "Status" that would clash.
 #include "core/datenmodell.h"
 
+#include "core/latin1.h"
 #include "gui/werkzeugfenster.h"
 
 #include <X11/Xlib.h>
@@ -155,14 +156,14 @@ void IconleisteErzeugen() {
     w.Verschieben = Icon(FL_NORMAL_BUTTON, 15, 150, "hand_up_3d.xpm", "Versch", VerschiebenCB);
     w.TheorieI = Icon(FL_NORMAL_BUTTON, 15, 195, "Calculator.xpm", "Th I", TheorieICB);
     w.TheorieII = Icon(FL_NORMAL_BUTTON, 60, 195, "Calculator_II.xpm", "Th II", TheorieIICB);
-    w.Schliessen = fl_add_button(FL_NORMAL_BUTTON, 10, 250, 95, 30, "Schließen");
+    w.Schliessen = fl_add_button(FL_NORMAL_BUTTON, 10, 250, 95, 30, "Schließen"_l1);
     fl_set_object_callback(w.Schliessen, WerkzeugSchliessenCB, KNOPF_ICONS);
     fl_end_form();
 
-    Tip(w.Oeffnen, "System öffnen");
+    Tip(w.Oeffnen, "System öffnen"_l1);
     Tip(w.Sichern, "System sichern");
     Tip(w.StabErzeugen, "Stab erzeugen");
-    Tip(w.Zoom, "Ausschnitt\nvergrößern / verkleinern");
+    Tip(w.Zoom, "Ausschnitt\nvergrößern / verkleinern"_l1);
     Tip(w.ZoomAlles, "Zoom alles");
     Tip(w.Verschieben, "System verschieben");
     Tip(w.TheorieI, "System nach Th. I. Ordnung berechnen");
@@ -241,7 +242,7 @@ void HauptfensterEinrichten(FL_FORM*) {
     fl_set_font_name(18, "-*-Lucidatypewriter-medium-r-*-*-*-120-75-75-*-*-iso8859-1");
     fl_set_font_name(19, "-*-helvetica-medium-r-*-*-*-160-*-*-*-*-*-*");
     fl_set_fselector_fontstyle(19);
-    static const char* const tips[5] = {"Fenster : Icons", "Fenster : Maßstab", "Fenster : Lastfälle",
+    static const char* const tips[5] = {"Fenster : Icons", "Fenster : Maßstab"_l1, "Fenster : Lastfälle"_l1,
                                         "Fenster : Zeichnen", "Fenster : Zeichnen - Einstellungen"};
     for (int i = 0; i < 5; ++i)
         if (Haupt.Fensterknoepfe[i]) Tip(Haupt.Fensterknoepfe[i], tips[i]);

@@ -3,6 +3,7 @@
 // The records first: Xlib defines a macro "Status" that would clash.
 #include "core/datenmodell.h"
 
+#include "core/latin1.h"
 #include "gui/anschluesse.h"
 #include "gui/hauptfenster.h"
 #include "core/programm.h"
@@ -26,7 +27,7 @@ Schalterknopf auswahlknoepfe[] = {
     {"Normalkraft", 180, false, &Zeichenschalter::Normalkraft, nullptr},
     {"SK beschriften", 210, false, &Zeichenschalter::SKBeschriften, nullptr},
     {"Lager", 250, true, &Zeichenschalter::Lager, nullptr},
-    {"Lagergrößen", 280, false, &Zeichenschalter::Lagergroessen, nullptr},
+    {"Lagergrößen"_l1, 280, false, &Zeichenschalter::Lagergroessen, nullptr},
     {"Punktlasten", 320, true, &Zeichenschalter::Punktlasten, nullptr},
     {"PL Beschriftung", 350, false, &Zeichenschalter::PLBeschriftung, nullptr},
     {"Streckenlasten", 390, true, &Zeichenschalter::Streckenlasten, nullptr},
@@ -84,7 +85,7 @@ FL_OBJECT* Pruefknopf(int x, int y, const char* text, FL_CALLBACKPTR cb) {
 void ZeichenauswahlErzeugen() {
     Zeichenauswahl.Form = fl_bgn_form(FL_UP_BOX, 180, 640);
     for (Schalterknopf& k : auswahlknoepfe) k.Knopf = Pruefknopf(20, k.Y, k.Beschriftung, NeuZeichnenCB);
-    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 20, 600, 140, 30, "Schließen");
+    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 20, 600, 140, 30, "Schließen"_l1);
     fl_set_object_callback(ob, AuswahlSchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(Zeichenauswahl.Form, Schliessart::Werkzeug, KNOPF_ZEICHNEN);
@@ -104,7 +105,7 @@ void ZeicheneinstellungenErzeugen() {
     e.AchsenHervorheben = Pruefknopf(20, 240, "Achsen hervorheben", NeuZeichnenCB);
     FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 21, 290, 180, 30, "Farben");
     fl_set_object_callback(ob, FarbenCB, 0);
-    ob = fl_add_button(FL_NORMAL_BUTTON, 21, 360, 180, 30, "Schließen");
+    ob = fl_add_button(FL_NORMAL_BUTTON, 21, 360, 180, 30, "Schließen"_l1);
     fl_set_object_callback(ob, EinstellungenSchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(e.Form, Schliessart::Werkzeug, KNOPF_EINSTELLUNGEN);

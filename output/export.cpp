@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
@@ -40,7 +41,7 @@ Exportergebnis Pruefen(int format) {
 const Exportformat Exportformate[] = {
     {PlotExportieren, "PostScript", "*.ps", true},
     {TabelleExportieren, "Tab Delimited", "*.tab", false},
-    {ListeExportieren, "Liste aller Stäbe", "*.list", false},
+    {ListeExportieren, "Liste aller Stäbe"_l1, "*.list", false},
     {nullptr, "", "", false},
 };
 
@@ -78,14 +79,14 @@ void ExportergebnisText(Exportergebnis ergebnis, const char** zeile1, const char
     *zeile2 = "";
     switch (ergebnis) {
     case Exportergebnis::Geschrieben: *zeile1 = ""; break;
-    case Exportergebnis::KeinFormat: *zeile1 = "kein Export-Format ausgewählt"; break;
+    case Exportergebnis::KeinFormat: *zeile1 = "kein Export-Format ausgewählt"_l1; break;
     case Exportergebnis::KeinSystem: *zeile1 = "kein System definiert !"; break;
     case Exportergebnis::KeinDateiname:
         *zeile1 = "kein Dateiname zum";
-        *zeile2 = "Exportieren ausgewählt ";
+        *zeile2 = "Exportieren ausgewählt "_l1;
         break;
-    case Exportergebnis::DateiFehler: *zeile1 = "Fehler beim Öffnen der Datei"; break;
-    case Exportergebnis::TempFehler: *zeile1 = "Fehler beim Öffnen der tmp. Datei"; break;
+    case Exportergebnis::DateiFehler: *zeile1 = "Fehler beim Öffnen der Datei"_l1; break;
+    case Exportergebnis::TempFehler: *zeile1 = "Fehler beim Öffnen der tmp. Datei"_l1; break;
     case Exportergebnis::Druckfehler: *zeile1 = "Fehler beim Drucken !"; break;
     }
 }
@@ -98,7 +99,7 @@ bool PsVorschau() {
     // A plot cut short by a full disk is reported like one never opened:
     // the viewer would show an incomplete document.
     if (!f || !datei.Abschliessen()) {
-        MeldungAusgeben("Temporäre PS-Datei konnte nicht geschrieben werden ! ");
+        MeldungAusgeben("Temporäre PS-Datei konnte nicht geschrieben werden ! "_l1);
         return false;
     }
     MeldungAusgeben("Vorschau ...");
@@ -112,7 +113,7 @@ bool PsVorschau() {
     case Startergebnis::NichtAusfuehrbar:
         // Said rather than passed over: otherwise the user waits for a
         // viewer that never comes.
-        MeldungFormatiert("PS - Viewer konnte nicht geladen werden ! '%s' ist nicht ausführbar.",
+        MeldungFormatiert("PS - Viewer konnte nicht geladen werden ! '%s' ist nicht ausführbar."_l1,
                           Pfade.PsBetrachter.c_str());
         break;
     }

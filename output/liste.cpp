@@ -6,6 +6,7 @@
 
 #include "analysis/ergebnisse.h"
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
@@ -68,7 +69,7 @@ void KopfSchreiben(FILE* f, const System* system) {
     fputs(LINIE_LANG, f);
     fputs("\n\r", f);
 
-    fputs("  aktive Lastfälle : \n\r", f);
+    fputs("  aktive Lastfälle : \n\r"_l1, f);
     fputs("\n\r", f);
     for (Lastfall* lf : Elemente<Lastfall>(system->Lastfaelle))
         if (lf->Aktiv == 1)
@@ -122,25 +123,25 @@ void GeometrieSchreiben(FILE* f, const Stab* s) {
                    "     Von  Punkt : [--] (---/---) \n\r", s->PunktA);
     PunktSchreiben(f, "     Nach Punkt : [%2ld] (%.2f/%.2f)\n\r",
                    "     Nach Punkt : [--] (---/---)\n\r", s->PunktB);
-    fprintf(f, "     Länge : %8.3f m   Winkel : %8.3f rad \n\r", s->Laenge, s->Winkel);
+    fprintf(f, "     Länge : %8.3f m   Winkel : %8.3f rad \n\r"_l1, s->Laenge, s->Winkel);
     fputs("\n\r", f);
 }
 
 void KatalogSchreiben(FILE* f, const Stab* s) {
     if (const Querschnitt* q = QuerschnittSuchen(s->Querschnitt)) {
         fprintf(f, "  Querschnitt : %.*s\n\r", Laenge(q->Name), q->Name);
-        fprintf(f, "     Iz : %.6f m^4  A : %.4f m²\n\r", q->Traegheitsmoment, q->Flaeche);
+        fprintf(f, "     Iz : %.6f m^4  A : %.4f m²\n\r"_l1, q->Traegheitsmoment, q->Flaeche);
     } else {
         fputs("  Querschnitt : kein Querschnitt !\n\r", f);
-        fputs("     Iz : ---  m^4  A : --- m²\n\r", f);
+        fputs("     Iz : ---  m^4  A : --- m²\n\r"_l1, f);
     }
     fputs("\n\r", f);
     if (const Material* m = MaterialSuchen(s->Material)) {
         fprintf(f, "  Material :    %.*s\n\r", Laenge(m->Name), m->Name);
-        fprintf(f, "     E : %.4e kN/m²\n\r", m->EModul);
+        fprintf(f, "     E : %.4e kN/m²\n\r"_l1, m->EModul);
     } else {
         fputs("  Material :    kein Material ! \n\r", f);
-        fputs("     E : -----  kN/m²\n\r", f);
+        fputs("     E : -----  kN/m²\n\r"_l1, f);
     }
     fputs("\n\r", f);
 }
@@ -159,7 +160,7 @@ void LastenSchreiben(FILE* f, const Stab* s, const Lastverzeichnis& lasten) {
         for (const Punktlast* pl : it->second) {
             fprintf(f, "   [PL] LF %ld  %.*s\n\r", lasten.Fallnummer(pl->Lastfall), Laenge(pl->Name),
                     pl->Name);
-            fprintf(f, "    Größe : %.3f %s  Position %.2f\n\r", pl->Groesse,
+            fprintf(f, "    Größe : %.3f %s  Position %.2f\n\r"_l1, pl->Groesse,
                     pl->Art == ART_KRAFT ? "kN" : "kNm", pl->Position * s->Laenge);
         }
 }
@@ -191,7 +192,7 @@ void ExtremumSchreiben(FILE* f, const Stab* s, StabExtremum max, StabExtremum mi
 
 void SchnittgroessenSchreiben(FILE* f, const Stab* s) {
     fputs("\n\n\r", f);
-    fputs("  Schnittgrößen :    \n\r", f);
+    fputs("  Schnittgrößen :    \n\r"_l1, f);
     VerlaufSchreiben(f, s, "  - Moment [kNm] - \n\r", MomentAn, " %11.3f ");
     VerlaufSchreiben(f, s, "  - Querkraft [kN] - \n\r", QuerkraftAn, " %11.3f ");
     VerlaufSchreiben(f, s, "  - Normalkraft [kN] - \n\r", NormalkraftAn, " %11.3f ");
@@ -246,7 +247,7 @@ void ListeAusgeben(FILE* datei, Kette staebe) {
 void TabelleAusgeben(FILE* datei, const System* system) {
     if (!datei) return;
     fputs("Projektname\n\r", datei);
-    fputs("Nr.\tX1\tY1\tX2\tY2\tSchnittgrößen\n\r", datei);
+    fputs("Nr.\tX1\tY1\tX2\tY2\tSchnittgrößen\n\r"_l1, datei);
     if (system)
         for (const Stab* s : Elemente<Stab>(system->Staebe)) {
             fprintf(datei, "%ld", s->Nummer);
@@ -287,19 +288,19 @@ bool ListeAlsText(Kette staebe, std::string& text) {
     const std::string pfad = TempDateipfad(LISTE_TEMPDATEI);
     FILE* f = fopen(pfad.c_str(), "w");
     if (!f) {
-        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !");
+        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !"_l1);
         return false;
     }
     ListeAusgeben(f, staebe);
     bool geschrieben = !ferror(f);
     geschrieben = fclose(f) == 0 && geschrieben;
     if (!geschrieben) {
-        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !");
+        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !"_l1);
         return false;
     }
     f = fopen(pfad.c_str(), "rb");
     if (!f) {
-        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geöffnet werden !");
+        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geöffnet werden !"_l1);
         return false;
     }
     // Every byte is read: 0xFF is "ÿ" in ISO 8859-1, not the end of the file.

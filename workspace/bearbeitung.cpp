@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "analysis/ergebnisse.h"
+#include "core/latin1.h"
 #include "core/stabgeometrie.h"
 #include "core/bericht.h"
 #include "core/kette.h"
@@ -165,9 +166,9 @@ void PositionsanzeigeText(char* text, std::size_t groesse, double x, double y, c
 void LaengenanzeigeText(char* text, std::size_t groesse, double x, double y, const Punkt* p, double laenge) {
     if (p)
         std::snprintf(text, groesse, "%s [ %ld ] : %.2f/%.2f %s : %.2f              ", Uebersetzen("Punkt"),
-                      p->Nummer, x, y, Uebersetzen("Länge"), laenge);
+                      p->Nummer, x, y, Uebersetzen("Länge"_l1), laenge);
     else
-        std::snprintf(text, groesse, "%.2f/%.2f %s : %.2f             ", x, y, Uebersetzen("Länge"), laenge);
+        std::snprintf(text, groesse, "%.2f/%.2f %s : %.2f             ", x, y, Uebersetzen("Länge"_l1), laenge);
 }
 
 // ------------------------------------------------------------ bar ends

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "core/latin1.h"
 #include "files/uebersetzen.h"
 
 namespace {
@@ -33,10 +34,10 @@ const V& DatenbankMenue() {
 const V& SystemUntermenue() {
     static const V t = {
         {" %s%%x10%%l", "neues System", true, menue::NeuesSystem},
-        {" %s%%x11", "System öffnen", true, menue::SystemOeffnen},
+        {" %s%%x11", "System öffnen"_l1, true, menue::SystemOeffnen},
         {" %s%%x12", "System sichern", true, menue::SystemSichern},
         {" %s%%x13%%l", "System sichern als ...", true, menue::SystemSichernAls},
-        {nullptr, " System schließen %x14", false, menue::SystemSchliessen},
+        {nullptr, " System schließen %x14"_l1, false, menue::SystemSchliessen},
     };
     return t;
 }
@@ -51,7 +52,7 @@ const V& BerechnenMenue() {
 
 const V& TabellenMenue() {
     static const V t = {
-        {nullptr, "Stäbe", true, menue::Staebe},
+        {nullptr, "Stäbe"_l1, true, menue::Staebe},
         {nullptr, "Punkte", true, menue::Punkte},
     };
     return t;
@@ -59,8 +60,8 @@ const V& TabellenMenue() {
 
 const V& AusgabeMenue() {
     static const V t = {
-        {nullptr, " Bildschirm, alle Stäbe", false, menue::BildschirmAlle},
-        {nullptr, " Bildschirm, markierte Stäbe", false, menue::BildschirmMarkierte},
+        {nullptr, " Bildschirm, alle Stäbe"_l1, false, menue::BildschirmAlle},
+        {nullptr, " Bildschirm, markierte Stäbe"_l1, false, menue::BildschirmMarkierte},
         {nullptr, " Ausgabe", false, menue::Exportieren},
     };
     return t;
@@ -82,12 +83,12 @@ const V& StabMenue() {
         {"%s %%l", "STAB", true, menue::Titel},
         {nullptr, "Geometrie / Topologie", false, menue::Geometrie},
         {nullptr, "Material / Querschnitt", false, menue::Zuordnung},
-        {nullptr, "Schnittkräfte / Verschiebungen", false, menue::Ergebnisse},
+        {nullptr, "Schnittkräfte / Verschiebungen"_l1, false, menue::Ergebnisse},
         {nullptr, "Freiheitsgrade", true, menue::Freiheitsgrade},
         {nullptr, "Belastung", true, menue::Belastung},
         {nullptr, "Belastung kopieren", true, menue::BelastungKopieren},
         {nullptr, " Stab teilen%m%l", false, menue::Teilen},
-        {"%s %%m", "Löschen", true, menue::Loeschen},
+        {"%s %%m", "Löschen"_l1, true, menue::Loeschen},
     };
     return t;
 }

@@ -49,7 +49,11 @@ inline Stab* StabZiehen(Punkt* a, Punkt* b, long material, long querschnitt) {
 }
 
 inline Stab* StabZiehen(double xa, double ya, double xb, double yb, long material, long querschnitt) {
-    return StabZiehen(PunktBei(xa, ya), PunktBei(xb, yb), material, querschnitt);
+    // The end point first, in this order on every compiler: the stored
+    // examples and fixtures number their points so.
+    Punkt* b = PunktBei(xb, yb);
+    Punkt* a = PunktBei(xa, ya);
+    return StabZiehen(a, b, material, querschnitt);
 }
 
 // A hinge at one end (0 = A, 1 = B): the end gets a rotation record of its

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 
 namespace {
 
@@ -31,9 +32,9 @@ TEST_F(Berichtfixture, LinesAreNumberedFromZero) {
 
 TEST_F(Berichtfixture, NumbersContinueFromTheReceiversCount) {
     sammler.Zeilenzahl = 12345;
-    MeldungAusgeben("  eingerückt");
-    EXPECT_EQ(sammler.Zeilen[0], std::string("12345    eingerückt"));
-    EXPECT_EQ(sammler.Texte()[0], "  eingerückt");
+    MeldungAusgeben("  eingerückt"_l1);
+    EXPECT_EQ(sammler.Zeilen[0], std::string("12345    eingerückt"_l1));
+    EXPECT_EQ(sammler.Texte()[0], "  eingerückt"_l1);
     EXPECT_EQ(sammler.Zeilenzahl, 12346);
 }
 

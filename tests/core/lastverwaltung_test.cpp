@@ -7,6 +7,7 @@
 
 #include "core/bericht.h"
 #include "core/lastverwaltung.h"
+#include "core/latin1.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -224,7 +225,7 @@ TEST_F(Lastfixture, PositionsAreCheckedAgainstTheBar) {
     EXPECT_EQ(StreckenlastPruefen(stab, s, a, b), Lastfehler::Keiner);
     EXPECT_DOUBLE_EQ(a, 0.6);
     EXPECT_STREQ(LastfehlerText(Lastfehler::Reihenfolge),
-                 "Fehler bei der Lastposition\n Pos_Anfang größer als Pos_Ende !");
+                 "Fehler bei der Lastposition\n Pos_Anfang größer als Pos_Ende !"_l1);
 }
 
 TEST_F(Lastfixture, EnteringChangingMovingAndCopyingLoads) {

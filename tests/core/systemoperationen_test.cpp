@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -306,7 +307,7 @@ TEST_F(Systemfixture, ClosingTheCurrentSystemSelectsTheNewestRemaining) {
     for (System* offen : Elemente<System>(Programm.Systeme)) EXPECT_NE(offen->Systemnummer, 2);
     EXPECT_EQ(ui.Aufrufe[0], "austragen");
     EXPECT_EQ(ui.Aufrufe[1], "listen leeren");
-    EXPECT_EQ(bericht.Texte(), (std::vector<std::string>{"System und Belastung gelöscht "}));
+    EXPECT_EQ(bericht.Texte(), (std::vector<std::string>{"System und Belastung gelöscht "_l1}));
 
     AktuellesSystemSchliessen();
     EXPECT_EQ(Programm.AktuellesSystem, sys);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "files/farben.h"
 #include "files/massstab.h"
 #include "tests/files/testverzeichnis.h"
@@ -81,7 +82,7 @@ TEST_F(DateiTest, KurzeOderBeschaedigteFarbdateiAendertNurGelesenes) {
 TEST_F(DateiTest, FehlendeFarbdatei) {
     std::string pfad = dir.Pfad("fehlt.col");
     EXPECT_FALSE(FarbenLesen(pfad.c_str()));
-    EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad + " konnte nicht geöffnet werden !"});
+    EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad + " konnte nicht geöffnet werden !"_l1});
     EXPECT_EQ(Farben.Index[1], 7);
 }
 
@@ -89,7 +90,7 @@ TEST_F(DateiTest, FehlgeschlagenesFarbschreibenBehaeltAlteDatei) {
     DateiSchreiben(dir.Pfad("datei"), "x");
     std::string pfad = dir.Pfad("datei/standard.col");
     EXPECT_FALSE(FarbenSchreiben(pfad.c_str()));
-    EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad + " konnte nicht geöffnet werden !"});
+    EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad + " konnte nicht geöffnet werden !"_l1});
     EXPECT_EQ(DateiLesen(dir.Pfad("datei")), "x");
 }
 
@@ -173,6 +174,6 @@ TEST_F(DateiTest, FehlgeschlagenesMassstabschreiben) {
     DateiSchreiben(dir.Pfad("datei"), "x");
     std::string system = dir.Pfad("datei/s.sysdat");
     EXPECT_FALSE(MassstabSchreiben(system.c_str()));
-    EXPECT_EQ(Texte(), std::vector<std::string>{"Maßstab konnte nicht geschrieben werden ! [" + dir.Pfad("datei/s.massdat") +
+    EXPECT_EQ(Texte(), std::vector<std::string>{"Maßstab konnte nicht geschrieben werden ! ["_l1 + dir.Pfad("datei/s.massdat") +
                                                 "]"});
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/latin1.h"
 #include "tests/files/systemdatei_hilfen.h"
 
 namespace {
@@ -71,14 +72,14 @@ TEST_F(SystemdateiFehlerTest, KopfWirdGeprueft) {
 
     bericht.Zeilen.clear();
     EXPECT_EQ(Lesen("X 1\n77\n"), nullptr);
-    EXPECT_EQ(bericht.Texte(), std::vector<std::string>{"Dies ist keine gültige Velko-Systembeschreibungsdatei."});
+    EXPECT_EQ(bericht.Texte(), std::vector<std::string>{"Dies ist keine gültige Velko-Systembeschreibungsdatei."_l1});
     EXPECT_EQ(ausgabe, "\nDatei nicht gelesen!!!\nDer erste String sollte ein V sein ist aber: X\n");
     EXPECT_EQ(Lesen(""), nullptr);
     EXPECT_EQ(Lesen(" \n\t "), nullptr);
 
     bericht.Zeilen.clear();
     EXPECT_EQ(Lesen(Datei("V 1", "V 2")), nullptr);
-    EXPECT_EQ(bericht.Texte(), std::vector<std::string>{"Dies ist keine gültige Velko-Systembeschreibungsdatei."});
+    EXPECT_EQ(bericht.Texte(), std::vector<std::string>{"Dies ist keine gültige Velko-Systembeschreibungsdatei."_l1});
     EXPECT_EQ(ausgabe,
               "\nAllgemeine Version des Dateiformats: V\n\nDatei nicht gelesen!!!\n"
               "Es gibt nur V 1 diese Datei aber hat: V 2\n");
@@ -165,8 +166,8 @@ TEST_F(SystemdateiFehlerTest, FehlendeStaebeUndKatalogeintraegeWerdenGemeldet) {
     EXPECT_TRUE(Gemeldet("(Lese Punktlast) Stab existiert nicht !"));
     EXPECT_TRUE(Gemeldet("Stab existiert nicht !"));
     EXPECT_TRUE(Gemeldet("Fehler bei FG Relation"));
-    EXPECT_TRUE(Gemeldet("es wurden Stäbe ohne Material geladen !"));
-    EXPECT_TRUE(Gemeldet("es wurden Stäbe ohne Querschnitt geladen !"));
+    EXPECT_TRUE(Gemeldet("es wurden Stäbe ohne Material geladen !"_l1));
+    EXPECT_TRUE(Gemeldet("es wurden Stäbe ohne Querschnitt geladen !"_l1));
     // The other point load is kept, the distributed load on bar 8 dropped.
     EXPECT_EQ(KeAnzahl(sys->Punktlasten), 1);
     EXPECT_NE(PunktlastSuchen(10000002), nullptr);

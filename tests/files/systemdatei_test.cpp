@@ -4,6 +4,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "core/latin1.h"
 #include "tests/files/systemdatei_hilfen.h"
 
 namespace {
@@ -152,7 +153,7 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
 
 TEST_F(SystemdateiTest, NamenWerdenAlsEinWortGeschriebenUndSicherGekuerzt) {
     NeuesAktuelles(1);
-    Lastfall* lf = LastfallErzeugen(0, "Temperatur Wärme\tinnen", 10000001);
+    Lastfall* lf = LastfallErzeugen(0, "Temperatur Wärme\tinnen"_l1, 10000001);
     Punktlast* p = PunktlastErzeugen(lf->Kennung, 10000002);  // empty name
     Stab* s = systembau::StabZiehen(0, 0, 1, 0, 1, 1);
     p->Stab = s->Nummer;
@@ -233,8 +234,8 @@ TEST_F(SystemdateiTest, SichernVerweigertFragtUndSchreibt) {
     bericht.Zeilen.clear();
     EXPECT_FALSE(SystemSichern(auswahl));
     EXPECT_FALSE(SystemSichernAls(auswahl));
-    EXPECT_EQ(bericht.Texte(), (std::vector<std::string>{"System speichern nicht möglich !",
-                                                         "System speichern nicht möglich !"}));
+    EXPECT_EQ(bericht.Texte(), (std::vector<std::string>{"System speichern nicht möglich !"_l1,
+                                                         "System speichern nicht möglich !"_l1}));
     EXPECT_EQ(gefragt, 0);
 
     Programm.Modus = 1;

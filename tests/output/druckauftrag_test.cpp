@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "output/druckauftrag.h"
 
 using A = std::vector<std::string>;
@@ -79,6 +80,6 @@ TEST(Druckauftrag, MeldungenUndErgebnisse) {
     EXPECT_EQ(bericht.Texte(), (std::vector<std::string>(4, "Drucke ...")));
     EXPECT_STREQ(DruckergebnisText(Druckergebnis::KeinKommando), "Geben Sie ein Druckkommando ein");
     EXPECT_STREQ(DruckergebnisText(Druckergebnis::Fehler), "Fehler beim Drucken !");
-    EXPECT_STREQ(DruckergebnisText(Druckergebnis::KeinProzess), "Druckprozeß konnte nicht gestartet werden !");
+    EXPECT_STREQ(DruckergebnisText(Druckergebnis::KeinProzess), "Druckprozeß konnte nicht gestartet werden !"_l1);
     for (int i = 0; i < 500 && KinderEinsammeln(); ++i) usleep(10000);
 }

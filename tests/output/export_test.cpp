@@ -1,5 +1,6 @@
 // Export to files and print commands, the PostScript preview and the scale
 // inputs of the plot options.
+#include "core/latin1.h"
 #include "output/export.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +72,7 @@ TEST(Exportformate, DreiFormateInDerReihenfolgeDerAuswahl) {
     EXPECT_TRUE(Exportformate[0].HatOptionen);
     EXPECT_STREQ(Exportformate[1].Name, "Tab Delimited");
     EXPECT_STREQ(Exportformate[1].Muster, "*.tab");
-    EXPECT_STREQ(Exportformate[2].Name, "Liste aller Stäbe");
+    EXPECT_STREQ(Exportformate[2].Name, "Liste aller Stäbe"_l1);
     EXPECT_STREQ(Exportformate[2].Muster, "*.list");
     EXPECT_STREQ(Exportformate[3].Name, "");
     EXPECT_EQ(Druckkommando, "lpr");
@@ -92,7 +93,7 @@ TEST_F(Export, InDateiSchreibtDasGewaehlteFormatOderNichts) {
     EXPECT_EQ(InDateiExportieren(2, ""), Exportergebnis::KeinDateiname);
     EXPECT_STREQ(Zeile1(Exportergebnis::KeinDateiname), "kein Dateiname zum");
     EXPECT_EQ(InDateiExportieren(2, temp.Pfad("fehlt/x.list").c_str()), Exportergebnis::DateiFehler);
-    EXPECT_STREQ(Zeile1(Exportergebnis::DateiFehler), "Fehler beim Öffnen der Datei");
+    EXPECT_STREQ(Zeile1(Exportergebnis::DateiFehler), "Fehler beim Öffnen der Datei"_l1);
     EXPECT_FALSE(Existiert(temp.Pfad("fehlt")));
 
     // The System closed while the dialog stayed open.
@@ -125,7 +126,7 @@ TEST_F(Export, DruckenSchreibtErstDieTempdateiDannStartetDasKommando) {
 
     Pfade.Tempverzeichnis = temp.Pfad("fehlt");
     EXPECT_EQ(Drucken(0, "true"), Exportergebnis::TempFehler);
-    EXPECT_STREQ(Zeile1(Exportergebnis::TempFehler), "Fehler beim Öffnen der tmp. Datei");
+    EXPECT_STREQ(Zeile1(Exportergebnis::TempFehler), "Fehler beim Öffnen der tmp. Datei"_l1);
 }
 
 TEST_F(Export, VorschauSchreibtTmpPsUndMeldetJedenFehler) {
@@ -144,7 +145,7 @@ TEST_F(Export, VorschauSchreibtTmpPsUndMeldetJedenFehler) {
 
     Pfade.Tempverzeichnis = temp.Pfad("fehlt");
     EXPECT_FALSE(PsVorschau());
-    EXPECT_EQ(bericht.Texte().back(), "Temporäre PS-Datei konnte nicht geschrieben werden ! ");
+    EXPECT_EQ(bericht.Texte().back(), "Temporäre PS-Datei konnte nicht geschrieben werden ! "_l1);
 }
 
 TEST(Plotmassstab, ZahlenWieAtofAberNurEndliche) {

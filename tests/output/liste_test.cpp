@@ -1,3 +1,4 @@
+#include "core/latin1.h"
 #include "output/liste.h"
 
 #include <gtest/gtest.h>
@@ -237,14 +238,14 @@ TEST_F(Liste, TabelleMitEinfachenZeilenenden) {
     std::string text = Schreiben([&](FILE* f) { TabelleAusgeben(f); });
     EXPECT_EQ(text,
               "Projektname\n\r"
-              "Nr.\tX1\tY1\tX2\tY2\tSchnittgrößen\n\r"
+              "Nr.\tX1\tY1\tX2\tY2\tSchnittgrößen\n\r"_l1
               "2\t0.00\t0.00\t4.00\t0.00\n"
               "1\t4.00\t0.00\t4.00\t3.00\n"
               "\f");
     // A System without bars, or none at all, still gives the frame.
     Programm.AktuellesSystem = nullptr;
     EXPECT_EQ(Schreiben([&](FILE* f) { TabelleAusgeben(f); }),
-              "Projektname\n\rNr.\tX1\tY1\tX2\tY2\tSchnittgrößen\n\r\f");
+              "Projektname\n\rNr.\tX1\tY1\tX2\tY2\tSchnittgrößen\n\r\f"_l1);
 }
 
 TEST_F(Liste, StabOhnePunktBringtKeineAusgabeZuFall) {
@@ -269,7 +270,7 @@ TEST_F(Liste, TextUeberTempdateiBehaeltJedesByte) {
     TempVerzeichnis temp;
     Pfade.Tempverzeichnis = temp.pfad;
     // 0xFF is "ÿ" in ISO 8859-1 and must not end the text.
-    NameSetzen(sys->Dateiname, "/home/ing/Bröselÿ.sysdat");
+    NameSetzen(sys->Dateiname, "/home/ing/Bröselÿ.sysdat"_l1);
     // The first listing sorts the chain; on equal extrema the order decides
     // which bar is named, so both runs below start from the sorted chain.
     Schreiben([&](FILE* f) { ListeAusgeben(f, sys->Staebe); });
@@ -283,7 +284,7 @@ TEST_F(Liste, TextUeberTempdateiBehaeltJedesByte) {
     EXPECT_FALSE(ListeAlsText(sys->Staebe, text));
     ASSERT_FALSE(bericht.Texte().empty());
     EXPECT_EQ(bericht.Texte().back(),
-              "Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !");
+              "Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !"_l1);
 }
 
 TEST_F(Liste, SchreibenInDateiErsetztNurBeiErfolg) {
@@ -310,8 +311,8 @@ TEST(Zahlenvergleich, TrenntRundungVonEchtenUnterschieden) {
     EXPECT_FALSE(zahlenvergleich::Gleich("Stab 1", "Stab 1 ", u));
     EXPECT_FALSE(zahlenvergleich::Gleich("Stab Nr :   1", "Stab Nr :   2", u));
     EXPECT_FALSE(zahlenvergleich::Gleich("Nr. 3\n", "Nr. 3\nx", u));
-    EXPECT_NE(u.find("länger"), std::string::npos);
-    EXPECT_FALSE(zahlenvergleich::Gleich("Länge\n\rx 1\n\r", "Länge\n\rx 2\n\r", u));
+    EXPECT_NE(u.find("laenger"), std::string::npos);
+    EXPECT_FALSE(zahlenvergleich::Gleich("Länge\n\rx 1\n\r"_l1, "Länge\n\rx 2\n\r"_l1, u));
     EXPECT_NE(u.find("Zeile 2"), std::string::npos);
 }
 

@@ -1,5 +1,6 @@
 // The PostScript plot: pages, fitting, symbols, diagrams, and what
 // Ghostscript makes of the result.
+#include "core/latin1.h"
 #include "output/plot.h"
 
 #include <gtest/gtest.h>
@@ -277,9 +278,9 @@ TEST_F(PlotTest, PunktfoermigerStabUndUngueltigeZahlenBleibenEndlich) {
 
 TEST_F(PlotTest, DateinameMitKlammernUndUmlautBleibtLesbar) {
     Balken();
-    NameSetzen(system_->Dateiname, "Stütze (links).sysdat");
+    NameSetzen(system_->Dateiname, "Stütze (links).sysdat"_l1);
     const std::string text = Plotten(NurSeite(SEITE_SYSTEM));
-    EXPECT_NE(text.find("(System : Stütze \\(links\\).sysdat) show"), std::string::npos);
+    EXPECT_NE(text.find("(System : Stütze \\(links\\).sysdat) show"_l1), std::string::npos);
 }
 
 // ------------------------------------------------------------ Ghostscript

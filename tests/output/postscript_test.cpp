@@ -1,4 +1,5 @@
 // Exact output of every drawing primitive.
+#include "core/latin1.h"
 #include "output/postscript.h"
 
 #include <gtest/gtest.h>
@@ -153,10 +154,10 @@ TEST(PsKopf, RahmenkopfNurBeiEchtemRahmen) {
 // Texts reach the document unchanged except for the characters that would
 // end or break the string literal.
 TEST(PsText, KlammernRueckstricheUndSteuerzeichenMaskiert) {
-    EXPECT_EQ(PsTextMaskiert("Stütze (links)"), "Stütze \\(links\\)");
+    EXPECT_EQ(PsTextMaskiert("Stütze (links)"_l1), "Stütze \\(links\\)"_l1);
     EXPECT_EQ(PsTextMaskiert("a\\b)"), "a\\\\b\\)");
     EXPECT_EQ(PsTextMaskiert("x\ny\tz"), "x\\012y\\011z");
-    EXPECT_EQ(PsTextMaskiert("äöüßÄÖÜ"), "äöüßÄÖÜ");
+    EXPECT_EQ(PsTextMaskiert("äöüßÄÖÜ"_l1), "äöüßÄÖÜ"_l1);
     EXPECT_EQ(PsTextMaskiert(nullptr), "");
     EXPECT_EQ(Schreiben(0, [] { PsText(0, 0, "(("); }),
               "0.000000 0.000000 moveto \n0.000000 rotate\n(\\(\\() show\n-0.000000 rotate\n");

@@ -1,5 +1,6 @@
 // Drawing bars point by point, reconnecting bar ends, moving the System,
 // dividing bars with their loads, and the table lines.
+#include "core/latin1.h"
 #include "zeichentestsystem.h"
 
 #include "core/kette.h"
@@ -88,7 +89,7 @@ TEST_F(Bearbeitung, AnzeigetexteDerPosition) {
     PositionsanzeigeText(t, sizeof t, 1.0, 2.0, &p);
     EXPECT_STREQ(t, "Punkt [ 7 ] : 1.00/2.00            ");
     LaengenanzeigeText(t, sizeof t, 0.5, -1.25, nullptr, 3.14159);
-    EXPECT_STREQ(t, "0.50/-1.25 Länge : 3.14             ");
+    EXPECT_STREQ(t, "0.50/-1.25 Länge : 3.14             "_l1);
 }
 
 TEST_F(Bearbeitung, EndeAnPunktEinesAnderenStabsAnschliessen) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/latin1.h"
 #include "workspace/beenden.h"
 #include "core/bericht.h"
 #include "workspace/eingabetext.h"
@@ -215,18 +216,18 @@ TEST(Fortschritt, HunderttausendeZeilenWenigeZeichnungen) {
 // ------------------------------------------------------------ input fields
 
 TEST(Eingabetext, UmlauteLesbarSteuerzeichenWeg) {
-    EXPECT_EQ(Eingabeform("  Länge : 4.000 m\n\r"), "  Laenge : 4.000 m\n");
-    EXPECT_EQ(Eingabeform("Größe Übergang Ärger Öl süß"), "Groesse Uebergang Aerger Oel suess");
-    EXPECT_EQ(Eingabeform("A : 0.0078 m²\n\r\f"), "A : 0.0078 m2\n");
+    EXPECT_EQ(Eingabeform("  Länge : 4.000 m\n\r"_l1), "  Laenge : 4.000 m\n");
+    EXPECT_EQ(Eingabeform("Größe Übergang Ärger Öl süß"_l1), "Groesse Uebergang Aerger Oel suess");
+    EXPECT_EQ(Eingabeform("A : 0.0078 m²\n\r\f"_l1), "A : 0.0078 m2\n");
     EXPECT_EQ(Eingabeform("a\tb\x01" "c\xA9"), "abc?");
     EXPECT_EQ(Eingabeform(""), "");
 }
 
 TEST(Eingabetext, UnveraendertGiltDasOriginal) {
-    std::string original = "  Länge\n\r\f";
+    std::string original = "  Länge\n\r\f"_l1;
     std::string angezeigt = Eingabeform(original);
     EXPECT_EQ(EingabeZurueckgewinnen(original, angezeigt, angezeigt), original);
     // Once edited, the field's text counts, also with typed umlauts.
-    EXPECT_EQ(EingabeZurueckgewinnen(original, angezeigt, "  Länge neu\n"), "  Länge neu\n");
+    EXPECT_EQ(EingabeZurueckgewinnen(original, angezeigt, "  Länge neu\n"_l1), "  Länge neu\n"_l1);
     EXPECT_EQ(EingabeZurueckgewinnen(original, angezeigt, ""), "");
 }

@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "core/latin1.h"
 #include "workspace/menues.h"
 
 namespace {
@@ -21,14 +22,14 @@ TEST(Menues, EintraegeMitFormatUndFlags) {
               (std::vector<std::string>{" neues Projekt%l%x4 ", " System %x1%m", " Material %x3",
                                         " Querschnitte %x5"}));
     EXPECT_EQ(Texte(SystemUntermenue()),
-              (std::vector<std::string>{" neues System%x10%l", " System öffnen%x11",
+              (std::vector<std::string>{" neues System%x10%l", " System öffnen%x11"_l1,
                                         " System sichern%x12", " System sichern als ...%x13%l",
-                                        " System schließen %x14"}));
+                                        " System schließen %x14"_l1}));
     EXPECT_EQ(Texte(BerechnenMenue()),
               (std::vector<std::string>{"Theorie I. Ordnung", "Theorie II. Ordnung"}));
-    EXPECT_EQ(Texte(TabellenMenue()), (std::vector<std::string>{"Stäbe", "Punkte"}));
+    EXPECT_EQ(Texte(TabellenMenue()), (std::vector<std::string>{"Stäbe"_l1, "Punkte"}));
     EXPECT_EQ(Texte(AusgabeMenue()),
-              (std::vector<std::string>{" Bildschirm, alle Stäbe", " Bildschirm, markierte Stäbe",
+              (std::vector<std::string>{" Bildschirm, alle Stäbe"_l1, " Bildschirm, markierte Stäbe"_l1,
                                         " Ausgabe"}));
     EXPECT_EQ(Texte(EinstellungenMenue()),
               (std::vector<std::string>{"Raster / Fang", "Stab erzeugen", "Pfade",
@@ -38,9 +39,9 @@ TEST(Menues, EintraegeMitFormatUndFlags) {
 TEST(Menues, StabmenueUndUntermenues) {
     EXPECT_EQ(Texte(StabMenue()),
               (std::vector<std::string>{"STAB %l", "Geometrie / Topologie", "Material / Querschnitt",
-                                        "Schnittkräfte / Verschiebungen", "Freiheitsgrade",
+                                        "Schnittkräfte / Verschiebungen"_l1, "Freiheitsgrade",
                                         "Belastung", "Belastung kopieren", " Stab teilen%m%l",
-                                        "Löschen %m"}));
+                                        "Löschen %m"_l1}));
     EXPECT_EQ(Texte(StabTeilenUntermenue()),
               (std::vector<std::string>{" 2 x %x20", " 3 x %x21", " 4 x %x22"}));
     EXPECT_EQ(Texte(LoeschenUntermenue()), (std::vector<std::string>{"Quittieren %x30", "Abbruch %x31"}));
@@ -69,8 +70,8 @@ TEST(Menues, WerteStimmenMitDenTextenUeberein) {
 TEST(Menues, ProzentImTextWirdNichtAlsFlagGelesen) {
     Menueeintrag e{" %s%%l", "50% Last", false, 1};
     EXPECT_EQ(Eintragstext(e), " 50%% Last%l");
-    Menueeintrag ohneFormat{nullptr, "Stäbe", false, 1};
-    EXPECT_EQ(Eintragstext(ohneFormat), "Stäbe");
+    Menueeintrag ohneFormat{nullptr, "Stäbe"_l1, false, 1};
+    EXPECT_EQ(Eintragstext(ohneFormat), "Stäbe"_l1);
 }
 
 TEST(Menues, TitelUndVersion) {

@@ -1,4 +1,5 @@
 // Internal-force diagrams, deflected shape and their labels.
+#include "core/latin1.h"
 #include "zeichentestsystem.h"
 
 #include <cmath>
@@ -86,7 +87,7 @@ TEST_F(Ergebnisse, FalscheArtWirdGemeldet) {
     testing::internal::CaptureStderr();
     SchnittkraefteZeichnen(maler, ansicht, *sys, 3, false);
     SchnittkraftlinieZeichnen(maler, ansicht, *static_cast<Stababschnitt*>(stab->Ergebnisse->next->element), -1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "falsche Übergabeparameter !\nfalsche Übergabeparameter !\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "falsche Übergabeparameter !\nfalsche Übergabeparameter !\n"_l1);
     EXPECT_TRUE(maler.Aufrufe.empty());
 }
 
