@@ -9,8 +9,7 @@
 // server has processed everything (XSync).
 #include "core/datenmodell.h"
 
-#include <X11/Xlib.h>
-#include <forms.h>
+#include "gui/xforms.h"
 
 #include <algorithm>
 #include <chrono>

@@ -7,11 +7,8 @@
 // the main window then tells the user "Funktion noch nicht implementiert !".
 #pragma once
 
-// The records first: Xlib (through forms.h) defines the macro Status,
-// which would otherwise rename the field Freiheitsgrad::Status.
 #include "core/datenmodell.h"
-
-#include <forms.h>
+#include "gui/xforms.h"
 
 struct Stab;
 

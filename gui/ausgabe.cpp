@@ -2,22 +2,18 @@
 //
 // Both forms are created on first use and afterwards only shown and hidden;
 // the writing itself is toolkit-free (output/export.h).
-// The records first: Xlib (through forms.h) defines the macro Status.
-#include "core/datenmodell.h"
-
-#include "core/latin1.h"
-#include "gui/anschluesse.h"
-
-#include <forms.h>
-
 #include <cstdio>
 #include <string>
 
 #include "core/bericht.h"
+#include "core/datenmodell.h"
+#include "core/latin1.h"
 #include "files/pfade.h"
+#include "gui/anschluesse.h"
+#include "gui/xforms.h"
+#include "gui/zeichenflaeche.h"
 #include "output/druckoptionen.h"
 #include "output/export.h"
-#include "gui/zeichenflaeche.h"
 
 namespace {
 

@@ -3,8 +3,6 @@
 // and bar tables, and the division of the marked bars.
 #pragma once
 
-// The records first: Xlib (through forms.h) defines the macro Status,
-// which would otherwise rename the field Freiheitsgrad::Status.
 #include "core/datenmodell.h"
 
 // Bar menu "Geometrie / Topologie": opens the dialog "Stab" for the bar

@@ -3,18 +3,18 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/latin1.h"
-#include "workspace/beenden.h"
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/oberflaeche.h"
-#include "gui/hauptfenster.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/kataloge.h"
 #include "files/pfade.h"
 #include "files/systemdatei.h"
-#include "output/druckauftrag.h"
+#include "gui/hauptfenster.h"
 #include "gui/zeichenflaeche.h"
+#include "output/druckauftrag.h"
+#include "workspace/beenden.h"
 
 namespace {
 

@@ -7,14 +7,14 @@
 
 #include "core/bericht.h"
 #include "core/latin1.h"
-#include "gui/anschluesse.h"
-#include "gui/hauptfenster.h"
-#include "workspace/menues.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
 #include "files/projekt.h"
+#include "gui/anschluesse.h"
+#include "gui/hauptfenster.h"
 #include "gui/zeichenflaeche.h"
+#include "workspace/menues.h"
 
 namespace {
 

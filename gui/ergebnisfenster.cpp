@@ -6,22 +6,20 @@
 // has been handled, never inside a callback of their own objects.
 #include "gui/ergebnisfenster.h"
 
-#include "core/datenmodell.h"
-
-#include <forms.h>
-
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "core/bericht.h"
+#include "core/datenmodell.h"
 #include "core/latin1.h"
-#include "workspace/eingabetext.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
+#include "gui/xforms.h"
+#include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
 #include "output/liste.h"
-#include "gui/zeichenflaeche.h"
+#include "workspace/eingabetext.h"
 
 namespace {
 

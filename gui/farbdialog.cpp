@@ -1,10 +1,8 @@
 // The colour dialog "Farben": one button and colour box per colour role,
 // loading and saving colour files.  Every change redraws the canvas.
-// The records first: Xlib defines a macro "Status" that would clash.
-#include "core/datenmodell.h"
-
 #include <string>
 
+#include "core/datenmodell.h"
 #include "core/latin1.h"
 #include "files/farben.h"
 #include "files/pfade.h"

@@ -6,27 +6,24 @@
 // No bar pointer is kept: every callback looks up the first marked bar
 // again, since the main window's menus can close or reload the System
 // while the dialog is open.
-#include "core/datenmodell.h"
-
-#include <forms.h>
-#include <X11/Xlib.h>
+#include "gui/freiheitsgrade.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/datenmodell.h"
 #include "core/freiheitsgradbearbeitung.h"
 #include "core/latin1.h"
-#include "gui/anschluesse.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/farben.h"
+#include "gui/anschluesse.h"
 #include "gui/werkzeugfenster_intern.h"
+#include "gui/xforms.h"
 #include "gui/xmaler.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/zeichnen.h"
-
-#include "gui/freiheitsgrade.h"
 
 namespace {
 

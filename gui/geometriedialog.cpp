@@ -1,26 +1,22 @@
 // The bar geometry dialog "Stab", the point dialog "Punkt erzeugen" and the
 // dialog "System verschieben".  Each form is created on first use and then
 // only shown and hidden; the callbacks read the inputs afresh every time.
-// The records first: Xlib defines a macro "Status" that would clash.
-#include "core/datenmodell.h"
-
-#include "core/latin1.h"
-#include "gui/bearbeiten.h"
-
-#include <X11/Xlib.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "core/stabgeometrie.h"
+#include "core/datenmodell.h"
 #include "core/kette.h"
-#include "workspace/menues.h"
+#include "core/latin1.h"
 #include "core/programm.h"
+#include "core/stabgeometrie.h"
 #include "core/systemoperationen.h"
-#include "workspace/bearbeitung.h"
+#include "gui/bearbeiten.h"
 #include "gui/werkzeugfenster.h"
+#include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
+#include "workspace/bearbeitung.h"
+#include "workspace/menues.h"
 
 namespace {
 

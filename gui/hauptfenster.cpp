@@ -7,17 +7,17 @@
 
 #include "analysis/berechnung.h"
 #include "core/bericht.h"
-#include "gui/anschluesse.h"
-#include "workspace/menues.h"
 #include "core/programm.h"
-#include "workspace/systemauswahl.h"
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
 #include "files/systemdatei.h"
-#include "output/druckauftrag.h"
+#include "gui/anschluesse.h"
 #include "gui/ergebnisfenster.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
+#include "output/druckauftrag.h"
+#include "workspace/menues.h"
+#include "workspace/systemauswahl.h"
 
 Hauptfenster Haupt;
 

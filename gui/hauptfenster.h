@@ -5,11 +5,8 @@
 // with umlauts carry the suffix _l1 of core/latin1.h).
 #pragma once
 
-// The records first: Xlib (through forms.h) defines the macro Status,
-// which would otherwise rename the field Freiheitsgrad::Status.
 #include "core/datenmodell.h"
-
-#include <forms.h>
+#include "gui/xforms.h"
 
 struct Stab;
 

@@ -2,22 +2,21 @@
 // dialog "Standardwerte Stab erzeugen".
 #include "gui/kataloge.h"
 
-#include <forms.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "core/bericht.h"
 #include "core/latin1.h"
-#include "gui/anschluesse.h"
-#include "workspace/menues.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
-#include "gui/kataloge_intern.h"
 #include "files/kataloge.h"
 #include "files/pfade.h"
+#include "gui/anschluesse.h"
+#include "gui/kataloge_intern.h"
+#include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
+#include "workspace/menues.h"
 
 long ListenauswahlNummer(FL_OBJECT* liste) {
     const int zeile = fl_get_browser(liste);

@@ -2,7 +2,6 @@
 // and the assignment dialog "Material / Querschnitt".
 #pragma once
 
-// The records first: Xlib defines a macro "Status" that would clash.
 #include "core/datenmodell.h"
 #include "core/katalogbearbeitung.h"
 

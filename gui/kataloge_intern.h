@@ -1,7 +1,7 @@
 // Catalogue lists shared by the catalogue dialogs.
 #pragma once
 
-#include <forms.h>
+#include "gui/xforms.h"
 
 // Number of the first selected line of a catalogue list; -1 when none.
 long ListenauswahlNummer(FL_OBJECT* liste);

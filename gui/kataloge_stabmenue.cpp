@@ -2,13 +2,12 @@
 // entry's value.  Entries whose window is not linked in answer false, and
 // the main window says so.
 #include "core/datenmodell.h"
-
-#include "gui/anschluesse.h"
 #include "core/katalogbearbeitung.h"
-#include "workspace/menues.h"
+#include "gui/anschluesse.h"
 #include "gui/freiheitsgrade.h"
 #include "gui/kataloge.h"
 #include "gui/stabergebnisse.h"
+#include "workspace/menues.h"
 
 // The geometry, division and load windows are built separately; declared
 // weak here, they are called only when their definitions are linked in.

@@ -1,19 +1,16 @@
 // The assignment dialog "Material / Querschnitt": gives catalogue entries
 // to the bars it was opened for, or to every bar of the System.
-// The records first: Xlib defines a macro "Status" that would clash.
-#include "core/datenmodell.h"
-
-#include <forms.h>
-
 #include <cstdio>
 #include <string>
 
+#include "core/datenmodell.h"
 #include "core/latin1.h"
-#include "gui/anschluesse.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
+#include "gui/anschluesse.h"
 #include "gui/kataloge.h"
 #include "gui/kataloge_intern.h"
+#include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
 
 namespace {

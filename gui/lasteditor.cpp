@@ -11,23 +11,22 @@
 #include <string>
 #include <vector>
 
-#include "core/latin1.h"
-#include "gui/anschluesse.h"
-#include "gui/hauptfenster.h"
-#include "workspace/eingabetext.h"
 #include "core/lastverwaltung.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
-#include "gui/lasten.h"
 #include "files/farben.h"
 #include "files/massstab.h"
 #include "files/uebersetzen.h"
+#include "gui/anschluesse.h"
+#include "gui/hauptfenster.h"
+#include "gui/lasten.h"
 #include "gui/werkzeugfenster_intern.h"
+#include "gui/xforms.h"
 #include "gui/xmaler.h"
 #include "gui/zeichenflaeche.h"
+#include "workspace/eingabetext.h"
 #include "workspace/zeichnen.h"
-
-#include <X11/Xlib.h>
 
 namespace {
 

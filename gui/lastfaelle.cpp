@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/latin1.h"
-#include "gui/anschluesse.h"
-#include "gui/hauptfenster.h"
 #include "core/lastverwaltung.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
+#include "gui/anschluesse.h"
+#include "gui/hauptfenster.h"
 #include "gui/lasten.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"

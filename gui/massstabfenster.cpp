@@ -1,19 +1,17 @@
 // The scale window "Maßstab": five scale inputs, the position of the
 // drawing, the positioner and the four pan arrows.  Its inputs show the
 // values of Massstaebe, which the drawing reads and the scale file stores.
-// The records first: Xlib defines a macro "Status" that would clash.
-#include "core/datenmodell.h"
-
 #include <cstdio>
 
+#include "core/datenmodell.h"
 #include "core/latin1.h"
-#include "gui/anschluesse.h"
 #include "core/programm.h"
 #include "files/massstab.h"
-#include "workspace/ansicht.h"
+#include "gui/anschluesse.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/zeichenflaeche.h"
+#include "workspace/ansicht.h"
 
 Massstabformular Massstabfenster;
 

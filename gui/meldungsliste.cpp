@@ -10,10 +10,9 @@
 #include <string>
 
 #include "core/bericht.h"
-#include "workspace/fortschritt.h"
 #include "gui/hauptfenster.h"
-
-#include <X11/Xlib.h>
+#include "gui/xforms.h"
+#include "workspace/fortschritt.h"
 
 namespace {
 

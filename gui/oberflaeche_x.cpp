@@ -2,14 +2,13 @@
 // the dialogs that show System settings, the canvas and the X connection.
 #include <string>
 
-#include "gui/anschluesse.h"
-#include "gui/hauptfenster.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"
-#include "workspace/systemauswahl.h"
+#include "gui/anschluesse.h"
+#include "gui/hauptfenster.h"
+#include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
-
-#include <X11/Xlib.h>
+#include "workspace/systemauswahl.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "core/latin1.h"
-#include "workspace/eingabetext.h"
-#include "gui/hauptfenster.h"
 #include "files/pfade.h"
+#include "gui/hauptfenster.h"
 #include "gui/zeichenflaeche.h"
+#include "workspace/eingabetext.h"
 
 namespace {
 

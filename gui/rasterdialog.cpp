@@ -1,11 +1,9 @@
 // The grid and snap dialog "Rastereinstellungen" and the filling of both
 // grid windows from the current System.
-// The records first: Xlib defines a macro "Status" that would clash.
 #include "core/datenmodell.h"
-
 #include "core/latin1.h"
-#include "gui/anschluesse.h"
 #include "core/programm.h"
+#include "gui/anschluesse.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/zeichenflaeche.h"

@@ -4,29 +4,26 @@
 //
 // Like the degree-of-freedom editor it keeps no bar pointer: every redraw
 // takes the first marked bar of the current System afresh.
-#include "core/datenmodell.h"
-
-#include <forms.h>
-#include <X11/Xlib.h>
+#include "gui/stabergebnisse.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "analysis/ergebnisse.h"
+#include "core/datenmodell.h"
 #include "core/freiheitsgradbearbeitung.h"
 #include "core/latin1.h"
-#include "gui/anschluesse.h"
-#include "workspace/stabergebnistabelle.h"
 #include "files/farben.h"
 #include "files/massstab.h"
-#include "workspace/ansicht.h"
+#include "gui/anschluesse.h"
 #include "gui/werkzeugfenster_intern.h"
+#include "gui/xforms.h"
 #include "gui/xmaler.h"
 #include "gui/zeichenflaeche.h"
+#include "workspace/ansicht.h"
+#include "workspace/stabergebnistabelle.h"
 #include "workspace/zeichnen.h"
-
-#include "gui/stabergebnisse.h"
 
 namespace {
 

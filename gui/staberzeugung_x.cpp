@@ -1,24 +1,20 @@
 // Drawing a new bar on the canvas: the first point (mode 2), then the
 // second with a rubber band from the first (mode 3), both with the snapped
 // pointer position read out in the canvas's top left corner.
-// The records first: Xlib defines a macro "Status" that would clash.
-#include "core/datenmodell.h"
-
-#include <X11/Xlib.h>
-#include <X11/keysym.h>
-
 #include <cmath>
 #include <cstring>
 
+#include "core/datenmodell.h"
 #include "core/programm.h"
-#include "gui/bearbeiten.h"
 #include "files/farben.h"
 #include "files/massstab.h"
-#include "workspace/ansicht.h"
-#include "workspace/bearbeitung.h"
+#include "gui/bearbeiten.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
+#include "gui/xforms.h"
 #include "gui/xmaler.h"
+#include "workspace/ansicht.h"
+#include "workspace/bearbeitung.h"
 
 namespace {
 

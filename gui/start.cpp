@@ -3,16 +3,16 @@
 #include <cstdlib>
 
 #include "core/latin1.h"
-#include "gui/anschluesse.h"
-#include "gui/hauptfenster.h"
-#include "workspace/kommandozeile.h"
-#include "workspace/menues.h"
 #include "core/programm.h"
 #include "files/kataloge.h"
 #include "files/pfade.h"
 #include "files/systemdatei.h"
-#include "output/druckauftrag.h"
+#include "gui/anschluesse.h"
+#include "gui/hauptfenster.h"
 #include "gui/zeichenflaeche.h"
+#include "output/druckauftrag.h"
+#include "workspace/kommandozeile.h"
+#include "workspace/menues.h"
 
 namespace {
 

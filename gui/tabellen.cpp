@@ -1,25 +1,23 @@
 // The tables of the menu "Tabellen": points ("Punkte") with their
 // coordinates, editable, and bars ("Stäbe") with their largest internal
 // forces, whose lines mark and unmark the bars.
-// The records first: Xlib defines a macro "Status" that would clash.
-#include "core/datenmodell.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "analysis/ergebnisse.h"
-#include "core/latin1.h"
-#include "gui/anschluesse.h"
+#include "core/datenmodell.h"
 #include "core/kette.h"
-#include "workspace/menues.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
-#include "workspace/auswahl.h"
-#include "workspace/bearbeitung.h"
+#include "gui/anschluesse.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
+#include "workspace/auswahl.h"
+#include "workspace/bearbeitung.h"
+#include "workspace/menues.h"
 
 namespace {
 

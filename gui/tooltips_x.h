@@ -4,8 +4,7 @@
 // codes: workspace/tooltips/tooltips.h.
 #pragma once
 
-#include <forms.h>
-
+#include "gui/xforms.h"
 #include "workspace/tooltips/tooltips.h"
 
 int tooltips_initialize();

@@ -1,12 +1,6 @@
 // The icon bar, the hooks of the main window for the tool windows, the
 // close handler of all forms and the cursor of the canvas.
-// The records first: Xlib defines a macro "Status" that would clash.
-#include "core/datenmodell.h"
-
-#include "core/latin1.h"
 #include "gui/werkzeugfenster.h"
-
-#include <X11/Xlib.h>
 
 #include <cstdio>
 #include <map>
@@ -14,18 +8,21 @@
 
 #include "analysis/berechnung.h"
 #include "core/bericht.h"
-#include "gui/anschluesse.h"
-#include "gui/hauptfenster.h"
+#include "core/datenmodell.h"
+#include "core/latin1.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "files/farben.h"
 #include "files/pfade.h"
 #include "files/systemdatei.h"
 #include "files/uebersetzen.h"
-#include "workspace/ansicht.h"
+#include "gui/anschluesse.h"
+#include "gui/hauptfenster.h"
 #include "gui/tooltips_x.h"
 #include "gui/werkzeugfenster_intern.h"
+#include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
+#include "workspace/ansicht.h"
 
 Werkzeugleiste Icons;
 

@@ -10,7 +10,7 @@
 // CursorSetzen.
 #pragma once
 
-#include <forms.h>
+#include "gui/xforms.h"
 
 // Creates every form of this file once (further calls do nothing).
 void WerkzeugformenErzeugen();

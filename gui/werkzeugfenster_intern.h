@@ -1,9 +1,8 @@
 // The forms and objects of the tool windows, shared by their sources.
 #pragma once
 
-#include <forms.h>
-
 #include "files/massstab.h"
+#include "gui/xforms.h"
 #include "workspace/zeichnen.h"
 
 struct Werkzeugleiste {

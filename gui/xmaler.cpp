@@ -1,15 +1,12 @@
 // Painter requests as Xlib calls.
-// The records first: Xlib defines a macro "Status" that would clash.
-#include "core/datenmodell.h"
-
 #include "gui/xmaler.h"
-
-#include <forms.h>
 
 #include <cstring>
 #include <vector>
 
+#include "core/datenmodell.h"
 #include "files/farben.h"
+#include "gui/xforms.h"
 
 namespace {
 

@@ -2,8 +2,7 @@
 // window's graphics context.
 #pragma once
 
-#include <X11/Xlib.h>
-
+#include "gui/xforms.h"
 #include "workspace/maler.h"
 
 // The three X fonts of the drawing, loaded once ("fixed" stands in for a

@@ -1,12 +1,10 @@
 // The drawing selection (one check button per layer) and the drawing
 // settings (reference fibres, origin, grid, snap, axes, colours).
-// The records first: Xlib defines a macro "Status" that would clash.
 #include "core/datenmodell.h"
-
 #include "core/latin1.h"
+#include "core/programm.h"
 #include "gui/anschluesse.h"
 #include "gui/hauptfenster.h"
-#include "core/programm.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/zeichenflaeche.h"

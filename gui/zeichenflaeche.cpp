@@ -1,27 +1,21 @@
 // The canvas: an Xlib child window of the main window with its graphics
 // contexts and cursors, the redraw driver and the mouse and key handling
 // of the selection (mode 1) and zoom (mode 4) modes.
-// The records first: Xlib defines a macro "Status" that would clash.
-#include "core/datenmodell.h"
-
 #include "gui/zeichenflaeche.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/cursorfont.h>
-#include <X11/keysym.h>
-
 #include "core/bericht.h"
-#include "gui/hauptfenster.h"
+#include "core/datenmodell.h"
 #include "core/kette.h"
 #include "core/programm.h"
 #include "files/farben.h"
 #include "files/massstab.h"
-#include "workspace/ansicht.h"
-#include "workspace/auswahl.h"
+#include "gui/hauptfenster.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
+#include "gui/xforms.h"
 #include "gui/xmaler.h"
+#include "workspace/ansicht.h"
+#include "workspace/auswahl.h"
 #include "workspace/zeichnen.h"
 
 namespace {

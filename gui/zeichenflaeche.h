@@ -5,11 +5,8 @@
 // fonts and event handler) lives with the drawing code.
 #pragma once
 
-// The records first: Xlib (through forms.h) defines the macro Status,
-// which would otherwise rename the field Freiheitsgrad::Status.
 #include "core/datenmodell.h"
-
-#include <forms.h>
+#include "gui/xforms.h"
 
 // Creates the canvas window inside the main window and registers its event
 // handler.  Called once, after the main window is shown.

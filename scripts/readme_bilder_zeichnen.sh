@@ -16,7 +16,7 @@ set +u
 gui_start "$velko"
 gui_installieren
 velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "Velko 1.3.1.")
+haupt=$(fenster_warten "$HAUPTTITEL")
 warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
 POPUP_EINTRAEGE=2
 menue_waehlen "$haupt" 240 17 1

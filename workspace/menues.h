@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "version.h"
+
 struct Menueeintrag {
     const char* Format;   // null = the text alone
     const char* Text;
@@ -54,7 +56,7 @@ const std::vector<Menueeintrag>& LoeschenUntermenue();
 // it instead of reading it as a flag.
 std::string Eintragstext(const Menueeintrag& eintrag);
 
-// The window title "Velko %s" and the version of the info dialog.
-inline constexpr const char* PROGRAMMVERSION = "1.3.1.";
+// The window title "Velko %s" and the version of the info dialog, with
+// PROGRAMMVERSION from the generated version.h.
 std::string Fenstertitel();
 std::string Versionstext();

@@ -7,7 +7,9 @@
 #   source tests/gui/gui_hilfe.sh; gui_start <path of velko>
 #
 # Sets: DISPLAY, HOME (a fresh one), GUI_TMP, VELKO, VELKO_PID,
-# VELKO_MELDUNGSPROTOKOLL (the log of every message-list line).
+# VELKO_MELDUNGSPROTOKOLL (the log of every message-list line), HAUPTTITEL
+# (the main window's title with the version of generiert/version.h beside
+# the program).
 
 set -u
 
@@ -50,6 +52,10 @@ warten_bis() {
 gui_start() {
   VELKO=$(realpath "$1" 2>/dev/null || echo "$1")
   [ -x "$VELKO" ] || { echo "velko fehlt: $VELKO" >&2; exit 1; }
+  local version
+  version=$(sed -n 's/.*PROGRAMMVERSION = "\(.*\)";.*/\1/p' "$(dirname "$VELKO")/generiert/version.h" 2>/dev/null)
+  [ -n "$version" ] || { echo "generiert/version.h fehlt neben $VELKO" >&2; exit 1; }
+  HAUPTTITEL="Velko $version"
   GUI_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velko_gui.XXXXXX")
   trap gui_aufraeumen EXIT
   exec 3>"$GUI_TMP/display"

@@ -11,7 +11,7 @@ mkdir -p "$ordner"
 cp "$HOME/Velko/projekte/beispiele/rahmen.sysdat" "$datei"
 touch -d '2001-01-01' "$datei"
 VELKO_TESTAENDERUNG=1 velko_starten "$datei"
-haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
 
 # The question's buttons, in the order of the answers.

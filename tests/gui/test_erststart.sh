@@ -12,7 +12,7 @@ fenster_geometrie "$dialog"
 [ "$FB" -eq 620 ] || gui_fehler "Erststart-Dialog hat die Breite $FB"
 klicken "$dialog" 515 405   # "OK"
 
-fenster_warten "Velko 1.3.1." >/dev/null
+fenster_warten "$HAUPTTITEL" >/dev/null
 warten_bis 10 fenster_weg "Pfade" || gui_fehler "Erststart-Dialog bleibt offen"
 [ -f "$HOME/.velko" ] || gui_fehler ".velko fehlt"
 erwartet=$(printf '%s\n' "$HOME/Velko" "$HOME/Velko/verwaltung" "$HOME/Velko/projekte" "$HOME/Velko" mozilla gv)

@@ -6,7 +6,7 @@ source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
 velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
 
 klicken "$haupt" 108 60                                # window toggle 3

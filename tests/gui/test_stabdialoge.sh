@@ -10,7 +10,7 @@ gui_start "$(realpath "$1")"
 gui_installieren
 beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 velko_starten "$beispiel"
-haupt=$(fenster_warten "Velko 1.3.1.")
+haupt=$(fenster_warten "$HAUPTTITEL")
 warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
 
 fenster_geometrie "$haupt"

@@ -11,7 +11,7 @@ gui_installieren
 beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 [ -s "$beispiel" ] || gui_fehler "Beispiel fehlt: $beispiel"
 velko_starten "$beispiel"
-haupt=$(fenster_warten "Velko 1.3.1.")
+haupt=$(fenster_warten "$HAUPTTITEL")
 warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
 
 # ---------------------------------------------------------------- the view
