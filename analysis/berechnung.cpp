@@ -1,70 +1,42 @@
 #include "analysis/berechnung.h"
 
-#include <cstdio>
 #include <ctime>
 #include <new>
-#include <vector>
 
 #include "analysis/gleichungsloeser.h"
-#include "analysis/kernmodell.h"
 #include "analysis/nachlauf.h"
 #include "analysis/nummerierung.h"
-#include "analysis/steifigkeit.h"
+#include "core/aenderungen.h"
 #include "core/bericht.h"
 #include "core/latin1.h"
-#include "core/oberflaeche.h"
-#include "core/programm.h"
 
 namespace {
 
-// Every message shows at once, also while the run keeps the event loop busy.
-void Melden(const char* text) {
-    MeldungAusgeben(text);
-    Ui()->Flush();
-}
-
 double Sekunden(std::clock_t von, std::clock_t bis) { return static_cast<double>(bis - von) / 1000000.0; }
-
-// The work data of one run; the destructor frees whatever exists.
-struct Arbeitsdaten {
-    std::vector<double> u, fKnoten, fErsatz, fGesamt;
-    std::vector<int> zustand, erste;
-    PMatrix* k = nullptr;
-    std::size_t gebucht = 0;
-
-    bool Anlegen(int n) {
-        const std::size_t bytes = static_cast<std::size_t>(n) * (4 * sizeof(double) + 2 * sizeof(int));
-        if (!ArbeitsspeicherReservieren(bytes)) return false;
-        gebucht = bytes;
-        try {
-            u.assign(static_cast<std::size_t>(n), 0.0);
-            fKnoten.assign(static_cast<std::size_t>(n), 0.0);
-            fErsatz.assign(static_cast<std::size_t>(n), 0.0);
-            fGesamt.assign(static_cast<std::size_t>(n), 0.0);
-            zustand.assign(static_cast<std::size_t>(n), 0);
-            erste.assign(static_cast<std::size_t>(n), 0);
-        } catch (const std::bad_alloc&) {
-            return false;
-        }
-        return true;
-    }
-    ~Arbeitsdaten() {
-        FreePMatrix(k);
-        ArbeitsspeicherFreigeben(gebucht);
-    }
-};
 
 }  // namespace
 
-int ModellPruefen() {
-    const System* sys = Programm.AktuellesSystem;
-    if (!sys || KeAnzahl(sys->Elemente) == 0) {
+Berechnung::Berechnung(System& system, const Kataloge& kataloge, Berichtsempfaenger& bericht)
+    : system_(system), bericht_(bericht), katalog_(kataloge) {}
+
+Berechnung::~Berechnung() {
+    FreePMatrix(daten_.k);
+    ArbeitsspeicherFreigeben(daten_.gebucht);
+}
+
+void Berechnung::Melden(const char* text) { MeldungAusgeben(bericht_, text); }
+
+void Berechnung::Fortschritt(double wert) { bericht_.Fortschritt(wert); }
+
+bool Berechnung::ModellErzeugen() { return KernmodellErzeugen(modell_, system_, bericht_); }
+
+int Berechnung::ModellPruefen() {
+    if (KeAnzahl(modell_.Elemente) == 0) {
         Melden("keine Stäbe im System !"_l1);
         return 0;
     }
-    const KatalogIndex katalog;
-    for (const Element* e : Elemente<Element>(sys->Elemente)) {
-        const Material* m = katalog.MaterialZu(e->Material);
+    for (const Element* e : Elemente<Element>(modell_.Elemente)) {
+        const Material* m = katalog_.MaterialZu(e->Material);
         if (!m) {
             Melden("es existieren Stäbe ohne Material !"_l1);
             return 0;
@@ -73,7 +45,7 @@ int ModellPruefen() {
             Melden("es existiert Material mit E = 0 !");
             return 0;
         }
-        const Querschnitt* q = katalog.QuerschnittZu(e->Querschnitt);
+        const Querschnitt* q = katalog_.QuerschnittZu(e->Querschnitt);
         if (!q) {
             Melden("es existieren Stäbe ohne Querschnitt !"_l1);
             return 0;
@@ -86,7 +58,7 @@ int ModellPruefen() {
             Melden("es existieren Querschnitte mit Iz = 0 !");
             return 0;
         }
-        // A bar whose end points coincide has no stiffness matrix (it
+        // An element whose end points coincide has no stiffness matrix (it
         // divides by its length) and would fill every result with NaN.
         if (!(e->Laenge > 0)) {
             Melden("es existieren Stäbe der Länge 0 !"_l1);
@@ -96,89 +68,146 @@ int ModellPruefen() {
     return 1;
 }
 
-bool TheorieIOrdnungBerechnen() {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys) return false;
-    const std::clock_t t0 = std::clock();
+int Berechnung::Anzahl() const { return static_cast<int>(KeAnzahl(modell_.Modellfreiheitsgrade)); }
 
-    if (!KernmodellErzeugen()) {
-        Ui()->Flush();
-        FortschrittSetzen(0.0);
+bool Berechnung::ArbeitsdatenAnlegen() {
+    const int n = Anzahl();
+    const std::size_t bytes = static_cast<std::size_t>(n) * (4 * sizeof(double) + 2 * sizeof(int));
+    if (!ArbeitsspeicherReservieren(bytes)) return false;
+    daten_.gebucht += bytes;
+    try {
+        daten_.u.assign(static_cast<std::size_t>(n), 0.0);
+        daten_.fKnoten.assign(static_cast<std::size_t>(n), 0.0);
+        daten_.fErsatz.assign(static_cast<std::size_t>(n), 0.0);
+        daten_.fGesamt.assign(static_cast<std::size_t>(n), 0.0);
+        daten_.zustand.assign(static_cast<std::size_t>(n), 0);
+        daten_.erste.assign(static_cast<std::size_t>(n), 0);
+    } catch (const std::bad_alloc&) {
         return false;
     }
-    FortschrittSetzen(0.1);
+    return true;
+}
+
+void Berechnung::Nummerieren() {
+    FreiheitsgradeNummerieren(modell_);
+    FreiheitsgradeUmnummerieren(modell_);
+}
+
+void Berechnung::ErsatzlastenBerechnen() { ::ErsatzlastenBerechnen(modell_, daten_.fErsatz.data(), Anzahl()); }
+
+bool Berechnung::PrimalDualAufbauen() {
+    return ::PrimalDualAufbauen(modell_, daten_.u.data(), daten_.fKnoten.data(), daten_.zustand.data(), Anzahl(),
+                                bericht_) != 0;
+}
+
+void Berechnung::ProfilBestimmen() { ::ProfilBestimmen(modell_, daten_.erste.data(), Anzahl()); }
+
+Elementsteifigkeit Berechnung::ElementsteifigkeitErsterOrdnung() {
+    return [this](Matrix6 ke, const Element* e) { return ElementsteifigkeitBerechnen(ke, e, katalog_, bericht_); };
+}
+
+bool Berechnung::SteifigkeitAufbauen(const Elementsteifigkeit& elementsteifigkeit) {
+    return SystemsteifigkeitAufbauen(modell_, daten_.k, daten_.erste.data(), Anzahl(), elementsteifigkeit,
+                                     bericht_) != 0;
+}
+
+bool Berechnung::Zerlegen() {
+    int singulaer = -1;
+    return SystemsteifigkeitZerlegen(Anzahl(), daten_.zustand.data(), daten_.erste.data(), daten_.k, &singulaer,
+                                     &bericht_) != -2;
+}
+
+void Berechnung::Loesen() {
+    const int n = Anzahl();
+    for (int i = 0; i < n; ++i) daten_.fGesamt[i] = daten_.fKnoten[i] + daten_.fErsatz[i];
+    GleichungssystemLoesen(n, daten_.zustand.data(), daten_.erste.data(), daten_.k, daten_.u.data(),
+                           daten_.fGesamt.data());
+}
+
+void Berechnung::Nachlaufrechnung() {
+    KnotenkraefteBerechnen(daten_.k, daten_.erste.data(), daten_.u.data(), daten_.fErsatz.data(),
+                           daten_.fKnoten.data(), Anzahl());
+    ::ErgebnisseUebernehmen(modell_, daten_.u.data(), daten_.fKnoten.data());
+    SchnittkraefteBerechnen(modell_, katalog_);
+}
+
+void Berechnung::ErgebnisseUebernehmen() {
+    ErgebnisseInSystemUebernehmen(modell_, system_);
+    AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
+}
+
+bool Berechnung::TheorieIOrdnung() {
+    const std::clock_t t0 = std::clock();
+
+    if (!ModellErzeugen()) {
+        Fortschritt(0.0);
+        return false;
+    }
+    Fortschritt(0.1);
     Melden("Kernmodell erstellt ...");
-    if (KeAnzahl(sys->Modellfreiheitsgrade) == 0) {
+    if (KeAnzahl(modell_.Modellfreiheitsgrade) == 0) {
         Melden("Fehler beim Berechnen ! - keine FG");
         return false;
     }
-    if (KeAnzahl(sys->Elemente) == 0) {
+    if (KeAnzahl(modell_.Elemente) == 0) {
         Melden("Fehler beim Berechnen ! - keine Stäbe"_l1);
         return false;
     }
-    const long anzahl = KeAnzahl(sys->Modellfreiheitsgrade);
-    const int n = static_cast<int>(anzahl);
-    MeldungFormatiert("Anzahl Freiheitsgrade : %ld ... ", anzahl);
-    Ui()->Flush();
+    MeldungFormatiert(bericht_, "Anzahl Freiheitsgrade : %ld ... ", KeAnzahl(modell_.Modellfreiheitsgrade));
     if (!ModellPruefen()) {
-        FortschrittSetzen(0.0);
+        Fortschritt(0.0);
         return false;
     }
 
-    Arbeitsdaten d;
-    if (!d.Anlegen(n)) {
-        std::fputs("Fehler !\n", stderr);
+    if (!ArbeitsdatenAnlegen()) {
+        bericht_.Ausgeben(Ausgabekanal::Fehler, "Fehler !\n");
         Melden("Fehler beim Berechnen ! - zu wenig Speicher");
-        FortschrittSetzen(0.0);
+        Fortschritt(0.0);
         return false;
     }
-    const KatalogIndex katalog;
 
-    FreiheitsgradeNummerieren();
-    FreiheitsgradeUmnummerieren();
-    FortschrittSetzen(0.2);
-    ErsatzlastenBerechnen(d.fErsatz.data(), n);
-    FortschrittSetzen(0.3);
-    if (!PrimalDualAufbauen(d.u.data(), d.fKnoten.data(), d.zustand.data(), n)) return false;
-    ProfilBestimmen(d.erste.data(), n);
-    if (!SystemsteifigkeitAufbauen(d.k, d.erste.data(), n, &katalog)) return false;
+    Nummerieren();
+    Fortschritt(0.2);
+    ErsatzlastenBerechnen();
+    Fortschritt(0.3);
+    if (!PrimalDualAufbauen()) return false;
+    ProfilBestimmen();
+    const Elementsteifigkeit steifigkeit = ElementsteifigkeitErsterOrdnung();
+    if (!SteifigkeitAufbauen(steifigkeit)) return false;
 
     Melden("Systemsteifigkeit aufgebaut ...");
     const std::clock_t t1 = std::clock();
-    FortschrittSetzen(0.4);
+    Fortschritt(0.4);
     Melden("Zerlege Systemsteifigkeit ...");
-    int singulaer = -1;
-    if (SystemsteifigkeitZerlegen(n, d.zustand.data(), d.erste.data(), d.k, &singulaer) == -2) {
+    if (!Zerlegen()) {
         Melden("Fehler beim Zerlegen der SystemSteifigkeit ! System kinematisch !");
         return false;
     }
-    FortschrittSetzen(0.7);
+    Fortschritt(0.7);
     const std::clock_t t2 = std::clock();
-    MeldungFormatiert("Gleichungssystem zerlegt [%.2f s] ... ", Sekunden(t1, t2));
-    Ui()->Flush();
+    MeldungFormatiert(bericht_, "Gleichungssystem zerlegt [%.2f s] ... ", Sekunden(t1, t2));
 
-    for (int i = 0; i < n; ++i) d.fGesamt[i] = d.fKnoten[i] + d.fErsatz[i];
-    GleichungssystemLoesen(n, d.zustand.data(), d.erste.data(), d.k, d.u.data(), d.fGesamt.data());
-    FortschrittSetzen(0.9);
+    Loesen();
+    Fortschritt(0.9);
     Melden("Gleichungssystem gelöst ... "_l1);
 
     // The decomposition overwrote K; the end forces need the stiffness.
-    if (!SystemsteifigkeitAufbauen(d.k, d.erste.data(), n, &katalog)) return false;
-    KnotenkraefteBerechnen(d.k, d.erste.data(), d.u.data(), d.fErsatz.data(), d.fKnoten.data(), n);
-    ErgebnisseUebernehmen(d.u.data(), d.fKnoten.data());
-    SchnittkraefteBerechnen(&katalog);
+    if (!SteifigkeitAufbauen(steifigkeit)) return false;
+    Nachlaufrechnung();
     Melden("Nachlaufrechnung durchgeführt ... "_l1);
-    ErgebnisseInSystemUebernehmen();
+    ErgebnisseUebernehmen();
 
     const std::clock_t t3 = std::clock();
-    MeldungFormatiert("Rechenzeit : %.2f s", Sekunden(t0, t3));
-    Ui()->Flush();
+    MeldungFormatiert(bericht_, "Rechenzeit : %.2f s", Sekunden(t0, t3));
     Melden("-> System nach Theorie I.Ordnung berechnet !");
-    Ui()->SystemZeichnen();
-    FortschrittSetzen(1.0);
-    Ui()->Flush();
-    FreePMatrix(d.k);
-    d.k = nullptr;
-    FortschrittSetzen(0.0);
+    Fortschritt(1.0);
+    FreePMatrix(daten_.k);
+    daten_.k = nullptr;
+    Fortschritt(0.0);
     return true;
+}
+
+bool TheorieIOrdnungBerechnen(System& system, const Kataloge& kataloge, Berichtsempfaenger& bericht) {
+    Berechnung berechnung(system, kataloge, bericht);
+    return berechnung.TheorieIOrdnung();
 }

@@ -1,8 +1,87 @@
-// The analysis run by first-order theory and its model check.
+// The analysis of one System: an object that owns its computational model
+// and the work data of one run, takes the System, the catalogues and the
+// receiver of its messages, and writes the results into the System's bars
+// and degrees of freedom at the end.
+//
+// TheorieIOrdnung() is the whole run by first-order theory.  Its steps are
+// members of their own, so that another driver (second-order theory) can
+// run them in its own order, with its own element stiffness, and repeat the
+// assembly, decomposition and solution as often as it needs.
 #pragma once
 
-// Computes the current System; everything is reported through the message
-// list. Returns true when the run completed (results are in the System).
-bool TheorieIOrdnungBerechnen();
-// 1 when the computational model may be computed, else 0 after reporting.
-int ModellPruefen();
+#include <cstddef>
+#include <vector>
+
+#include "analysis/kernmodell.h"
+#include "analysis/steifigkeit.h"
+
+class Berichtsempfaenger;
+
+class Berechnung {
+public:
+    Berechnung(System& system, const Kataloge& kataloge, Berichtsempfaenger& bericht);
+    ~Berechnung();
+    Berechnung(const Berechnung&) = delete;
+    Berechnung& operator=(const Berechnung&) = delete;
+
+    // The whole run by first-order theory, with the messages and progress
+    // values of the run.  True when the results are in the System.
+    bool TheorieIOrdnung();
+
+    // --- the steps, in the order of a run
+    // Builds the model (cuts, load transfer, division).  False after a
+    // message when a bar lacks its points or degrees of freedom.
+    bool ModellErzeugen();
+    // 1 when the model may be computed, else 0 after reporting the first
+    // problem (no elements, missing material or cross-section, E, A or Iz
+    // of 0, an element of length 0).
+    int ModellPruefen();
+    // Number of model degrees of freedom (equations).
+    int Anzahl() const;
+    // Allocates the work vectors for Anzahl() equations; false when the
+    // memory is short.
+    bool ArbeitsdatenAnlegen();
+    // Equation numbers along the structure.
+    void Nummerieren();
+    void ErsatzlastenBerechnen();
+    bool PrimalDualAufbauen();
+    void ProfilBestimmen();
+    // Assembles K with the given element stiffness (first-order theory:
+    // ElementsteifigkeitErsterOrdnung()); the matrix is allocated on first use.
+    bool SteifigkeitAufbauen(const Elementsteifigkeit& elementsteifigkeit);
+    Elementsteifigkeit ElementsteifigkeitErsterOrdnung();
+    // False for a kinematic system (a pivot within the tolerance).
+    bool Zerlegen();
+    // fGesamt = fKnoten + fErsatz, then the solution into u.
+    void Loesen();
+    // After K was assembled again: nodal forces, the solution into the
+    // model, element end forces.
+    void Nachlaufrechnung();
+    // The results into the System's bars and degrees of freedom.
+    void ErgebnisseUebernehmen();
+
+    Kernmodell& Modell() { return modell_; }
+    const Kernmodell& Modell() const { return modell_; }
+    // The work data of the run (valid after ArbeitsdatenAnlegen).
+    struct Arbeitsdaten {
+        std::vector<double> u, fKnoten, fErsatz, fGesamt;
+        std::vector<int> zustand, erste;
+        PMatrix* k = nullptr;
+        std::size_t gebucht = 0;  // bytes booked against the work-storage limit
+    };
+    Arbeitsdaten& Daten() { return daten_; }
+
+private:
+    void Melden(const char* text);
+    void Fortschritt(double wert);
+
+    System& system_;
+    Berichtsempfaenger& bericht_;
+    KatalogIndex katalog_;
+    Kernmodell modell_;
+    Arbeitsdaten daten_;
+};
+
+// The run by first-order theory of a System.  Everything is reported to
+// `bericht`; returns true when the run completed (results are in the System).
+bool TheorieIOrdnungBerechnen(System& system, const Kataloge& kataloge, Berichtsempfaenger& bericht);

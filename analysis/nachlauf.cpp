@@ -4,13 +4,12 @@
 #include <unordered_map>
 
 #include "analysis/steifigkeit.h"
-#include "core/programm.h"
 #include "core/systemoperationen.h"
 
-void SchnittkraefteBerechnen(const KatalogIndex* katalog) {
-    for (Element* e : Elemente<Element>(Programm.AktuellesSystem->Elemente)) {
-        const Material* mat = katalog ? katalog->MaterialZu(e->Material) : MaterialSuchen(e->Material);
-        const Querschnitt* qs = katalog ? katalog->QuerschnittZu(e->Querschnitt) : QuerschnittSuchen(e->Querschnitt);
+void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog) {
+    for (Element* e : Elemente<Element>(modell.Elemente)) {
+        const Material* mat = katalog.MaterialZu(e->Material);
+        const Querschnitt* qs = katalog.QuerschnittZu(e->Querschnitt);
         Matrix6 k;
         if (mat && qs)
             LokaleSteifigkeit(k, mat->EModul, qs->Flaeche, qs->Traegheitsmoment, e->Laenge);
@@ -40,14 +39,13 @@ void SchnittkraefteBerechnen(const KatalogIndex* katalog) {
     }
 }
 
-void ErgebnisseInSystemUebernehmen() {
-    System* sys = Programm.AktuellesSystem;
+void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys) {
     std::unordered_map<long, Stab*> staebe;  // first bar of the chain with the number
-    for (Stab* s : Elemente<Stab>(sys->Staebe)) {
+    for (Stab* s : Elemente<Stab>(sys.Staebe)) {
         ErgebnisseLoeschen(s);
         staebe.try_emplace(s->Nummer, s);
     }
-    for (const Element* e : Elemente<Element>(sys->Elemente)) {
+    for (const Element* e : Elemente<Element>(modell.Elemente)) {
         auto it = staebe.find(e->Stabnummer);
         if (it == staebe.end()) continue;
         Stab* stab = it->second;

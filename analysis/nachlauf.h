@@ -3,10 +3,12 @@
 // reactions of the bar-end degrees of freedom).
 #pragma once
 
+#include "analysis/kernmodell.h"
+
 class KatalogIndex;
 
 // End forces (N, Q, M at start and end) of every element.
-void SchnittkraefteBerechnen(const KatalogIndex* katalog = nullptr);
+void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog);
 // Replaces every bar's result records and copies displacements and
 // reactions of the bar ends into the System's degrees of freedom.
-void ErgebnisseInSystemUebernehmen();
+void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys);

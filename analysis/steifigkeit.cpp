@@ -5,12 +5,11 @@
 
 #include "core/bericht.h"
 #include "core/latin1.h"
-#include "core/programm.h"
-#include "core/systemoperationen.h"
 
-KatalogIndex::KatalogIndex() {
-    for (const Material* m : Elemente<Material>(Programm.Materialien)) materialien_.try_emplace(m->Nummer, m);
-    for (const Querschnitt* q : Elemente<Querschnitt>(Programm.Querschnitte)) querschnitte_.try_emplace(q->Nummer, q);
+KatalogIndex::KatalogIndex(const Kataloge& kataloge) {
+    for (const Material* m : Elemente<Material>(kataloge.Materialien)) materialien_.try_emplace(m->Nummer, m);
+    for (const Querschnitt* q : Elemente<Querschnitt>(kataloge.Querschnitte))
+        querschnitte_.try_emplace(q->Nummer, q);
 }
 
 const Material* KatalogIndex::MaterialZu(long nummer) const {
@@ -23,29 +22,18 @@ const Querschnitt* KatalogIndex::QuerschnittZu(long nummer) const {
     return it == querschnitte_.end() ? nullptr : it->second;
 }
 
-namespace {
-
-const Material* MaterialVon(const Element* e, const KatalogIndex* katalog) {
-    return katalog ? katalog->MaterialZu(e->Material) : MaterialSuchen(e->Material);
-}
-const Querschnitt* QuerschnittVon(const Element* e, const KatalogIndex* katalog) {
-    return katalog ? katalog->QuerschnittZu(e->Querschnitt) : QuerschnittSuchen(e->Querschnitt);
-}
-
-}  // namespace
-
-void FreiheitsgradeNummerieren() {
+void FreiheitsgradeNummerieren(Kernmodell& modell) {
     long index = 0;
-    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(Programm.AktuellesSystem->Modellfreiheitsgrade))
-        fg->Index = index++;
+    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade)) fg->Index = index++;
 }
 
-int PrimalDualAufbauen(double* u, double* fKnoten, int* zustand, int n) {
+int PrimalDualAufbauen(const Kernmodell& modell, double* u, double* fKnoten, int* zustand, int n,
+                       Berichtsempfaenger& bericht) {
     for (int i = 0; i < n; ++i) zustand[i] = STATUS_DUAL;
-    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(Programm.AktuellesSystem->Modellfreiheitsgrade)) {
+    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade)) {
         const long i = fg->Index;
         if (i >= n || i < 0) {
-            MeldungAusgeben("Fehler ! Index eines Freiheitsgrades groesser als SystemDimension ");
+            MeldungAusgeben(bericht, "Fehler ! Index eines Freiheitsgrades groesser als SystemDimension ");
             return 0;
         }
         zustand[i] = static_cast<int>(fg->Status);
@@ -54,16 +42,16 @@ int PrimalDualAufbauen(double* u, double* fKnoten, int* zustand, int n) {
         else if (fg->Status == STATUS_PRIMAL)
             u[i] = fg->Wert;
         else {
-            MeldungAusgeben("Fehler beim Aufbau Primal/Dual !");
+            MeldungAusgeben(bericht, "Fehler beim Aufbau Primal/Dual !");
             return 0;
         }
     }
     return 1;
 }
 
-void ProfilBestimmen(int* erste, int n) {
+void ProfilBestimmen(const Kernmodell& modell, int* erste, int n) {
     for (int i = 0; i < n; ++i) erste[i] = n;
-    for (const Element* e : Elemente<Element>(Programm.AktuellesSystem->Elemente)) {
+    for (const Element* e : Elemente<Element>(modell.Elemente)) {
         long m = n;
         for (const Freiheitsgrad* fg : e->Fg)
             if (fg) m = std::min(m, fg->Index);
@@ -114,17 +102,18 @@ void MatrixMultiplizieren(Matrix6 z, const Matrix6 x, const Matrix6 y) {
         }
 }
 
-int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex* katalog) {
+int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex& katalog,
+                                Berichtsempfaenger& bericht) {
     for (int i = 0; i < 6; ++i)
         for (int j = 0; j < 6; ++j) ke[i][j] = 0.0;
-    const Material* m = MaterialVon(e, katalog);
+    const Material* m = katalog.MaterialZu(e->Material);
     if (!m) {
-        MeldungAusgeben("es existieren Stäbe ohne Material !"_l1);
+        MeldungAusgeben(bericht, "es existieren Stäbe ohne Material !"_l1);
         return 0;
     }
-    const Querschnitt* q = QuerschnittVon(e, katalog);
+    const Querschnitt* q = katalog.QuerschnittZu(e->Querschnitt);
     if (!q) {
-        MeldungAusgeben("es existieren Stäbe ohne Querschnitt !"_l1);
+        MeldungAusgeben(bericht, "es existieren Stäbe ohne Querschnitt !"_l1);
         return 0;
     }
     Matrix6 k, t, w, tStern;
@@ -141,25 +130,25 @@ int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex
     return 1;
 }
 
-int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const KatalogIndex* katalog) {
+int SystemsteifigkeitAufbauen(const Kernmodell& modell, PMatrix*& k, const int* erste, int n,
+                              const Elementsteifigkeit& elementsteifigkeit, Berichtsempfaenger& bericht) {
     if (!k) {
         k = AllocPMatrix(n, erste);
         if (!k) {
-            MeldungAusgeben("Speicherfehler !");
+            MeldungAusgeben(bericht, "Speicherfehler !");
             return 0;
         }
     } else {
         std::fill(k->Block, k->Block + k->Eintraege, 0.0);
     }
-    System* sys = Programm.AktuellesSystem;
-    for (const Element* e : Elemente<Element>(sys->Elemente)) {
+    for (const Element* e : Elemente<Element>(modell.Elemente)) {
         for (int s = 0; s < 6; ++s)
             if (!e->Fg[s] || e->Fg[s]->Richtung != s % 3 || e->Fg[s]->Index < 0 || e->Fg[s]->Index >= n) {
-                MeldungFormatiert("Fehler bei Freiheitsgrad %ld", static_cast<long>(s));
+                MeldungFormatiert(bericht, "Fehler bei Freiheitsgrad %ld", static_cast<long>(s));
                 return 0;
             }
         Matrix6 ke;
-        ElementsteifigkeitBerechnen(ke, e, katalog);
+        elementsteifigkeit(ke, e);
         for (int a = 0; a < 6; ++a) {
             const int ia = static_cast<int>(e->Fg[a]->Index);
             for (int b = 0; b < 6; ++b) {
@@ -168,7 +157,7 @@ int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const Katalo
             }
         }
     }
-    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
+    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade))
         if (fg->Index >= 0 && fg->Index < n && erste[fg->Index] <= fg->Index)
             (*k)(static_cast<int>(fg->Index), static_cast<int>(fg->Index)) += fg->Feder;
     return 1;
@@ -184,9 +173,9 @@ void LokaleErsatzlasten(const Element* e, double f[6]) {
     f[5] = -l * l * (qa / 30 + qe / 20);
 }
 
-void ErsatzlastenBerechnen(double* fErsatz, int n) {
+void ErsatzlastenBerechnen(const Kernmodell& modell, double* fErsatz, int n) {
     for (int i = 0; i < n; ++i) fErsatz[i] = 0.0;
-    for (const Element* e : Elemente<Element>(Programm.AktuellesSystem->Elemente)) {
+    for (const Element* e : Elemente<Element>(modell.Elemente)) {
         double f[6];
         LokaleErsatzlasten(e, f);
         Matrix6 t;
@@ -215,8 +204,8 @@ void KnotenkraefteBerechnen(const PMatrix* k, const int* erste, const double* u,
     for (int i = 0; i < n; ++i) fKnoten[i] -= fErsatz[i];
 }
 
-void ErgebnisseUebernehmen(const double* u, const double* fKnoten) {
-    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(Programm.AktuellesSystem->Modellfreiheitsgrade)) {
+void ErgebnisseUebernehmen(Kernmodell& modell, const double* u, const double* fKnoten) {
+    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade)) {
         const long i = fg->Index;
         fg->Wert = u[i];
         if (fg->Status == STATUS_PRIMAL)

@@ -70,58 +70,52 @@ void Phasen(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ProgrammZuruecksetzen();
-        RahmenErzeugen(masse);
+        System* sys = RahmenErzeugen(masse);
         SpitzeZuruecksetzen();
         state.ResumeTiming();
 
+        // The steps of the run one by one, as a driver of its own calls them.
+        Berechnung b(*sys, Programm, still);
         auto t = Uhr::now();
-        KernmodellErzeugen();
+        b.ModellErzeugen();
         state.counters["Modell_s"] = Seit(t);
-        const int n = static_cast<int>(KeAnzahl(Programm.AktuellesSystem->Modellfreiheitsgrade));
-        std::vector<double> u(n), fKnoten(n), fErsatz(n), fGesamt(n);
-        std::vector<int> zustand(n), erste(n);
+        const int n = b.Anzahl();
+        if (!b.ArbeitsdatenAnlegen()) state.SkipWithError("zu wenig Speicher");
 
         t = Uhr::now();
-        FreiheitsgradeNummerieren();
-        const double kette = static_cast<double>(ProfilFuerNummerierung({}));
+        FreiheitsgradeNummerieren(b.Modell());
+        const double kette = static_cast<double>(ProfilFuerNummerierung(b.Modell(), {}));
         const double tKette = Seit(t);
         t = Uhr::now();
-        FreiheitsgradeUmnummerieren();
-        ProfilBestimmen(erste.data(), n);
+        FreiheitsgradeUmnummerieren(b.Modell());
+        b.ProfilBestimmen();
         state.counters["Nummerierung_s"] = Seit(t) + tKette;
 
         t = Uhr::now();
-        const KatalogIndex katalog;
-        ErsatzlastenBerechnen(fErsatz.data(), n);
-        PrimalDualAufbauen(u.data(), fKnoten.data(), zustand.data(), n);
-        PMatrix* k = nullptr;
-        SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog);
+        b.ErsatzlastenBerechnen();
+        b.PrimalDualAufbauen();
+        const Elementsteifigkeit steifigkeit = b.ElementsteifigkeitErsterOrdnung();
+        b.SteifigkeitAufbauen(steifigkeit);
         state.counters["Aufbau_s"] = Seit(t);
 
         t = Uhr::now();
-        int singulaer = -1;
-        if (SystemsteifigkeitZerlegen(n, zustand.data(), erste.data(), k, &singulaer) != 0)
-            state.SkipWithError("kinematisch");
+        if (!b.Zerlegen()) state.SkipWithError("kinematisch");
         state.counters["Zerlegung_s"] = Seit(t);
 
         t = Uhr::now();
-        for (int i = 0; i < n; ++i) fGesamt[i] = fKnoten[i] + fErsatz[i];
-        GleichungssystemLoesen(n, zustand.data(), erste.data(), k, u.data(), fGesamt.data());
+        b.Loesen();
         state.counters["Loesung_s"] = Seit(t);
 
         t = Uhr::now();
-        SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog);
-        KnotenkraefteBerechnen(k, erste.data(), u.data(), fErsatz.data(), fKnoten.data(), n);
-        ErgebnisseUebernehmen(u.data(), fKnoten.data());
-        SchnittkraefteBerechnen(&katalog);
-        ErgebnisseInSystemUebernehmen();
+        b.SteifigkeitAufbauen(steifigkeit);
+        b.Nachlaufrechnung();
+        b.ErgebnisseUebernehmen();
         state.counters["Nachlauf_s"] = Seit(t);
 
         state.counters["Gleichungen"] = n;
-        state.counters["Profil"] = static_cast<double>(k->Eintraege);
+        state.counters["Profil"] = static_cast<double>(b.Daten().k->Eintraege);
         state.counters["Profil_Kette"] = kette;
         state.counters["Spitze_MB"] = SpitzeMB();
-        FreePMatrix(k);
     }
     ProgrammZuruecksetzen();
     BerichtSetzen(nullptr);
@@ -138,10 +132,10 @@ void Gesamt(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ProgrammZuruecksetzen();
-        RahmenErzeugen(masse);
+        System* sys = RahmenErzeugen(masse);
         SpitzeZuruecksetzen();
         state.ResumeTiming();
-        if (!TheorieIOrdnungBerechnen()) state.SkipWithError("Berechnung abgebrochen");
+        if (!TheorieIOrdnungBerechnen(*sys, Programm, still)) state.SkipWithError("Berechnung abgebrochen");
         state.counters["Spitze_MB"] = SpitzeMB();
     }
     ProgrammZuruecksetzen();

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     masse.Felder = 12;
     masse.Geschosse = 80;
     System* sys = RahmenErzeugen(masse);
-    if (!TheorieIOrdnungBerechnen()) {
+    if (!TheorieIOrdnungBerechnen(*sys, Programm, *Bericht())) {
         std::fprintf(stderr, "Berechnung fehlgeschlagen\n");
         return 1;
     }

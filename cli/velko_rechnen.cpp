@@ -1,9 +1,8 @@
 // velko-rechnen: computes a system file by first-order theory without a
 // display and writes the listing of all bars (and optionally the bar table).
 //
-// Standard output carries nothing but the listing: whatever the libraries
-// print to it while reading files or computing is sent to standard error,
-// beside the numbered messages of the run.
+// Standard output carries nothing but the listing: the numbered messages
+// of the run and the diagnostics of reading the file go to standard error.
 
 #include <cerrno>
 #include <clocale>
@@ -11,7 +10,6 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "analysis/berechnung.h"
 #include "cli/rechnen_optionen.h"
@@ -32,25 +30,6 @@ const char* const PROGRAMM = "velko-rechnen";
 enum Rueckgabe { ERFOLG = 0, ABGEBROCHEN = 1, UNGUELTIG = 2 };
 
 void Fehler(const std::string& text) { fprintf(stderr, "%s: %s\n", PROGRAMM, text.c_str()); }
-
-// The real standard output, kept for the listing, while file descriptor 1
-// itself points at standard error.
-FILE* StandardausgabeSichern() {
-    fflush(stdout);
-    int fd = dup(STDOUT_FILENO);
-    if (fd < 0) return nullptr;
-    FILE* f = fdopen(fd, "w");
-    if (!f) {
-        close(fd);
-        return nullptr;
-    }
-    dup2(STDERR_FILENO, STDOUT_FILENO);
-    // Line by line, so that these lines keep their place among the messages.
-    setvbuf(stdout, nullptr, _IOLBF, 0);
-    static char puffer[1 << 20];
-    setvbuf(f, puffer, _IOFBF, sizeof puffer);
-    return f;
-}
 
 bool Lesbar(const std::string& pfad) {
     FILE* f = fopen(pfad.c_str(), "r");
@@ -105,7 +84,7 @@ bool AusgabeAbschliessen(SichereDatei& datei) {
     return false;
 }
 
-int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
+int Rechnen(const RechnenAuftrag& auftrag, Berichtsempfaenger& bericht, FILE* standardausgabe) {
     if (!KatalogeLaden(auftrag)) return UNGUELTIG;
 
     const bool listeInDatei = !auftrag.Liste.empty() && auftrag.Liste != "-";
@@ -123,7 +102,7 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
     }
     if (auftrag.Stabteilungen > 0) system->Stabteilungen = auftrag.Stabteilungen;
 
-    if (!TheorieIOrdnungBerechnen()) {
+    if (!TheorieIOrdnungBerechnen(*system, Programm, bericht)) {
         Fehler("Berechnung abgebrochen, keine Ergebnisse geschrieben");
         return ABGEBROCHEN;
     }
@@ -171,19 +150,17 @@ int main(int argc, char** argv) {
         return fflush(stdout) == 0 ? ERFOLG : UNGUELTIG;
     }
 
-    FILE* standardausgabe = StandardausgabeSichern();
-    if (!standardausgabe) {
-        Fehler("die Standardausgabe ist nicht verfügbar"_l1);
-        return UNGUELTIG;
-    }
-    TerminalBericht bericht(stderr);
+    // The listing leaves in large blocks; the messages are written line by line.
+    static char puffer[1 << 20];
+    setvbuf(stdout, puffer, _IOFBF, sizeof puffer);
+    TerminalBericht bericht(stderr, stderr);
     BerichtSetzen(&bericht);
-    int rueckgabe = Rechnen(auftrag, standardausgabe);
+    int rueckgabe = Rechnen(auftrag, bericht, stdout);
     // Freeing the System at the end is no news to the user.
     SammelBericht still;
     BerichtSetzen(&still);
     ProgrammZuruecksetzen();
     BerichtSetzen(nullptr);
-    if (fclose(standardausgabe) != 0 && rueckgabe == ERFOLG) rueckgabe = UNGUELTIG;
+    if (fflush(stdout) != 0 && rueckgabe == ERFOLG) rueckgabe = UNGUELTIG;
     return rueckgabe;
 }

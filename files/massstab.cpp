@@ -4,12 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/aenderungen.h"
 #include "core/bericht.h"
 #include "core/latin1.h"
 #include "files/sicher_schreiben.h"
 
 Massstabeinstellungen Massstaebe;
-std::function<void()> MassstaebeGeaendert;
 
 namespace {
 
@@ -23,9 +23,7 @@ const int DATEIREIHENFOLGE[MASSSTAB_FELDER] = {MASSSTAB_SYSTEM,       MASSSTAB_V
 
 bool Gueltig(int feld) { return feld >= 0 && feld < MASSSTAB_FELDER; }
 
-void Benachrichtigen() {
-    if (MassstaebeGeaendert) MassstaebeGeaendert();
-}
+void Benachrichtigen() { AenderungMelden(nullptr, AENDERUNG_MASSSTAB); }
 
 }  // namespace
 

@@ -22,8 +22,6 @@
 #include "core/latin1.h"
 #include "core/stabgeometrie.h"
 #include "core/bericht.h"
-#include "core/oberflaeche.h"
-#include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/massstab.h"
 #include "files/systemdatei_intern.h"
@@ -361,13 +359,12 @@ bool DateiEinlesen(const char* pfad, std::string& text) {
 
 System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
     System* sys = SystemErzeugen();
-    Programm.AktuellesSystem = sys;
     MassstabLesen(pfad);
     NameSetzen(sys->Dateiname, pfad);
     sys->SystemID = d.SystemID;
 
     std::unordered_map<long, Punkt*> punkte;
-    for (const PunktSatz& p : d.Punkte) punkte[p.Nummer] = PunktErzeugen(p.X, p.Y, p.Nummer);
+    for (const PunktSatz& p : d.Punkte) punkte[p.Nummer] = PunktErzeugen(*sys, p.X, p.Y, p.Nummer);
 
     std::unordered_map<long, Freiheitsgrad*> fgs;
     for (const FgSatz& f : d.Freiheitsgrade) {
@@ -385,7 +382,7 @@ System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
 
     std::unordered_set<long> stabnummern;
     for (const StabSatz& s : d.Staebe) {
-        Stab* stab = StabAnlegen(s.Nummer);
+        Stab* stab = StabAnlegen(*sys, s.Nummer);
         stabnummern.insert(s.Nummer);
         for (int slot = 0; slot < 6; ++slot) {
             auto it = fgs.find(s.Fg[slot]);
@@ -418,18 +415,17 @@ System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
     }
 
     for (const LastfallSatz& l : d.Lastfaelle) {
-        Lastfall* lf = LastfallErzeugen(0, l.Name.c_str(), l.Kennung);
+        Lastfall* lf = LastfallErzeugen(*sys, 0, l.Name.c_str(), l.Kennung);
         lf->Gewicht = l.Gewicht;
         lf->Aktiv = l.Aktiv;
     }
-    Ui()->LastfalllisteFuellen();
 
     for (const PunktlastSatz& p : d.Punktlasten) {
         if (!stabnummern.count(p.Stab)) {
             MeldungAusgeben("(Lese Punktlast) Stab existiert nicht !");
             continue;
         }
-        Punktlast* pl = PunktlastErzeugen(p.Lastfall, p.Kennung);
+        Punktlast* pl = PunktlastErzeugen(*sys, p.Lastfall, p.Kennung);
         NameSetzen(pl->Name, p.Name.c_str());
         pl->Groesse = p.Groesse;
         pl->Stab = p.Stab;
@@ -445,7 +441,7 @@ System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
             MeldungAusgeben("Stab existiert nicht !");
             continue;
         }
-        Streckenlast* sl = StreckenlastErzeugen(s.Lastfall, s.Kennung);
+        Streckenlast* sl = StreckenlastErzeugen(*sys, s.Lastfall, s.Kennung);
         NameSetzen(sl->Name, s.Name.c_str());
         sl->GroesseA = s.GroesseA;
         sl->GroesseB = s.GroesseB;
@@ -457,7 +453,7 @@ System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
     }
 
     for (const KombinationSatz& k : d.Kombinationen) {
-        Lastfallkombination* kombi = KombinationErzeugen(k.Nummer);
+        Lastfallkombination* kombi = KombinationErzeugen(*sys, k.Nummer);
         NameSetzen(kombi->Name, k.Name.c_str());
         if (!kombi->Anteile) kombi->Anteile = StapelAnlegen();
         for (const Anteil& a : k.Anteile) {
@@ -466,11 +462,10 @@ System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
             StapelEintragen(kombi->Anteile, neu);
         }
     }
-    Ui()->KombinationslisteFuellen();
     return sys;
 }
 
-void NichtGelesen() { std::printf("\nDatei nicht gelesen!!!\n"); }
+void NichtGelesen() { DiagnoseAusgeben("\nDatei nicht gelesen!!!\n"); }
 
 }  // namespace
 
@@ -491,29 +486,29 @@ System* SystemLesen(const char* pfad) {
     if (!w.Wort(marke, "Formatkennung") || marke[0] != 'V') {
         MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei."_l1);
         NichtGelesen();
-        std::printf("Der erste String sollte ein V sein ist aber: %s\n", Woerter::Zitat(marke).c_str());
+        DiagnoseAusgeben("Der erste String sollte ein V sein ist aber: %s\n", Woerter::Zitat(marke).c_str());
         return nullptr;
     }
-    std::printf("\nAllgemeine Version des Dateiformats: %s\n", Woerter::Zitat(marke).c_str());
+    DiagnoseAusgeben("\nAllgemeine Version des Dateiformats: %s\n", Woerter::Zitat(marke).c_str());
 
     long version = 0;
     if (!w.Ganzzahl(version, "Version") || version != 1) {
         MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei."_l1);
         NichtGelesen();
         if (w.Fehler.empty())
-            std::printf("Es gibt nur V 1 diese Datei aber hat: V %ld\n", version);
+            DiagnoseAusgeben("Es gibt nur V 1 diese Datei aber hat: V %ld\n", version);
         else
-            std::printf("Es gibt nur V 1 diese Datei aber hat: V ?\n");
+            DiagnoseAusgeben("Es gibt nur V 1 diese Datei aber hat: V ?\n");
         return nullptr;
     }
-    std::printf("Version des Dateiformats V: %ld\n", version);
+    DiagnoseAusgeben("Version des Dateiformats V: %ld\n", version);
 
-    std::fprintf(stderr, "read V1\n");
+    FehlerAusgeben("read V1\n");
     Dateiinhalt d;
     char status = 0;
     Ergebnis e = Ergebnis::Beschaedigt;
     if (w.Ganzzahl(d.SystemID, "SystemID")) {
-        std::printf("SystemID: %ld\n", d.SystemID);
+        DiagnoseAusgeben("SystemID: %ld\n", d.SystemID);
         e = AbschnitteLesen(w, d, status);
     }
     if (e == Ergebnis::Gelesen && !NummernEindeutig(d, w.Fehler)) e = Ergebnis::Beschaedigt;
@@ -537,11 +532,7 @@ System* SystemLesen(const char* pfad) {
 
     System* sys = SystemAufbauen(pfad, d);
     MeldungAusgeben("System geladen !");
-    Ui()->SystemEintragen(sys);
-    Ui()->ModusSetzen(1);
     sys->Aenderungen = 0;
-    Ui()->SystemdialogeAktualisieren();
-    Ui()->SystemZeichnen();
     return sys;
 }
 
@@ -556,22 +547,26 @@ Sicherung SicherungEntscheiden(int modus, const System* system, bool als) {
 
 namespace {
 
-bool Sichern(const Dateiauswahl& auswahl, bool als) {
-    switch (SicherungEntscheiden(Programm.Modus, Programm.AktuellesSystem, als)) {
+bool Sichern(int modus, System* system, const Dateiauswahl& auswahl, bool als) {
+    switch (SicherungEntscheiden(modus, system, als)) {
     case Sicherung::Verweigert:
         MeldungAusgeben("System speichern nicht möglich !"_l1);
         return false;
     case Sicherung::Schreiben:
-        return SystemSchreiben(std::string(Programm.AktuellesSystem->Dateiname).c_str());
+        return SystemSchreiben(*system, std::string(system->Dateiname).c_str());
     case Sicherung::NameErfragen:
         break;
     }
     std::string name = auswahl ? auswahl() : std::string();
     if (name.empty()) return false;
-    return SystemSchreiben(name.c_str());
+    return SystemSchreiben(*system, name.c_str());
 }
 
 }  // namespace
 
-bool SystemSichern(const Dateiauswahl& auswahl) { return Sichern(auswahl, false); }
-bool SystemSichernAls(const Dateiauswahl& auswahl) { return Sichern(auswahl, true); }
+bool SystemSichern(int modus, System* system, const Dateiauswahl& auswahl) {
+    return Sichern(modus, system, auswahl, false);
+}
+bool SystemSichernAls(int modus, System* system, const Dateiauswahl& auswahl) {
+    return Sichern(modus, system, auswahl, true);
+}

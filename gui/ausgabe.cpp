@@ -9,7 +9,9 @@
 #include "core/datenmodell.h"
 #include "core/latin1.h"
 #include "files/pfade.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
+#include "gui/ausgabe.h"
+#include "gui/systeme.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckoptionen.h"
@@ -99,7 +101,7 @@ void OptionenSchliessenCB(FL_OBJECT*, long) {
 
 void VorschauCB(FL_OBJECT*, long) {
     OptionenUebernehmen();
-    PsVorschau();
+    PsVorschau(Aktuell());
 }
 
 int OptionenAtclose(FL_FORM* form, void*) {
@@ -181,7 +183,7 @@ struct Exportdialog {
 
 void ExportSchliessen() {
     fl_hide_form(ausg.Form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void FormatCB(FL_OBJECT* ob, long) { ausg.Formatindex = fl_get_choice(ob) - 1; }
@@ -212,9 +214,9 @@ void ExportOkCB(FL_OBJECT*, long) {
     Exportergebnis ergebnis;
     std::string druckfehler;
     if (fl_get_button(ausg.Datei)) {
-        ergebnis = InDateiExportieren(ausg.Formatindex, fl_get_input(ausg.Dateiname));
+        ergebnis = InDateiExportieren(Aktuell(), ausg.Formatindex, fl_get_input(ausg.Dateiname));
     } else {
-        ergebnis = Drucken(ausg.Formatindex, fl_get_input(ausg.Kommando), &druckfehler);
+        ergebnis = Drucken(Aktuell(), ausg.Formatindex, fl_get_input(ausg.Kommando), &druckfehler);
     }
     if (ergebnis == Exportergebnis::Druckfehler) {
         // The job failed after the file was written: close like a print.
@@ -272,12 +274,11 @@ void ExportdialogErzeugen() {
 
 }  // namespace
 
-bool ExportdialogZeigen() {
+void ExportdialogZeigen() {
     if (!ausg.Form) ExportdialogErzeugen();
     if (ausg.Form->visible) {
         fl_raise_form(ausg.Form);
-        return true;
+        return;
     }
     fl_show_form(ausg.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Exportieren");
-    return true;
 }

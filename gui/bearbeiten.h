@@ -1,6 +1,6 @@
 // Dialogs that edit points and bars by typing: the bar geometry dialog, the
-// point dialog used while a bar is drawn, "System verschieben", the point
-// and bar tables, and the division of the marked bars.
+// point dialog used while a bar is drawn, "System verschieben", and the
+// division of the marked bars.
 #pragma once
 
 #include "core/datenmodell.h"
@@ -13,3 +13,6 @@ bool GeometriedialogOeffnen(Stab* stab);
 bool StabteilungAusfuehren(int wert);
 // "Punkt erzeugen" while a bar is drawn (modes 2 and 3).
 void PunktdialogZeigen();
+// The icon "System verschieben": the dialog that moves the whole System;
+// false without a current System.
+bool VerschiebedialogZeigen();

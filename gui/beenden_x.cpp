@@ -5,13 +5,14 @@
 
 #include "core/bericht.h"
 #include "core/latin1.h"
-#include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/kataloge.h"
 #include "files/pfade.h"
 #include "files/systemdatei.h"
+#include "gui/auffrischung.h"
 #include "gui/hauptfenster.h"
+#include "gui/systeme.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
 #include "workspace/beenden.h"
@@ -27,7 +28,7 @@ std::string DateiErfragen() {
 
 bool SchliessenBestaetigen() {
     return SchliessenPruefen(
-        Programm.AktuellesSystem,
+        Aktuell(),
         [](System*) {
             int antwort = fl_show_choices("Einige Änderungen wurden \n nicht gesichert !\n Wirklich schließen ?"_l1,
                                           3, "Speichern und\nschließen"_l1, "Schließen"_l1, "Abbruch", 1);
@@ -35,7 +36,7 @@ bool SchliessenBestaetigen() {
             if (antwort == 2) return Beendenantwort::Beenden;
             return Beendenantwort::Abbruch;
         },
-        [](System*) { return SystemSichern(DateiErfragen); });
+        [](System* s) { return SystemSichern(Programm.Modus, s, DateiErfragen); });
 }
 
 void ProgrammBeenden() {
@@ -56,18 +57,18 @@ void ProgrammBeenden() {
         if (antwort == 2) return Beendenantwort::Beenden;
         return Beendenantwort::Abbruch;
     };
-    ablauf.Sichern = [](System*) { return SystemSichern(DateiErfragen); };
+    ablauf.Sichern = [](System* s) { return SystemSichern(Programm.Modus, s, DateiErfragen); };
     if (!BeendenPruefen(ablauf)) {
         SystemauswahlAbgleichen();
-        SystemZeichnen();
+        NeuZeichnen();
         return;
     }
     KinderEinsammeln();
-    // Freeing the Systems reports and refreshes; the window must not be
-    // touched any more, so messages and hooks go nowhere from here on.
+    // Freeing the Systems reports changes; the window must not be touched
+    // any more, so messages and reports go nowhere from here on.
     static SammelBericht still;
     BerichtSetzen(&still);
-    OberflaecheSetzen(nullptr);
+    AuffrischungBeenden();
     ProgrammZuruecksetzen();
     fl_finish();
     std::exit(0);

@@ -6,13 +6,16 @@
 #include <string>
 
 #include "core/bericht.h"
+#include "core/aenderungen.h"
 #include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
 #include "files/projekt.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
 #include "gui/hauptfenster.h"
+#include "gui/lasten.h"
+#include "gui/systeme.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/menues.h"
 
@@ -65,7 +68,7 @@ void Zeigen(FL_FORM* form, int platz, int rand, const char* titel) {
 
 void InfoSchliessenCB(FL_OBJECT*, long) {
     fl_hide_form(info.Form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void InfoErzeugen() {
@@ -101,7 +104,7 @@ void WarnungOkCB(FL_OBJECT*, long) {
 
 void WarnungAbbruchCB(FL_OBJECT*, long) {
     fl_hide_form(warnung.Form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void WarnungErzeugen() {
@@ -160,7 +163,7 @@ void EingabeErzeugen() {
 // ------------------------------------------------------------ bar divisions
 
 void TeilungenSchliessenCB(FL_OBJECT*, long) {
-    if (System* sys = Programm.AktuellesSystem) {
+    if (System* sys = Aktuell()) {
         long n = std::atol(fl_get_input(teilungen.Anzahl));
         if (n < 0) n = 0;
         if (n > STABTEILUNGEN_MAX) {
@@ -168,9 +171,10 @@ void TeilungenSchliessenCB(FL_OBJECT*, long) {
             n = STABTEILUNGEN_MAX;
         }
         sys->Stabteilungen = n;
+        AenderungMelden(sys, AENDERUNG_TEILUNG);
     }
     fl_hide_form(teilungen.Form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void TeilungenErzeugen() {
@@ -246,7 +250,7 @@ void EingabedialogVerbergen() {
 
 void StabteilungenAktualisieren() {
     if (!teilungen.Anzahl) return;
-    if (System* sys = Programm.AktuellesSystem) fl_set_input_f(teilungen.Anzahl, "%ld", sys->Stabteilungen);
+    if (System* sys = Aktuell()) fl_set_input_f(teilungen.Anzahl, "%ld", sys->Stabteilungen);
 }
 
 void StabteilungenZeigen() {

@@ -15,6 +15,7 @@
 #include "core/latin1.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
+#include "gui/auffrischung.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
@@ -67,7 +68,7 @@ void FensterSchliessen(Ergebnisfenster* f) {
     DruckdialogSchliessen(f->Druck);
     FormSpaeterFreigeben(f->Form);
     delete f;
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 Druckdialog* DialogVon(FL_OBJECT* ob) { return static_cast<Druckdialog*>(ob->form->u_vdata); }
@@ -178,9 +179,9 @@ int FensterAtclose(FL_FORM* form, void*) {
 
 }  // namespace
 
-void ErgebnisseZeigen(Kette staebe) {
+void ErgebnisseZeigen(System& system, Kette staebe) {
     std::string text;
-    if (!ListeAlsText(staebe, text)) return;
+    if (!ListeAlsText(&system, staebe, text)) return;
 
     Ergebnisfenster* f = new Ergebnisfenster;
     FL_OBJECT* ob;

@@ -2,11 +2,11 @@
 // print dialog.
 #pragma once
 
-#include "core/kette.h"
+#include "core/datenmodell.h"
 
-// Writes the listing of the bars of the current System into the temporary
-// file, reads it back and shows it in a new results window.
-void ErgebnisseZeigen(Kette staebe);
+// Writes the listing of these bars of the System into the temporary file,
+// reads it back and shows it in a new results window.
+void ErgebnisseZeigen(System& system, Kette staebe);
 
 // Starts the print command on a file; failures are shown as alerts.
 void DruckauftragStarten(const char* datei, const char* kommando);

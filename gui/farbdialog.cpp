@@ -6,6 +6,7 @@
 #include "core/latin1.h"
 #include "files/farben.h"
 #include "files/pfade.h"
+#include "gui/auffrischung.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/zeichenflaeche.h"
@@ -24,7 +25,7 @@ void FarbknopfCB(FL_OBJECT*, long rolle) {
     FL_COLOR neu = fl_show_colormap(static_cast<FL_COLOR>(Farben.Index[rolle]));
     FarbeSetzen(static_cast<int>(rolle), static_cast<long>(neu));
     KaestenSetzen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 std::string FarbdateiErfragen() {
@@ -44,7 +45,7 @@ void LadenCB(FL_OBJECT*, long) {
     if (pfad.empty()) return;
     FarbenLesen(pfad.c_str());
     KaestenSetzen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void StandardSpeichernCB(FL_OBJECT*, long) { FarbenSchreiben(Standarddatei().c_str()); }
@@ -52,12 +53,12 @@ void StandardSpeichernCB(FL_OBJECT*, long) { FarbenSchreiben(Standarddatei().c_s
 void StandardLadenCB(FL_OBJECT*, long) {
     FarbenLesen(Standarddatei().c_str());
     KaestenSetzen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void SchliessenCB(FL_OBJECT* ob, long) {
     fl_hide_form(ob->form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 FL_OBJECT* Knopf(int x, int y, int w, const char* text, FL_CALLBACKPTR cb, long daten = 0) {

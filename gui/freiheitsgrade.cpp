@@ -18,7 +18,8 @@
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/farben.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
+#include "gui/systeme.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
 #include "gui/xmaler.h"
@@ -84,7 +85,7 @@ bool MenuepunktGesetzt(int punkt) {
 // ------------------------------------------------------------ drawing window
 
 void DetailfensterZeichnen() {
-    Stab* stab = ErsterMarkierterStab();
+    Stab* stab = MarkierterStab();
     if (!detailfenster || !stab || !stab->PunktA || !stab->PunktB) return;
     XWindowAttributes a;
     if (!XGetWindowAttributes(anzeige, detailfenster, &a)) return;
@@ -163,13 +164,13 @@ void Schliessen() {
     }
     fl_hide_form(Dialog.Form);
     ZeichenflaechenEreignisseEinsetzen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 // ------------------------------------------------------------ showing an end
 
 void StabendeAnzeigen(int ende) {
-    Stab* stab = ErsterMarkierterStab();
+    Stab* stab = MarkierterStab();
     if (ende > 1 || ende < 0 || !stab) return;
     const Freiheitsgrad* x = stab->Freiheitsgrade[3 * ende];
     const double winkel = x ? x->Winkel : 0.0;
@@ -210,48 +211,54 @@ void EndeCB(FL_OBJECT*, long ende) {
     DetailfensterZeichnen();
 }
 
-void VerschiebungCB(FL_OBJECT* ob, long d) { FgWertSetzen(EingabeNummer(static_cast<int>(d)), Eingabe(ob)); }
-void FederCB(FL_OBJECT* ob, long d) { FgFederSetzen(EingabeNummer(static_cast<int>(d)), Eingabe(ob)); }
+void VerschiebungCB(FL_OBJECT* ob, long d) {
+    if (System* sys = Aktuell()) FgWertSetzen(*sys, EingabeNummer(static_cast<int>(d)), Eingabe(ob));
+}
+void FederCB(FL_OBJECT* ob, long d) {
+    if (System* sys = Aktuell()) FgFederSetzen(*sys, EingabeNummer(static_cast<int>(d)), Eingabe(ob));
+}
 
 void AuflagerCB(FL_OBJECT*, long d) {
     Richtungsblock& r = Dialog.Richtung[d];
     const long n = EingabeNummer(static_cast<int>(d));
-    if (!FgAuflagerSetzen(n, Eingabe(r.Verschiebung))) return;
-    Zweitzeile(r, FreiheitsgradSuchen(Programm.AktuellesSystem->Freiheitsgrade, n));
+    System* sys = Aktuell();
+    if (!sys || !FgAuflagerSetzen(*sys, n, Eingabe(r.Verschiebung))) return;
+    Zweitzeile(r, FreiheitsgradSuchen(sys->Freiheitsgrade, n));
     DetailfensterZeichnen();
 }
 
 void FreiCB(FL_OBJECT*, long d) {
     Richtungsblock& r = Dialog.Richtung[d];
     const long n = EingabeNummer(static_cast<int>(d));
-    if (!FgEinwirkungSetzen(n, Eingabe(r.Feder))) return;
-    Zweitzeile(r, FreiheitsgradSuchen(Programm.AktuellesSystem->Freiheitsgrade, n));
+    System* sys = Aktuell();
+    if (!sys || !FgEinwirkungSetzen(*sys, n, Eingabe(r.Feder))) return;
+    Zweitzeile(r, FreiheitsgradSuchen(sys->Freiheitsgrade, n));
     DetailfensterZeichnen();
 }
 
 void GlobalCB(FL_OBJECT* ob, long) {
-    Stab* stab = ErsterMarkierterStab();
+    Stab* stab = MarkierterStab();
     if (!stab) return;
     const double w = Eingabe(ob);
-    WinkelSetzen(EingabeNummer(0), w);
+    WinkelSetzen(*Aktuell(), EingabeNummer(0), w);
     Text(Dialog.Lokal, "%.2f", w - stab->Winkel);
     DetailfensterZeichnen();
 }
 
 void LokalCB(FL_OBJECT* ob, long) {
-    Stab* stab = ErsterMarkierterStab();
+    Stab* stab = MarkierterStab();
     if (!stab) return;
     const double w = Eingabe(ob) + stab->Winkel;
-    WinkelSetzen(EingabeNummer(0), w);
+    WinkelSetzen(*Aktuell(), EingabeNummer(0), w);
     Text(Dialog.Global, "%.2f", w);
     DetailfensterZeichnen();
 }
 
 void NummerCB(FL_OBJECT* ob, long d) {
-    Stab* stab = ErsterMarkierterStab();
+    Stab* stab = MarkierterStab();
     if (!stab) return;
     const int ende = Ende(), r = static_cast<int>(d);
-    switch (FgNummerSetzen(stab, ende, r, std::atol(fl_get_input(ob)), fl_get_button(Dialog.Richtung[r].Eingepraegt),
+    switch (FgNummerSetzen(*Aktuell(), stab, ende, r, std::atol(fl_get_input(ob)), fl_get_button(Dialog.Richtung[r].Eingepraegt),
                            Eingabe(Dialog.Global))) {
     case FgNummerFolge::Verbunden:
         DetailfensterZeichnen();
@@ -264,10 +271,10 @@ void NummerCB(FL_OBJECT* ob, long d) {
 }
 
 void NeuCB(FL_OBJECT*, long d) {
-    Stab* stab = ErsterMarkierterStab();
+    Stab* stab = MarkierterStab();
     if (!stab) return;
     const int r = static_cast<int>(d);
-    NeuAnzeigen(r, NeuenFgErzeugen(stab, Ende(), r, fl_get_button(Dialog.Richtung[r].Eingepraegt),
+    NeuAnzeigen(r, NeuenFgErzeugen(*Aktuell(), stab, Ende(), r, fl_get_button(Dialog.Richtung[r].Eingepraegt),
                                    Eingabe(Dialog.Global)));
 }
 
@@ -356,7 +363,7 @@ void FormErzeugen() {
 }  // namespace
 
 void FreiheitsgradeBearbeiten() {
-    if (!ErsterMarkierterStab()) return;
+    if (!MarkierterStab()) return;
     FormErzeugen();
     fl_set_button(Dialog.EndeA, 1);
     fl_set_button(Dialog.EndeB, 0);

@@ -11,7 +11,9 @@
 #include "core/programm.h"
 #include "core/stabgeometrie.h"
 #include "core/systemoperationen.h"
+#include "gui/auffrischung.h"
 #include "gui/bearbeiten.h"
+#include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
@@ -55,8 +57,8 @@ struct {
 } geo;
 
 Stab* GezeigterStab() {
-    System* sys = Programm.AktuellesSystem;
-    return sys && sys->Systemnummer == geo.SystemNr ? StabSuchen(geo.StabNr) : nullptr;
+    System* sys = Aktuell();
+    return sys && sys->Systemnummer == geo.SystemNr ? StabSuchen(*Aktuell(), geo.StabNr) : nullptr;
 }
 
 void SpalteZeigen(int ende, const Punkt* p) {
@@ -76,37 +78,37 @@ void WinkelUndLaengeZeigen(const Stab* s) {
 }
 
 void GeometrieVerbergen() {
-    if (System* sys = Programm.AktuellesSystem)
+    if (System* sys = Aktuell())
         for (Stab* s : Elemente<Stab>(sys->Staebe)) StabGeometrie(s);
     fl_hide_form(geo.Form);
     XFlush(fl_get_display());
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void NummerCB(FL_OBJECT*, long ende) {
     Stab* s = GezeigterStab();
     if (!s) return GeometrieVerbergen();
     Endspalte& sp = geo.Ende[ende];
-    Punkt* p = EndpunktNummerGeaendert(s, static_cast<int>(ende), Ganz(sp.Nummer), Reell(sp.X), Reell(sp.Y));
+    Punkt* p = EndpunktNummerGeaendert(*Aktuell(), s, static_cast<int>(ende), Ganz(sp.Nummer), Reell(sp.X), Reell(sp.Y));
     // A refused number shows the end's point again.
     SpalteZeigen(static_cast<int>(ende), p ? p : (ende == 0 ? s->PunktA : s->PunktB));
     WinkelUndLaengeZeigen(s);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void NeuCB(FL_OBJECT*, long ende) {
     Stab* s = GezeigterStab();
     if (!s) return GeometrieVerbergen();
-    SpalteZeigen(static_cast<int>(ende), EndpunktNeu(s, static_cast<int>(ende)));
+    SpalteZeigen(static_cast<int>(ende), EndpunktNeu(*Aktuell(), s, static_cast<int>(ende)));
     WinkelUndLaengeZeigen(s);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void SchliessenCB(FL_OBJECT*, long) {
     if (Stab* s = GezeigterStab()) {
         const Endspalte& a = geo.Ende[0];
         const Endspalte& b = geo.Ende[1];
-        GeometrieUebernehmen(s, Ganz(a.Nummer), Reell(a.X), Reell(a.Y), Ganz(b.Nummer), Reell(b.X), Reell(b.Y));
+        GeometrieUebernehmen(*Aktuell(), s, Ganz(a.Nummer), Reell(a.X), Reell(a.Y), Ganz(b.Nummer), Reell(b.X), Reell(b.Y));
     }
     GeometrieVerbergen();
 }
@@ -171,7 +173,7 @@ void PunktNummerCB(FL_OBJECT* ob, long) {
     const char* text = fl_get_input(ob);
     if (RelativMarke(text)) return;
     pkt.Gewaehlt = -1;
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     Punkt* p = sys && *text ? PunktSuchen(sys->Punkte, std::atol(text)) : nullptr;
     if (!p) return;
     pkt.Gewaehlt = p->Nummer;
@@ -182,22 +184,22 @@ void PunktNummerCB(FL_OBJECT* ob, long) {
 void PunktdialogVerbergen() {
     pkt.Gewaehlt = -1;
     fl_hide_form(pkt.Form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void PunktErzeugenCB(FL_OBJECT*, long) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     Punkt* p = sys && pkt.Gewaehlt >= 0 ? PunktSuchen(sys->Punkte, pkt.Gewaehlt) : nullptr;
     double x = Reell(pkt.X), y = Reell(pkt.Y);
-    const Punkt* erster = GueltigerErsterPunkt();
+    const Punkt* erster = GueltigerErsterPunkt(sys);
     if (!p && Programm.Modus == 3 && RelativMarke(fl_get_input(pkt.Nummer)) && erster) {
         x += erster->X;
         y += erster->Y;
     }
     if (sys && Programm.Modus == 2)
-        ErsterPunkt(x, y, p);
+        ErsterPunkt(*sys, x, y, p);
     else if (sys && Programm.Modus == 3)
-        staberzeugen(x, y, p);
+        StabFertigstellen(*sys, x, y, p);
     PunktdialogVerbergen();
 }
 
@@ -228,13 +230,13 @@ struct {
 } vers;
 
 void VerschiebenCB(FL_OBJECT*, long) {
-    SystemVerschieben(Programm.AktuellesSystem, Reell(vers.X), Reell(vers.Y));
-    SystemZeichnen();
+    SystemVerschieben(Aktuell(), Reell(vers.X), Reell(vers.Y));
+    NeuZeichnen();
 }
 
 void VerschiebenSchliessenCB(FL_OBJECT*, long) {
     fl_hide_form(vers.Form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void VerschiebeformErzeugen() {
@@ -253,10 +255,10 @@ void VerschiebeformErzeugen() {
 }  // namespace
 
 bool GeometriedialogOeffnen(Stab* stab) {
-    if (!Programm.AktuellesSystem || !stab || !stab->PunktA || !stab->PunktB) return false;
+    if (!Aktuell() || !stab || !stab->PunktA || !stab->PunktB) return false;
     GeometrieformErzeugen();
     geo.StabNr = stab->Nummer;
-    geo.SystemNr = Programm.AktuellesSystem->Systemnummer;
+    geo.SystemNr = Aktuell()->Systemnummer;
     char text[32];
     std::snprintf(text, sizeof text, "%ld", stab->Nummer);
     fl_set_object_label(geo.Stabnummer, text);
@@ -268,9 +270,9 @@ bool GeometriedialogOeffnen(Stab* stab) {
 }
 
 bool StabteilungAusfuehren(int wert) {
-    if (wert < menue::Teilen2 || wert > menue::Teilen4 || !Programm.AktuellesSystem) return false;
-    MarkierteStaebeTeilen(2 + wert - menue::Teilen2);
-    SystemZeichnen();
+    if (wert < menue::Teilen2 || wert > menue::Teilen4 || !Aktuell()) return false;
+    MarkierteStaebeTeilen(*Aktuell(), 2 + wert - menue::Teilen2);
+    NeuZeichnen();
     return true;
 }
 
@@ -281,7 +283,7 @@ void PunktdialogZeigen() {
 }
 
 bool VerschiebedialogZeigen() {
-    if (!Programm.AktuellesSystem) return false;
+    if (!Aktuell()) return false;
     VerschiebeformErzeugen();
     if (!vers.Form->visible) fl_show_form(vers.Form, FL_PLACE_CENTER, FL_TRANSIENT, "System verschieben");
     return true;

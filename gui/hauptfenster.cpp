@@ -7,12 +7,21 @@
 
 #include "analysis/berechnung.h"
 #include "core/bericht.h"
+#include "core/katalogbearbeitung.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
 #include "files/systemdatei.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
+#include "gui/ausgabe.h"
+#include "gui/bearbeiten.h"
 #include "gui/ergebnisfenster.h"
+#include "gui/freiheitsgrade.h"
+#include "gui/kataloge.h"
+#include "gui/lasten.h"
+#include "gui/stabergebnisse.h"
+#include "gui/systeme.h"
+#include "gui/tabellen.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
@@ -74,15 +83,14 @@ void DatenbankCB(FL_OBJECT* ob, long) {
     case menue::NeuesSystem: NeuesSystem(); break;
     case menue::SystemOeffnen: {
         std::string pfad = DateiErfragen();
-        if (!pfad.empty()) SystemLesen(pfad.c_str());
+        if (!pfad.empty()) SystemOeffnen(pfad.c_str());
         break;
     }
-    case menue::SystemSichern: SystemSichern(DateiErfragen); break;
-    case menue::SystemSichernAls: SystemSichernAls(DateiErfragen); break;
+    case menue::SystemSichern: SystemSichern(Programm.Modus, Aktuell(), DateiErfragen); break;
+    case menue::SystemSichernAls: SystemSichernAls(Programm.Modus, Aktuell(), DateiErfragen); break;
     case menue::SystemSchliessen:
         if (!SchliessenBestaetigen()) break;
         AktuellesSystemSchliessen();
-        SystemauswahlAbgleichen();
         break;
     default: break;
     }
@@ -90,8 +98,9 @@ void DatenbankCB(FL_OBJECT* ob, long) {
 
 void BerechnenCB(FL_OBJECT* ob, long) {
     int wert = fl_get_menu(ob);
-    if (!Programm.AktuellesSystem) return;
-    if (wert == menue::TheorieI) TheorieIOrdnungBerechnen();
+    System* sys = Aktuell();
+    if (!sys) return;
+    if (wert == menue::TheorieI) TheorieIOrdnungBerechnen(*sys, Programm, Meldungsliste());
     else if (wert == menue::TheorieII) NichtImplementiert();
 }
 
@@ -103,10 +112,10 @@ void TabellenCB(FL_OBJECT* ob, long) {
 
 void AusgabeCB(FL_OBJECT* ob, long) {
     int wert = fl_get_menu(ob);
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     if (!sys) return;
     switch (wert) {
-    case menue::BildschirmAlle: ErgebnisseZeigen(sys->Staebe); break;
+    case menue::BildschirmAlle: ErgebnisseZeigen(*sys, sys->Staebe); break;
     case menue::BildschirmMarkierte: {
         Kette markierte = nullptr;
         // Entered first one by one: the same order as a chain the program
@@ -114,13 +123,13 @@ void AusgabeCB(FL_OBJECT* ob, long) {
         for (Stab* s : ElementeRueckwaerts<Stab>(sys->Staebe))
             if (s->Markiert == 1) KeVorneEintragen(markierte, s);
         if (markierte) {
-            ErgebnisseZeigen(markierte);
+            ErgebnisseZeigen(*sys, markierte);
             KetteLoeschen(markierte);
         }
         break;
     }
     case menue::Exportieren:
-        if (!ExportdialogZeigen()) NichtImplementiert();
+        ExportdialogZeigen();
         break;
     default: break;
     }
@@ -129,13 +138,13 @@ void AusgabeCB(FL_OBJECT* ob, long) {
 void EinstellungenCB(FL_OBJECT* ob, long) {
     switch (fl_get_menu(ob)) {
     case menue::RasterFang:
-        if (!RasterdialogZeigen()) NichtImplementiert();
+        RasterdialogZeigen();
         break;
     case menue::StabErzeugen:
-        if (!StandardwertedialogZeigen()) NichtImplementiert();
+        StandardwertedialogZeigen();
         break;
     case menue::Pfade: PfadedialogZeigen(); break;
-    case menue::FgBiegesteif: SystemZeichnen(); break;
+    case menue::FgBiegesteif: NeuZeichnen(); break;
     case menue::Prozessor: StabteilungenZeigen(); break;
     default: break;
     }
@@ -159,7 +168,7 @@ void FensterknopfCB(FL_OBJECT* ob, long knopf) {
         if (gedrueckt) NichtImplementiert();
         return;
     }
-    if (!gedrueckt) SystemZeichnen();
+    if (!gedrueckt) NeuZeichnen();
 }
 
 // An invisible object over the whole window notices when the window's size
@@ -300,31 +309,38 @@ bool FgAnBiegesteifenVerbindungen() {
 void StabmenueOeffnen(Stab* stab) {
     if (stabPopup < 0) return;
     int wert = fl_dopup(stabPopup);
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
+    if (!sys) return;
     switch (wert) {
-    case menue::LoeschenQuittieren:
-        if (sys) {
-            Stapel* markierte = StapelAnlegen();
-            for (Stab* s : Elemente<Stab>(sys->Staebe))
-                if (s->Markiert == 1) StapelEintragen(markierte, s);
-            StaebeLoeschen(markierte);
-            StapelFreigeben(markierte);
-        }
+    case menue::LoeschenQuittieren: {
+        Stapel* markierte = StapelAnlegen();
+        for (Stab* s : Elemente<Stab>(sys->Staebe))
+            if (s->Markiert == 1) StapelEintragen(markierte, s);
+        StaebeLoeschen(*sys, markierte);
+        StapelFreigeben(markierte);
         break;
-    case menue::Geometrie: case menue::Zuordnung: case menue::Ergebnisse:
-    case menue::Freiheitsgrade: case menue::Belastung: case menue::BelastungKopieren:
-    case menue::Teilen2: case menue::Teilen3: case menue::Teilen4:
-        if (!StabmenueAusfuehren(wert, stab)) NichtImplementiert();
+    }
+    case menue::Zuordnung: {
+        Stabauswahl markiert = StabauswahlMarkierte(*sys);
+        if (markiert.Staebe.empty()) StabauswahlErgaenzen(markiert, *sys, stab);
+        MaterialZuweisen(markiert);
         break;
+    }
+    case menue::Ergebnisse: StabergebnisseZeigen(stab); break;
+    case menue::Freiheitsgrade: FreiheitsgradeBearbeiten(); break;
+    case menue::Geometrie: GeometriedialogOeffnen(stab); break;
+    case menue::Teilen2: case menue::Teilen3: case menue::Teilen4: StabteilungAusfuehren(wert); break;
+    case menue::Belastung: LasteditorOeffnen(stab); break;
+    case menue::BelastungKopieren: LastKopierenOeffnen(stab); break;
     default: break;  // title, "Abbruch", or nothing chosen
     }
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void SystemauswahlAbgleichen() {
     FL_OBJECT* ob = Haupt.Systemauswahl;
     if (!ob) return;
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     int n = fl_get_choice_maxitems(ob);
     for (int i = 1; i <= n; ++i)
         if (sys && SystemauswahlNummer(fl_get_choice_item_text(ob, i)) == sys->Systemnummer) {

@@ -8,7 +8,7 @@
 #include "core/datenmodell.h"
 #include "gui/xforms.h"
 
-struct Stab;
+class Berichtsempfaenger;
 
 struct Hauptfenster {
     FL_FORM* Form = nullptr;
@@ -40,12 +40,21 @@ void StabmenueOeffnen(Stab* stab);
 bool FgAnBiegesteifenVerbindungen();
 // Selects the systems-choice entry of the current System.
 void SystemauswahlAbgleichen();
+// Greys the bar pop-up menu's entries that serve one bar only
+// ("Geometrie / Topologie", "Schnittkräfte / Verschiebungen",
+// "Freiheitsgrade", "Belastung", "Belastung kopieren") when more than one
+// bar is marked, and enables them otherwise.
+void StabmenueEintraegeSperren(bool mehrereStaebe);
+// Writes the current System's settings into every dialog that shows them:
+// bar divisions, load-case and combination lists, grid and snap, the
+// systems choice.
+void SystemdialogeAktualisieren();
 
 // --- message list and progress (meldungsliste.cpp)
+// Installs the message list as the receiver of every report.
 void MeldungslisteAnschliessen();
-
-// --- toolkit-bound implementation of the operations' hooks (oberflaeche_x.cpp)
-void OberflaecheAnschliessen();
+// The message list and progress slider, for the analysis.
+Berichtsempfaenger& Meldungsliste();
 
 // --- small dialogs (dialoge.cpp)
 void NichtImplementiert();

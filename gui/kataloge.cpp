@@ -12,7 +12,7 @@
 #include "core/systemoperationen.h"
 #include "files/kataloge.h"
 #include "files/pfade.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
 #include "gui/kataloge_intern.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
@@ -174,12 +174,12 @@ void LoeschenCB(FL_OBJECT* ob, long) {
 
 void EditorSchliessenCB(FL_OBJECT* ob, long) {
     fl_hide_form(ob->form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 int EditorAtclose(FL_FORM* form, void*) {
     fl_hide_form(form);
-    SystemZeichnen();
+    NeuZeichnen();
     return FL_IGNORE;
 }
 
@@ -301,7 +301,7 @@ bool KatalogeditorZeigen(int welcher) {
     return true;
 }
 
-bool StandardwertedialogZeigen() {
+void StandardwertedialogZeigen() {
     StandardErzeugen();
     fl_set_button(Standard.Setzen, Programm.StandardwerteSetzen ? 1 : 0);
     MaterialienEintragen(Standard.Materialliste);
@@ -310,5 +310,4 @@ bool StandardwertedialogZeigen() {
     if (!Standard.Form->visible)
         fl_show_form(Standard.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Standardwerte Stab erzeugen");
     else fl_raise_form(Standard.Form);
-    return true;
 }

@@ -7,9 +7,10 @@
 #include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
 #include "gui/kataloge.h"
 #include "gui/kataloge_intern.h"
+#include "gui/systeme.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
 
@@ -55,17 +56,19 @@ void StandardwerteCB(FL_OBJECT*, long) {
     QuerschnittZeigen(QuerschnittSuchen(Programm.StandardQuerschnitt), "");
     MaterialZuweisen(Zuweisungsstaebe, Programm.StandardMaterial);
     QuerschnittZuweisen(Zuweisungsstaebe, Programm.StandardQuerschnitt);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void GlobalCB(FL_OBJECT*, long material) {
+    // The dialog may outlive the System it was opened for.
+    if (!Aktuell()) return;
     if (material) {
-        if (MaterialZuweisen(AlleStaebe(), ListenauswahlNummer(Zuordnung.Materialliste)) < 0)
+        if (MaterialZuweisen(StabauswahlAlle(*Aktuell()), ListenauswahlNummer(Zuordnung.Materialliste)) < 0)
             fl_set_object_label(Zuordnung.Materialname, "Material auswaehlen !");
-    } else if (QuerschnittZuweisen(AlleStaebe(), ListenauswahlNummer(Zuordnung.Querschnittsliste)) < 0) {
+    } else if (QuerschnittZuweisen(StabauswahlAlle(*Aktuell()), ListenauswahlNummer(Zuordnung.Querschnittsliste)) < 0) {
         fl_set_object_label(Zuordnung.Querschnittsname, "Querschnitt auswaehlen !");
     }
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void Schliessen() {
@@ -73,7 +76,7 @@ void Schliessen() {
     QuerschnittZuweisen(Zuweisungsstaebe, ListenauswahlNummer(Zuordnung.Querschnittsliste));
     fl_hide_form(Zuordnung.Form);
     Zuweisungsstaebe = Stabauswahl{};
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void SchliessenCB(FL_OBJECT*, long) { Schliessen(); }
@@ -136,7 +139,7 @@ void MaterialZuweisen(const Stabauswahl& staebe) {
     MaterialienEintragen(Zuordnung.Materialliste);
     QuerschnitteEintragen(Zuordnung.Querschnittsliste);
     const Stab* erster = nullptr;
-    if (System* sys = Programm.AktuellesSystem)
+    if (System* sys = Aktuell())
         for (Stab* s : Elemente<Stab>(sys->Staebe))
             if (s->Markiert == 1) {
                 erster = s;
@@ -151,6 +154,6 @@ void MaterialZuweisen(const Stabauswahl& staebe) {
 
 void ZuordnungsdialogOeffnen(Stab* stab) {
     Stabauswahl a;
-    StabauswahlErgaenzen(a, stab);
+    if (Aktuell()) StabauswahlErgaenzen(a, *Aktuell(), stab);
     MaterialZuweisen(a);
 }

@@ -12,15 +12,17 @@
 #include <vector>
 
 #include "core/lastverwaltung.h"
+#include "core/aenderungen.h"
 #include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/farben.h"
 #include "files/massstab.h"
 #include "files/uebersetzen.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/systeme.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
 #include "gui/xmaler.h"
@@ -89,8 +91,8 @@ long stabnummer = -1;
 
 // The edited bar while it and its System still exist.
 Stab* Bearbeitet() {
-    if (!bearbeitetesSystem || bearbeitetesSystem != Programm.AktuellesSystem) return nullptr;
-    return StabSuchen(stabnummer);
+    if (!bearbeitetesSystem || bearbeitetesSystem != Aktuell()) return nullptr;
+    return StabSuchen(*Aktuell(), stabnummer);
 }
 
 bool Offen() { return ed.Form && ed.Form->visible; }
@@ -104,7 +106,7 @@ std::vector<long> GewaehlteLastfaelle() {
     std::vector<long> kennungen;
     for (int i = 1; i <= fl_get_browser_maxline(ed.Lastfaelle); ++i)
         if (fl_isselected_browser_line(ed.Lastfaelle, i)) {
-            const long k = LastfallKennung(ZeilenNummer(fl_get_browser_line(ed.Lastfaelle, i)));
+            const long k = LastfallKennung(*Aktuell(), ZeilenNummer(fl_get_browser_line(ed.Lastfaelle, i)));
             if (k != -1) kennungen.push_back(k);
         }
     return kennungen;
@@ -135,8 +137,8 @@ void SkizzeZeichnen() {
         return;
     }
     const long kennung = GewaehlteLast();
-    const Punktlast* p = kennung == -1 ? nullptr : PunktlastSuchen(kennung);
-    const Streckenlast* s = kennung == -1 || p ? nullptr : StreckenlastSuchen(kennung);
+    const Punktlast* p = kennung == -1 ? nullptr : PunktlastSuchen(*Aktuell(), kennung);
+    const Streckenlast* s = kennung == -1 || p ? nullptr : StreckenlastSuchen(*Aktuell(), kennung);
     LastskizzeZeichnen(maler, SKIZZE_B, SKIZZE_H, stab, p, s, Massstaebe.Streckenlast(),
                        Farben.Index[ROLLE_HINTERGRUND]);
     maler.Senden();
@@ -205,7 +207,7 @@ void LastfaelleFuellen() {
     const bool ersteAuswaehlen = fl_get_browser_maxline(ed.Lastfaelle) == 0;
     fl_freeze_form(ed.Form);
     fl_clear_browser(ed.Lastfaelle);
-    if (System* sys = Programm.AktuellesSystem) {
+    if (System* sys = Aktuell()) {
         int zeile = 0;
         for (Lastfall* lf : ElementeRueckwaerts<Lastfall>(sys->Lastfaelle)) {
             fl_add_browser_line(ed.Lastfaelle, LastfallZeile(*lf).c_str());
@@ -222,7 +224,7 @@ void LastenListeFuellen() {
     fl_freeze_form(ed.Form);
     fl_clear_browser(ed.Lasten);
     if (Stab* stab = Bearbeitet())
-        for (const std::string& z : LastenZeilen(stab->Nummer, GewaehlteLastfaelle()))
+        for (const std::string& z : LastenZeilen(*Aktuell(), stab->Nummer, GewaehlteLastfaelle()))
             fl_add_browser_line(ed.Lasten, z.c_str());
     fl_unfreeze_form(ed.Form);
 }
@@ -238,8 +240,8 @@ void LastWaehlen(long kennung) {
 void LastAnzeigen() {
     Stab* stab = Bearbeitet();
     const long kennung = GewaehlteLast();
-    const Punktlast* p = stab && kennung != -1 ? PunktlastSuchen(kennung) : nullptr;
-    const Streckenlast* s = stab && kennung != -1 && !p ? StreckenlastSuchen(kennung) : nullptr;
+    const Punktlast* p = stab && kennung != -1 ? PunktlastSuchen(*Aktuell(), kennung) : nullptr;
+    const Streckenlast* s = stab && kennung != -1 && !p ? StreckenlastSuchen(*Aktuell(), kennung) : nullptr;
     fl_freeze_form(ed.Form);
     if (s) {
         const Streckenlastwerte w = StreckenlastWerte(*s, *stab);
@@ -332,14 +334,14 @@ void EintragenCB(FL_OBJECT*, long) {
     const bool punktlast = fl_get_choice(ed.Lasttyp) != TYP_STRECKENLAST;
     const std::vector<long> faelle = GewaehlteLastfaelle();
     std::vector<long> neu;
-    const Lastfehler f = punktlast ? PunktlastEintragen(*stab, PunktlastEingaben(), faelle, &neu)
-                                   : StreckenlastEintragen(*stab, StreckenlastEingaben(), faelle, &neu);
+    const Lastfehler f = punktlast ? PunktlastEintragen(*Aktuell(), *stab, PunktlastEingaben(), faelle, &neu)
+                                   : StreckenlastEintragen(*Aktuell(), *stab, StreckenlastEingaben(), faelle, &neu);
     if (!FehlerZeigen(f, punktlast)) return;
     LastenListeFuellen();
     // The new load is the one the sketch shows and "Last ändern" changes.
     if (!neu.empty()) LastWaehlen(neu.front());
     SkizzeZeichnen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void AendernCB(FL_OBJECT*, long) {
@@ -352,23 +354,23 @@ void AendernCB(FL_OBJECT*, long) {
     }
     const bool punktlast = fl_get_choice(ed.Lasttyp) != TYP_STRECKENLAST;
     bool gefunden = false;
-    const Lastfehler f = punktlast ? PunktlastAendern(kennung, *stab, PunktlastEingaben(), gefunden)
-                                   : StreckenlastAendern(kennung, *stab, StreckenlastEingaben(), gefunden);
+    const Lastfehler f = punktlast ? PunktlastAendern(*Aktuell(), kennung, *stab, PunktlastEingaben(), gefunden)
+                                   : StreckenlastAendern(*Aktuell(), kennung, *stab, StreckenlastEingaben(), gefunden);
     if (!FehlerZeigen(f, punktlast) || !gefunden) return;
     LastenListeFuellen();
     LastWaehlen(kennung);
     SkizzeZeichnen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void LoeschenCB(FL_OBJECT*, long) {
     const long kennung = GewaehlteLast();
     if (kennung == -1 || !Bearbeitet()) return;
-    PunktlastLoeschen(kennung);
-    StreckenlastLoeschen(kennung);
+    PunktlastLoeschen(*Aktuell(), kennung);
+    StreckenlastLoeschen(*Aktuell(), kennung);
     LastenListeFuellen();
     LastAnzeigen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 // Moving and copying ask for the target load case.
@@ -382,15 +384,15 @@ void ZielCB(FL_OBJECT*, long kopieren) {
         fl_show_input(kopieren ? "In welchen Lastfall kopieren ?" : "In welchen Lastfall verschieben ?", "");
     if (!antwort || !Bearbeitet()) return;
     const long nummer = ZeilenNummer(antwort);
-    if (nummer < 0 || LastfallKennung(nummer) == -1) {
+    if (nummer < 0 || LastfallKennung(*Aktuell(), nummer) == -1) {
         Fehler(nullptr, "Lastfall existiert nicht !");
         return;
     }
-    if (kopieren) LastKopieren(kennung, nummer);
-    else LastVerschieben(kennung, nummer);
+    if (kopieren) LastKopieren(*Aktuell(), kennung, nummer);
+    else LastVerschieben(*Aktuell(), kennung, nummer);
     LastenListeFuellen();
     LastAnzeigen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 // `zeichnen` false while a System is being deleted: its chains are no
@@ -401,7 +403,7 @@ void Schliessen(bool zeichnen) {
     ZeichenflaechenEreignisseEinsetzen();
     bearbeitetesSystem = nullptr;
     stabnummer = -1;
-    if (zeichnen) SystemZeichnen();
+    if (zeichnen) NeuZeichnen();
 }
 
 void SchliessenCB(FL_OBJECT*, long) { Schliessen(true); }
@@ -413,12 +415,12 @@ int EditorSchliessen(FL_FORM*, void*) {
 
 void KopierenSchliessenCB(FL_OBJECT*, long) {
     fl_hide_form(kopieren.Form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 int KopierenVerbergen(FL_FORM* form, void*) {
     fl_hide_form(form);
-    SystemZeichnen();
+    NeuZeichnen();
     return FL_IGNORE;
 }
 
@@ -513,12 +515,13 @@ void FormenErzeugen() {
 // ------------------------------------------------------------ entry points
 
 void LasteditorOeffnen(Stab* stab) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     if (!stab || !sys) return;
     FormenErzeugen();
     if (Offen()) SkizzeEntfernen();
     for (Stab* s : Elemente<Stab>(sys->Staebe)) s->Markiert = -1;
     stab->Markiert = 1;
+    AenderungMelden(sys, AENDERUNG_MARKIERUNG);
     bearbeitetesSystem = sys;
     stabnummer = stab->Nummer;
 
@@ -535,7 +538,7 @@ void LasteditorOeffnen(Stab* stab) {
     else fl_show_form(ed.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Belastung editieren");
     SkizzeErzeugen();
     SkizzeZeichnen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void LastKopierenOeffnen(Stab*) {
@@ -551,7 +554,7 @@ void LasteditorSchliessen() {
 void LasteditorLastfaelleAktualisieren() {
     if (!Offen()) return;
     // Another System became current: its bars are not the edited one.
-    if (bearbeitetesSystem != Programm.AktuellesSystem) {
+    if (bearbeitetesSystem != Aktuell()) {
         Schliessen(false);
         return;
     }

@@ -1,12 +1,20 @@
 // The windows for load cases and loads: "Lastfälle" with its two small
 // dialogs, "Belastung editieren" and "Last kopieren".
-//
-// Entry points for the bar pop-up menu ("Belastung", "Belastung kopieren");
-// the main window's hooks for the load-case lists, the third window toggle
-// and the shared input dialog's load modes are defined with the windows.
 #pragma once
 
 struct Stab;
+
+// The third window toggle of the main window: shows or hides "Lastfälle";
+// false without a current System.
+bool LastfallfensterUmschalten(bool zeigen);
+// The load-case and combination lists of "Lastfälle", from the current
+// System (emptied without one).
+void LastfalllisteFuellen();
+void KombinationslisteFuellen();
+void LastfalllistenLeeren();
+// "OK" of the shared input dialog in a load mode (weight, load-case name,
+// combination name); false for another mode.
+bool EingabeUebernehmen(int modus, const char* text);
 
 // Opens the load editor for this bar (it becomes the only marked bar).
 // Does nothing without a bar or a current System.

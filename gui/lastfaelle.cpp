@@ -9,9 +9,10 @@
 #include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
 
@@ -29,8 +30,6 @@ struct {
     FL_OBJECT* Bezeichnung = nullptr;
     FL_OBJECT* Gewicht = nullptr;
 } erzeugen;
-
-System* Aktuell() { return Programm.AktuellesSystem; }
 
 // Numbers of the selected lines of a browser, in list order.
 std::vector<long> GewaehlteNummern(FL_OBJECT* liste) {
@@ -53,9 +52,9 @@ void Anzeigen();
 
 void LastfaelleCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
-    LastfaelleAktivieren(GewaehlteNummern(dialog.Lastfaelle));
+    LastfaelleAktivieren(*Aktuell(), GewaehlteNummern(dialog.Lastfaelle));
     LasteditorLastfaelleAktualisieren();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void ErzeugenCB(FL_OBJECT*, long) {
@@ -70,17 +69,17 @@ void ErzeugenCB(FL_OBJECT*, long) {
 
 void KopierenCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
-    AktiveLastfaelleKopieren();
+    AktiveLastfaelleKopieren(*Aktuell());
     LastfalllisteFuellen();
     LasteditorLastfaelleAktualisieren();
 }
 
 void EntfernenCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
-    for (long nummer : GewaehlteNummern(dialog.Lastfaelle)) LastfallLoeschen(nummer);
+    for (long nummer : GewaehlteNummern(dialog.Lastfaelle)) LastfallLoeschen(*Aktuell(), nummer);
     LastfalllisteFuellen();
     LasteditorLastfaelleAktualisieren();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void NameCB(FL_OBJECT*, long modus) {
@@ -91,25 +90,25 @@ void NameCB(FL_OBJECT*, long modus) {
 
 void PfeilCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
-    KombinationAusAktiven(-1);
+    KombinationAusAktiven(*Aktuell(), -1);
     KombinationslisteFuellen();
 }
 
 void KombinationenCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
     const long nummer = ErsteGewaehlteNummer(dialog.Kombinationen);
-    if (nummer < 0 || !KombinationSuchen(nummer)) return;
-    KombinationAktivieren(nummer);
+    if (nummer < 0 || !KombinationSuchen(*Aktuell(), nummer)) return;
+    KombinationAktivieren(*Aktuell(), nummer);
     LastfalllisteFuellen();
     LasteditorLastfaelleAktualisieren();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void KombinationEntfernenCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
     const long nummer = ErsteGewaehlteNummer(dialog.Kombinationen);
-    if (nummer < 0 || !KombinationSuchen(nummer)) return;
-    KombinationLoeschen(nummer);
+    if (nummer < 0 || !KombinationSuchen(*Aktuell(), nummer)) return;
+    KombinationLoeschen(*Aktuell(), nummer);
     ++Aktuell()->Aenderungen;
     KombinationslisteFuellen();
 }
@@ -118,19 +117,19 @@ void KombinationAendernCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
     const long nummer = ErsteGewaehlteNummer(dialog.Kombinationen);
     if (nummer < 0) return;
-    KombinationAendern(nummer);
+    KombinationAendern(*Aktuell(), nummer);
     KombinationslisteFuellen();
 }
 
 void SchliessenCB(FL_OBJECT*, long) {
     FensterknopfLoesen(KNOPF_LASTFAELLE);
     if (dialog.Form->visible) fl_hide_form(dialog.Form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 // "Lastfall erzeugen"
 void NummerVergebenCB(FL_OBJECT*, long) {
-    if (Aktuell()) fl_set_input_f(erzeugen.Nummer, "%ld", FreieLastfallnummer());
+    if (Aktuell()) fl_set_input_f(erzeugen.Nummer, "%ld", FreieLastfallnummer(*Aktuell()));
 }
 
 void LastfallErzeugenCB(FL_OBJECT*, long) {
@@ -141,7 +140,7 @@ void LastfallErzeugenCB(FL_OBJECT*, long) {
         fl_set_input(erzeugen.Gewicht, "err");
         return;
     }
-    Lastfall* lf = LastfallErzeugen(nummer, fl_get_input(erzeugen.Bezeichnung), -1);
+    Lastfall* lf = LastfallErzeugen(*Aktuell(), nummer, fl_get_input(erzeugen.Bezeichnung), -1);
     if (!lf) return;
     lf->Gewicht = gewicht;
     if (dialog.Lastfaelle) fl_addto_browser(dialog.Lastfaelle, LastfallZeile(*lf).c_str());
@@ -275,20 +274,21 @@ bool EingabeUebernehmen(int modus, const char* text) {
     switch (modus) {
     case EINGABE_GEWICHT: {
         double gewicht = 0;
-        if (ZahlLesen(text, gewicht)) LastfaelleGewichten(GewaehlteNummern(dialog.Lastfaelle), gewicht);
+        if (ZahlLesen(text, gewicht) && Aktuell())
+            LastfaelleGewichten(*Aktuell(), GewaehlteNummern(dialog.Lastfaelle), gewicht);
         LastfalllisteFuellen();
         EingabedialogVerbergen();
         return true;
     }
     case EINGABE_LASTFALLNAME:
-        LastfaelleBenennen(GewaehlteNummern(dialog.Lastfaelle), text);
+        if (Aktuell()) LastfaelleBenennen(*Aktuell(), GewaehlteNummern(dialog.Lastfaelle), text);
         LastfalllisteFuellen();
         EingabedialogVerbergen();
         return true;
     case EINGABE_KOMBINATIONSNAME: {
         EingabedialogVerbergen();
         const long nummer = ErsteGewaehlteNummer(dialog.Kombinationen);
-        if (nummer >= 0 && KombinationBenennen(nummer, text)) KombinationslisteFuellen();
+        if (nummer >= 0 && Aktuell() && KombinationBenennen(*Aktuell(), nummer, text)) KombinationslisteFuellen();
         return true;
     }
     default: return false;

@@ -7,7 +7,7 @@
 #include "core/latin1.h"
 #include "core/programm.h"
 #include "files/massstab.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/zeichenflaeche.h"
@@ -22,25 +22,25 @@ void EingabeCB(FL_OBJECT* ob, long feld) {
     // The stored text may differ from the typed one (cut at a blank).
     if (Massstaebe.Text(static_cast<int>(feld)) != fl_get_input(ob))
         fl_set_input(ob, Massstaebe.Text(static_cast<int>(feld)).c_str());
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void PositioniererCB(FL_OBJECT* ob, long) {
     MassstabPositionierer.X = fl_get_positioner_xvalue(ob);
     MassstabPositionierer.Y = fl_get_positioner_yvalue(ob);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void PfeilCB(FL_OBJECT*, long richtung) {
     AnsichtVerschieben(static_cast<Verschieberichtung>(richtung), Massstaebe);
     MassstabfensterAktualisieren();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void SchliessenCB(FL_OBJECT* ob, long) {
     FensterknopfLoesen(KNOPF_MASSSTAB);
     fl_hide_form(ob->form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 FL_OBJECT* Eingabe(int feld, int x, int y, int w, int h) {
@@ -100,10 +100,6 @@ void MassstabfensterErzeugen() {
     fl_end_form();
     FensterSchliessenEinrichten(m.Form, Schliessart::Werkzeug, KNOPF_MASSSTAB);
 
-    // Reading a scale file changes the values behind the window.
-    MassstaebeGeaendert = [] {
-        MassstabfensterAktualisieren();
-    };
     MassstabfensterAktualisieren();
 }
 

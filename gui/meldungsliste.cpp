@@ -16,9 +16,9 @@
 
 namespace {
 
-class Meldungsliste : public Berichtsempfaenger {
+class Meldungsfenster : public Berichtsempfaenger {
 public:
-    Meldungsliste() : filter_(BalkenBreite()) {
+    Meldungsfenster() : filter_(BalkenBreite()) {
         if (const char* p = std::getenv("VELKO_MELDUNGSPROTOKOLL")) protokoll_ = p;
     }
 
@@ -44,6 +44,14 @@ public:
         Flush();
     }
 
+    // Diagnostics of reading and editing go to standard output, fatal lines
+    // to standard error, as the program always wrote them.
+    void Ausgeben(Ausgabekanal kanal, const char* text) override {
+        std::FILE* ziel = kanal == Ausgabekanal::Fehler ? stderr : stdout;
+        std::fputs(text ? text : "", ziel);
+        std::fflush(ziel);
+    }
+
 private:
     static int BalkenBreite() {
         // The fill of the slider runs inside its border.
@@ -62,7 +70,9 @@ private:
 
 }  // namespace
 
-void MeldungslisteAnschliessen() {
-    static Meldungsliste liste;
-    BerichtSetzen(&liste);
+Berichtsempfaenger& Meldungsliste() {
+    static Meldungsfenster liste;
+    return liste;
 }
+
+void MeldungslisteAnschliessen() { BerichtSetzen(&Meldungsliste()); }

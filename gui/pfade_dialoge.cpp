@@ -5,6 +5,7 @@
 
 #include "core/latin1.h"
 #include "files/pfade.h"
+#include "gui/auffrischung.h"
 #include "gui/hauptfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/eingabetext.h"
@@ -86,7 +87,7 @@ void PfadeSichernCB(FL_OBJECT*, long) {
 void PfadeSchliessenCB(FL_OBJECT*, long) {
     fl_hide_form(pfade.Form);
     PfadeUebernehmen(FelderLesen(pfade));
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 int PfadeAtclose(FL_FORM*, void*) {

@@ -1,9 +1,11 @@
 // The grid and snap dialog "Rastereinstellungen" and the filling of both
 // grid windows from the current System.
 #include "core/datenmodell.h"
+#include "core/aenderungen.h"
 #include "core/latin1.h"
 #include "core/programm.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
+#include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/zeichenflaeche.h"
@@ -14,20 +16,21 @@ Rasterformular Rastereinstellungen;
 namespace {
 
 void RasterAnzeigenCB(FL_OBJECT* ob, long) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     if (!sys) {
         fl_set_button(ob, 0);
         return;
     }
     sys->RasterAnzeigen = sys->RasterAnzeigen ? 0 : 1;
+    AenderungMelden(sys, AENDERUNG_RASTER);
     SystemdialogeErgaenzen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 // A spacing of 0 or less (or no number) is refused: the input shows the
 // spacing in force again.
 void AbstandCB(FL_OBJECT* ob, long welcher) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     if (!sys) return;
     double* ziel[4] = {&sys->RasterweiteX, &sys->RasterweiteY, &sys->FangrasterX, &sys->FangrasterY};
     double& wert = *ziel[welcher];
@@ -35,20 +38,23 @@ void AbstandCB(FL_OBJECT* ob, long welcher) {
         char text[32];
         RasterabstandText(wert, text);
         fl_set_input(ob, text);
+        return;
     }
+    AenderungMelden(sys, AENDERUNG_RASTER);
 }
 
 void FangCB(FL_OBJECT* ob, long) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     int modus = FangmodusAusAuswahl(fl_get_choice(ob));
     if (!sys || modus < 0) return;
     sys->Fangmodus = modus;
+    AenderungMelden(sys, AENDERUNG_RASTER);
     SystemdialogeErgaenzen();
 }
 
 void SchliessenCB(FL_OBJECT* ob, long) {
     fl_hide_form(ob->form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 FL_OBJECT* Abstand(int x, int y, const char* text, long welcher) {
@@ -78,16 +84,15 @@ void RasterdialogErzeugen() {
     FensterSchliessenEinrichten(r.Form, Schliessart::Dialog);
 }
 
-bool RasterdialogZeigen() {
+void RasterdialogZeigen() {
     WerkzeugformenErzeugen();
     SystemdialogeErgaenzen();
     if (!Rastereinstellungen.Form->visible)
         fl_show_form(Rastereinstellungen.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Rastereinstellungen");
-    return true;
 }
 
 void SystemdialogeErgaenzen() {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     Rasterformular& r = Rastereinstellungen;
     if (!sys || !r.Form) return;
     int raster = sys->RasterAnzeigen ? 1 : 0;

@@ -16,7 +16,8 @@
 #include "core/latin1.h"
 #include "files/farben.h"
 #include "files/massstab.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
+#include "gui/systeme.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
 #include "gui/xmaler.h"
@@ -80,7 +81,7 @@ void TabelleFuellen(const Stab* stab) {
 }
 
 void Zeichnen() {
-    Stab* stab = ErsterMarkierterStab();
+    Stab* stab = MarkierterStab();
     if (!stab || !E.Form) return;
     char text[32];
     std::snprintf(text, sizeof text, "%ld", stab->Nummer);
@@ -115,7 +116,7 @@ void Zeichnen() {
 }
 
 void WertAnStelle() {
-    const Stab* stab = ErsterMarkierterStab();
+    const Stab* stab = MarkierterStab();
     if (!stab) return;
     const Stellenwerte w = WerteAnStelle(*stab, Tabellenart(), std::atof(fl_get_input(E.Stelle)));
     if (!w.Aendern) return;
@@ -138,12 +139,12 @@ void Schliessen() {
     }
     fl_hide_form(E.Form);
     ZeichenflaechenEreignisseEinsetzen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void KnopfCB(FL_OBJECT*, long) { Zeichnen(); }
 void AuswahlCB(FL_OBJECT*, long) {
-    if (const Stab* stab = ErsterMarkierterStab()) TabelleFuellen(stab);
+    if (const Stab* stab = MarkierterStab()) TabelleFuellen(stab);
 }
 void StelleCB(FL_OBJECT*, long) { WertAnStelle(); }
 void SchliessenCB(FL_OBJECT*, long) { Schliessen(); }

@@ -6,9 +6,12 @@
 
 #include "core/datenmodell.h"
 #include "core/programm.h"
+#include "core/systemoperationen.h"
 #include "files/farben.h"
 #include "files/massstab.h"
 #include "gui/bearbeiten.h"
+#include "gui/kataloge.h"
+#include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
@@ -64,7 +67,7 @@ void MarkeZeichnen(const Ansicht& ansicht, const Punkt* p) {
 }
 
 void GummibandLoeschen() {
-    const Punkt* a = GueltigerErsterPunkt();
+    const Punkt* a = GueltigerErsterPunkt(Aktuell());
     if (gummiX > 0 && gummiY > 0 && a) {
         Ansicht ansicht = AktuelleAnsicht();
         XDrawLine(anzeige, fenster, xorGC, WeltNachBildX(ansicht, a->X), WeltNachBildY(ansicht, a->Y), gummiX,
@@ -94,11 +97,27 @@ bool PunkttasteGedrueckt(XEvent* ev) {
 
 void StabErzeugenStarten() {
     gummiX = gummiY = -1;
-    StabErzeugungBeginnen();
+    StabErzeugungBeginnen(Aktuell());
+    ModusAbgleichen();
+}
+
+void ErsterPunktZeichnen() {
+    const Punkt* a = GueltigerErsterPunkt(Aktuell());
+    Window w = ZeichenflaecheFenster();
+    if (!a || !GrafikEinrichten(w)) return;
+    MarkeZeichnen(AktuelleAnsicht(), a);
+    // The rubber band went with the old picture.
+    gummiX = gummiY = -1;
+}
+
+Stab* StabFertigstellen(System& sys, double x, double y, Punkt* p) {
+    Stab* s = staberzeugen(sys, x, y, p);
+    if (s && !StandardwerteAnwendbar()) ZuordnungsdialogOeffnen(s);
+    return s;
 }
 
 void StabErzeugungEreignis(XEvent* ev) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     int px = 0, py = 0;
     if (!sys || !ev || !Position(ev, px, py) || !GrafikEinrichten(ev->xany.window)) return;
     Ansicht ansicht = AktuelleAnsicht();
@@ -114,14 +133,14 @@ void StabErzeugungEreignis(XEvent* ev) {
         if (PunkttasteGedrueckt(ev)) {
             PunktdialogZeigen();
         } else if (ev->type == ButtonRelease && ev->xbutton.button == Button1) {
-            MarkeZeichnen(ansicht, ErsterPunkt(x, y, p));
+            MarkeZeichnen(ansicht, ErsterPunkt(*sys, x, y, p));
         }
         XFlush(anzeige);
         return;
     }
 
     // Mode 3: the rubber band from the first point.
-    const Punkt* a = GueltigerErsterPunkt();
+    const Punkt* a = GueltigerErsterPunkt(sys);
     if (a) {
         GummibandLoeschen();
         const int qx = WeltNachBildX(ansicht, x), qy = WeltNachBildY(ansicht, y);
@@ -138,9 +157,8 @@ void StabErzeugungEreignis(XEvent* ev) {
         PunktdialogZeigen();
     } else if (ev->type == ButtonRelease) {
         GummibandLoeschen();
-        Punkt* ende = nullptr;
-        Stab* s = staberzeugen(x, y, p, &ende);
-        if (!s && Programm.Modus == 3) MarkeZeichnen(ansicht, GueltigerErsterPunkt());
+        Stab* s = StabFertigstellen(*sys, x, y, p);
+        if (!s && Programm.Modus == 3) MarkeZeichnen(ansicht, GueltigerErsterPunkt(sys));
     }
     XFlush(anzeige);
 }

@@ -7,8 +7,10 @@
 #include "files/kataloge.h"
 #include "files/pfade.h"
 #include "files/systemdatei.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
 #include "gui/hauptfenster.h"
+#include "gui/systeme.h"
+#include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
 #include "workspace/kommandozeile.h"
@@ -83,18 +85,16 @@ int main(int argc, char** argv) {
     HauptformErzeugen();
     fl_set_form_atclose(Haupt.Form, HauptfensterAtclose, nullptr);
     MeldungslisteAnschliessen();
-    OberflaecheAnschliessen();
+    AuffrischungAnschliessen();
     DialogeErzeugen();
-    WeitereDialogeErzeugen();
 
-    Programm.AktuellesSystem = nullptr;
     if (!PfadeLesen()) ErststartDialog();
     StartFortsetzen();
     // Also after the first-run dialog: the file the user named is opened.
-    if (kommandozeile.Systemdatei) SystemLesen(kommandozeile.Systemdatei);
+    if (kommandozeile.Systemdatei) SystemOeffnen(kommandozeile.Systemdatei);
     // For the tests of the exit question: the System opened from the command
     // line counts as changed.
-    if (std::getenv("VELKO_TESTAENDERUNG") && Programm.AktuellesSystem) ++Programm.AktuellesSystem->Aenderungen;
+    if (std::getenv("VELKO_TESTAENDERUNG") && Aktuell()) ++Aktuell()->Aenderungen;
     fl_add_timeout(2000, KinderTimeout, nullptr);
     // The loop hands back objects without a callback of their own (inputs
     // the user left, radio buttons); their values are read when needed.

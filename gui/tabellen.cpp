@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "analysis/ergebnisse.h"
+#include "core/aenderungen.h"
 #include "core/datenmodell.h"
 #include "core/kette.h"
 #include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
+#include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/auswahl.h"
@@ -45,7 +47,7 @@ void PunktlisteFuellen() {
     int oben = fl_get_browser_topline(pt.Liste);
     fl_freeze_form(pt.Form);
     fl_clear_browser(pt.Liste);
-    if (System* sys = Programm.AktuellesSystem)
+    if (System* sys = Aktuell())
         for (Punkt* p : NachNummer<Punkt>(sys->Punkte)) {
             char zeile[96];
             PunktZeile(zeile, sizeof zeile, p);
@@ -64,7 +66,7 @@ void KoordinatenZeigen(const Punkt* p) {
 }
 
 Punkt* PunktDerNummer() {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     long n = ZeilenNummer(fl_get_input(pt.Nummer), 4);
     return sys && n >= 0 ? PunktSuchen(sys->Punkte, n) : nullptr;
 }
@@ -72,7 +74,7 @@ Punkt* PunktDerNummer() {
 void PunktzeileCB(FL_OBJECT* ob, long) {
     int zeile = fl_get_browser(ob);
     if (zeile <= 0) return;
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     long n = ZeilenNummer(fl_get_browser_line(ob, zeile), 4);
     Punkt* p = sys && n >= 0 ? PunktSuchen(sys->Punkte, n) : nullptr;
     if (!p) return;
@@ -87,13 +89,13 @@ void PunktnummerCB(FL_OBJECT*, long) { KoordinatenZeigen(PunktDerNummer()); }
 void KoordinateCB(FL_OBJECT* ob, long achse) {
     Punkt* p = PunktDerNummer();
     if (!p) return;
-    PunktkoordinateSetzen(p, static_cast<int>(achse), std::atof(fl_get_input(ob)));
+    PunktkoordinateSetzen(*Aktuell(), p, static_cast<int>(achse), std::atof(fl_get_input(ob)));
     PunktlisteFuellen();
 }
 
 void TabelleSchliessenCB(FL_OBJECT* ob, long) {
     fl_hide_form(ob->form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void PunkttabelleErzeugen() {
@@ -129,7 +131,7 @@ struct {
 void StablisteFuellen() {
     fl_freeze_form(st.Form);
     fl_clear_browser(st.Liste);
-    if (System* sys = Programm.AktuellesSystem) {
+    if (System* sys = Aktuell()) {
         int zeile = 0;
         for (Stab* s : NachNummer<Stab>(sys->Staebe)) {
             char text[200];
@@ -145,23 +147,27 @@ void StablisteFuellen() {
 void StabzeileCB(FL_OBJECT* ob, long) {
     int zeile = fl_get_browser(ob);
     if (zeile == 0) return;
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     long n = ZeilenNummer(fl_get_browser_line(ob, zeile < 0 ? -zeile : zeile), 3);
-    Stab* s = sys && n >= 0 ? StabSuchen(n) : nullptr;
-    if (s) s->Markiert = zeile > 0 ? 1 : -1;
-    SystemZeichnen();
+    Stab* s = sys && n >= 0 ? StabSuchen(*sys, n) : nullptr;
+    if (s) {
+        s->Markiert = zeile > 0 ? 1 : -1;
+        AenderungMelden(sys, AENDERUNG_MARKIERUNG);
+    }
+    NeuZeichnen();
 }
 
 void AlleCB(FL_OBJECT*, long wert) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     if (!sys) return;
     for (Stab* s : Elemente<Stab>(sys->Staebe)) s->Markiert = wert == 2 ? -s->Markiert : wert;
+    AenderungMelden(sys, AENDERUNG_MARKIERUNG);
     StablisteFuellen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void ExtremaCB(FL_OBJECT*, long maximum) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     Kette markierte = sys ? MarkierteStaebe(sys) : nullptr;
     if (!markierte) {
         for (FL_OBJECT* w : st.Werte) fl_set_object_label(w, "");
@@ -220,7 +226,7 @@ void StabtabelleErzeugen() {
 }  // namespace
 
 bool TabelleZeigen(int welche) {
-    if (!Programm.AktuellesSystem) return true;  // nothing to list
+    if (!Aktuell()) return true;  // nothing to list
     if (welche == menue::Punkte) {
         PunkttabelleErzeugen();
         PunktlisteFuellen();

@@ -10,14 +10,16 @@
 #include "core/bericht.h"
 #include "core/datenmodell.h"
 #include "core/latin1.h"
-#include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "files/farben.h"
 #include "files/pfade.h"
 #include "files/systemdatei.h"
 #include "files/uebersetzen.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
+#include "gui/bearbeiten.h"
 #include "gui/hauptfenster.h"
+#include "gui/lasten.h"
+#include "gui/systeme.h"
 #include "gui/tooltips_x.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
@@ -59,17 +61,17 @@ void Tip(FL_OBJECT* ob, const char* text) {
 
 void OeffnenCB(FL_OBJECT*, long) {
     std::string pfad = DateiErfragen();
-    if (!pfad.empty()) SystemLesen(pfad.c_str());
+    if (!pfad.empty()) SystemOeffnen(pfad.c_str());
 }
 
 void SichernCB(FL_OBJECT*, long) {
-    if (Programm.AktuellesSystem) SystemSichern(DateiErfragen);
+    if (Aktuell()) SystemSichern(Programm.Modus, Aktuell(), DateiErfragen);
 }
 
 void StabErzeugenCB(FL_OBJECT*, long) { StabErzeugenStarten(); }
 
 void ZoomCB(FL_OBJECT* ob, long) {
-    if (!Programm.AktuellesSystem) {
+    if (!Aktuell()) {
         fl_set_button(ob, 0);
         return;
     }
@@ -77,14 +79,14 @@ void ZoomCB(FL_OBJECT* ob, long) {
         // The icon only suspends the mode it was pressed in (creating a bar
         // goes on with its first point when it is released).
         gespeicherterModus = Programm.Modus == 4 ? 1 : Programm.Modus;
-        Ui()->ModusSetzen(4);
+        ModusSetzen(4);
     } else {
-        Ui()->ModusSetzen(gespeicherterModus);
+        ModusSetzen(gespeicherterModus);
     }
 }
 
 void ZoomAllesCB(FL_OBJECT*, long) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     if (!sys) return;
     int b = 0, h = 0;
     if (!ZeichenflaecheGroesse(b, h)) return;
@@ -93,17 +95,16 @@ void ZoomAllesCB(FL_OBJECT*, long) {
         return;
     }
     MassstabfensterAktualisieren();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
-void VerschiebenCB(FL_OBJECT*, long) {
-    if (Programm.AktuellesSystem && !VerschiebedialogZeigen()) NichtImplementiert();
-}
+void VerschiebenCB(FL_OBJECT*, long) { VerschiebedialogZeigen(); }
 
 void TheorieICB(FL_OBJECT*, long) {
-    TheorieIOrdnungBerechnen();
-    // The run redraws when it completes; a refused run leaves the old picture.
-    SystemZeichnen();
+    // The icon passes its choice on unchecked; without a System the run
+    // has nothing to do.
+    if (System* sys = Aktuell()) TheorieIOrdnungBerechnen(*sys, Programm, Meldungsliste());
+    NeuZeichnen();
 }
 
 void TheorieIICB(FL_OBJECT*, long) { NichtImplementiert(); }
@@ -111,7 +112,7 @@ void TheorieIICB(FL_OBJECT*, long) { NichtImplementiert(); }
 void WerkzeugSchliessenCB(FL_OBJECT* ob, long knopf) {
     FensterknopfLoesen(static_cast<int>(knopf));
     fl_hide_form(ob->form);
-    SystemZeichnen();
+    NeuZeichnen();
     Flush();
 }
 
@@ -196,17 +197,17 @@ int FensterSchliessen(FL_FORM* form, void*) {
     case Schliessart::Werkzeug:
         FensterknopfLoesen(ziel.Knopf);
         fl_hide_form(form);
-        SystemZeichnen();
+        NeuZeichnen();
         Flush();
         break;
     case Schliessart::Editor:
         fl_hide_form(form);
         ZeichenflaechenEreignisseEinsetzen();
-        SystemZeichnen();
+        NeuZeichnen();
         break;
     case Schliessart::Dialog:
         fl_hide_form(form);
-        SystemZeichnen();
+        NeuZeichnen();
         break;
     }
     return FL_IGNORE;
@@ -270,13 +271,19 @@ bool WerkzeugfensterUmschalten(int knopf, bool zeigen) {
     return true;
 }
 
-void CursorSetzen(int modus) {
+namespace {
+int gezeigterModus = -1;
+}  // namespace
+
+void ModusSetzen(int modus) {
+    Programm.Modus = modus;
+    ModusAbgleichen();
+}
+
+void ModusAbgleichen() {
+    const int modus = Programm.Modus;
+    if (modus == gezeigterModus) return;
+    gezeigterModus = modus;
     if (modus >= 1 && modus <= 3) ZoomknopfLoesen();
     ZeichenflaecheCursor(modus);
 }
-
-// ---------------------------------------------------------------- stand-ins
-
-__attribute__((weak)) bool LastfallfensterUmschalten(bool) { return false; }
-__attribute__((weak)) void StabErzeugenStarten() { NichtImplementiert(); }
-__attribute__((weak)) bool VerschiebedialogZeigen() { return false; }

@@ -2,18 +2,39 @@
 // selection, drawing settings) and the dialogs of the canvas (colours,
 // grid and snap).  Each is created once, hidden, and then only shown and
 // hidden; its check buttons and inputs are the drawing settings.
-//
-// The main window's hooks (gui/anschluesse.h) that these windows
-// serve are defined with them: TooltipsInitialisieren, FarbenEinrichten,
-// HauptfensterEinrichten, WerkzeugfensterPlatzieren,
-// WerkzeugfensterUmschalten, RasterdialogZeigen, SystemdialogeErgaenzen,
-// CursorSetzen.
 #pragma once
 
 #include "gui/xforms.h"
 
 // Creates every form of this file once (further calls do nothing).
 void WerkzeugformenErzeugen();
+
+// --- start-up
+// Tooltips of the buttons (before any form is created).
+void TooltipsInitialisieren();
+// Colours of the drawing: reads the colour file or sets the built-in ones.
+void FarbenEinrichten();
+// Icons, fonts and tooltips of the main window, after the forms exist.
+void HauptfensterEinrichten(FL_FORM* hauptform);
+// Places the tool windows and sets their first check buttons.
+void WerkzeugfensterPlatzieren();
+// Shows (zeigen) or hides the window of toggle button `knopf` (1 to 5);
+// false when it cannot be shown.
+bool WerkzeugfensterUmschalten(int knopf, bool zeigen);
+
+// --- grid and snap
+void RasterdialogZeigen();
+// Grid and snap settings of the current System into the grid dialog and
+// the drawing settings.
+void SystemdialogeErgaenzen();
+
+// --- the interaction mode
+// Sets Programm.Modus and shows it at once: the canvas cursor, and the zoom
+// icon released for modes 1 to 3.
+void ModusSetzen(int modus);
+// Shows Programm.Modus when it changed since it was last shown (the
+// editing logic moves through the modes of drawing a bar by itself).
+void ModusAbgleichen();
 
 // --- the main window's toggle buttons, 1 to 5
 enum Fensterknopf { KNOPF_ICONS = 1, KNOPF_MASSSTAB = 2, KNOPF_LASTFAELLE = 3, KNOPF_ZEICHNEN = 4,
@@ -45,19 +66,3 @@ void ZeichenschalterLesen();
 
 // --- the zoom icon: released when the mode changes to 1, 2 or 3
 void ZoomknopfLoesen();
-
-// --- served by windows of other parts (weak stand-ins report "Funktion
-// noch nicht implementiert !" or return false)
-// The load-case window of the third toggle button.
-bool LastfallfensterUmschalten(bool zeigen);
-// Starts drawing a new bar (mode 1 -> 2).
-void StabErzeugenStarten();
-// The dialog that moves the whole System.
-bool VerschiebedialogZeigen();
-// Canvas events while a new bar is drawn (modes 2 and 3).
-void StabErzeugungEreignis(XEvent* ereignis);
-// Greys the bar pop-up menu's entries that serve one bar only
-// ("Geometrie / Topologie", "Schnittkräfte / Verschiebungen",
-// "Freiheitsgrade", "Belastung", "Belastung kopieren") when more than one
-// bar is marked, and enables them otherwise.
-void StabmenueEintraegeSperren(bool mehrereStaebe);

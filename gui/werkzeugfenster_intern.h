@@ -77,6 +77,8 @@ void ZeichenauswahlAnfangszustand();
 // The canvas (zeichenflaeche.cpp).
 // Its size in pixels; false before it exists.
 bool ZeichenflaecheGroesse(int& breite, int& hoehe);
+// Its X window; 0 before it exists.
+Window ZeichenflaecheFenster();
 // Gives the canvas its event handler (back).
 void ZeichenflaechenEreignisseEinsetzen();
 // Cursor of the canvas for an interaction mode.

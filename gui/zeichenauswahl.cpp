@@ -1,10 +1,12 @@
 // The drawing selection (one check button per layer) and the drawing
 // settings (reference fibres, origin, grid, snap, axes, colours).
 #include "core/datenmodell.h"
+#include "core/aenderungen.h"
 #include "core/latin1.h"
 #include "core/programm.h"
-#include "gui/anschluesse.h"
+#include "gui/auffrischung.h"
 #include "gui/hauptfenster.h"
+#include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/zeichenflaeche.h"
@@ -36,37 +38,39 @@ Schalterknopf auswahlknoepfe[] = {
     {"Freiheitsgrade", 550, false, &Zeichenschalter::Freiheitsgrade, nullptr},
 };
 
-void NeuZeichnenCB(FL_OBJECT*, long) { SystemZeichnen(); }
+void NeuZeichnenCB(FL_OBJECT*, long) { NeuZeichnen(); }
 
 void AuswahlSchliessenCB(FL_OBJECT* ob, long) {
     FensterknopfLoesen(KNOPF_ZEICHNEN);
     fl_hide_form(ob->form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void EinstellungenSchliessenCB(FL_OBJECT* ob, long) {
     FensterknopfLoesen(KNOPF_EINSTELLUNGEN);
     fl_hide_form(ob->form);
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void RasterAnzeigenCB(FL_OBJECT* ob, long) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     if (!sys) {
         // Nothing to switch: the button keeps showing no grid setting.
         fl_set_button(ob, 0);
         return;
     }
     sys->RasterAnzeigen = sys->RasterAnzeigen ? 0 : 1;
+    AenderungMelden(sys, AENDERUNG_RASTER);
     SystemdialogeErgaenzen();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 void FangCB(FL_OBJECT* ob, long) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     int modus = FangmodusAusAuswahl(fl_get_choice(ob));
     if (!sys || modus < 0) return;
     sys->Fangmodus = modus;
+    AenderungMelden(sys, AENDERUNG_RASTER);
     SystemdialogeErgaenzen();
 }
 

@@ -9,7 +9,9 @@
 #include "core/programm.h"
 #include "files/farben.h"
 #include "files/massstab.h"
+#include "gui/auffrischung.h"
 #include "gui/hauptfenster.h"
+#include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
@@ -33,7 +35,7 @@ Gummirechteck zoomrechteck;
 
 // Mode 1: marking bars, the bar pop-up menu, starting a new bar.
 void AuswahlBearbeiten(XEvent* ev) {
-    System* sys = Programm.AktuellesSystem;
+    System* sys = Aktuell();
     if (ev->type == KeyPress) {
         // The S key (key code 39 on a PC keyboard) starts a new bar.
         KeySym taste = XLookupKeysym(&ev->xkey, 0);
@@ -67,7 +69,7 @@ void AuswahlBearbeiten(XEvent* ev) {
             auswahlrechteck.Entfernen(xorMaler);
         }
         auswahlrechteck.Zuruecksetzen();
-        SystemZeichnen();
+        NeuZeichnen();
         return;
     }
     if (ev->type != ButtonPress) return;
@@ -128,14 +130,14 @@ void ZoomBearbeiten(XEvent* ev) {
     }
     zoomrechteck.Zuruecksetzen();
     MassstabfensterAktualisieren();
-    SystemZeichnen();
+    NeuZeichnen();
 }
 
 int ZeichenflaecheEreignis(XEvent* ev, void*) {
     if (!ev || ev->xany.window != zeichenflaeche || zeichenflaeche == 0) return 0;
     // The server asks for the picture again (another window was moved away).
     if (ev->type == Expose) {
-        if (ev->xexpose.count == 0) SystemZeichnen();
+        if (ev->xexpose.count == 0) NeuZeichnen();
         return 0;
     }
     switch (Programm.Modus) {
@@ -148,6 +150,8 @@ int ZeichenflaecheEreignis(XEvent* ev, void*) {
     case 4: ZoomBearbeiten(ev); break;
     default: break;
     }
+    // Drawing a bar moves through the modes by itself; the cursor follows.
+    ModusAbgleichen();
     return 0;
 }
 
@@ -186,6 +190,8 @@ void ZeichenflaecheErzeugen(FL_FORM* form) {
 
 void ZeichenflaechenEreignisseEinsetzen() { fl_set_event_callback(ZeichenflaecheEreignis, nullptr); }
 
+Window ZeichenflaecheFenster() { return zeichenflaeche; }
+
 bool ZeichenflaecheGroesse(int& breite, int& hoehe) {
     if (!zeichenflaeche) return false;
     XWindowAttributes a;
@@ -202,10 +208,11 @@ void ZeichenflaecheAnpassen() {
     XSetWindowBackground(anzeige, zeichenflaeche, Farben.Pixel[ROLLE_HINTERGRUND]);
 }
 
-void SystemZeichnen() {
+void ZeichenflaecheZeichnen() {
     ZeichenflaecheAnpassen();
     if (!zeichenflaeche) return;
-    if (!Programm.AktuellesSystem) {
+    System* sys = Aktuell();
+    if (!sys) {
         XClearWindow(anzeige, zeichenflaeche);
         XFlush(anzeige);
         return;
@@ -217,8 +224,10 @@ void SystemZeichnen() {
     MassstabfensterAktualisieren();
     ZeichenschalterLesen();
     XMaler maler(anzeige, zeichenflaeche, zeichenGC);
-    SystemZeichnen(maler, ansicht, Schalter);
+    SystemZeichnen(maler, ansicht, Schalter, sys);
     maler.Schriftart(Schrift::Normal);
+    // The first point of a bar being drawn stays marked over the new picture.
+    if (Programm.Modus == 3) ErsterPunktZeichnen();
     XFlush(anzeige);
 }
 
@@ -235,7 +244,3 @@ void ZeichenflaecheCursor(int modus) {
     XFlush(anzeige);
 }
 
-// ---------------------------------------------------------------- stand-ins
-
-__attribute__((weak)) void StabErzeugungEreignis(XEvent*) {}
-__attribute__((weak)) void StabmenueEintraegeSperren(bool) {}

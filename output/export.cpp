@@ -1,4 +1,4 @@
-// Export, print and preview of the current System.
+// Export, print and preview of a System.
 #include "output/export.h"
 
 #include <cmath>
@@ -6,33 +6,31 @@
 
 #include "core/bericht.h"
 #include "core/latin1.h"
-#include "core/programm.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
 #include "output/druckauftrag.h"
+#include "output/druckoptionen.h"
 #include "output/liste.h"
 #include "output/plot.h"
 
 namespace {
 
-void PlotExportieren(FILE* datei) { PlotSchreiben(datei); }
-void TabelleExportieren(FILE* datei) { TabelleAusgeben(datei); }
-void ListeExportieren(FILE* datei) {
-    if (Programm.AktuellesSystem) ListeAusgeben(datei, Programm.AktuellesSystem->Staebe);
-}
+void PlotExportieren(FILE* datei, System& system) { PlotSchreiben(datei, &system, Druckeinstellungen); }
+void TabelleExportieren(FILE* datei, System& system) { TabelleAusgeben(datei, &system); }
+void ListeExportieren(FILE* datei, System& system) { ListeAusgeben(datei, &system, system.Staebe); }
 
 // Writes a format through a temporary file beside `pfad`.
-bool FormatSchreiben(int format, const std::string& pfad) {
+bool FormatSchreiben(System& system, int format, const std::string& pfad) {
     SichereDatei datei(pfad);
     FILE* f = datei.Oeffnen();
     if (!f) return false;
-    Exportformate[format].Schreiber(f);
+    Exportformate[format].Schreiber(f, system);
     return datei.Abschliessen();
 }
 
-Exportergebnis Pruefen(int format) {
+Exportergebnis Pruefen(const System* system, int format) {
     if (format < 0 || format >= ExportformatAnzahl()) return Exportergebnis::KeinFormat;
-    if (!Programm.AktuellesSystem) return Exportergebnis::KeinSystem;
+    if (!system) return Exportergebnis::KeinSystem;
     return Exportergebnis::Geschrieben;
 }
 
@@ -53,22 +51,22 @@ int ExportformatAnzahl() {
 
 std::string Druckkommando = "lpr";
 
-Exportergebnis InDateiExportieren(int format, const char* pfad) {
-    Exportergebnis e = Pruefen(format);
+Exportergebnis InDateiExportieren(System* system, int format, const char* pfad) {
+    Exportergebnis e = Pruefen(system, format);
     if (e != Exportergebnis::Geschrieben) return e;
     if (!pfad || !*pfad) return Exportergebnis::KeinDateiname;
-    if (!FormatSchreiben(format, pfad)) return Exportergebnis::DateiFehler;
+    if (!FormatSchreiben(*system, format, pfad)) return Exportergebnis::DateiFehler;
     MeldungFormatiert("Datei %s geschrieben ", pfad);
     return Exportergebnis::Geschrieben;
 }
 
-Exportergebnis Drucken(int format, const char* kommando, std::string* druckfehler) {
-    Exportergebnis e = Pruefen(format);
+Exportergebnis Drucken(System* system, int format, const char* kommando, std::string* druckfehler) {
+    Exportergebnis e = Pruefen(system, format);
     if (e != Exportergebnis::Geschrieben) return e;
     Druckkommando = kommando ? kommando : "";
     if (Druckkommando.size() > static_cast<std::size_t>(DRUCKKOMMANDO_MAX)) Druckkommando.resize(DRUCKKOMMANDO_MAX);
     const std::string pfad = Pfade.Tempverzeichnis + "/tmp";
-    if (!FormatSchreiben(format, pfad)) return Exportergebnis::TempFehler;
+    if (!FormatSchreiben(*system, format, pfad)) return Exportergebnis::TempFehler;
     Druckergebnis d = DruckauftragAusfuehren(pfad.c_str(), Druckkommando.c_str());
     if (d == Druckergebnis::Gestartet) return Exportergebnis::Geschrieben;
     if (druckfehler) *druckfehler = DruckergebnisText(d);
@@ -91,11 +89,11 @@ void ExportergebnisText(Exportergebnis ergebnis, const char** zeile1, const char
     }
 }
 
-bool PsVorschau() {
+bool PsVorschau(System* system) {
     const std::string pfad = Pfade.Tempverzeichnis + "/tmp.ps";
     SichereDatei datei(pfad);
     FILE* f = datei.Oeffnen();
-    if (f) PlotSchreiben(f);
+    if (f) PlotSchreiben(f, system, Druckeinstellungen);
     // A plot cut short by a full disk is reported like one never opened:
     // the viewer would show an incomplete document.
     if (!f || !datei.Abschliessen()) {

@@ -240,10 +240,6 @@ void ListeAusgeben(FILE* datei, System* system, Kette staebe) {
     fputs("\f", datei);
 }
 
-void ListeAusgeben(FILE* datei, Kette staebe) {
-    ListeAusgeben(datei, Programm.AktuellesSystem, staebe);
-}
-
 void TabelleAusgeben(FILE* datei, const System* system) {
     if (!datei) return;
     fputs("Projektname\n\r", datei);
@@ -263,8 +259,6 @@ void TabelleAusgeben(FILE* datei, const System* system) {
     fputs("\f", datei);
 }
 
-void TabelleAusgeben(FILE* datei) { TabelleAusgeben(datei, Programm.AktuellesSystem); }
-
 bool ListeSchreiben(const char* pfad, System* system, Kette staebe) {
     SichereDatei datei(pfad);
     FILE* f = datei.Oeffnen();
@@ -283,7 +277,7 @@ bool TabelleSchreiben(const char* pfad, const System* system) {
 
 std::string TempDateipfad(const char* name) { return Pfade.Tempverzeichnis + "/" + name; }
 
-bool ListeAlsText(Kette staebe, std::string& text) {
+bool ListeAlsText(System* system, Kette staebe, std::string& text) {
     text.clear();
     const std::string pfad = TempDateipfad(LISTE_TEMPDATEI);
     FILE* f = fopen(pfad.c_str(), "w");
@@ -291,7 +285,7 @@ bool ListeAlsText(Kette staebe, std::string& text) {
         MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !"_l1);
         return false;
     }
-    ListeAusgeben(f, staebe);
+    ListeAusgeben(f, system, staebe);
     bool geschrieben = !ferror(f);
     geschrieben = fclose(f) == 0 && geschrieben;
     if (!geschrieben) {

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "analysis/ergebnisse.h"
-#include "core/programm.h"
 #include "output/postscript.h"
 #include "output/ankerpunkte.h"
 
@@ -403,8 +402,4 @@ int PlotSchreiben(FILE* datei, System* system, const Druckoptionen& optionen) {
     PsDrehung(0);
     KetteLoeschen(staebe);
     return seiten;
-}
-
-int PlotSchreiben(FILE* datei) {
-    return PlotSchreiben(datei, Programm.AktuellesSystem, Druckeinstellungen);
 }

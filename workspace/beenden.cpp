@@ -14,7 +14,6 @@ bool BeendenPruefen(const Beendenablauf& ablauf) {
     for (System* s : systeme) {
         if (s->Aenderungen == 0) continue;
         if (ablauf.Aktivieren) ablauf.Aktivieren(s);
-        else Programm.AktuellesSystem = s;
         Beendenantwort antwort = ablauf.Fragen ? ablauf.Fragen(s) : Beendenantwort::Abbruch;
         switch (antwort) {
         case Beendenantwort::SpeichernUndBeenden:

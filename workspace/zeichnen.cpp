@@ -36,6 +36,3 @@ void SystemZeichnen(Maler& maler, const Ansicht& a, const Zeichenschalter& z, co
     maler.Senden();
 }
 
-void SystemZeichnen(Maler& maler, const Ansicht& a, const Zeichenschalter& z) {
-    SystemZeichnen(maler, a, z, Programm.AktuellesSystem);
-}

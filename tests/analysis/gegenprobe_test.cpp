@@ -99,14 +99,14 @@ TEST_F(Gegenprobe, ZufaelligeSystemeWieDichteLoesung) {
         // the model as the run left it: number its degrees of freedom afresh
         std::unordered_map<const Freiheitsgrad*, std::size_t> nr;
         std::vector<const Freiheitsgrad*> fgs;
-        for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade)) {
+        for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(M().Modellfreiheitsgrade)) {
             nr[fg] = fgs.size();
             fgs.push_back(fg);
         }
         const std::size_t n = fgs.size();
         std::vector<std::vector<double>> k(n, std::vector<double>(n, 0.0));
         std::vector<double> f(n, 0.0);
-        for (const Element* e : Elemente<Element>(sys->Elemente)) {
+        for (const Element* e : Elemente<Element>(M().Elemente)) {
             const double l = e->Laenge, ea = E * A / l, ei = E * Iz;
             const double kl[6][6] = {
                 {ea, 0, 0, -ea, 0, 0},

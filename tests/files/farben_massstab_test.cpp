@@ -1,6 +1,7 @@
 // Colour files and scale files.
 #include <gtest/gtest.h>
 
+#include "core/aenderungen.h"
 #include "core/bericht.h"
 #include "core/latin1.h"
 #include "files/farben.h"
@@ -20,7 +21,7 @@ protected:
         PixelermittlungSetzen(nullptr);
         FarbenVorgaben();
         Massstaebe.Vorgaben();
-        MassstaebeGeaendert = nullptr;
+        AenderungsempfaengerSetzen(nullptr);
         BerichtSetzen(vorher_);
     }
     std::vector<std::string> Texte() const { return bericht.Texte(); }
@@ -117,11 +118,11 @@ TEST_F(DateiTest, MassstabRundreiseInDateireihenfolge) {
     ASSERT_TRUE(MassstabSchreiben(system.c_str()));
     EXPECT_EQ(DateiLesen(dir.Pfad("rahmen.massdat")), "37.46\n100\n4\n3\n2.5\n-12.5\n7\n");
 
-    int gemeldet = 0;
-    MassstaebeGeaendert = [&] { ++gemeldet; };
+    Aenderungssammler gemeldet;
+    AenderungsempfaengerSetzen(&gemeldet);
     Massstaebe.Vorgaben();
     ASSERT_TRUE(MassstabLesen(system.c_str()));
-    EXPECT_EQ(gemeldet, 1);
+    EXPECT_EQ(gemeldet.Abholen().Arten(), AENDERUNG_MASSSTAB);
     EXPECT_DOUBLE_EQ(Massstaebe.Schnittkraft(), 2.5);
     EXPECT_DOUBLE_EQ(Massstaebe.Streckenlast(), 3);
     EXPECT_DOUBLE_EQ(Massstaebe.Punktlast(), 4);

@@ -31,17 +31,17 @@ std::vector<std::string> Punktzeilen(const std::string& datei) {
 TEST_F(SystemdateiTest, KleinesSystemEntsprichtDerFixtureByteFuerByte) {
     KleinesSystem();
     const std::string pfad = verzeichnis.Pfad("klein.sysdat");
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     MitFixtureVergleichen(DateiLesen(pfad), Fixture("klein.sysdat"));
     EXPECT_TRUE(Gemeldet(pfad + " geschrieben !"));
-    EXPECT_STREQ(Programm.AktuellesSystem->Dateiname, pfad.c_str());
-    EXPECT_EQ(Programm.AktuellesSystem->Aenderungen, 0);
+    EXPECT_STREQ(sys->Dateiname, pfad.c_str());
+    EXPECT_EQ(sys->Aenderungen, 0);
 }
 
 TEST_F(SystemdateiTest, LeeresSystemSchreibtAlleAnzahlenNullUndOhneLastfallketteNurEineNull) {
-    NeuesAktuelles(42);
+    Anlegen(42);
     const std::string pfad = verzeichnis.Pfad("leer");
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     // No load-case chain: " 0\n" directly followed by the point-load count.
     const std::string erwartet =
         "V 1\n42\n\n\n\n\n"
@@ -56,13 +56,14 @@ TEST_F(SystemdateiTest, LeeresSystemSchreibtAlleAnzahlenNullUndOhneLastfallkette
     EXPECT_EQ(DateiLesen(pfad + ".sysdat"), erwartet);
 
     // A chain that exists but is empty again writes its full section.
-    LastfallErzeugen(0, "weg", 10000009);
-    LastfallLoeschen(0);
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    LastfallErzeugen(*sys, 0, "weg", 10000009);
+    LastfallLoeschen(*sys, 0);
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     const std::string datei = DateiLesen(pfad + ".sysdat");
     EXPECT_NE(datei.find("\n\n\n\n\n\n0\n\n\n\n\n\n\n0\n\n\n\n0\n"), std::string::npos) << datei;
-    ASSERT_NE(SystemLesen((pfad + ".sysdat").c_str()), nullptr);
-    EXPECT_EQ(KeAnzahl(Programm.AktuellesSystem->Lastfaelle), 0);
+    System* gelesen = SystemLesen((pfad + ".sysdat").c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(KeAnzahl(gelesen->Lastfaelle), 0);
 }
 
 TEST_F(SystemdateiTest, SchreibenLesenKehrtDieReihenfolgeUmUndZweiDurchgaengeSindIdentisch) {
@@ -70,9 +71,10 @@ TEST_F(SystemdateiTest, SchreibenLesenKehrtDieReihenfolgeUmUndZweiDurchgaengeSin
     std::string datei[3];
     for (int i = 0; i < 3; ++i) {
         const std::string pfad = verzeichnis.Pfad("runde" + std::to_string(i) + ".sysdat");
-        ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+        ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
         datei[i] = DateiLesen(pfad);
-        ASSERT_NE(SystemLesen(pfad.c_str()), nullptr) << i;
+        sys = SystemLesen(pfad.c_str());
+        ASSERT_NE(sys, nullptr) << i;
     }
     EXPECT_EQ(datei[0], datei[2]);
     EXPECT_NE(datei[0], datei[1]);
@@ -87,18 +89,16 @@ TEST_F(SystemdateiTest, SchreibenLesenKehrtDieReihenfolgeUmUndZweiDurchgaengeSin
 TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     KleinesSystem();
     const std::string pfad = verzeichnis.Pfad("werte.sysdat");
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
-    Programm.Modus = 0;
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     bericht.Zeilen.clear();
-    testing::internal::CaptureStdout();
-    System* sys = SystemLesen(pfad.c_str());
-    const std::string aus = testing::internal::GetCapturedStdout();
+    sys = SystemLesen(pfad.c_str());
     ASSERT_NE(sys, nullptr);
-    EXPECT_EQ(aus,
+    // The diagnostics of reading, which the window program writes to
+    // standard output.
+    EXPECT_EQ(bericht.Diagnosen,
               "\nAllgemeine Version des Dateiformats: V\nVersion des Dateiformats V: 1\nSystemID: 987654321\n");
 
-    EXPECT_EQ(Programm.AktuellesSystem, sys);
-    EXPECT_EQ(Programm.Modus, 1);
+    EXPECT_EQ(Programm.AktuellesSystem, nullptr) << "reading makes no System current";
     EXPECT_EQ(sys->Aenderungen, 0);
     EXPECT_STREQ(sys->Dateiname, pfad.c_str());
     EXPECT_EQ(sys->SystemID, 987654321);
@@ -106,7 +106,7 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     EXPECT_TRUE(Gemeldet("System erzeugt."));
     EXPECT_EQ(bericht.Texte().back(), "System geladen !");
 
-    Stab* s1 = StabSuchen(1);
+    Stab* s1 = StabSuchen(*sys, 1);
     ASSERT_NE(s1, nullptr);
     ASSERT_NE(s1->PunktA, nullptr);
     EXPECT_DOUBLE_EQ(s1->PunktA->X, 3.0);
@@ -119,7 +119,7 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     EXPECT_EQ(lager->SystemID, 987654321);
     EXPECT_DOUBLE_EQ(s1->Freiheitsgrade[FG_BR]->Feder, 2500.0);
     // Shared joint: x and y shared with bar 0, rotation separate (hinge).
-    Stab* s0 = StabSuchen(0);
+    Stab* s0 = StabSuchen(*sys, 0);
     EXPECT_EQ(s0->Freiheitsgrade[FG_BX], s1->Freiheitsgrade[FG_AX]);
     EXPECT_EQ(s0->Freiheitsgrade[FG_BY], s1->Freiheitsgrade[FG_AY]);
     EXPECT_NE(s0->Freiheitsgrade[FG_BR], s1->Freiheitsgrade[FG_AR]);
@@ -127,8 +127,8 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     EXPECT_TRUE(PaarSuchen(sys->FgRelationen, s1->Freiheitsgrade[FG_BX], s1->Freiheitsgrade[FG_BY]));
 
     // Load cases numbered in file order (newest written first), names keep '_'.
-    Lastfall* g = LastfallSuchen(10000001);
-    Lastfall* w = LastfallSuchen(10000002);
+    Lastfall* g = LastfallSuchen(*sys, 10000001);
+    Lastfall* w = LastfallSuchen(*sys, 10000002);
     ASSERT_TRUE(g && w);
     EXPECT_STREQ(g->Name, "Eigen_gewicht");
     EXPECT_EQ(w->Nummer, 0);
@@ -136,15 +136,15 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     EXPECT_EQ(g->Aktiv, 1);
     EXPECT_EQ(w->Aktiv, -1);
     EXPECT_DOUBLE_EQ(g->Gewicht, 1.35);
-    Streckenlast* sl = StreckenlastSuchen(10000003);
+    Streckenlast* sl = StreckenlastSuchen(*sys, 10000003);
     ASSERT_NE(sl, nullptr);
     EXPECT_STREQ(sl->Name, "Ausbau_last");
     EXPECT_DOUBLE_EQ(sl->GroesseB, 4.0);
-    Punktlast* m = PunktlastSuchen(10000005);
+    Punktlast* m = PunktlastSuchen(*sys, 10000005);
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->Art, ART_MOMENT);
     EXPECT_EQ(m->Positionsbezug, KOORD_LOKAL);
-    Lastfallkombination* k = KombinationSuchen(0);
+    Lastfallkombination* k = KombinationSuchen(*sys, 0);
     ASSERT_NE(k, nullptr);
     EXPECT_STREQ(k->Name, "G_plus_W");
     ASSERT_EQ(k->Anteile->top, 2);
@@ -152,23 +152,24 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
 }
 
 TEST_F(SystemdateiTest, NamenWerdenAlsEinWortGeschriebenUndSicherGekuerzt) {
-    NeuesAktuelles(1);
-    Lastfall* lf = LastfallErzeugen(0, "Temperatur Wärme\tinnen"_l1, 10000001);
-    Punktlast* p = PunktlastErzeugen(lf->Kennung, 10000002);  // empty name
-    Stab* s = systembau::StabZiehen(0, 0, 1, 0, 1, 1);
+    Anlegen(1);
+    Lastfall* lf = LastfallErzeugen(*sys, 0, "Temperatur Wärme\tinnen"_l1, 10000001);
+    Punktlast* p = PunktlastErzeugen(*sys, lf->Kennung, 10000002);  // empty name
+    Stab* s = systembau::StabZiehen(*sys, 0, 0, 1, 0, 1, 1);
     p->Stab = s->Nummer;
     p->Art = ART_KRAFT;
     const std::string pfad = verzeichnis.Pfad("namen.sysdat");
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     const std::string datei = DateiLesen(pfad);
     // The umlaut is the single ISO 8859-1 byte 0xE4.
     EXPECT_NE(datei.find("\nTemperatur_W\xE4rme_innen\n"), std::string::npos);
     EXPECT_EQ(datei.find('\xC3'), std::string::npos);
     // An empty name would let the reader take the next value for it.
     EXPECT_NE(datei.find("\n10000001\n-\n"), std::string::npos);
-    ASSERT_NE(SystemLesen(pfad.c_str()), nullptr);
-    EXPECT_STREQ(PunktlastSuchen(10000002)->Name, "-");
-    EXPECT_EQ(PunktlastSuchen(10000002)->Lastfall, 10000001);
+    System* gelesen = SystemLesen(pfad.c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_STREQ(PunktlastSuchen(*gelesen, 10000002)->Name, "-");
+    EXPECT_EQ(PunktlastSuchen(*gelesen, 10000002)->Lastfall, 10000001);
 
     // Names longer than their fields are cut, never overrun.
     std::string lang(300, 'x');
@@ -176,18 +177,19 @@ TEST_F(SystemdateiTest, NamenWerdenAlsEinWortGeschriebenUndSicherGekuerzt) {
     text.replace(text.find("Temperatur_W\xE4rme_innen"), std::strlen("Temperatur_W\xE4rme_innen"), lang);
     text.replace(text.find("\n-\n"), 3, "\n" + lang + "\n");
     DateiSchreiben(pfad, text);
-    ASSERT_NE(SystemLesen(pfad.c_str()), nullptr);
-    EXPECT_EQ(std::strlen(LastfallSuchen(10000001)->Name), static_cast<std::size_t>(NAME_KURZ - 1));
-    EXPECT_EQ(std::strlen(PunktlastSuchen(10000002)->Name), static_cast<std::size_t>(NAME_LANG - 1));
+    gelesen = SystemLesen(pfad.c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(std::strlen(LastfallSuchen(*gelesen, 10000001)->Name), static_cast<std::size_t>(NAME_KURZ - 1));
+    EXPECT_EQ(std::strlen(PunktlastSuchen(*gelesen, 10000002)->Name), static_cast<std::size_t>(NAME_LANG - 1));
 }
 
 TEST_F(SystemdateiTest, EndungWirdNurAngehaengtWennSieFehlt) {
     EXPECT_EQ(SystemdateiPfad("/a/b"), "/a/b.sysdat");
     EXPECT_EQ(SystemdateiPfad("/a/b.sysdat"), "/a/b.sysdat");
     EXPECT_EQ(SystemdateiPfad("b.sysdat.alt"), "b.sysdat.alt.sysdat");
-    NeuesAktuelles(5);
-    ASSERT_TRUE(SystemSchreiben(verzeichnis.Pfad("a").c_str()));
-    ASSERT_TRUE(SystemSchreiben(verzeichnis.Pfad("a.sysdat").c_str()));
+    Anlegen(5);
+    ASSERT_TRUE(SystemSchreiben(*sys, verzeichnis.Pfad("a").c_str()));
+    ASSERT_TRUE(SystemSchreiben(*sys, verzeichnis.Pfad("a.sysdat").c_str()));
     EXPECT_TRUE(Existiert(verzeichnis.Pfad("a.sysdat")));
     EXPECT_FALSE(Existiert(verzeichnis.Pfad("a.sysdat.sysdat")));
 }
@@ -199,19 +201,19 @@ TEST_F(SystemdateiTest, ZahlenImmerMitDezimalpunkt) {
         GTEST_SKIP() << "no German locale installed";
     KleinesSystem();
     const std::string pfad = verzeichnis.Pfad("komma.sysdat");
-    bool geschrieben = SystemSchreiben(pfad.c_str());
+    bool geschrieben = SystemSchreiben(*sys, pfad.c_str());
     System* gelesen = geschrieben ? SystemLesen(pfad.c_str()) : nullptr;
     std::setlocale(LC_NUMERIC, alt.c_str());
     ASSERT_TRUE(geschrieben);
     EXPECT_EQ(DateiLesen(pfad), DateiLesen(Fixture("klein.sysdat")));
     ASSERT_NE(gelesen, nullptr);
-    EXPECT_DOUBLE_EQ(LastfallSuchen(10000001)->Gewicht, 1.35);
+    EXPECT_DOUBLE_EQ(LastfallSuchen(*gelesen, 10000001)->Gewicht, 1.35);
 }
 
 // ------------------------------------------------------------ saving
 
 TEST_F(SystemdateiTest, SichernEntscheidetNachModusUndDateiname) {
-    System* sys = NeuesAktuelles(3);
+    Anlegen(3);
     EXPECT_EQ(SicherungEntscheiden(0, sys, false), Sicherung::Verweigert);
     EXPECT_EQ(SicherungEntscheiden(1, nullptr, false), Sicherung::Verweigert);
     EXPECT_EQ(SicherungEntscheiden(1, sys, false), Sicherung::NameErfragen);  // "noname"
@@ -222,7 +224,7 @@ TEST_F(SystemdateiTest, SichernEntscheidetNachModusUndDateiname) {
 }
 
 TEST_F(SystemdateiTest, SichernVerweigertFragtUndSchreibt) {
-    System* sys = NeuesAktuelles(3);
+    Anlegen(3);
     int gefragt = 0;
     const std::string ziel = verzeichnis.Pfad("gesichert");
     auto auswahl = [&] {
@@ -230,24 +232,22 @@ TEST_F(SystemdateiTest, SichernVerweigertFragtUndSchreibt) {
         return ziel;
     };
 
-    Programm.Modus = 0;
     bericht.Zeilen.clear();
-    EXPECT_FALSE(SystemSichern(auswahl));
-    EXPECT_FALSE(SystemSichernAls(auswahl));
+    EXPECT_FALSE(SystemSichern(0, sys, auswahl));
+    EXPECT_FALSE(SystemSichernAls(0, sys, auswahl));
     EXPECT_EQ(bericht.Texte(), (std::vector<std::string>{"System speichern nicht möglich !"_l1,
                                                          "System speichern nicht möglich !"_l1}));
     EXPECT_EQ(gefragt, 0);
 
-    Programm.Modus = 1;
-    EXPECT_FALSE(SystemSichern([] { return std::string(); }));  // cancelled
+    EXPECT_FALSE(SystemSichern(1, sys, [] { return std::string(); }));  // cancelled
     EXPECT_FALSE(Existiert(verzeichnis.Pfad("noname.sysdat")));
-    EXPECT_TRUE(SystemSichern(auswahl));
+    EXPECT_TRUE(SystemSichern(1, sys, auswahl));
     EXPECT_EQ(gefragt, 1);
     EXPECT_STREQ(sys->Dateiname, (ziel + ".sysdat").c_str());
     sys->SystemID = 4;
-    EXPECT_TRUE(SystemSichern(auswahl));  // now writes to Dateiname without asking
+    EXPECT_TRUE(SystemSichern(1, sys, auswahl));  // now writes to Dateiname without asking
     EXPECT_EQ(gefragt, 1);
     EXPECT_EQ(DateiLesen(ziel + ".sysdat").substr(0, 6), "V 1\n4\n");
-    EXPECT_TRUE(SystemSichernAls(auswahl));
+    EXPECT_TRUE(SystemSichernAls(1, sys, auswahl));
     EXPECT_EQ(gefragt, 2);
 }

@@ -60,7 +60,7 @@ protected:
     Berichtsempfaenger* vorher_ = nullptr;
 
     System* Neu(long aenderungen) {
-        System* s = NeuesSystem();
+        System* s = SystemErzeugen();
         s->Aenderungen = aenderungen;
         return s;
     }
@@ -70,8 +70,9 @@ protected:
         antworten_ = std::move(antworten);
         Beendenablauf a;
         a.KatalogeSchreiben = [this] { ++katalogeGeschrieben; };
+        a.Aktivieren = [this](System* s) { aktiviert = s; };
         a.Fragen = [this](System* s) {
-            EXPECT_EQ(Programm.AktuellesSystem, s);
+            EXPECT_EQ(aktiviert, s) << "shown before it is asked about";
             gefragt.push_back(s);
             Beendenantwort r = antworten_.empty() ? Beendenantwort::Abbruch : antworten_.front();
             if (!antworten_.empty()) antworten_.erase(antworten_.begin());
@@ -86,6 +87,7 @@ protected:
     }
 
     int katalogeGeschrieben = 0;
+    System* aktiviert = nullptr;
     std::vector<System*> gefragt, gesichert;
     std::vector<Beendenantwort> antworten_;
 };
@@ -109,8 +111,8 @@ TEST_F(Beenden, ZweiMalFragenUndZweitesMalAbbrechen) {
     EXPECT_FALSE(BeendenPruefen(Ablauf({Beendenantwort::Beenden, Beendenantwort::Abbruch})));
     ASSERT_EQ(gefragt.size(), 2u);
     EXPECT_TRUE(gesichert.empty());
-    // The last System asked about stays current; catalogues were written.
-    EXPECT_EQ(Programm.AktuellesSystem, gefragt.back());
+    // The last System asked about stays shown; catalogues were written.
+    EXPECT_EQ(aktiviert, gefragt.back());
     EXPECT_EQ(katalogeGeschrieben, 1);
     EXPECT_TRUE((gefragt[0] == a && gefragt[1] == b) || (gefragt[0] == b && gefragt[1] == a));
 }

@@ -25,7 +25,7 @@ TEST_F(Struktur, StaebeUndMarkierung) {
     EXPECT_TRUE(l[0].Zustand.IstRolle(ROLLE_SELEKTIERTER_STAB));
     EXPECT_EQ(l[0].Zustand.Breite, 5);
     // A bar without points (broken data) is passed over.
-    StabAnlegen();
+    StabAnlegen(*sys);
     maler.Leeren();
     StaebeZeichnen(maler, ansicht, *sys);
     EXPECT_EQ(maler.Nur(Malart::Strecke).size(), 1u);
@@ -48,7 +48,7 @@ TEST_F(Struktur, BezugsfaserRechtsDerStabrichtung) {
 
 TEST_F(Struktur, PunkteUndNummern) {
     Stab* s = Stab_(0, 0, 4, 0);
-    Punkt* frei = PunktErzeugen(-2, 1, -1);  // numbers show without a bar too
+    Punkt* frei = PunktErzeugen(*sys, -2, 1, -1);  // numbers show without a bar too
     PunkteZeichnen(maler, ansicht, *sys);
     auto r = maler.Nur(Malart::Rechteck);
     ASSERT_EQ(r.size(), 3u);
@@ -167,12 +167,12 @@ TEST_F(Struktur, FreiheitsgradeNurAnGelenkenAusserAufWunsch) {
 
 TEST_F(Struktur, GelenkZeigtPfeileAnBeidenStabenden) {
     Stab* s1 = Stab_(0, 0, 4, 0);
-    Stab* s2 = Stab_(s1->PunktB, PunktErzeugen(8, 0, -1));
+    Stab* s2 = Stab_(s1->PunktB, PunktErzeugen(*sys, 8, 0, -1));
     Biegesteif(s1, 1, s2, 0);
     FreiheitsgradeZeichnen(maler, ansicht, *sys, false);
     EXPECT_TRUE(maler.Nur(Malart::Strecke).empty()) << "rigid joint";
 
-    s2->Freiheitsgrade[FG_AR] = FreiheitsgradAnlegen(s2, FG_AR);  // own rotation: a hinge
+    s2->Freiheitsgrade[FG_AR] = FreiheitsgradAnlegen(*sys, s2, FG_AR);  // own rotation: a hinge
     maler.Leeren();
     FreiheitsgradeZeichnen(maler, ansicht, *sys, false);
     auto b = maler.Nur(Malart::Bogen);
