@@ -1,8 +1,8 @@
 # The plot options of velko-rechnen, tested with the option parser alone, and
 # one run of the program that writes a plot.
 
-add_executable(test_ps_optionen tests/cli/ps_optionen_test.cpp cli/rechnen_optionen.cpp)
-target_link_libraries(test_ps_optionen GTest::gtest GTest::gtest_main)
+add_executable(test_ps_optionen tests/cli/ps_optionen_test.cpp)
+target_link_libraries(test_ps_optionen velko_cli GTest::gtest GTest::gtest_main)
 gtest_discover_tests(test_ps_optionen DISCOVERY_TIMEOUT 60)
 
 add_test(NAME rechnen_ps_rahmen

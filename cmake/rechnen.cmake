@@ -2,12 +2,14 @@
 # writes the listing.  It links only the toolkit-free libraries, so it runs
 # without an X display.
 
-add_executable(velko-rechnen cli/velko_rechnen.cpp cli/rechnen_optionen.cpp)
-target_link_libraries(velko-rechnen velko_output)
+add_library(velko_cli STATIC cli/rechnen_optionen.cpp)
+target_link_libraries(velko_cli PUBLIC velko_output)
+add_executable(velko-rechnen cli/velko_rechnen.cpp)
+target_link_libraries(velko-rechnen velko_cli)
 
 # The option parser on its own.
-add_executable(test_rechnen tests/cli/rechnen_optionen_test.cpp cli/rechnen_optionen.cpp)
-target_link_libraries(test_rechnen GTest::gtest GTest::gtest_main)
+add_executable(test_rechnen tests/cli/rechnen_optionen_test.cpp)
+target_link_libraries(test_rechnen velko_cli GTest::gtest GTest::gtest_main)
 gtest_discover_tests(test_rechnen DISCOVERY_TIMEOUT 60)
 
 # Listing comparison that forgives round-off in the last printed digit.

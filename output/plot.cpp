@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "analysis/ergebnisse.h"
+#include "core/bericht.h"
 #include "output/postscript.h"
 #include "output/ankerpunkte.h"
 
@@ -163,7 +164,7 @@ void FgNummernPlotten(const Plot& plot) {
             } else if (fg->Richtung == 2) {
                 Zahl(a.X + 8.0 / 3, a.Y + 8.0 / 3, fg->Nummer);
             } else {
-                std::fputs("Fehler bei FreiGrad - Art !\n", stderr);
+                FehlerAusgeben("Fehler bei FreiGrad - Art !\n");
             }
         }
     }

@@ -7,7 +7,9 @@ cd "$(dirname "$0")/.."
 bash scripts/abhaengigkeiten.sh
 jobs=$(nproc)
 
-# Literals that would reach the user as UTF-8.
+# Includes against the layers, literals that would reach the user as UTF-8
+# (the build runs them too; here they fail before anything is compiled).
+python3 scripts/schichten_pruefen.py
 python3 scripts/literale_pruefen.py
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKO_WERROR=ON >/dev/null

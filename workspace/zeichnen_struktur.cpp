@@ -1,5 +1,6 @@
 // Bars, reference fibres, points, numbers, supports and springs, degrees of
 // freedom and support reactions.
+#include "core/bericht.h"
 #include "output/ankerpunkte.h"
 #include "workspace/zeichnen_intern.h"
 
@@ -188,7 +189,7 @@ void FreiheitsgradeZeichnen(Maler& maler, const Ansicht& a, const System& system
                 ty = ay - 40.0 / 1.3;
                 break;
             default:
-                std::printf("Fehler bei FreiGrad - Art !\n");
+                DiagnoseAusgeben("Fehler bei FreiGrad - Art !\n");
                 continue;
             }
             if (f->Status == STATUS_PRIMAL) maler.Farbe(ROLLE_FG_PRIMAL);
