@@ -23,6 +23,7 @@
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
 #include "gui/xmaler.h"
+#include "gui/zeichenfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/zeichnen.h"
 
@@ -48,9 +49,7 @@ struct Fgformular {
     FL_OBJECT* Zeichnen = nullptr;
 } Dialog;
 
-Display* anzeige = nullptr;
-Window detailfenster = 0;
-GC detailGC = nullptr;
+Zeichenfenster detail;
 constexpr int DETAIL_X = 540, DETAIL_Y = 260, DETAIL_GROESSE = 400;
 
 int Ende() { return fl_get_button(Dialog.EndeB) ? 1 : 0; }
@@ -86,12 +85,11 @@ bool MenuepunktGesetzt(int punkt) {
 
 void DetailfensterZeichnen() {
     Stab* stab = MarkierterStab();
-    if (!detailfenster || !stab || !stab->PunktA || !stab->PunktB) return;
-    XWindowAttributes a;
-    if (!XGetWindowAttributes(anzeige, detailfenster, &a)) return;
-    XMaler maler(anzeige, detailfenster, detailGC);
+    int breite = 0, hoehe = 0;
+    if (!stab || !stab->PunktA || !stab->PunktB || !detail.Groesse(breite, hoehe)) return;
+    XMaler maler = detail.Maler();
     maler.Loeschen();
-    const Ansicht skizze = SkizzenAnsicht(*stab, a.width, a.height);
+    const Ansicht skizze = SkizzenAnsicht(*stab, breite, hoehe);
     SkizzenstabZeichnen(maler, skizze, *stab);
 
     if (MenuepunktGesetzt(1)) {
@@ -136,32 +134,21 @@ void DetailfensterZeichnen() {
 // Any event of the drawing window redraws it; every other raw event
 // (the canvas among them) is ignored while the dialog is open.
 int DetailEreignis(XEvent* ev, void*) {
-    if (ev && detailfenster && ev->xany.window == detailfenster) {
+    if (detail.Betrifft(ev)) {
         if (ev->type != Expose || ev->xexpose.count == 0) DetailfensterZeichnen();
     }
     return 0;
 }
 
 void DetailfensterErzeugen() {
-    anzeige = fl_get_display();
-    if (detailfenster || !Dialog.Form->window) return;
-    detailfenster = XCreateSimpleWindow(anzeige, Dialog.Form->window, DETAIL_X, DETAIL_Y, DETAIL_GROESSE,
-                                        DETAIL_GROESSE, 2, fl_get_pixel(FL_BLACK), Farben.Pixel[ROLLE_HINTERGRUND]);
-    XSelectInput(anzeige, detailfenster, KeyPressMask | ButtonPressMask | ExposureMask);
-    XMapRaised(anzeige, detailfenster);
-    detailGC = XCreateGC(anzeige, detailfenster, 0, nullptr);
+    if (detail.Offen() || !detail.Oeffnen(Dialog.Form, DETAIL_X, DETAIL_Y, DETAIL_GROESSE, DETAIL_GROESSE)) return;
     fl_set_event_callback(DetailEreignis, nullptr);
 }
 
 void Schliessen() {
     // The drawing window is a child of the form, and hiding the form
     // destroys the form's window with its children: it goes first.
-    if (detailfenster) {
-        XFreeGC(anzeige, detailGC);
-        XDestroyWindow(anzeige, detailfenster);
-        detailfenster = 0;
-        detailGC = nullptr;
-    }
+    detail.Schliessen();
     fl_hide_form(Dialog.Form);
     ZeichenflaechenEreignisseEinsetzen();
     NeuZeichnen();
@@ -371,6 +358,6 @@ void FreiheitsgradeBearbeiten() {
     if (!Dialog.Form->visible) fl_show_form(Dialog.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Freiheitsgrade");
     else fl_raise_form(Dialog.Form);
     DetailfensterErzeugen();
-    XSync(anzeige, False);
+    XSync(fl_get_display(), False);
     DetailfensterZeichnen();
 }

@@ -26,6 +26,7 @@
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
 #include "gui/xmaler.h"
+#include "gui/zeichenfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/eingabetext.h"
 #include "workspace/zeichnen.h"
@@ -81,9 +82,7 @@ struct {
 } kopieren;
 
 // The sketch window and what it shows.
-Display* anzeige = nullptr;
-Window skizze = 0;
-GC skizzenGC = nullptr;
+Zeichenfenster skizze;
 constexpr int SKIZZE_X = 380, SKIZZE_Y = 240, SKIZZE_B = 540, SKIZZE_H = 500;
 
 System* bearbeitetesSystem = nullptr;
@@ -127,9 +126,9 @@ void Fehler(FL_OBJECT* eingabe, const char* text) {
 // ------------------------------------------------------------ sketch
 
 void SkizzeZeichnen() {
-    if (!skizze || !skizzenGC) return;
+    if (!skizze.Offen()) return;
     Stab* stab = Bearbeitet();
-    XMaler maler(anzeige, skizze, skizzenGC);
+    XMaler maler = skizze.Maler();
     if (!stab) {
         maler.Hintergrund(ROLLE_HINTERGRUND);
         maler.Loeschen();
@@ -147,7 +146,7 @@ void SkizzeZeichnen() {
 // While the editor is open every event of the sketch window redraws it; the
 // canvas gets no events.
 int SkizzenEreignis(XEvent* ereignis, void*) {
-    if (ereignis && skizze && ereignis->xany.window == skizze) {
+    if (skizze.Betrifft(ereignis)) {
         if (ereignis->type == Expose && ereignis->xexpose.count != 0) return 0;
         SkizzeZeichnen();
     }
@@ -155,24 +154,11 @@ int SkizzenEreignis(XEvent* ereignis, void*) {
 }
 
 void SkizzeErzeugen() {
-    anzeige = fl_get_display();
-    if (!anzeige || !ed.Form->window || skizze) return;
-    skizze = XCreateSimpleWindow(anzeige, ed.Form->window, SKIZZE_X, SKIZZE_Y, SKIZZE_B, SKIZZE_H, 2,
-                                 fl_get_pixel(FL_BLACK), Farben.Pixel[ROLLE_HINTERGRUND]);
-    XSelectInput(anzeige, skizze, ExposureMask | ButtonPressMask | KeyPressMask);
-    XMapRaised(anzeige, skizze);
-    skizzenGC = XCreateGC(anzeige, skizze, 0, nullptr);
-    if (XFontStruct* f = XSchrift(anzeige, Schrift::Normal)) XSetFont(anzeige, skizzenGC, f->fid);
+    if (!skizze.Oeffnen(ed.Form, SKIZZE_X, SKIZZE_Y, SKIZZE_B, SKIZZE_H)) return;
     fl_set_event_callback(SkizzenEreignis, nullptr);
 }
 
-void SkizzeEntfernen() {
-    if (!anzeige) return;
-    if (skizzenGC) XFreeGC(anzeige, skizzenGC);
-    if (skizze) XDestroyWindow(anzeige, skizze);
-    skizzenGC = nullptr;
-    skizze = 0;
-}
+void SkizzeEntfernen() { skizze.Schliessen(); }
 
 // ------------------------------------------------------------ lists and inputs
 

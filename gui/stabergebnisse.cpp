@@ -21,6 +21,7 @@
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
 #include "gui/xmaler.h"
+#include "gui/zeichenfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/ansicht.h"
 #include "workspace/stabergebnistabelle.h"
@@ -48,9 +49,7 @@ struct Ergebnisformular {
     FL_OBJECT* Einheiten[3] = {};
 } E;
 
-Display* anzeige = nullptr;
-Window fenster = 0;
-GC fensterGC = nullptr;
+Zeichenfenster fenster;
 
 bool An(FL_OBJECT* ob) { return fl_get_button(ob) != 0; }
 
@@ -88,13 +87,13 @@ void Zeichnen() {
     fl_set_object_label(E.Nummer, text);
     std::snprintf(text, sizeof text, "%.3f", stab->Laenge);
     fl_set_object_label(E.Laenge, text);
-    XWindowAttributes a;
-    if (fenster && XGetWindowAttributes(anzeige, fenster, &a) && stab->PunktA && stab->PunktB) {
-        XMaler maler(anzeige, fenster, fensterGC);
+    int breite = 0, hoehe = 0;
+    if (fenster.Groesse(breite, hoehe) && stab->PunktA && stab->PunktB) {
+        XMaler maler = fenster.Maler();
         maler.Loeschen();
-        Ansicht skizze = SkizzenAnsicht(*stab, a.width, a.height);
+        Ansicht skizze = SkizzenAnsicht(*stab, breite, hoehe);
         // The diagram scales of the canvas (Schnittkraft / 100 among them).
-        const Ansicht leinwand = AnsichtErmitteln(Massstaebe, MassstabPositionierer, a.width, a.height);
+        const Ansicht leinwand = AnsichtErmitteln(Massstaebe, MassstabPositionierer, breite, hoehe);
         skizze.Schnittkraftmassstab = leinwand.Schnittkraftmassstab;
         skizze.Verschiebungsmassstab = leinwand.Verschiebungsmassstab;
         SkizzenstabZeichnen(maler, skizze, *stab);
@@ -109,7 +108,7 @@ void Zeichnen() {
         if (An(E.Verschiebung)) VerschiebungenZeichnen(maler, skizze, nurDieser, beschriften);
         KetteLoeschen(nurDieser.Staebe);
         if (An(E.Koordinatensystem))
-            AchsenlegendeZeichnen(maler, a.height, stab->Cos, stab->Sin, Farben.Index[ROLLE_HINTERGRUND]);
+            AchsenlegendeZeichnen(maler, hoehe, stab->Cos, stab->Sin, Farben.Index[ROLLE_HINTERGRUND]);
         maler.Senden();
     }
     TabelleFuellen(stab);
@@ -124,19 +123,14 @@ void WertAnStelle() {
 }
 
 int FensterEreignis(XEvent* ev, void*) {
-    if (ev && fenster && ev->xany.window == fenster && (ev->type != Expose || ev->xexpose.count == 0)) Zeichnen();
+    if (fenster.Betrifft(ev) && (ev->type != Expose || ev->xexpose.count == 0)) Zeichnen();
     return 0;
 }
 
 void Schliessen() {
     // The drawing window is a child of the form, and hiding the form
     // destroys the form's window with its children: it goes first.
-    if (fenster) {
-        XFreeGC(anzeige, fensterGC);
-        XDestroyWindow(anzeige, fenster);
-        fenster = 0;
-        fensterGC = nullptr;
-    }
+    fenster.Schliessen();
     fl_hide_form(E.Form);
     ZeichenflaechenEreignisseEinsetzen();
     NeuZeichnen();
@@ -235,17 +229,10 @@ void StabergebnisseZeigen(Stab*) {
     if (!E.Form->visible)
         fl_show_form(E.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Schnittgrößen / Verschiebungen ..."_l1);
     else fl_raise_form(E.Form);
-    anzeige = fl_get_display();
-    if (!fenster && E.Form->window) {
-        // A child of the form, in the space the form leaves for it, so the
-        // drawing stays with the window when it is moved.
-        fenster = XCreateSimpleWindow(anzeige, E.Form->window, 30, 30, 580, 450, 2, fl_get_pixel(FL_BLACK),
-                                      Farben.Pixel[ROLLE_HINTERGRUND]);
-        XSelectInput(anzeige, fenster, KeyPressMask | ButtonPressMask | ExposureMask);
-        XMapRaised(anzeige, fenster);
-        fensterGC = XCreateGC(anzeige, fenster, 0, nullptr);
-    }
+    // A child of the form, in the space the form leaves for it, so the
+    // drawing stays with the window when it is moved.
+    fenster.Oeffnen(E.Form, 30, 30, 580, 450);
     fl_set_event_callback(FensterEreignis, nullptr);
-    XSync(anzeige, False);
+    XSync(fl_get_display(), False);
     Zeichnen();
 }
