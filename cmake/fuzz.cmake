@@ -12,6 +12,7 @@ add_executable(systemdatei_nachspielen fuzz/systemdatei_nachspielen.cpp fuzz/sys
 target_link_libraries(systemdatei_nachspielen velko_files)
 add_test(NAME systemdatei_fuzz_nachspielen
   COMMAND systemdatei_nachspielen ${CMAKE_SOURCE_DIR}/fuzz/korpus ${CMAKE_SOURCE_DIR}/fuzz/funde)
+set_tests_properties(systemdatei_fuzz_nachspielen PROPERTIES LABELS e2e)
 
 if(VELKO_FUZZ)
   if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")

@@ -12,4 +12,5 @@ foreach(pruefung schichten literale)
     COMMENT "Quellen: ${pruefung}" VERBATIM)
   add_test(NAME quellen_${pruefung}
     COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/scripts/${pruefung}_pruefen.py ${CMAKE_SOURCE_DIR})
+  set_tests_properties(quellen_${pruefung} PROPERTIES LABELS unit)
 endforeach()
