@@ -187,12 +187,21 @@ TEST(PsText, NieInfOderNanImDokument) {
     EXPECT_TRUE(std::isfinite(x) && std::isfinite(y));
 }
 
+// Without a file nothing is written, also not into the file of the
+// document before (which its caller may close at any time).
 TEST(PsText, OhneDateiWirdNichtsGeschrieben) {
+    PsPuffer vorher;
+    PsBeginn(vorher.Datei());
+    PsLinie(0, 0, 1, 1);
+    std::fflush(vorher.Datei());
+    const long laenge = std::ftell(vorher.Datei());
     PsBeginn(nullptr);
     PsLinie(0, 0, 1, 1);
     PsText(0, 0, "x");
     PsSeitenende();
-    SUCCEED();
+    std::fflush(vorher.Datei());
+    EXPECT_EQ(std::ftell(vorher.Datei()), laenge);
+    EXPECT_GT(laenge, 0);
 }
 
 // The prolog replaces the standard fonts by ISO 8859-1 encoded copies, so the

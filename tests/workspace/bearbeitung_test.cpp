@@ -3,6 +3,7 @@
 #include "core/latin1.h"
 #include "zeichentestsystem.h"
 
+#include "core/aenderungen.h"
 #include "core/kette.h"
 #include "workspace/bearbeitung.h"
 
@@ -184,17 +185,26 @@ TEST_F(Bearbeitung, GeometrieUebernehmenVerschiebtPunktFuerAlleStaebe) {
 }
 
 TEST_F(Bearbeitung, SystemVerschiebenUndPunktkoordinate) {
+    Aenderungssammler gemeldet;
+    Aenderungsempfaenger* alt = AenderungsempfaengerSetzen(&gemeldet);
     Stab* s = Stab_(0, 0, 3, 4);
     Stababschnitt* r = Abschnitt(s);
     const long vorher = sys->Aenderungen;
+    gemeldet.Abholen();
     SystemVerschieben(sys, 1.5, -2.0);
     EXPECT_DOUBLE_EQ(s->PunktA->X, 1.5);
     EXPECT_DOUBLE_EQ(s->PunktB->Y, 2.0);
     EXPECT_DOUBLE_EQ(r->xB, 4.5);
     EXPECT_DOUBLE_EQ(s->Laenge, 5.0);
     EXPECT_GT(sys->Aenderungen, vorher);
+    // The results moved along: they stay valid, an undo would take it back.
+    Aenderungssatz satz = gemeldet.Abholen();
+    EXPECT_EQ(satz.ArtenVon(sys), AENDERUNG_LAGE);
+    EXPECT_FALSE(satz.ErgebnisseBetroffen());
     PunktkoordinateSetzen(*sys, s->PunktB, 1, -2.0);
     EXPECT_DOUBLE_EQ(s->Laenge, 3.0);
+    EXPECT_TRUE(gemeldet.Abholen().ErgebnisseBetroffen());
+    AenderungsempfaengerSetzen(alt);
 }
 
 TEST_F(Bearbeitung, TeilenVerteiltPunktUndStreckenlasten) {
