@@ -11,6 +11,7 @@
 #include "files/pfade.h"
 #include "gui/auffrischung.h"
 #include "gui/ausgabe.h"
+#include "gui/geometrie.h"
 #include "gui/systeme.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
@@ -166,7 +167,7 @@ void OptionsdialogZeigen() {
         return;
     }
     OptionenZeigen();
-    fl_show_form(opt.Form, FL_PLACE_CENTER, FL_FULLBORDER, "Optionen");
+    FormZeigen(opt.Form, FL_PLACE_CENTER, FL_FULLBORDER, "Optionen");
 }
 
 // ------------------------------------------------------------ export
@@ -280,5 +281,5 @@ void ExportdialogZeigen() {
         fl_raise_form(ausg.Form);
         return;
     }
-    fl_show_form(ausg.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Exportieren");
+    FormZeigen(ausg.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Exportieren");
 }

@@ -13,6 +13,7 @@
 #include "files/pfade.h"
 #include "files/projekt.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
 #include "gui/systeme.h"
@@ -61,7 +62,7 @@ void Zeigen(FL_FORM* form, int platz, int rand, const char* titel) {
         fl_raise_form(form);
         return;
     }
-    fl_show_form(form, platz, rand, titel);
+    FormZeigen(form, platz, rand, titel);
 }
 
 // ------------------------------------------------------------ info
@@ -239,7 +240,7 @@ void EingabedialogOeffnen(int modus, const char* beschriftung, const char* titel
         fl_set_form_title(eingabe.Form, titel ? titel : "");
         fl_raise_form(eingabe.Form);
     } else {
-        fl_show_form(eingabe.Form, FL_PLACE_CENTER, FL_TRANSIENT, titel ? titel : "");
+        FormZeigen(eingabe.Form, FL_PLACE_CENTER, FL_TRANSIENT, titel ? titel : "");
     }
     fl_set_focus_object(eingabe.Form, eingabe.Eingabe);
 }

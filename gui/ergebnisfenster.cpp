@@ -16,6 +16,7 @@
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
@@ -164,7 +165,7 @@ void DruckdialogOeffnen(Ergebnisfenster* f) {
     fl_end_form();
     d->Form->u_vdata = d;
     fl_set_form_atclose(d->Form, DruckdialogAtclose, nullptr);
-    fl_show_form(d->Form, FL_PLACE_CENTER, FL_TRANSIENT, "Ergebnisse drucken");
+    FormZeigen(d->Form, FL_PLACE_CENTER, FL_TRANSIENT, "Ergebnisse drucken");
 }
 
 // ------------------------------------------------------------ results window
@@ -209,7 +210,7 @@ void ErgebnisseZeigen(System& system, Kette staebe) {
     fl_set_input(f->Text, f->Angezeigt.c_str());
     fl_set_input_cursorpos(f->Text, 0, 1);
     fl_set_form_position(f->Form, 200, 100);
-    fl_show_form(f->Form, FL_PLACE_POSITION, FL_TRANSIENT, "Ergebnisse");
+    FormZeigen(f->Form, FL_PLACE_POSITION, FL_TRANSIENT, "Ergebnisse");
 }
 
 void DruckauftragStarten(const char* datei, const char* kommando) {

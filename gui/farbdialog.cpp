@@ -7,6 +7,7 @@
 #include "files/farben.h"
 #include "files/pfade.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/zeichenflaeche.h"
@@ -88,5 +89,5 @@ void FarbdialogErzeugen() {
 
 void FarbdialogZeigen() {
     KaestenSetzen();
-    if (!farbform->visible) fl_show_form(farbform, FL_PLACE_CENTER, FL_TRANSIENT, "Farben");
+    if (!farbform->visible) FormZeigen(farbform, FL_PLACE_CENTER, FL_TRANSIENT, "Farben");
 }

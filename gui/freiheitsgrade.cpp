@@ -19,6 +19,7 @@
 #include "core/systemoperationen.h"
 #include "files/farben.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
@@ -355,7 +356,7 @@ void FreiheitsgradeBearbeiten() {
     fl_set_button(Dialog.EndeA, 1);
     fl_set_button(Dialog.EndeB, 0);
     StabendeAnzeigen(0);
-    if (!Dialog.Form->visible) fl_show_form(Dialog.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Freiheitsgrade");
+    if (!Dialog.Form->visible) FormZeigen(Dialog.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Freiheitsgrade");
     else fl_raise_form(Dialog.Form);
     DetailfensterErzeugen();
     XSync(fl_get_display(), False);

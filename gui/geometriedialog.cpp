@@ -13,6 +13,7 @@
 #include "core/systemoperationen.h"
 #include "gui/auffrischung.h"
 #include "gui/bearbeiten.h"
+#include "gui/geometrie.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/xforms.h"
@@ -265,7 +266,7 @@ bool GeometriedialogOeffnen(Stab* stab) {
     SpalteZeigen(0, stab->PunktA);
     SpalteZeigen(1, stab->PunktB);
     WinkelUndLaengeZeigen(stab);
-    if (!geo.Form->visible) fl_show_form(geo.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Stab");
+    if (!geo.Form->visible) FormZeigen(geo.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Stab");
     return true;
 }
 
@@ -278,13 +279,13 @@ bool StabteilungAusfuehren(int wert) {
 
 void PunktdialogZeigen() {
     PunktformErzeugen();
-    if (!pkt.Form->visible) fl_show_form(pkt.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Punkt erzeugen");
+    if (!pkt.Form->visible) FormZeigen(pkt.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Punkt erzeugen");
     XWarpPointer(fl_get_display(), None, pkt.Form->window, 0, 0, 0, 0, 10, 10);
 }
 
 bool VerschiebedialogZeigen() {
     if (!Aktuell()) return false;
     VerschiebeformErzeugen();
-    if (!vers.Form->visible) fl_show_form(vers.Form, FL_PLACE_CENTER, FL_TRANSIENT, "System verschieben");
+    if (!vers.Form->visible) FormZeigen(vers.Form, FL_PLACE_CENTER, FL_TRANSIENT, "System verschieben");
     return true;
 }

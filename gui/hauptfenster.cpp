@@ -17,6 +17,7 @@
 #include "gui/bearbeiten.h"
 #include "gui/ergebnisfenster.h"
 #include "gui/freiheitsgrade.h"
+#include "gui/geometrie.h"
 #include "gui/kataloge.h"
 #include "gui/lasten.h"
 #include "gui/stabergebnisse.h"
@@ -258,7 +259,7 @@ void HauptfensterZeigen() {
     if (hoehe < 480) hoehe = 480;
     fl_set_form_geometry(Haupt.Form, 5, 5, breite, hoehe);
     std::string titel = Fenstertitel();
-    fl_show_form(Haupt.Form, FL_PLACE_GEOMETRY, FL_FULLBORDER, titel.c_str());
+    FormZeigen(Haupt.Form, FL_PLACE_GEOMETRY, FL_FULLBORDER, titel.c_str());
 }
 
 void MenuesAufbauen() {

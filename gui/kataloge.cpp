@@ -13,6 +13,7 @@
 #include "files/kataloge.h"
 #include "files/pfade.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/kataloge_intern.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
@@ -296,7 +297,7 @@ bool KatalogeditorZeigen(int welcher) {
     EditorErzeugen(e);
     SchreibbarkeitMelden(mat ? "material.dat" : "querschnitte.dat");
     Auffrischen(e);
-    if (!e.Form->visible) fl_show_form(e.Form, FL_PLACE_CENTER, FL_TRANSIENT, mat ? "Material" : "Querschnitte");
+    if (!e.Form->visible) FormZeigen(e.Form, FL_PLACE_CENTER, FL_TRANSIENT, mat ? "Material" : "Querschnitte");
     else fl_raise_form(e.Form);
     return true;
 }
@@ -308,6 +309,6 @@ void StandardwertedialogZeigen() {
     QuerschnitteEintragen(Standard.Querschnittsliste);
     StandardtexteZeigen();
     if (!Standard.Form->visible)
-        fl_show_form(Standard.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Standardwerte Stab erzeugen");
+        FormZeigen(Standard.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Standardwerte Stab erzeugen");
     else fl_raise_form(Standard.Form);
 }

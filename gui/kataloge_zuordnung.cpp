@@ -8,6 +8,7 @@
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/kataloge.h"
 #include "gui/kataloge_intern.h"
 #include "gui/systeme.h"
@@ -148,7 +149,7 @@ void MaterialZuweisen(const Stabauswahl& staebe) {
     MaterialZeigen(erster ? MaterialSuchen(erster->Material) : nullptr, "kein Material !");
     QuerschnittZeigen(erster ? QuerschnittSuchen(erster->Querschnitt) : nullptr, "kein Querschnitt !");
     if (!Zuordnung.Form->visible)
-        fl_show_form(Zuordnung.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Material / Querschnitt");
+        FormZeigen(Zuordnung.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Material / Querschnitt");
     else fl_raise_form(Zuordnung.Form);
 }
 

@@ -20,6 +20,7 @@
 #include "files/massstab.h"
 #include "files/uebersetzen.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
 #include "gui/systeme.h"
@@ -521,7 +522,7 @@ void LasteditorOeffnen(Stab* stab) {
     LastenListeFuellen();
     LastAnzeigen();
     if (ed.Form->visible) fl_raise_form(ed.Form);
-    else fl_show_form(ed.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Belastung editieren");
+    else FormZeigen(ed.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Belastung editieren");
     SkizzeErzeugen();
     SkizzeZeichnen();
     NeuZeichnen();
@@ -530,7 +531,7 @@ void LasteditorOeffnen(Stab* stab) {
 void LastKopierenOeffnen(Stab*) {
     FormenErzeugen();
     if (kopieren.Form->visible) fl_raise_form(kopieren.Form);
-    else fl_show_form(kopieren.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Last kopieren");
+    else FormZeigen(kopieren.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Last kopieren");
 }
 
 void LasteditorSchliessen() {

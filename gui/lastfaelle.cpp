@@ -10,6 +10,7 @@
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
 #include "gui/systeme.h"
@@ -62,7 +63,7 @@ void ErzeugenCB(FL_OBJECT*, long) {
     if (erzeugen.Form->visible) {
         fl_raise_form(erzeugen.Form);
     } else {
-        fl_show_form(erzeugen.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Lastfall erzeugen");
+        FormZeigen(erzeugen.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Lastfall erzeugen");
     }
     fl_set_focus_object(erzeugen.Form, erzeugen.Bezeichnung);
 }
@@ -216,7 +217,7 @@ void Anzeigen() {
         fl_raise_form(dialog.Form);
         return;
     }
-    fl_show_form(dialog.Form, FL_PLACE_GEOMETRY, FL_TRANSIENT, "Lastfälle"_l1);
+    FormZeigen(dialog.Form, FL_PLACE_GEOMETRY, FL_TRANSIENT, "Lastfälle"_l1);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "core/latin1.h"
 #include "files/pfade.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/eingabetext.h"
@@ -112,7 +113,7 @@ void PfadeErzeugen() {
 void PfadedialogZeigen() {
     if (!pfade.Form) PfadeErzeugen();
     if (pfade.Form->visible) fl_raise_form(pfade.Form);
-    else fl_show_form(pfade.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Pfade");
+    else FormZeigen(pfade.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Pfade");
     FelderFuellen(pfade, Pfade);
 }
 
@@ -136,7 +137,7 @@ void ErststartDialog() {
     for (int i = 0; i < 6; ++i) fl_set_object_helper(erst.Eingaben[i], HILFETEXTE[i]);
 
     FelderFuellen(erst, PfadeVorgaben(HomeVerzeichnis()));
-    fl_show_form(erst.Form, FL_PLACE_CENTER, FL_FULLBORDER, "Pfade");
+    FormZeigen(erst.Form, FL_PLACE_CENTER, FL_FULLBORDER, "Pfade");
     // This dialog has no callbacks of its own: the event loop hands its
     // buttons back here.  A window-manager close counts as "Abbrechen".
     fl_set_form_atclose(erst.Form, [](FL_FORM*, void*) -> int {

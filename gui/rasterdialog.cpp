@@ -5,6 +5,7 @@
 #include "core/latin1.h"
 #include "core/programm.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
@@ -88,7 +89,7 @@ void RasterdialogZeigen() {
     WerkzeugformenErzeugen();
     SystemdialogeErgaenzen();
     if (!Rastereinstellungen.Form->visible)
-        fl_show_form(Rastereinstellungen.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Rastereinstellungen");
+        FormZeigen(Rastereinstellungen.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Rastereinstellungen");
 }
 
 void SystemdialogeErgaenzen() {

@@ -17,6 +17,7 @@
 #include "files/farben.h"
 #include "files/massstab.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
@@ -227,7 +228,7 @@ void StabergebnisseZeigen(Stab*) {
     FormErzeugen();
     for (FL_OBJECT* w : E.Werte) fl_set_object_label(w, "");
     if (!E.Form->visible)
-        fl_show_form(E.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Schnittgrößen / Verschiebungen ..."_l1);
+        FormZeigen(E.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Schnittgrößen / Verschiebungen ..."_l1);
     else fl_raise_form(E.Form);
     // A child of the form, in the space the form leaves for it, so the
     // drawing stays with the window when it is moved.

@@ -14,6 +14,7 @@
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
@@ -230,13 +231,13 @@ bool TabelleZeigen(int welche) {
     if (welche == menue::Punkte) {
         PunkttabelleErzeugen();
         PunktlisteFuellen();
-        if (!pt.Form->visible) fl_show_form(pt.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Punkte");
+        if (!pt.Form->visible) FormZeigen(pt.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Punkte");
         return true;
     }
     if (welche == menue::Staebe) {
         StabtabelleErzeugen();
         StablisteFuellen();
-        if (!st.Form->visible) fl_show_form(st.Form, FL_PLACE_CENTER | FL_FREE_SIZE, FL_TRANSIENT, "Stäbe"_l1);
+        if (!st.Form->visible) FormZeigen(st.Form, FL_PLACE_CENTER | FL_FREE_SIZE, FL_TRANSIENT, "Stäbe"_l1);
         return true;
     }
     return false;

@@ -1,6 +1,8 @@
 // Tip windows, the delay and the pre-handler of the tooltips library.
 #include "gui/tooltips_x.h"
 
+#include "gui/geometrie.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -51,7 +53,7 @@ void tooltips_internal_timer_callback(int, void* data) {
     node->theTimer = nullptr;
     auto* tip = static_cast<TipForm*>(node->theTipFormPtr);
     if (!tip) return;
-    fl_show_form(tip->form, FL_PLACE_GEOMETRY, FL_NOBORDER, "");
+    FormZeigen(tip->form, FL_PLACE_GEOMETRY, FL_NOBORDER, "", "Tip");
     node->theShown = 1;
 }
 

@@ -17,6 +17,7 @@
 #include "files/uebersetzen.h"
 #include "gui/auffrischung.h"
 #include "gui/bearbeiten.h"
+#include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
 #include "gui/systeme.h"
@@ -139,7 +140,12 @@ bool PixmapSetzen(FL_OBJECT* knopf, const char* datei) {
 
 void WerkzeugformZeigen(FL_FORM* form) {
     if (!form || form->visible) return;
-    fl_show_form(form, FL_PLACE_GEOMETRY, FL_TRANSIENT, "Velko");
+    // All four bear the title "Velko"; the geometry log names them apart.
+    const char* name = form == Icons.Form ? "Icons"
+                       : form == Massstabfenster.Form ? "Maßstab"_l1
+                       : form == Zeichenauswahl.Form ? "Zeichnen"
+                       : "Zeichnen - Einstellungen";
+    FormZeigen(form, FL_PLACE_GEOMETRY, FL_TRANSIENT, "Velko", name);
 }
 
 void IconleisteErzeugen() {

@@ -2,6 +2,7 @@
 #include "gui/zeichenfenster.h"
 
 #include "files/farben.h"
+#include "gui/geometrie.h"
 
 Zeichenfenster::~Zeichenfenster() {
     // At the end of the program the connection may be closed already; the
@@ -19,6 +20,7 @@ bool Zeichenfenster::Oeffnen(FL_FORM* form, int x, int y, int b, int h) {
     XMapRaised(anzeige_, fenster_);
     gc_ = XCreateGC(anzeige_, fenster_, 0, nullptr);
     if (XFontStruct* f = XSchrift(anzeige_, Schrift::Normal)) XSetFont(anzeige_, gc_, f->fid);
+    FensterProtokollieren(form->label, "Zeichenfenster", x, y, b, h);
     return true;
 }
 

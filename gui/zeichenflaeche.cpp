@@ -10,6 +10,7 @@
 #include "files/farben.h"
 #include "files/massstab.h"
 #include "gui/auffrischung.h"
+#include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
@@ -225,6 +226,9 @@ void ZeichenflaecheZeichnen() {
     ZeichenschalterLesen();
     XMaler maler(anzeige, zeichenflaeche, zeichenGC);
     SystemZeichnen(maler, ansicht, Schalter, sys);
+    XWindowAttributes lage;
+    if (XGetWindowAttributes(anzeige, zeichenflaeche, &lage))
+        ZeichenflaecheProtokollieren(lage.x + lage.border_width, lage.y + lage.border_width, b, h, ansicht);
     maler.Schriftart(Schrift::Normal);
     // The first point of a bar being drawn stays marked over the new picture.
     if (Programm.Modus == 3) ErsterPunktZeichnen();

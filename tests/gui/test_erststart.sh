@@ -10,7 +10,7 @@ velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 dialog=$(fenster_warten "Pfade") || exit 1
 fenster_geometrie "$dialog"
 [ "$FB" -eq 620 ] || gui_fehler "Erststart-Dialog hat die Breite $FB"
-klicken "$dialog" 515 405   # "OK"
+knopf "$dialog" Pfade OK
 
 fenster_warten "$HAUPTTITEL" >/dev/null
 warten_bis 10 fenster_weg "Pfade" || gui_fehler "Erststart-Dialog bleibt offen"
@@ -31,7 +31,7 @@ export HOME="$GUI_TMP/home2"
 mkdir -p "$HOME"
 velko_starten
 dialog=$(fenster_warten "Pfade") || exit 1
-klicken "$dialog" 95 405   # "Abbrechen"
+knopf "$dialog" Pfade Abbrechen
 warten_bis 10 bash -c "! kill -0 $VELKO_PID" || gui_fehler "Abbrechen beendet das Programm nicht"
 wait "$VELKO_PID"; status=$?
 [ "$status" -eq 0 ] || gui_fehler "Exit-Status $status nach Abbrechen"
