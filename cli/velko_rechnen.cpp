@@ -17,6 +17,7 @@
 #include "cli/rechnen_optionen.h"
 #include "core/bericht.h"
 #include "core/programm.h"
+#include "files/installation.h"
 #include "files/kataloge.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
@@ -31,6 +32,7 @@ const char* const PROGRAMM = "velko-rechnen";
 enum Rueckgabe { ERFOLG = 0, ABGEBROCHEN = 1, UNGUELTIG = 2 };
 
 void Fehler(const std::string& text) { fprintf(stderr, "%s: %s\n", PROGRAMM, text.c_str()); }
+void Hinweis(const std::string& text) { Fehler(text); }
 
 // The real standard output, kept for the listing, while file descriptor 1
 // itself points at standard error.
@@ -58,15 +60,24 @@ bool Lesbar(const std::string& pfad) {
     return true;
 }
 
-// Takes the catalogue directory from --katalog or ~/.velko and reads both
+// Takes the catalogue directory from --katalog, ~/.velko or, for a user who
+// never started the window program, the installation, and reads both
 // catalogues; a missing catalogue is a missing input file, not a failed run.
 bool KatalogeLaden(const RechnenAuftrag& auftrag) {
     if (!auftrag.Katalog.empty()) {
         Pfade.Katalogverzeichnis = auftrag.Katalog;
     } else if (!PfadeLesen()) {
-        Fehler("keine Pfadeinstellungen in " + HomeVerzeichnis() +
-               "/.velko; das Katalogverzeichnis mit --katalog VERZEICHNIS angeben");
-        return false;
+        const std::string daten = InstallierteDaten();
+        if (daten.empty()) {
+            Fehler("keine Pfadeinstellungen in " + HomeVerzeichnis() +
+                   "/.velko; das Katalogverzeichnis mit --katalog VERZEICHNIS angeben");
+            return false;
+        }
+        Pfade.Katalogverzeichnis = VerwaltungsverzeichnisVon(daten);
+        // Said once, so that results computed with the installed catalogues
+        // are not mistaken for results with the user's own.
+        Hinweis("keine Pfadeinstellungen in " + HomeVerzeichnis() +
+                "/.velko, die Kataloge kommen aus '" + Pfade.Katalogverzeichnis + "'");
     }
     struct Katalog {
         const char* datei;
