@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "analysis/berechnung.h"
 #include "cli/rechnen_optionen.h"
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "files/installation.h"
 #include "files/kataloge.h"
@@ -23,6 +25,7 @@
 #include "files/sicher_schreiben.h"
 #include "files/systemdatei.h"
 #include "output/liste.h"
+#include "output/pdf.h"
 #include "output/plot.h"
 
 namespace {
@@ -124,6 +127,15 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
     const bool tabelleInDatei = !auftrag.Tabelle.empty() && auftrag.Tabelle != "-";
     if (tabelleInDatei && !(tabelle = AusgabeOeffnen(auftrag.Tabelle))) return UNGUELTIG;
     if (!auftrag.Postscript.empty() && !(plot = AusgabeOeffnen(auftrag.Postscript))) return UNGUELTIG;
+    std::unique_ptr<SichereDatei> pdf;
+    if (!auftrag.Pdf.empty()) {
+        // Known before the run: without Ghostscript there will be no PDF.
+        if (ImSuchpfad(GHOSTSCRIPT, getenv("PATH")).empty()) {
+            Fehler(PdfErgebnisText(PdfErgebnis::KeinGhostscript));
+            return UNGUELTIG;
+        }
+        if (!(pdf = AusgabeOeffnen(auftrag.Pdf))) return UNGUELTIG;
+    }
 
     System* system = SystemLesen(auftrag.Systemdatei.c_str());
     if (!system) {
@@ -160,6 +172,16 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
         if (PlotSchreiben(plot->Datei(), system, auftrag.Plot) == 0)
             Fehler("keine Stäbe zu zeichnen, '" + auftrag.Postscript + "' bleibt leer");
         if (!AusgabeAbschliessen(*plot)) return UNGUELTIG;
+    }
+    if (pdf) {
+        PdfErgebnis e = PdfSchreiben(*pdf, [&](FILE* ps) { return PlotSchreiben(ps, system, auftrag.Plot); });
+        if (e == PdfErgebnis::KeineSeiten) {
+            Fehler("keine Stäbe zu zeichnen, '"_l1 + auftrag.Pdf + "' bleibt leer");
+        } else if (e != PdfErgebnis::Geschrieben) {
+            Fehler(PdfErgebnisText(e));
+            return UNGUELTIG;
+        }
+        if (!AusgabeAbschliessen(*pdf)) return UNGUELTIG;
     }
     return ERFOLG;
 }
