@@ -43,6 +43,10 @@ if [ -e "$prefix/bin/velko" ] || [ -e "$prefix/share/applications/velko.desktop"
   desktop-file-validate "$prefix/share/applications/velko.desktop" || fehler "velko.desktop ungültig"
   [ -f "$prefix/share/icons/hicolor/48x48/apps/velko.png" ] || fehler "Programmsymbol fehlt"
 fi
+# Every picture of the help page is installed with it.
+grep -o 'src="[^"]*"' "$daten/hilfe/hilfe.html" | sed 's/^src="//; s/"$//' | while read -r bild; do
+  [ -f "$daten/hilfe/$bild" ] || fehler "hilfe.html zeigt $bild, das fehlt"
+done
 for seite in velko velko-rechnen; do
   warnungen=$(groff -man -ww -z "$prefix/share/man/man1/$seite.1" 2>&1)
   [ -z "$warnungen" ] || fehler "$seite.1: $warnungen"
