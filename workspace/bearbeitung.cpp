@@ -12,6 +12,7 @@
 #include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
+#include "core/zahltext.h"
 #include "files/uebersetzen.h"
 #include "workspace/ansicht.h"
 
@@ -156,6 +157,8 @@ Stab* staberzeugen(double x, double y, Punkt* p, Punkt** endpunkt) {
 }
 
 void PositionsanzeigeText(char* text, std::size_t groesse, double x, double y, const Punkt* p) {
+    x = OhneMinusNull(x, 2);
+    y = OhneMinusNull(y, 2);
     if (p)
         std::snprintf(text, groesse, "%s [ %ld ] : %.2f/%.2f            ", Uebersetzen("Punkt"), p->Nummer, x, y);
     else
@@ -163,6 +166,8 @@ void PositionsanzeigeText(char* text, std::size_t groesse, double x, double y, c
 }
 
 void LaengenanzeigeText(char* text, std::size_t groesse, double x, double y, const Punkt* p, double laenge) {
+    x = OhneMinusNull(x, 2);
+    y = OhneMinusNull(y, 2);
     if (p)
         std::snprintf(text, groesse, "%s [ %ld ] : %.2f/%.2f %s : %.2f              ", Uebersetzen("Punkt"),
                       p->Nummer, x, y, Uebersetzen("Länge"), laenge);
@@ -409,7 +414,7 @@ void MarkierteStaebeTeilen(int n) {
 // ------------------------------------------------------------ table lines
 
 void PunktZeile(char* text, std::size_t groesse, const Punkt* p) {
-    std::snprintf(text, groesse, "%4ld   %10.4f   %10.4f ", p->Nummer, p->X, p->Y);
+    std::snprintf(text, groesse, "%4ld   %10.4f   %10.4f ", p->Nummer, OhneMinusNull(p->X, 4), OhneMinusNull(p->Y, 4));
 }
 
 void StabZeile(char* text, std::size_t groesse, const Stab* s) {

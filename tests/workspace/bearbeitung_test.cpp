@@ -3,6 +3,7 @@
 #include "zeichentestsystem.h"
 
 #include "core/kette.h"
+#include "core/latin1.h"
 #include "core/oberflaeche.h"
 #include "workspace/bearbeitung.h"
 
@@ -89,6 +90,11 @@ TEST_F(Bearbeitung, AnzeigetexteDerPosition) {
     EXPECT_STREQ(t, "Punkt [ 7 ] : 1.00/2.00            ");
     LaengenanzeigeText(t, sizeof t, 0.5, -1.25, nullptr, 3.14159);
     EXPECT_STREQ(t, "0.50/-1.25 Länge : 3.14             ");
+    // a pointer just left of or below an axis reads 0.00, never -0.00
+    PositionsanzeigeText(t, sizeof t, -0.001, -0.0049, nullptr);
+    EXPECT_STREQ(t, "0.00/0.00                     ");
+    LaengenanzeigeText(t, sizeof t, -0.001, 1.0, &p, 1.0);
+    EXPECT_STREQ(t, "Punkt [ 7 ] : 0.00/1.00 Länge : 1.00              "_l1);
 }
 
 TEST_F(Bearbeitung, EndeAnPunktEinesAnderenStabsAnschliessen) {
@@ -303,6 +309,9 @@ TEST(Tabellenzeilen, FormateUndNummern) {
     PunktZeile(t, sizeof t, &p);
     EXPECT_STREQ(t, "  12       1.5000      -2.2500 ");
     EXPECT_EQ(ZeilenNummer(t, 4), 12);
+    Punkt fast{0, 3, -0.00001, -1e-12};
+    PunktZeile(t, sizeof t, &fast);
+    EXPECT_STREQ(t, "   3       0.0000       0.0000 ");
     Punkt a{0, 0, 0, 0}, b{0, 1, 3, 4};
     Stab s{};
     s.Nummer = 5;
