@@ -38,6 +38,8 @@ void SystemZeichnen(Maler& maler, const Ansicht& a, const Zeichenschalter& z, co
     if (z.Normalkraft) SchnittkraefteZeichnen(maler, a, s, NORMALKRAFT, z.SKBeschriften, &plan);
     if (z.Querkraft) SchnittkraefteZeichnen(maler, a, s, QUERKRAFT, z.SKBeschriften, &plan);
     if (z.Moment) SchnittkraefteZeichnen(maler, a, s, MOMENT, z.SKBeschriften, &plan);
+    // What the bar menu will act on must never hide under a load or diagram.
+    MarkierteStaebeZeichnen(maler, a, s);
     if (z.Punkte) PunkteZeichnen(maler, a, s);
     if (z.Punktnummern) PunktnummernZeichnen(maler, a, s, &plan);
     if (z.Stabnummern) StabnummernZeichnen(maler, a, s, &plan);

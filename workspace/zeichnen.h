@@ -47,8 +47,9 @@ extern Zeichenschalter Schalter;
 // Clears the canvas and draws every enabled layer of the System in the fixed
 // order: grid, origin, grid labels, reference fibres, bars, supports,
 // degrees of freedom, point loads, distributed loads, deflected shape,
-// normal force, shear force, moment, points, point numbers, bar numbers,
-// support reactions.  Without a System the canvas is only cleared.
+// normal force, shear force, moment, the marked bars (always), points,
+// point numbers, bar numbers, support reactions.  Without a System the
+// canvas is only cleared.
 void SystemZeichnen(Maler& maler, const Ansicht& ansicht, const Zeichenschalter& schalter, const System* system);
 // The same for the current System.
 void SystemZeichnen(Maler& maler, const Ansicht& ansicht, const Zeichenschalter& schalter);
@@ -61,6 +62,8 @@ void UrsprungZeichnen(Maler& maler, const Ansicht& ansicht);
 // ------------------------------------------------------------------ structure
 void BezugsfaserZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
 void StaebeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+// The marked bars once more, over loads and diagrams.
+void MarkierteStaebeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
 void LagerZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
 void FreiheitsgradeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool alleZeigen);
 void PunkteZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
