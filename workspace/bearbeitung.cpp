@@ -97,12 +97,28 @@ Punkt* ErsterPunkt(double x, double y, Punkt* p) {
     System* sys = Programm.AktuellesSystem;
     if (!sys) return nullptr;
     if (!p || !PunktGehoertZu(sys, p)) p = NaechsterPunkt(sys, x, y, 0.001);
-    if (!p) p = PunktErzeugen(x, y, -1);
+    const bool neu = !p;
+    if (neu) p = PunktErzeugen(x, y, -1);
     Erzeugung.ErsterPunkt = p;
+    Erzeugung.ErsterPunktNeu = neu;
     Erzeugung.Besitzer = sys;
     MeldungAusgeben("Punkt 2 festlegen");
     Ui()->ModusSetzen(3);
     return p;
+}
+
+bool StabErzeugungAbbrechen() {
+    System* sys = Programm.AktuellesSystem;
+    if (Programm.Modus != 2 && Programm.Modus != 3) return false;
+    // Nothing may stay behind of a bar that was not made: its start point
+    // goes if it was made for it and no bar has taken it up since.
+    Punkt* p = GueltigerErsterPunkt();
+    if (p && Erzeugung.ErsterPunktNeu && StabendenAnPunkt(sys, p) == 0) PunktFreigeben(p);
+    Erzeugung = Staberzeugung{};
+    MeldungAusgeben("Stab erzeugen abgebrochen");
+    Ui()->ModusSetzen(1);
+    Ui()->SystemZeichnen();
+    return true;
 }
 
 Stab* staberzeugen(double x, double y, Punkt* p, Punkt** endpunkt) {

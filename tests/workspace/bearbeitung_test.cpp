@@ -56,6 +56,39 @@ TEST_F(Bearbeitung, StabZeichnenVomErstenBisZumZweitenPunkt) {
     EXPECT_GT(sys->Aenderungen, 0);
 }
 
+TEST_F(Bearbeitung, AbbrechenLaesstNichtsZurueck) {
+    Stab* alt = Stab_(0, 0, 3, 0);
+    Ui()->ModusSetzen(1);
+    EXPECT_FALSE(StabErzeugungAbbrechen());  // nothing to leave
+    // before the first point
+    ASSERT_TRUE(StabErzeugungBeginnen());
+    EXPECT_TRUE(StabErzeugungAbbrechen());
+    EXPECT_EQ(Programm.Modus, 1);
+    EXPECT_TRUE(Gemeldet("Stab erzeugen abgebrochen"));
+    // after a first point in free space: the point goes again
+    const long aenderungen = sys->Aenderungen;
+    ASSERT_TRUE(StabErzeugungBeginnen());
+    ErsterPunkt(7.0, 7.0, nullptr);
+    EXPECT_EQ(Anzahl(sys->Punkte), 3);
+    EXPECT_TRUE(StabErzeugungAbbrechen());
+    EXPECT_EQ(Programm.Modus, 1);
+    EXPECT_EQ(Anzahl(sys->Punkte), 2);
+    EXPECT_EQ(Anzahl(sys->Staebe), 1);
+    EXPECT_EQ(Anzahl(sys->Freiheitsgrade), 6);
+    EXPECT_EQ(sys->Aenderungen, aenderungen);
+    EXPECT_EQ(GueltigerErsterPunkt(), nullptr);
+    // a first point that was there already stays
+    ASSERT_TRUE(StabErzeugungBeginnen());
+    EXPECT_EQ(ErsterPunkt(3.0, 0.0, nullptr), alt->PunktB);
+    EXPECT_TRUE(StabErzeugungAbbrechen());
+    EXPECT_EQ(Anzahl(sys->Punkte), 2);
+    EXPECT_EQ(alt->PunktB->X, 3.0);
+    // and a new bar can be drawn afterwards
+    ASSERT_TRUE(StabErzeugungBeginnen());
+    ErsterPunkt(3.0, 0.0, nullptr);
+    EXPECT_NE(staberzeugen(3.0, 3.0, nullptr), nullptr);
+}
+
 TEST_F(Bearbeitung, NeuerStabWirdAnVorhandenePunkteBiegesteifAngeschlossen) {
     Stab* alt = Stab_(0, 0, 3, 0);
     Ui()->ModusSetzen(1);
