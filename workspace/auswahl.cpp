@@ -78,7 +78,8 @@ std::string LoeschfrageText(const System* system) {
             if (s->Markiert == 1) nummern.push_back(s->Nummer);
     if (nummern.empty()) return {};
     std::sort(nummern.begin(), nummern.end());
-    std::string text = std::to_string(nummern.size()) + (nummern.size() == 1 ? " Stab" : " Stäbe"_l1) + " löschen:"_l1;
+    std::string text = std::to_string(nummern.size());
+    text += nummern.size() == 1 ? " Stab löschen:"_l1 : " Stäbe löschen:"_l1;
     for (std::size_t i = 0; i < nummern.size(); ++i) {
         if (i == 20) {
             text += ", ...";
