@@ -9,9 +9,11 @@ namespace {
 // sqrt(|N|/EI) * h stays at most this on every piece: the series terms then
 // never exceed the sum, so nothing cancels.
 constexpr double MAX_KH = 1.0;
-// Beyond this many pieces an element is so far past any buckling load that
-// only the count of its modes matters, and that stays right.
+// Beyond this many pieces an element is so far past any buckling load, or
+// so slender in tension, that longer pieces are taken; up to k h = 10 their
+// series still sum to some 1e-9.
 constexpr int MAX_STUECKE = 4096;
+constexpr double MAX_KH_NOTFALL = 10.0;
 
 using M2 = double[2][2];
 
@@ -101,6 +103,7 @@ StabelementII::StabelementII(const StabdatenII& daten) : d_(daten) {
     const double kl = L * std::sqrt(d_.N.Betragsmaximum(L) / std::fabs(d_.EI));
     int m = 1;
     if (std::isfinite(kl) && kl > MAX_KH) m = static_cast<int>(std::min<double>(std::ceil(kl / MAX_KH), MAX_STUECKE));
+    zuverlaessig_ = std::isfinite(kl) && kl <= MAX_KH_NOTFALL * MAX_STUECKE;
     const double h = L / m;
     const double qSteigung = (d_.qEnde - d_.qAnfang) / L;
     stuecke_.resize(static_cast<std::size_t>(m));

@@ -17,13 +17,20 @@
 // element; they are the forces of second-order equilibrium, the transverse
 // ones in the direction of the undeformed local y axis.
 //
-// Use by the analysis: per iteration build one StabelementII per model
-// element with the axial force of the last iteration, assemble Steifigkeit
-// and Ersatzlasten after the usual transformation, solve, and take the new
-// axial force from Schnittkraefte.  For the critical load factor, build the
-// elements with N = lambda * N_I and add EingespannteEigenwerte of all
-// elements to the negative pivots of the assembled stiffness (see
-// verzweigung.h).  Results along the element come from Verlauf.
+// Use by the analysis (all toolkit-free, no global state):
+// - Second-order run: per iteration build one StabelementII per model
+//   element (EA, EI, length, loads of the element, N from the last
+//   iteration: NormalkraftAusLasten(N at the start, nAnfang, nEnde, L), zero
+//   in the first), assemble Steifigkeit and Ersatzlasten after the same
+//   transformation as in first order, factor, solve, and take the new N at
+//   the start from Schnittkraefte()[0].  Any negative pivot, or any element
+//   with EingespannteEigenwerte() > 0, means the load is above the critical
+//   load.
+// - Results: Schnittkraefte gives N, Q, M at the element ends; Verlauf(l)
+//   gives them, w and u anywhere, exactly.  Keep the StabdatenII and l of an
+//   element to rebuild it later: building takes a few microseconds.
+// - Critical load factor: elements with N = lambda * N_I, see verzweigung.h.
+// Preconditions: L > 0, EI != 0 (the model checks ensure both).
 #pragma once
 
 #include <array>
@@ -72,6 +79,11 @@ public:
     // force: the J0 of the Wittrick-Williams count.
     int EingespannteEigenwerte() const { return eingespannt_; }
     int Teilstueckzahl() const { return static_cast<int>(stuecke_.size()); }
+    // False when |N| L^2 / EI is so large (k L beyond some 40000, a wire
+    // under a load it could never carry) that the pieces had to be longer
+    // than the series can sum without cancellation, or not finite: the
+    // results are then not to be shown.
+    bool Zuverlaessig() const { return zuverlaessig_; }
     Stabverlauf Verlauf(const double l[6]) const;
 
 private:
@@ -97,4 +109,5 @@ private:
     double k4_[4][4] = {};             // bending stiffness (v_A, phi_A, v_B, phi_B)
     double r4_[4] = {};                // bending end forces of the clamped element
     int eingespannt_ = 0;
+    bool zuverlaessig_ = true;
 };

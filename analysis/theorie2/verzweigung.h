@@ -13,10 +13,11 @@
 // The search brackets the first jump of J by doubling (or halving), then
 // narrows the bracket.  Only J decides which side of a probe the critical
 // factor lies on (a probe that cannot be factored, even a little beside,
-// counts as lying above it once the bracket stands); an optional Kennwert, a continuous function of lambda that
-// changes sign at the critical factor (positive below), only proposes where
-// to probe next and saves most of the factorisations.  RayleighKennwert
-// gives one from a solve with the factored matrix.
+// counts as lying above it once the bracket stands).  An optional Kennwert,
+// a continuous function of lambda that changes sign at the critical factor
+// (positive below), only proposes where to probe next and saves most of the
+// factorisations; RayleighKennwert gives one from solves with the factored
+// matrix.  Without it the search bisects: some 25 probes for 1e-6.
 #pragma once
 
 #include <functional>
