@@ -96,6 +96,31 @@ TEST(Gegenrechnung, NormalkraftVeraenderlich) {
     }
 }
 
+// A column clamped at both ends under its own weight and a head load: the
+// axial force varies along it, and in one element only the element's own
+// count of clamped modes sees the buckling.
+TEST(Gegenrechnung, EingespannteStuetzeMitEigengewicht) {
+    const double L = 6.0, P = 500.0, n = -200.0;
+    gegenrechnung::Rahmen r;
+    r.knoten = {Knoten(0, 0, true, true, true), Knoten(0, L, true, false, true)};
+    r.knoten[1].last = {0.0, -P, 0.0};
+    r.staebe = {{0, 1, EA, EI}};
+    r.streckenlasten = {{0, 0.0, 1.0, 0.0, 0.0, n, n}};
+    StabdatenII d;
+    d.Laenge = L;
+    d.EA = EA;
+    d.EI = EI;
+    d.nAnfang = d.nEnde = n;
+    Kleintragwerk t(1);
+    t.Stab(d, PI / 2, {-1, -1, -1, -1, 0, -1});
+    const std::vector<Normalkraftverlauf> nI = {NormalkraftAusLasten(-P + n * L, n, n, L)};
+    Verzweigungsoptionen fein;
+    fein.Genauigkeit = 1e-10;
+    const Verzweigungsergebnis e = VerzweigungslastfaktorSuchen(t.Test(nI), fein);
+    ASSERT_EQ(e.Status, Verzweigungsstatus::Gefunden);
+    EXPECT_LT(Rel(e.Faktor, gegenrechnung::Verzweigungsfaktor(r)), 1e-9);
+}
+
 // A portal: clamped foot, pinned foot with a rotational spring, a hinge
 // between beam and right column, axial load on the left column, uniform
 // and point load on the beam, sway load.  Iterated to convergence both ways.
