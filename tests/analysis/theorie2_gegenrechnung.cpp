@@ -32,7 +32,8 @@ struct Stueckrechnung {
     }
 
     int Schritte(double x) const {
-        const double nmax = std::max({std::fabs(nb.An(0)), std::fabs(nb.An(p.laenge)), std::fabs(nb.An(0.5 * p.laenge))});
+        const double nmax =
+            std::max({std::fabs(nb.An(0)), std::fabs(nb.An(p.laenge)), std::fabs(nb.An(0.5 * p.laenge))});
         const double kl = x * std::sqrt(nmax / p.EI);
         return static_cast<int>(std::clamp(std::ceil(kl / 0.004), 400.0, 200000.0));
     }
