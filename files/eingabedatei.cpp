@@ -101,10 +101,8 @@ bool Wortleser::Wort(std::string_view& wort) {
     pos_ = i;
     ++nummer_;
     wort = text_.substr(anfang, i - anfang);
-    if (wort.size() > laengstes_) {
-        wort = wort.substr(0, laengstes_);
-        zulang_ = true;
-    }
+    zulang_ = wort.size() > laengstes_;
+    if (zulang_) wort = wort.substr(0, laengstes_);
     letztes_ = wort;
     return true;
 }

@@ -32,7 +32,8 @@ class Wortleser {
 public:
     Wortleser(std::string_view text, std::size_t laengstesWort) : text_(text), laengstes_(laengstesWort) {}
     // The next token; false at the end of the text.  A token longer than the
-    // limit is returned as far as the limit and marks the reader `Zulang`.
+    // limit is returned as far as the limit, and `Zulang` tells so until the
+    // next token is read.
     bool Wort(std::string_view& wort);
     // The next token as a whole number ("%ld") or a finite real; false at
     // the end, on an overlong token or when it is no such number (which is
