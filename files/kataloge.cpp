@@ -40,6 +40,8 @@ bool NameLesen(Wortleser& w, char (&name)[NAME_KURZ]) {
     std::string_view t;
     if (!w.Wort(t)) return false;
     t = t.substr(0, NAME_KURZ - 1);
+    // A lone "_" is how the writer keeps the place of an empty name.
+    if (t == "_") t = {};
     std::size_t n = 0;
     for (char c : t) name[n++] = c == '_' ? ' ' : c;
     name[n] = '\0';

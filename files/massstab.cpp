@@ -96,7 +96,8 @@ bool MassstabLesen(const char* systempfad) {
             unendlich = true;
             continue;
         }
-        Massstaebe.Setzen(feld, std::string(wort));
+        // A NUL byte would end the text when it is written.
+        Massstaebe.Setzen(feld, std::string(wort.substr(0, wort.find('\0'))));
     }
     if (unendlich) MeldungFormatiert("Datei %s: Werte ohne endlichen Betrag durch Vorgaben ersetzt", datei.c_str());
     Benachrichtigen();

@@ -96,9 +96,9 @@ std::string PfadBereinigen(const std::string& wert) {
     const char* leer = " \t\v\f";
     size_t anfang = s.find_first_not_of(leer);
     if (anfang == std::string::npos) return "";
-    size_t ende = s.find_last_not_of(leer);
-    s = s.substr(anfang, ende - anfang + 1);
-    if (s.size() > PFAD_EINSTELLUNG_MAX) s.resize(PFAD_EINSTELLUNG_MAX);
+    s = s.substr(anfang, PFAD_EINSTELLUNG_MAX);
+    // Trimmed after cutting, so that cleaning a cleaned value changes nothing.
+    s.resize(s.find_last_not_of(leer) + 1);
     return s;
 }
 

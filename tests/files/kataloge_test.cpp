@@ -248,6 +248,7 @@ TEST_F(KatalogTest, LangeUndLeereNamen) {
     ASSERT_TRUE(QuerschnitteLesen());
     ASSERT_NE(QuerschnittSuchen(1), nullptr);
     EXPECT_DOUBLE_EQ(QuerschnittSuchen(1)->MaxY, 0.05);
+    EXPECT_STREQ(QuerschnittSuchen(1)->Name, "");  // and stays empty
 }
 
 TEST_F(KatalogTest, LesenErsetztDenKatalog) {
