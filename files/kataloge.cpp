@@ -1,5 +1,6 @@
 #include "files/kataloge.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,7 +40,8 @@ constexpr std::size_t LAENGSTES_WORT = 400;
 bool NameLesen(Wortleser& w, char (&name)[NAME_KURZ]) {
     std::string_view t;
     if (!w.Wort(t)) return false;
-    t = t.substr(0, NAME_KURZ - 1);
+    // The name ends at a NUL byte as it would in the record.
+    t = t.substr(0, std::min(t.find('\0'), std::size_t{NAME_KURZ - 1}));
     // A lone "_" is how the writer keeps the place of an empty name.
     if (t == "_") t = {};
     std::size_t n = 0;

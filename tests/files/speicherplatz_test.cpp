@@ -102,3 +102,39 @@ TEST_F(SpeicherplatzTest, VolleKleineRamdisk) {
     if (ergebnis == 77) GTEST_SKIP() << "kein tmpfs einzuhängen";
     EXPECT_EQ(ergebnis, 0);
 }
+
+TEST_F(SpeicherplatzTest, ZuWenigSpeicherBeimLesenWirdGemeldet) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer braucht mehr Adressraum, als die Grenze erlaubt";
+#else
+    // 400,000 points: a few megabytes of file, far more once they are
+    // records.  With the address space cut short the reader must refuse the
+    // file, not end the program, and leave the open System as it was.
+    std::string text = "V 1\n1\n 400000\n";
+    for (long i = 0; i < 400000; ++i) text += " " + std::to_string(i) + " 1 2\n";
+    text += " 0\n 0\n0\n 0\n0\n0\n0\n";
+    const std::string pfad = verzeichnis.Pfad("gross.sysdat");
+    DateiSchreiben(pfad, text);
+    text.clear();
+    text.shrink_to_fit();
+    System* offen = NeuesAktuelles(5);
+    const int ergebnis = ImKind([&] {
+        long seiten = 0;
+        if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(f, "%ld", &seiten) != 1) seiten = 0;
+            std::fclose(f);
+        }
+        if (seiten == 0) return 77;
+        const rlim_t grenze = static_cast<rlim_t>(seiten) * sysconf(_SC_PAGESIZE) + 24 * 1024 * 1024;
+        const rlimit r{grenze, grenze};
+        if (setrlimit(RLIMIT_AS, &r) != 0) return 20;
+        freopen("/dev/null", "w", stdout);
+        if (SystemLesen(pfad.c_str())) return 21;
+        if (!Gemeldet("Datei " + pfad + " nicht gelesen: zu wenig Speicher !")) return 22;
+        if (Programm.AktuellesSystem != offen || KeAnzahl(Programm.Systeme) != 1) return 23;
+        return 0;
+    });
+    if (ergebnis == 77) GTEST_SKIP() << "kein /proc/self/statm";
+    EXPECT_EQ(ergebnis, 0);
+#endif
+}
