@@ -79,7 +79,8 @@ int ModellPruefen() {
             return 0;
         }
         if (!(q->Flaeche > 0)) {
-            Melden(q->Flaeche == 0 ? "es existieren Querschnitte mit A = 0 !" : "es existieren Querschnitte mit A < 0 !");
+            Melden(q->Flaeche == 0 ? "es existieren Querschnitte mit A = 0 !"
+                                   : "es existieren Querschnitte mit A < 0 !");
             return 0;
         }
         if (!(q->Traegheitsmoment > 0)) {

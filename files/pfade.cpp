@@ -125,7 +125,8 @@ bool PfadeLesen(const char* home) {
         std::size_t ende = text.find('\n', anfang);
         if (ende == std::string::npos) ende = text.size();
         // The rest of an overlong line is dropped.
-        *Einstellung(gelesen, i) = PfadBereinigen(text.substr(anfang, std::min(ende - anfang, PFAD_EINSTELLUNG_MAX + 64)));
+        const std::size_t laenge = std::min(ende - anfang, PFAD_EINSTELLUNG_MAX + 64);
+        *Einstellung(gelesen, i) = PfadBereinigen(text.substr(anfang, laenge));
         anfang = ende + 1;
     }
     for (int k = 0; k < EINSTELLUNGEN; ++k) *Einstellung(Pfade, k) = *Einstellung(gelesen, k);

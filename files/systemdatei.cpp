@@ -225,12 +225,12 @@ bool AufDemStab(double t) { return t >= 0.0 && t <= 1.0; }
 
 bool PunktlastGueltig(Woerter& w, const PunktlastSatz& p) {
     const char* art = "Punktlast";
+    const char* lokalGlobal = " ungültig (1 lokal, 2 global)"_l1;
     if (!Kennziffer(p.Koordinatensystem))
         return LastFehler(w, art, p.Kennung, p.Name,
-                          "Koordinatensystem " + std::to_string(p.Koordinatensystem) + " ungültig (1 lokal, 2 global)"_l1);
+                          "Koordinatensystem " + std::to_string(p.Koordinatensystem) + lokalGlobal);
     if (!Kennziffer(p.Positionsbezug))
-        return LastFehler(w, art, p.Kennung, p.Name,
-                          "Positionsbezug " + std::to_string(p.Positionsbezug) + " ungültig (1 lokal, 2 global)"_l1);
+        return LastFehler(w, art, p.Kennung, p.Name, "Positionsbezug " + std::to_string(p.Positionsbezug) + lokalGlobal);
     if (!Kennziffer(p.Art))
         return LastFehler(w, art, p.Kennung, p.Name,
                           "Art " + std::to_string(p.Art) + " ungültig (1 Kraft, 2 Moment)"_l1);
@@ -244,7 +244,8 @@ bool StreckenlastGueltig(Woerter& w, const StreckenlastSatz& s) {
     const char* art = "Streckenlast";
     if (!Kennziffer(s.Koordinatensystem))
         return LastFehler(w, art, s.Kennung, s.Name,
-                          "Koordinatensystem " + std::to_string(s.Koordinatensystem) + " ungültig (1 lokal, 2 global)"_l1);
+                          "Koordinatensystem " + std::to_string(s.Koordinatensystem) +
+                              " ungültig (1 lokal, 2 global)"_l1);
     if (!AufDemStab(s.PositionA) || !AufDemStab(s.PositionB))
         return LastFehler(w, art, s.Kennung, s.Name,
                           "Position " + Zahltext(s.PositionA) + " bis " + Zahltext(s.PositionB) +
@@ -438,7 +439,9 @@ public:
     using Eintrag = std::pair<long, T>;
     explicit Nummernindex(std::size_t anzahl) { eintraege_.reserve(anzahl); }
     void Eintragen(long nummer, T wert) { eintraege_.emplace_back(nummer, wert); }
-    void Ordnen() { std::sort(eintraege_.begin(), eintraege_.end(), [](auto& a, auto& b) { return a.first < b.first; }); }
+    void Ordnen() {
+        std::sort(eintraege_.begin(), eintraege_.end(), [](const Eintrag& a, const Eintrag& b) { return a.first < b.first; });
+    }
     typename std::vector<Eintrag>::const_iterator find(long nummer) const {
         auto it = std::lower_bound(eintraege_.begin(), eintraege_.end(), nummer,
                                    [](const Eintrag& e, long n) { return e.first < n; });

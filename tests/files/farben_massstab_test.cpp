@@ -91,8 +91,8 @@ TEST_F(DateiTest, UnbrauchbareFarbdateiAendertNichtsUndSagtEs) {
         bericht.Zeilen.clear();
         DateiSchreiben(pfad, inhalt);
         EXPECT_FALSE(FarbenLesen(pfad.c_str()));
-        EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad +
-                                                    " enth\xE4lt keine g\xFCltigen Farben, die bisherigen Farben bleiben !"});
+        EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad + " enth\xE4lt keine g\xFCltigen Farben, "
+                                                                              "die bisherigen Farben bleiben !"});
     }
     for (const std::string& p : {std::string("/dev/zero"), dir.Pfad("rohr.col")}) {
         EXPECT_FALSE(FarbenLesen(p.c_str()));

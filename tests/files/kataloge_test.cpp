@@ -113,7 +113,8 @@ TEST_F(KatalogTest, DoppelteNummernUndUnbrauchbareWerteWerdenGemeldet) {
                    "2\n negativ\n-2e8\n0.3\n1e-5\n3\n gummi\n1e3\n0.7\n1e-5\n2\n wieder\n1\n0.3\n1e-5\n");
     ASSERT_TRUE(MaterialienLesen());
     const std::string pfad = dir.Pfad("material.dat");
-    EXPECT_TRUE(Gemeldet("Die Datei " + pfad + " enth\xE4lt die Nummern 1, 2 mehrfach, es gilt jeweils der erste Eintrag !"));
+    EXPECT_TRUE(Gemeldet("Die Datei " + pfad +
+                         " enth\xE4lt die Nummern 1, 2 mehrfach, es gilt jeweils der erste Eintrag !"));
     EXPECT_TRUE(Gemeldet(pfad + ": Material 2 hat E = -2e+08 !"));
     EXPECT_TRUE(Gemeldet(pfad + ": Material 3 hat die Querkontraktionszahl 0.7 (nicht zwischen -1 und 0.5) !"));
     EXPECT_EQ(KeAnzahl(Programm.Materialien), 3);
