@@ -135,14 +135,18 @@ velko_rechnen_test(liste_auf_dev_stdout
   ARGS --katalog ${rechnen_katalog} --liste /dev/stdout --tabelle /dev/null ${rechnen_daten}/rahmen.sysdat
   OPTIONEN RC=0 "AUSGABE_TEXT=  Extrema im System :")
 
-# Input that would be computed as something never entered is refused.
+# Input that would be computed as something never entered is refused, and
+# results that are no finite numbers are never listed.
+set(rahmen ${rechnen_daten}/rahmen.sysdat)
 velko_rechnen_test(punktlast_unbekannter_art
-  ARGS --katalog ${rechnen_katalog} ${rechnen_daten}/punktlast_art3.sysdat
-  OPTIONEN RC=2 "FEHLER_TEXT=Punktlast 10000011" "NICHT_TEXT=Kernmodell")
+  ARGS --katalog ${rechnen_katalog} {ARBEIT}/abgewandelt.sysdat
+  OPTIONEN RC=2 "ABWANDLUNG=${rahmen}|0.300000\\n2\\n|0.300000\\n3\\n"
+           "FEHLER_TEXT=Punktlast 10000011" "NICHT_TEXT=Kernmodell")
 velko_rechnen_test(punktlast_neben_dem_stab
-  ARGS --katalog ${rechnen_katalog} ${rechnen_daten}/position_ausserhalb.sysdat
-  OPTIONEN RC=2 "FEHLER_TEXT=Position 2 liegt nicht auf dem Stab" "NICHT_TEXT=Kernmodell")
+  ARGS --katalog ${rechnen_katalog} {ARBEIT}/abgewandelt.sysdat
+  OPTIONEN RC=2 "ABWANDLUNG=${rahmen}|0.500000\\n1\\n|2.000000\\n1\\n"
+           "FEHLER_TEXT=Position 2 liegt nicht auf dem Stab" "NICHT_TEXT=Kernmodell")
 velko_rechnen_test(ergebnisse_nicht_endlich
-  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/e.list ${rechnen_daten}/extrem.sysdat
+  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/e.list {ARBEIT}/abgewandelt.sysdat
   OPTIONEN RC=1 LISTE=e.list "VORHER=alte Liste" "FEHLER_TEXT=Ergebnisse nicht endlich"
-           "NICHT_TEXT=berechnet !")
+           "ABWANDLUNG=${rahmen}|Windlast\\n10.000000|Windlast\\n1e308" "NICHT_TEXT=berechnet !")
