@@ -20,6 +20,7 @@
 #include "files/farben.h"
 #include "files/massstab.h"
 #include "workspace/ansicht.h"
+#include "workspace/beschriftungsplan.h"
 #include "workspace/gui/werkzeugfenster_intern.h"
 #include "workspace/gui/xmaler.h"
 #include "workspace/gui/zeichenflaeche.h"
@@ -104,10 +105,11 @@ void Zeichnen() {
         const bool beschriften = An(E.Beschriftung);
         maler.Schriftart(Schrift::Normal);
         maler.Hintergrund(ROLLE_HINTERGRUND);
-        if (An(E.Moment)) SchnittkraefteZeichnen(maler, skizze, nurDieser, MOMENT, beschriften);
-        if (An(E.Querkraft)) SchnittkraefteZeichnen(maler, skizze, nurDieser, QUERKRAFT, beschriften);
-        if (An(E.Normalkraft)) SchnittkraefteZeichnen(maler, skizze, nurDieser, NORMALKRAFT, beschriften);
-        if (An(E.Verschiebung)) VerschiebungenZeichnen(maler, skizze, nurDieser, beschriften);
+        Beschriftungsplan plan;  // the labels of all four diagrams apart
+        if (An(E.Moment)) SchnittkraefteZeichnen(maler, skizze, nurDieser, MOMENT, beschriften, &plan);
+        if (An(E.Querkraft)) SchnittkraefteZeichnen(maler, skizze, nurDieser, QUERKRAFT, beschriften, &plan);
+        if (An(E.Normalkraft)) SchnittkraefteZeichnen(maler, skizze, nurDieser, NORMALKRAFT, beschriften, &plan);
+        if (An(E.Verschiebung)) VerschiebungenZeichnen(maler, skizze, nurDieser, beschriften, &plan);
         KetteLoeschen(nurDieser.Staebe);
         if (An(E.Koordinatensystem))
             AchsenlegendeZeichnen(maler, a.height, stab->Cos, stab->Sin, Farben.Index[ROLLE_HINTERGRUND]);

@@ -22,7 +22,7 @@ struct Rolle {
 // 6 cyan, 7 white, 16 FL_MCOL, 18 pale green.
 const Rolle ROLLEN[FARBEN_ANZAHL] = {
     {"Hintergrund", 0},         {"Vordergrund", 7},           {"Punkt", 3},         {"Punktnummer", 3},
-    {"Stab", 7},                {"selektierter Stab", 6},     {"Stabnummer", 1},    {"Freiheitsgrad dual", 6},
+    {"Stab", 7},                {"selektierter Stab", 3},     {"Stabnummer", 1},    {"Freiheitsgrad dual", 6},
     {"Freiheitsgrad primal", 18}, {"Streckenlast", 6},        {"Punktlast", 6},     {"Lager", 18},
     {"Normalkraft", 2},         {"Querkraft", 5},             {"Moment", 1},        {"Raster", 16},
     {"Verschiebung", 1},        {"Feder", 3},

@@ -107,6 +107,8 @@ struct Dateiinhalt {
     std::vector<PunktlastSatz> Punktlasten;
     std::vector<StreckenlastSatz> Streckenlasten;
     std::vector<KombinationSatz> Kombinationen;
+    // Kennung -> Nummer of the load cases, when the file names them.
+    std::unordered_map<long, long> Lastfallnummern;
 };
 
 // ------------------------------------------------------------ tokens
@@ -189,6 +191,13 @@ public:
         for (char c : w.substr(0, ZITAT_LAENGE)) z += (static_cast<unsigned char>(c) < 32) ? '?' : c;
         if (w.size() > ZITAT_LAENGE) z += "...";
         return z;
+    }
+
+    // Only blanks are left.
+    bool AmEnde() const {
+        std::size_t i = pos_;
+        while (i < text_.size() && IstTrennzeichen(text_[i])) ++i;
+        return i == text_.size();
     }
 
     long Nummer() const { return nummer_; }
@@ -376,6 +385,18 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
         }
         d.Kombinationen.push_back(std::move(k));
     }
+
+    // What follows the last section is not read, except for the numbers of
+    // the load cases that a save leaves there.
+    std::string_view marke;
+    if (w.AmEnde() || !w.Wort(marke, "Ende der Datei") || marke != LASTFALLNUMMERN_MARKE) return Ergebnis::Gelesen;
+    if (!w.NichtNegativ(anzahl, "Anzahl der Lastfallnummern")) return Ergebnis::Beschaedigt;
+    for (long i = 0; i < anzahl; ++i) {
+        long kennung = 0, nummer = 0;
+        if (!w.Ganzzahl(kennung, "Kennung des Lastfalls") || !w.NichtNegativ(nummer, "Lastfallnummer"))
+            return Ergebnis::Beschaedigt;
+        d.Lastfallnummern[kennung] = nummer;
+    }
     return Ergebnis::Gelesen;
 }
 
@@ -519,7 +540,11 @@ System* SystemAufbauen(const char* pfad, Dateiinhalt& d) {
     }
 
     for (const LastfallSatz& l : d.Lastfaelle) {
-        Lastfall* lf = LastfallErzeugen(0, l.Name.c_str(), l.Kennung);
+        // Without a number of its own a load case gets the smallest free one,
+        // so 0, 1, 2, ... in file order; a number taken twice likewise.
+        auto nummer = d.Lastfallnummern.find(l.Kennung);
+        Lastfall* lf =
+            LastfallErzeugen(nummer != d.Lastfallnummern.end() ? nummer->second : 0, l.Name.c_str(), l.Kennung);
         lf->Gewicht = l.Gewicht;
         lf->Aktiv = l.Aktiv;
     }

@@ -16,6 +16,7 @@
 #include "files/systemdatei.h"
 #include "output/druckauftrag.h"
 #include "output/gui/ergebnisfenster.h"
+#include "workspace/auswahl.h"
 #include "workspace/gui/werkzeugfenster.h"
 #include "workspace/gui/zeichenflaeche.h"
 
@@ -25,6 +26,7 @@ namespace {
 
 int einstellungenPopup = -1;
 int stabPopup = -1;
+int loeschenPopup = -1;  // the submenu "Löschen" of the bar menu
 int letzteBreite = 0, letzteHoehe = 0;
 
 void Festhalten(FL_OBJECT* ob) {
@@ -271,7 +273,8 @@ void MenuesAufbauen() {
     fl_set_menu_popup(Haupt.Einstellungen, einstellungenPopup);
 
     int teilen = PopupAusTabelle(StabTeilenUntermenue());
-    int loeschen = PopupAusTabelle(LoeschenUntermenue());
+    loeschenPopup = PopupAusTabelle(LoeschenUntermenue());
+    const int loeschen = loeschenPopup;
     // The bar menu has two submenus; PopupAusTabelle hands one to every
     // "%m" entry, so this one is built by hand.
     stabPopup = fl_newpup(Haupt.Form->window);
@@ -299,8 +302,10 @@ bool FgAnBiegesteifenVerbindungen() {
 
 void StabmenueOeffnen(Stab* stab) {
     if (stabPopup < 0) return;
-    int wert = fl_dopup(stabPopup);
     System* sys = Programm.AktuellesSystem;
+    // "Löschen" asks with the number and the numbers of the bars that go.
+    if (loeschenPopup >= 0) fl_setpup_title(loeschenPopup, LoeschfrageText(sys).c_str());
+    int wert = fl_dopup(stabPopup);
     switch (wert) {
     case menue::LoeschenQuittieren:
         if (sys) {

@@ -48,8 +48,10 @@ TEST_F(DateiTest, FarbvorgabenUndBeschriftungen) {
     EXPECT_STREQ(FarbBeschriftung(5), "selektierter Stab");
     EXPECT_STREQ(FarbBeschriftung(17), "Feder");
     EXPECT_STREQ(FarbBeschriftung(18), "");
-    const long erwartet[FARBEN_ANZAHL] = {0, 7, 3, 3, 7, 6, 1, 6, 18, 6, 6, 18, 2, 5, 1, 16, 1, 3};
+    const long erwartet[FARBEN_ANZAHL] = {0, 7, 3, 3, 7, 3, 1, 6, 18, 6, 6, 18, 2, 5, 1, 16, 1, 3};
     for (int i = 0; i < FARBEN_ANZAHL; ++i) EXPECT_EQ(Farben.Index[i], erwartet[i]) << i;
+    // a marked bar shows in none of the colours of loads and diagrams
+    for (int rolle : {7, 9, 10, 12, 13, 14, 16}) EXPECT_NE(FarbVorgabe(5), FarbVorgabe(rolle)) << rolle;
 }
 
 TEST_F(DateiTest, FarbdateiRundreiseUndIndexVierZuerst) {
@@ -58,7 +60,7 @@ TEST_F(DateiTest, FarbdateiRundreiseUndIndexVierZuerst) {
     FarbeSetzen(14, 9);
     ASSERT_TRUE(FarbenSchreiben(pfad.c_str()));
     EXPECT_EQ(Texte().back(), "Farben geschrieben.");
-    EXPECT_EQ(DateiLesen(pfad), Zeilen({4, 7, 3, 3, 7, 6, 1, 6, 18, 6, 6, 18, 2, 5, 9, 16, 1, 3}));
+    EXPECT_EQ(DateiLesen(pfad), Zeilen({4, 7, 3, 3, 7, 3, 1, 6, 18, 6, 6, 18, 2, 5, 9, 16, 1, 3}));
 
     FarbenVorgaben();
     // pixel values come from the installed lookup

@@ -44,9 +44,11 @@ skizze_cyan() {
   [ "$(convert "$GUI_TMP/skizze.png" -fill black +opaque '#00FFFF' -fill white -opaque '#00FFFF' \
         -format '%[fx:mean>0]' info:)" = 1 ]
 }
-# The editor may map before it takes clicks: select the first load again
-# until the sketch shows it (selecting it twice changes nothing).
-erste_last_zeigen() { klicken "$ed" 700 40; sleep 0.2; skizze_cyan; }
+# The column's load belongs to the second load case ("Wind"), which a click
+# adds to the selected ones (a second click takes it out again).  The editor
+# may map before it takes clicks: repeat until the sketch shows the load
+# (selecting the first load twice changes nothing).
+erste_last_zeigen() { klicken "$ed" 450 53; sleep 0.2; klicken "$ed" 700 40; sleep 0.2; skizze_cyan; }
 warten_bis 8 erste_last_zeigen || gui_fehler "Skizze zeigt die Last nicht"
 
 eingabe_ersetzen "$ed" 230 344 "9"                     # Position beyond the 4 m bar

@@ -97,6 +97,12 @@ bool PunkttasteGedrueckt(XEvent* ev) {
 }  // namespace
 
 void StabErzeugenStarten() {
+    // The icon pressed again while a bar is being drawn leaves bar drawing.
+    if (Programm.Modus == 2 || Programm.Modus == 3) {
+        GummibandLoeschen();
+        StabErzeugungAbbrechen();
+        return;
+    }
     gummiX = gummiY = -1;
     StabErzeugungBeginnen();
 }
@@ -105,6 +111,13 @@ void StabErzeugungEreignis(XEvent* ev) {
     System* sys = Programm.AktuellesSystem;
     int px = 0, py = 0;
     if (!sys || !ev || !Position(ev, px, py) || !GrafikEinrichten(ev->xany.window)) return;
+    // Escape leaves bar drawing without a bar.
+    if (ev->type == KeyPress && XLookupKeysym(&ev->xkey, 0) == XK_Escape) {
+        GummibandLoeschen();
+        StabErzeugungAbbrechen();
+        XFlush(anzeige);
+        return;
+    }
     Ansicht ansicht = AktuelleAnsicht();
     double x = BildNachWeltX(ansicht, px), y = BildNachWeltY(ansicht, py);
     Punkt* p = Fangen(sys, x, y);
