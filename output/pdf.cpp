@@ -46,7 +46,8 @@ PdfErgebnis PdfSchreiben(SichereDatei& ziel, const std::function<int(FILE*)>& po
     Startergebnis start = ProgrammAusfuehren(argumente, fileno(ps), fileno(aus), &status);
     fclose(ps);
     if (start == Startergebnis::NichtAusfuehrbar) return PdfErgebnis::KeinGhostscript;
-    if (start != Startergebnis::Gestartet || status != 0 || !HatInhalt(fileno(aus)))
+    // A pipe or device written in place has no size to look at.
+    if (start != Startergebnis::Gestartet || status != 0 || (!ziel.Direkt() && !HatInhalt(fileno(aus))))
         return PdfErgebnis::Umwandlungsfehler;
     return PdfErgebnis::Geschrieben;
 }

@@ -46,6 +46,8 @@ TEST(Pdf, DateinamenErreichenGhostscriptNie) {
     EXPECT_NE(inhalt.find("/Count 1"), std::string::npos);
     EXPECT_NE(inhalt.find("/MediaBox [0 0 595 842]"), std::string::npos);  // A4, whatever gs's default
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.Pfad()), {}), 1);
+    // A device is written in place; it has no size to check.
+    EXPECT_EQ(Schreiben("/dev/null", EineSeite), PdfErgebnis::Geschrieben);
 }
 
 TEST(Pdf, FehlschlagBehaeltDieAlteDatei) {
