@@ -3,6 +3,7 @@
 #include <ctime>
 #include <new>
 
+#include "analysis/endlichkeit.h"
 #include "analysis/gleichungsloeser.h"
 #include "analysis/nachlauf.h"
 #include "analysis/nummerierung.h"
@@ -41,8 +42,8 @@ int Berechnung::ModellPruefen() {
             Melden("es existieren Stäbe ohne Material !"_l1);
             return 0;
         }
-        if (m->EModul == 0) {
-            Melden("es existiert Material mit E = 0 !");
+        if (!(m->EModul > 0)) {
+            Melden(m->EModul == 0 ? "es existiert Material mit E = 0 !" : "es existiert Material mit E < 0 !");
             return 0;
         }
         const Querschnitt* q = katalog_.QuerschnittZu(e->Querschnitt);
@@ -50,12 +51,14 @@ int Berechnung::ModellPruefen() {
             Melden("es existieren Stäbe ohne Querschnitt !"_l1);
             return 0;
         }
-        if (q->Flaeche == 0) {
-            Melden("es existieren Querschnitte mit A = 0 !");
+        if (!(q->Flaeche > 0)) {
+            Melden(q->Flaeche == 0 ? "es existieren Querschnitte mit A = 0 !"
+                                   : "es existieren Querschnitte mit A < 0 !");
             return 0;
         }
-        if (q->Traegheitsmoment == 0) {
-            Melden("es existieren Querschnitte mit Iz = 0 !");
+        if (!(q->Traegheitsmoment > 0)) {
+            Melden(q->Traegheitsmoment == 0 ? "es existieren Querschnitte mit Iz = 0 !"
+                                            : "es existieren Querschnitte mit Iz < 0 !");
             return 0;
         }
         // An element whose end points coincide has no stiffness matrix (it
@@ -131,6 +134,8 @@ void Berechnung::Nachlaufrechnung() {
     SchnittkraefteBerechnen(modell_, katalog_);
 }
 
+bool Berechnung::ErgebnisseEndlich() { return ::ErgebnisseEndlich(modell_, system_, bericht_); }
+
 void Berechnung::ErgebnisseUebernehmen() {
     ErgebnisseInSystemUebernehmen(modell_, system_);
     AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
@@ -194,6 +199,7 @@ bool Berechnung::TheorieIOrdnung() {
     // The decomposition overwrote K; the end forces need the stiffness.
     if (!SteifigkeitAufbauen(steifigkeit)) return false;
     Nachlaufrechnung();
+    if (!ErgebnisseEndlich()) return false;
     Melden("Nachlaufrechnung durchgeführt ... "_l1);
     ErgebnisseUebernehmen();
 

@@ -57,6 +57,9 @@ public:
     // After K was assembled again: nodal forces, the solution into the
     // model, element end forces.
     void Nachlaufrechnung();
+    // False after a message, with the bars' results removed, when the
+    // solution overflowed (see analysis/endlichkeit.h).
+    bool ErgebnisseEndlich();
     // The results into the System's bars and degrees of freedom.
     void ErgebnisseUebernehmen();
 

@@ -27,24 +27,36 @@ double* HermiteStuetzwerte(double f0, double s0, double f1, double s1, double L,
 }
 
 double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double L) {
+    // p(xi) = c0 + c1 xi + c2 xi^2 + c3 xi^3; its derivative a2 xi^2 + a1 xi + a0.
     const double h = L / 2;
     const double g = h * s0, k = h * s1;
     const double a2 = (3 * f0 + 3 * g - 3 * f1 + 3 * k) / 4;
     const double a1 = (2 * k - 2 * g) / 4;
     const double a0 = (3 * f1 - 3 * f0 - g - k) / 4;
-    if (-1e-10 < a1 && a1 < 1e-10) return nullptr;
-    double* stellen = nullptr;
-    if (-1e-10 < a2 && a2 < 1e-10) {
-        stellen = new (std::nothrow) double[2];
-        if (stellen) stellen[0] = stellen[1] = -a0 / a1;
-        return stellen;
+    // Coefficients are compared with the largest of them, not with a fixed
+    // bound: a deflection curve is many orders of magnitude smaller than a
+    // moment curve, and a symmetric cubic has a1 = 0 but two turning points.
+    const double groesste = std::max({std::fabs(a2), std::fabs(a1), std::fabs(a0)});
+    if (!(groesste > 0.0) || !std::isfinite(groesste)) return nullptr;  // constant (or no number)
+    const double vernachlaessigbar = 1e-12 * groesste;
+    double x0, x1;
+    if (std::fabs(a2) <= vernachlaessigbar) {
+        // A quadratic (or a straight line): at most one turning point.
+        if (std::fabs(a1) <= vernachlaessigbar) return nullptr;
+        x0 = x1 = -a0 / a1;
+    } else {
+        const double d = a1 * a1 - 4 * a2 * a0;
+        if (d < 0) return nullptr;
+        // The root that does not subtract nearly equal numbers first, the
+        // other from the product of the roots, a0 / a2.
+        const double q = -0.5 * (a1 + std::copysign(std::sqrt(d), a1));
+        x0 = q / a2;
+        x1 = q != 0.0 ? a0 / q : x0;
     }
-    const double d = a1 * a1 - 4 * a2 * a0;
-    if (d < 0) return nullptr;
-    stellen = new (std::nothrow) double[2];
+    double* stellen = new (std::nothrow) double[2];
     if (stellen) {
-        stellen[0] = (std::sqrt(d) - a1) / (2 * a2);
-        stellen[1] = (-a1 - std::sqrt(d)) / (2 * a2);
+        stellen[0] = x0;
+        stellen[1] = x1;
     }
     return stellen;
 }
@@ -92,13 +104,17 @@ double Dehnung(const Stab* stab, double n) {
     return ea != 0.0 ? n / ea : 0.0;
 }
 
-using Wertfunktion = double (*)(const Stab*, double);
+// The value of a quantity at xi in one record.  The extremum search works
+// record by record: at a cut the two records meeting there hold the values
+// on either side of a jump (a point load in Q and N, a point moment in M),
+// and a lookup by position would see only one of them.
+using Abschnittwert = double (*)(const Stab*, const Stababschnitt*, double xi);
 struct Kurve {
     double f0, s0, f1, s1;
 };
 using Kurvenfunktion = Kurve (*)(const Stab*, const Stababschnitt*);
 
-double Extremum(const Stab* stab, double* position, Wertfunktion wert, Kurvenfunktion kurve, double start,
+double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfunktion kurve, double start,
                 bool maximum) {
     if (!HatErgebnisse(stab)) {
         if (position) *position = -1.0;
@@ -115,8 +131,8 @@ double Extremum(const Stab* stab, double* position, Wertfunktion wert, Kurvenfun
     }
     const double rundung = GLEICH_RELATIV * skala;
     double ergebnis = start, stelle = 0.0;
-    auto pruefen = [&](double t) {
-        const double v = wert(stab, t);
+    auto pruefen = [&](const Stababschnitt* r, double xi, double t) {
+        const double v = wert(stab, r, xi);
         if ((maximum ? v > ergebnis : v < ergebnis) && (ergebnis == start || std::fabs(v - ergebnis) > rundung)) {
             ergebnis = v;
             stelle = t;
@@ -125,18 +141,43 @@ double Extremum(const Stab* stab, double* position, Wertfunktion wert, Kurvenfun
     for (const Stababschnitt* r : Elemente<Stababschnitt>(stab->Ergebnisse)) {
         const Kurve c = kurve(stab, r);
         double* kandidaten = HermiteExtremstellen(c.f0, c.s0, c.f1, c.s1, r->Laenge);
-        pruefen(r->tAnfang);
-        pruefen(r->tEnde);
+        pruefen(r, -1.0, r->tAnfang);
+        pruefen(r, 1.0, r->tEnde);
         if (kandidaten) {
             for (int i = 0; i < 2; ++i) {
                 const double xi = kandidaten[i];
-                if (xi >= -1.0 && xi <= 1.0) pruefen(((1 - xi) * r->tAnfang + (1 + xi) * r->tEnde) / 2);
+                if (xi >= -1.0 && xi <= 1.0) pruefen(r, xi, ((1 - xi) * r->tAnfang + (1 + xi) * r->tEnde) / 2);
             }
             delete[] kandidaten;
         }
     }
     if (position) *position = stelle;
     return ergebnis;
+}
+
+double MomentIn(const Stab*, const Stababschnitt* r, double xi) {
+    return HermiteWert(r->MA, r->QA, r->ME, r->QE, r->Laenge, xi);
+}
+double NormalkraftIn(const Stab*, const Stababschnitt* r, double xi) {
+    return HermiteWert(r->NA, -r->nAnfang, r->NE, -r->nEnde, r->Laenge, xi);
+}
+double QuerkraftIn(const Stab*, const Stababschnitt* r, double xi) {
+    return HermiteWert(r->QA, r->qAnfang, r->QE, r->qEnde, r->Laenge, xi);
+}
+double DurchbiegungIn(const Stab* stab, const Stababschnitt* r, double xi) {
+    const LokaleVerschiebung v = Lokal(stab, r);
+    return -HermiteWert(v.wA, v.phiA, v.wE, v.phiE, r->Laenge, xi);
+}
+double LaengsverschiebungIn(const Stab* stab, const Stababschnitt* r, double xi) {
+    const LokaleVerschiebung v = Lokal(stab, r);
+    return ((1 - xi) * v.uA + (1 + xi) * v.uE) / 2;
+}
+
+// The value at position t, from the first record that holds t.
+double WertAn(const Stab* stab, double t, Abschnittwert wert) {
+    double xi;
+    const Stababschnitt* r = AbschnittBei(stab, t, &xi);
+    return r ? wert(stab, r, xi) : 0.0;
 }
 
 Kurve MomentKurve(const Stab*, const Stababschnitt* r) { return {r->MA, r->QA, r->ME, r->QE}; }
@@ -179,61 +220,33 @@ double SystemExtremum(Kette staebe, Stab** stab, double* position, StabExtremum 
 
 }  // namespace
 
-double MomentAn(const Stab* stab, double t) {
-    double xi;
-    const Stababschnitt* r = AbschnittBei(stab, t, &xi);
-    return r ? HermiteWert(r->MA, r->QA, r->ME, r->QE, r->Laenge, xi) : 0.0;
-}
+double MomentAn(const Stab* stab, double t) { return WertAn(stab, t, MomentIn); }
+double NormalkraftAn(const Stab* stab, double t) { return WertAn(stab, t, NormalkraftIn); }
+double QuerkraftAn(const Stab* stab, double t) { return WertAn(stab, t, QuerkraftIn); }
+double DurchbiegungAn(const Stab* stab, double t) { return WertAn(stab, t, DurchbiegungIn); }
+double LaengsverschiebungAn(const Stab* stab, double t) { return WertAn(stab, t, LaengsverschiebungIn); }
 
-double NormalkraftAn(const Stab* stab, double t) {
-    double xi;
-    const Stababschnitt* r = AbschnittBei(stab, t, &xi);
-    return r ? HermiteWert(r->NA, -r->nAnfang, r->NE, -r->nEnde, r->Laenge, xi) : 0.0;
-}
-
-double QuerkraftAn(const Stab* stab, double t) {
-    double xi;
-    const Stababschnitt* r = AbschnittBei(stab, t, &xi);
-    return r ? HermiteWert(r->QA, r->qAnfang, r->QE, r->qEnde, r->Laenge, xi) : 0.0;
-}
-
-double DurchbiegungAn(const Stab* stab, double t) {
-    double xi;
-    const Stababschnitt* r = AbschnittBei(stab, t, &xi);
-    if (!r) return 0.0;
-    const LokaleVerschiebung v = Lokal(stab, r);
-    return -HermiteWert(v.wA, v.phiA, v.wE, v.phiE, r->Laenge, xi);
-}
-
-double LaengsverschiebungAn(const Stab* stab, double t) {
-    double xi;
-    const Stababschnitt* r = AbschnittBei(stab, t, &xi);
-    if (!r) return 0.0;
-    const LokaleVerschiebung v = Lokal(stab, r);
-    return ((1 - xi) * v.uA + (1 + xi) * v.uE) / 2;
-}
-
-double MaxMoment(const Stab* s, double* p) { return Extremum(s, p, MomentAn, MomentKurve, -1e10, true); }
-double MinMoment(const Stab* s, double* p) { return Extremum(s, p, MomentAn, MomentKurve, 1e10, false); }
-double MaxQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftAn, QuerkraftKurve, -1e10, true); }
-double MinQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftAn, QuerkraftKurve, 1e10, false); }
+double MaxMoment(const Stab* s, double* p) { return Extremum(s, p, MomentIn, MomentKurve, -1e10, true); }
+double MinMoment(const Stab* s, double* p) { return Extremum(s, p, MomentIn, MomentKurve, 1e10, false); }
+double MaxQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftIn, QuerkraftKurve, -1e10, true); }
+double MinQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftIn, QuerkraftKurve, 1e10, false); }
 double MaxNormalkraft(const Stab* s, double* p) {
-    return Extremum(s, p, NormalkraftAn, NormalkraftKurve, -1e10, true);
+    return Extremum(s, p, NormalkraftIn, NormalkraftKurve, -1e10, true);
 }
 double MinNormalkraft(const Stab* s, double* p) {
-    return Extremum(s, p, NormalkraftAn, NormalkraftKurve, 1e10, false);
+    return Extremum(s, p, NormalkraftIn, NormalkraftKurve, 1e10, false);
 }
 double MaxDurchbiegung(const Stab* s, double* p) {
-    return Extremum(s, p, DurchbiegungAn, DurchbiegungKurve, -1e12, true);
+    return Extremum(s, p, DurchbiegungIn, DurchbiegungKurve, -1e12, true);
 }
 double MinDurchbiegung(const Stab* s, double* p) {
-    return Extremum(s, p, DurchbiegungAn, DurchbiegungKurve, 1e12, false);
+    return Extremum(s, p, DurchbiegungIn, DurchbiegungKurve, 1e12, false);
 }
 double MaxLaengsverschiebung(const Stab* s, double* p) {
-    return Extremum(s, p, LaengsverschiebungAn, LaengsKurve, -1e12, true);
+    return Extremum(s, p, LaengsverschiebungIn, LaengsKurve, -1e12, true);
 }
 double MinLaengsverschiebung(const Stab* s, double* p) {
-    return Extremum(s, p, LaengsverschiebungAn, LaengsKurve, 1e12, false);
+    return Extremum(s, p, LaengsverschiebungIn, LaengsKurve, 1e12, false);
 }
 
 double SystemMaxMoment(Kette k, Stab** s, double* p) { return SystemExtremum(k, s, p, MaxMoment, true); }

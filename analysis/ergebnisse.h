@@ -7,7 +7,8 @@
 double HermiteWert(double f0, double s0, double f1, double s1, double L, double xi);
 // Returns `anzahl` values at xi = -1 + i*2/(anzahl-1); caller frees with delete[].
 double* HermiteStuetzwerte(double f0, double s0, double f1, double s1, double L, int anzahl);
-// Two xi values (delete[]) or null.
+// The places where the derivative of the interpolant vanishes: two xi values
+// (delete[], both the same when there is one), or null when it has none.
 double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double L);
 
 double MomentAn(const Stab* stab, double t);
@@ -16,6 +17,9 @@ double QuerkraftAn(const Stab* stab, double t);
 double DurchbiegungAn(const Stab* stab, double t);
 double LaengsverschiebungAn(const Stab* stab, double t);
 
+// Extrema of a bar and their position.  At a jump (a point load in Q and N,
+// a point moment in M) both sides count; the position is the jump's, where
+// the value functions above give the side of the first record only.
 double MaxMoment(const Stab* stab, double* position);
 double MinMoment(const Stab* stab, double* position);
 double MaxQuerkraft(const Stab* stab, double* position);

@@ -5,22 +5,30 @@
 // of the run and the diagnostics of reading the file go to standard error.
 
 #include <cerrno>
+#include <fcntl.h>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <unistd.h>
+#include <vector>
 
 #include "analysis/berechnung.h"
 #include "cli/rechnen_optionen.h"
 #include "core/bericht.h"
 #include "core/latin1.h"
 #include "core/programm.h"
+#include "files/ausgabepruefung.h"
+#include "files/installation.h"
 #include "files/kataloge.h"
+#include "files/massstab.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
 #include "files/systemdatei.h"
 #include "output/liste.h"
+#include "output/pdf.h"
 #include "output/plot.h"
 
 namespace {
@@ -30,41 +38,64 @@ const char* const PROGRAMM = "velko-rechnen";
 enum Rueckgabe { ERFOLG = 0, ABGEBROCHEN = 1, UNGUELTIG = 2 };
 
 void Fehler(const std::string& text) { fprintf(stderr, "%s: %s\n", PROGRAMM, text.c_str()); }
+void Hinweis(const std::string& text) { Fehler(text); }
 
+// Without blocking on a FIFO: the reader refuses anything but a regular file.
 bool Lesbar(const std::string& pfad) {
-    FILE* f = fopen(pfad.c_str(), "r");
-    if (!f) return false;
-    fclose(f);
+    int fd = open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    close(fd);
     return true;
 }
 
-// Takes the catalogue directory from --katalog or ~/.velko and reads both
-// catalogues; a missing catalogue is a missing input file, not a failed run.
-bool KatalogeLaden(const RechnenAuftrag& auftrag) {
+const char* const KATALOGDATEIEN[] = {"material.dat", "querschnitte.dat"};
+
+// Takes the catalogue directory from --katalog, ~/.velko or, for a user who
+// never started the window program, the installation.
+bool KatalogverzeichnisBestimmen(const RechnenAuftrag& auftrag) {
     if (!auftrag.Katalog.empty()) {
         Pfade.Katalogverzeichnis = auftrag.Katalog;
-    } else if (!PfadeLesen()) {
+        return true;
+    }
+    if (PfadeLesen()) return true;
+    const std::string daten = InstallierteDaten();
+    if (daten.empty()) {
         Fehler("keine Pfadeinstellungen in " + HomeVerzeichnis() +
                "/.velko; das Katalogverzeichnis mit --katalog VERZEICHNIS angeben");
         return false;
     }
-    struct Katalog {
-        const char* datei;
-        bool (*lesen)(const char*);
-    };
-    for (const Katalog& k : {Katalog{"material.dat", MaterialienLesen},
-                             Katalog{"querschnitte.dat", QuerschnitteLesen}}) {
-        std::string pfad = Pfade.Katalogverzeichnis + "/" + k.datei;
+    Pfade.Katalogverzeichnis = VerwaltungsverzeichnisVon(daten);
+    // Said once, so that results computed with the installed catalogues are
+    // not mistaken for results with the user's own.
+    Hinweis("keine Pfadeinstellungen in " + HomeVerzeichnis() + "/.velko, die Kataloge kommen aus '" +
+            Pfade.Katalogverzeichnis + "'");
+    return true;
+}
+
+// Reads both catalogues; a missing catalogue is a missing input file, not a
+// failed run.
+bool KatalogeLaden() {
+    bool (*const lesen[])(const char*) = {MaterialienLesen, QuerschnitteLesen};
+    for (int i = 0; i < 2; ++i) {
+        std::string pfad = Pfade.Katalogverzeichnis + "/" + KATALOGDATEIEN[i];
         if (!Lesbar(pfad)) {
             Fehler("der Katalog '" + pfad + "' ist nicht lesbar: " + strerror(errno));
             return false;
         }
-        if (!k.lesen(Pfade.Katalogverzeichnis.c_str())) {
+        if (!lesen[i](Pfade.Katalogverzeichnis.c_str())) {
             Fehler("der Katalog '" + pfad + "' ist beschädigt oder unvollständig"_l1);
             return false;
         }
     }
     return true;
+}
+
+// Every file the run reads: none of them may be overwritten by an output.
+std::vector<std::string> Eingaben(const RechnenAuftrag& auftrag) {
+    std::vector<std::string> e = {auftrag.Systemdatei, MassstabDateiname(auftrag.Systemdatei.c_str())};
+    for (const char* datei : KATALOGDATEIEN) e.push_back(Pfade.Katalogverzeichnis + "/" + datei);
+    if (auftrag.Katalog.empty()) e.push_back(HomeVerzeichnis() + "/.velko");
+    return e;
 }
 
 // An output file, opened before the run so that an unwritable name is
@@ -85,14 +116,36 @@ bool AusgabeAbschliessen(SichereDatei& datei) {
 }
 
 int Rechnen(const RechnenAuftrag& auftrag, Berichtsempfaenger& bericht, FILE* standardausgabe) {
-    if (!KatalogeLaden(auftrag)) return UNGUELTIG;
+    if (!KatalogverzeichnisBestimmen(auftrag)) return UNGUELTIG;
 
+    // Before anything is written: an output must neither replace an input
+    // nor be given twice, under whatever name.
     const bool listeInDatei = !auftrag.Liste.empty() && auftrag.Liste != "-";
+    const bool tabelleInDatei = !auftrag.Tabelle.empty() && auftrag.Tabelle != "-";
+    const std::string konflikt =
+        AusgabenPruefen(Eingaben(auftrag), {auftrag.Liste, auftrag.Tabelle, auftrag.Postscript, auftrag.Pdf});
+    if (!konflikt.empty()) {
+        Fehler(konflikt);
+        return UNGUELTIG;
+    }
+
+    // Outputs are opened before the run, so that an unwritable name costs
+    // no computing.
     std::unique_ptr<SichereDatei> liste, tabelle, plot;
     if (listeInDatei && !(liste = AusgabeOeffnen(auftrag.Liste))) return UNGUELTIG;
-    const bool tabelleInDatei = !auftrag.Tabelle.empty() && auftrag.Tabelle != "-";
     if (tabelleInDatei && !(tabelle = AusgabeOeffnen(auftrag.Tabelle))) return UNGUELTIG;
     if (!auftrag.Postscript.empty() && !(plot = AusgabeOeffnen(auftrag.Postscript))) return UNGUELTIG;
+    std::unique_ptr<SichereDatei> pdf;
+    if (!auftrag.Pdf.empty()) {
+        // Known before the run: without Ghostscript there will be no PDF.
+        if (ImSuchpfad(GHOSTSCRIPT, getenv("PATH")).empty()) {
+            Fehler(PdfErgebnisText(PdfErgebnis::KeinGhostscript));
+            return UNGUELTIG;
+        }
+        if (!(pdf = AusgabeOeffnen(auftrag.Pdf))) return UNGUELTIG;
+    }
+
+    if (!KatalogeLaden()) return UNGUELTIG;
 
     System* system = SystemLesen(auftrag.Systemdatei.c_str());
     if (!system) {
@@ -129,6 +182,16 @@ int Rechnen(const RechnenAuftrag& auftrag, Berichtsempfaenger& bericht, FILE* st
         if (PlotSchreiben(plot->Datei(), system, auftrag.Plot) == 0)
             Fehler("keine Stäbe zu zeichnen, '"_l1 + auftrag.Postscript + "' bleibt leer");
         if (!AusgabeAbschliessen(*plot)) return UNGUELTIG;
+    }
+    if (pdf) {
+        PdfErgebnis e = PdfSchreiben(*pdf, [&](FILE* ps) { return PlotSchreiben(ps, system, auftrag.Plot); });
+        if (e == PdfErgebnis::KeineSeiten) {
+            Fehler("keine Stäbe zu zeichnen, '"_l1 + auftrag.Pdf + "' bleibt leer");
+        } else if (e != PdfErgebnis::Geschrieben) {
+            Fehler(PdfErgebnisText(e));
+            return UNGUELTIG;
+        }
+        if (!AusgabeAbschliessen(*pdf)) return UNGUELTIG;
     }
     return ERFOLG;
 }

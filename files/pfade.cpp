@@ -1,14 +1,17 @@
 #include "files/pfade.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/bericht.h"
+#include "files/eingabedatei.h"
 #include "files/sicher_schreiben.h"
 
 Pfadeinstellungen Pfade;
@@ -22,6 +25,8 @@ std::string* Einstellung(Pfadeinstellungen& p, int i) {
 }
 
 constexpr int EINSTELLUNGEN = 6;
+// Six lines of at most a few hundred characters.
+constexpr std::size_t GROESSTE_PFADDATEI = 64 * 1024;
 
 std::string Home(const char* home) { return home ? std::string(home) : HomeVerzeichnis(); }
 
@@ -36,11 +41,9 @@ bool DieselbeDatei(const std::string& a, const std::string& b) {
            sa.st_ino == sb.st_ino;
 }
 
-// Copies one installation file into the catalogue directory.  A file the
-// user already has there is kept: it may hold entries of their own.
-bool KatalogdateiKopieren(const std::string& name) {
-    std::string quelle = Pfade.Verwaltungsverzeichnis + "/" + name;
-    std::string ziel = Pfade.Katalogverzeichnis + "/" + name;
+// Copies one installation file.  A file the user already has there is
+// kept: it may hold entries of their own.
+bool DateiKopieren(const std::string& quelle, const std::string& ziel) {
     if (access(ziel.c_str(), F_OK) == 0 || DieselbeDatei(quelle, ziel)) return true;
     FILE* ein = fopen(quelle.c_str(), "rb");
     if (!ein) {
@@ -57,6 +60,36 @@ bool KatalogdateiKopieren(const std::string& name) {
     fclose(ein);
     gut = gut && aus.Abschliessen();
     if (!gut) MeldungFormatiert(">> Fehler beim Kopieren von '%s'!", quelle.c_str());
+    return gut;
+}
+
+bool KatalogdateiKopieren(const std::string& name) {
+    return DateiKopieren(Pfade.Verwaltungsverzeichnis + "/" + name, Pfade.Katalogverzeichnis + "/" + name);
+}
+
+// The example systems of the installation, copied into "beispiele" of the
+// projects directory so that they open from the file selector and can be
+// changed and saved.  Only when that folder does not exist yet: examples
+// the user has changed or removed are not brought back.
+bool BeispieleKopieren() {
+    const std::string quelle = Pfade.Programmverzeichnis + "/beispiele";
+    const std::string ziel = Pfade.Projektverzeichnis + "/beispiele";
+    DIR* verzeichnis = opendir(quelle.c_str());
+    if (!verzeichnis) return true;  // an installation without examples
+    if (IstVerzeichnis(ziel) || !VerzeichnisAnlegen(ziel)) {
+        closedir(verzeichnis);
+        return IstVerzeichnis(ziel);
+    }
+    bool gut = true;
+    while (const dirent* eintrag = readdir(verzeichnis)) {
+        std::string name = eintrag->d_name;
+        auto endetMit = [&](const std::string& endung) {
+            return name.size() > endung.size() && name.compare(name.size() - endung.size(), endung.size(), endung) == 0;
+        };
+        if (endetMit(".sysdat") || endetMit(".massdat"))
+            gut = DateiKopieren(quelle + "/" + name, ziel + "/" + name) && gut;
+    }
+    closedir(verzeichnis);
     return gut;
 }
 
@@ -79,7 +112,7 @@ Pfadeinstellungen PfadeVorgaben(const std::string& home) {
     p.Katalogverzeichnis = PfadBereinigen(home + "/Velko/verwaltung");
     p.Projektverzeichnis = PfadBereinigen(home + "/Velko/projekte");
     p.Tempverzeichnis = PfadBereinigen(home + "/Velko");
-    p.HtmlBetrachter = "mozilla";
+    p.HtmlBetrachter = "xdg-open";
     p.PsBetrachter = "gv";
     p.Verwaltungsverzeichnis = VerwaltungsverzeichnisVon(p.Programmverzeichnis);
     return p;
@@ -92,9 +125,9 @@ std::string PfadBereinigen(const std::string& wert) {
     const char* leer = " \t\v\f";
     size_t anfang = s.find_first_not_of(leer);
     if (anfang == std::string::npos) return "";
-    size_t ende = s.find_last_not_of(leer);
-    s = s.substr(anfang, ende - anfang + 1);
-    if (s.size() > PFAD_EINSTELLUNG_MAX) s.resize(PFAD_EINSTELLUNG_MAX);
+    s = s.substr(anfang, PFAD_EINSTELLUNG_MAX);
+    // Trimmed after cutting, so that cleaning a cleaned value changes nothing.
+    s.resize(s.find_last_not_of(leer) + 1);
     return s;
 }
 
@@ -105,27 +138,26 @@ void PfadeUebernehmen(const Pfadeinstellungen& einstellungen) {
 
 bool PfadeLesen(const char* home) {
     std::string datei = Home(home) + "/.velko";
-    FILE* f = fopen(datei.c_str(), "r");
-    if (!f) return false;
+    std::string text;
+    const Einlesen e = DateiEinlesen(datei.c_str(), GROESSTE_PFADDATEI, text);
+    if (e != Einlesen::Gelesen) {
+        // A missing file is the first run; anything else is worth a word.
+        if (e != Einlesen::Fehlt) MeldungFormatiert("Die Datei %s %s !", datei.c_str(), EinlesefehlerText(e));
+        return false;
+    }
     // One setting per line.  Reading lines rather than blank-separated
     // tokens keeps an empty setting (written as an empty line) from moving
     // every later setting up by one.
     Pfadeinstellungen gelesen;
-    std::string zeile;
-    int i = 0;
-    int c;
-    while (i < EINSTELLUNGEN) {
-        c = fgetc(f);
-        if (c == '\n' || c == EOF) {
-            if (c == EOF && zeile.empty()) break;
-            *Einstellung(gelesen, i++) = PfadBereinigen(zeile);
-            zeile.clear();
-            if (c == EOF) break;
-        } else if (zeile.size() <= PFAD_EINSTELLUNG_MAX + 64) {
-            zeile.push_back(static_cast<char>(c));  // the rest of an overlong line is dropped
-        }
+    std::size_t anfang = 0;
+    for (int i = 0; i < EINSTELLUNGEN && anfang < text.size(); ++i) {
+        std::size_t ende = text.find('\n', anfang);
+        if (ende == std::string::npos) ende = text.size();
+        // The rest of an overlong line is dropped.
+        const std::size_t laenge = std::min(ende - anfang, PFAD_EINSTELLUNG_MAX + 64);
+        *Einstellung(gelesen, i) = PfadBereinigen(text.substr(anfang, laenge));
+        anfang = ende + 1;
     }
-    fclose(f);
     for (int k = 0; k < EINSTELLUNGEN; ++k) *Einstellung(Pfade, k) = *Einstellung(gelesen, k);
     Pfade.Verwaltungsverzeichnis = VerwaltungsverzeichnisVon(Pfade.Programmverzeichnis);
     return true;
@@ -180,5 +212,5 @@ bool ErststartAbschliessen(const Pfadeinstellungen& einstellungen, const char* h
     bool gut = PfadeSchreiben(home);
     for (const char* name : {"material.dat", "querschnitte.dat", "standard.col"})
         gut = KatalogdateiKopieren(name) && gut;
-    return gut;
+    return BeispieleKopieren() && gut;
 }

@@ -22,6 +22,9 @@ private:
     locale_t vorher_ = static_cast<locale_t>(0);
 };
 
+// Marks the load-case numbers after the last section of a system file.
+inline constexpr const char* LASTFALLNUMMERN_MARKE = "Lastfallnummern";
+
 // The blanks a whitespace-separated token ends at (those of isspace in the
 // "C" locale).
 inline bool IstTrennzeichen(unsigned char c) {

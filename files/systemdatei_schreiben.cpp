@@ -3,6 +3,11 @@
 // The layout below is the file format byte for byte; the reader takes it as
 // whitespace-separated tokens, so only the order of the values matters to
 // it, but other programs and the example files compare bytes.
+//
+// Chains are written from their last record to their first, that is in the
+// order the records were made.  The reader enters every record at the head
+// of its chain, so a file read back gives every list in its old order, and
+// saving it again writes the same bytes.
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -49,6 +54,19 @@ std::string NameAlsWort(const char* name) {
 long FgNummer(const Freiheitsgrad* fg) { return fg ? fg->Nummer : -1; }
 long PunktNummer(const Punkt* p) { return p ? p->Nummer : -1; }
 
+// The numbers of the load cases are no part of the format: the reader
+// numbers them 0, 1, 2, ... in file order.  Where the user chose other
+// numbers they follow the last section, where a reader of the format stops
+// reading, so that the "LF" numbers of a printout stay those of the file.
+void LastfallnummernSchreiben(Ausgabe& out, const System* sys) {
+    long i = 0;
+    bool wieGelesen = true;
+    for (Lastfall* l : ElementeRueckwaerts<Lastfall>(sys->Lastfaelle)) wieGelesen &= l->Nummer == i++;
+    if (wieGelesen) return;
+    out("\n%s\n%ld\n", LASTFALLNUMMERN_MARKE, KeAnzahl(sys->Lastfaelle));
+    for (Lastfall* l : ElementeRueckwaerts<Lastfall>(sys->Lastfaelle)) out("%ld %ld\n", l->Kennung, l->Nummer);
+}
+
 void Abschnitte(Ausgabe& out, const System* sys) {
     out("V 1\n");
     out("%ld\n", sys->SystemID);
@@ -56,7 +74,7 @@ void Abschnitte(Ausgabe& out, const System* sys) {
 
     out(" %ld\n", KeAnzahl(sys->Punkte));
     out("\n");
-    for (Punkt* p : Elemente<Punkt>(sys->Punkte)) {
+    for (Punkt* p : ElementeRueckwaerts<Punkt>(sys->Punkte)) {
         out(" %ld", p->Nummer);
         out(" %f %f\n", p->X, p->Y);
     }
@@ -64,7 +82,7 @@ void Abschnitte(Ausgabe& out, const System* sys) {
 
     out(" %ld\n", KeAnzahl(sys->Freiheitsgrade));
     out("\n");
-    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Freiheitsgrade)) {
+    for (Freiheitsgrad* fg : ElementeRueckwaerts<Freiheitsgrad>(sys->Freiheitsgrade)) {
         out("%ld", fg->Nummer);
         if (fg->Status == STATUS_PRIMAL) {
             out(" %s", "P ");
@@ -81,7 +99,7 @@ void Abschnitte(Ausgabe& out, const System* sys) {
 
     out(" %ld\n", KeAnzahl(sys->Staebe));
     out("\n");
-    for (Stab* s : Elemente<Stab>(sys->Staebe)) {
+    for (Stab* s : ElementeRueckwaerts<Stab>(sys->Staebe)) {
         out(" %ld\n", s->Nummer);
         for (const Freiheitsgrad* fg : s->Freiheitsgrade) out(" %ld", FgNummer(fg));
         out("\n");
@@ -107,7 +125,7 @@ void Abschnitte(Ausgabe& out, const System* sys) {
     } else {
         out("%ld\n", KeAnzahl(sys->Lastfaelle));
         out("\n");
-        for (Lastfall* l : Elemente<Lastfall>(sys->Lastfaelle)) {
+        for (Lastfall* l : ElementeRueckwaerts<Lastfall>(sys->Lastfaelle)) {
             out("%ld\n", l->Kennung);
             out("%f\n", l->Gewicht);
             out("%s\n", NameAlsWort(l->Name).c_str());
@@ -118,7 +136,7 @@ void Abschnitte(Ausgabe& out, const System* sys) {
 
     out("%ld\n", KeAnzahl(sys->Punktlasten));
     out("\n");
-    for (Punktlast* p : Elemente<Punktlast>(sys->Punktlasten)) {
+    for (Punktlast* p : ElementeRueckwaerts<Punktlast>(sys->Punktlasten)) {
         out("%ld\n", p->Kennung);
         out("%ld\n", p->Lastfall);
         out("%s\n", NameAlsWort(p->Name).c_str());
@@ -135,7 +153,7 @@ void Abschnitte(Ausgabe& out, const System* sys) {
 
     out("%ld\n", KeAnzahl(sys->Streckenlasten));
     out("\n");
-    for (Streckenlast* s : Elemente<Streckenlast>(sys->Streckenlasten)) {
+    for (Streckenlast* s : ElementeRueckwaerts<Streckenlast>(sys->Streckenlasten)) {
         out("%s\n", NameAlsWort(s->Name).c_str());
         out("%ld\n", s->Kennung);
         out("%ld\n", s->Lastfall);
@@ -150,7 +168,7 @@ void Abschnitte(Ausgabe& out, const System* sys) {
     out("\n\n\n\n");
 
     out("%ld\n\n", KeAnzahl(sys->Kombinationen));
-    for (Lastfallkombination* k : Elemente<Lastfallkombination>(sys->Kombinationen)) {
+    for (Lastfallkombination* k : ElementeRueckwaerts<Lastfallkombination>(sys->Kombinationen)) {
         out("%ld\n", k->Nummer);
         out("%s\n", NameAlsWort(k->Name).c_str());
         const Stapel* anteile = k->Anteile;
@@ -160,6 +178,7 @@ void Abschnitte(Ausgabe& out, const System* sys) {
             out("%ld %f\n", a->Lastfall, a->Faktor);
         }
     }
+    LastfallnummernSchreiben(out, sys);
 }
 
 // The status of every degree of freedom must be one the file can express;

@@ -37,7 +37,7 @@ struct Ergebnisfenster {
     FL_OBJECT* Text = nullptr;
     Druckdialog* Druck = nullptr;
     // The listing as written and as the text field shows it (see
-    // core/eingabetext.h): unedited, the listing is printed byte for byte.
+    // workspace/eingabetext.h): unedited, the listing is printed byte for byte.
     std::string Original;
     std::string Angezeigt;
 };

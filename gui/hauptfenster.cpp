@@ -26,6 +26,7 @@
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
+#include "workspace/auswahl.h"
 #include "workspace/menues.h"
 #include "workspace/systemauswahl.h"
 
@@ -35,6 +36,7 @@ namespace {
 
 int einstellungenPopup = -1;
 int stabPopup = -1;
+int loeschenPopup = -1;  // the submenu "Löschen" of the bar menu
 int letzteBreite = 0, letzteHoehe = 0;
 
 void Festhalten(FL_OBJECT* ob) {
@@ -281,7 +283,8 @@ void MenuesAufbauen() {
     fl_set_menu_popup(Haupt.Einstellungen, einstellungenPopup);
 
     int teilen = PopupAusTabelle(StabTeilenUntermenue());
-    int loeschen = PopupAusTabelle(LoeschenUntermenue());
+    loeschenPopup = PopupAusTabelle(LoeschenUntermenue());
+    const int loeschen = loeschenPopup;
     // The bar menu has two submenus; PopupAusTabelle hands one to every
     // "%m" entry, so this one is built by hand.
     stabPopup = fl_newpup(Haupt.Form->window);
@@ -309,6 +312,8 @@ bool FgAnBiegesteifenVerbindungen() {
 
 void StabmenueOeffnen(Stab* stab) {
     if (stabPopup < 0) return;
+    // "Löschen" asks with the number and the numbers of the bars that go.
+    if (loeschenPopup >= 0) fl_setpup_title(loeschenPopup, LoeschfrageText(Aktuell()).c_str());
     int wert = fl_dopup(stabPopup);
     System* sys = Aktuell();
     if (!sys) return;

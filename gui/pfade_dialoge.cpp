@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/latin1.h"
+#include "files/installation.h"
 #include "files/pfade.h"
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
@@ -17,7 +18,7 @@ struct Pfadfelder {
     FL_FORM* Form = nullptr;
     FL_OBJECT* Home = nullptr;
     FL_OBJECT* Eingaben[6] = {};
-    // Values given to the inputs and their shown form (core/eingabetext.h):
+    // Values given to the inputs and their shown form (workspace/eingabetext.h):
     // a path with umlauts survives as long as its input is not edited.
     std::string Original[6];
     std::string Angezeigt[6];
@@ -136,7 +137,7 @@ void ErststartDialog() {
     fl_end_form();
     for (int i = 0; i < 6; ++i) fl_set_object_helper(erst.Eingaben[i], HILFETEXTE[i]);
 
-    FelderFuellen(erst, PfadeVorgaben(HomeVerzeichnis()));
+    FelderFuellen(erst, ErststartVorgaben(HomeVerzeichnis()));
     FormZeigen(erst.Form, FL_PLACE_CENTER, FL_FULLBORDER, "Pfade");
     // This dialog has no callbacks of its own: the event loop hands its
     // buttons back here.  A window-manager close counts as "Abbrechen".

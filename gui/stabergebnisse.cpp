@@ -25,6 +25,7 @@
 #include "gui/zeichenfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/ansicht.h"
+#include "workspace/beschriftungsplan.h"
 #include "workspace/stabergebnistabelle.h"
 #include "workspace/zeichnen.h"
 
@@ -103,10 +104,11 @@ void Zeichnen() {
         const bool beschriften = An(E.Beschriftung);
         maler.Schriftart(Schrift::Normal);
         maler.Hintergrund(ROLLE_HINTERGRUND);
-        if (An(E.Moment)) SchnittkraefteZeichnen(maler, skizze, nurDieser, MOMENT, beschriften);
-        if (An(E.Querkraft)) SchnittkraefteZeichnen(maler, skizze, nurDieser, QUERKRAFT, beschriften);
-        if (An(E.Normalkraft)) SchnittkraefteZeichnen(maler, skizze, nurDieser, NORMALKRAFT, beschriften);
-        if (An(E.Verschiebung)) VerschiebungenZeichnen(maler, skizze, nurDieser, beschriften);
+        Beschriftungsplan plan;  // the labels of all four diagrams apart
+        if (An(E.Moment)) SchnittkraefteZeichnen(maler, skizze, nurDieser, MOMENT, beschriften, &plan);
+        if (An(E.Querkraft)) SchnittkraefteZeichnen(maler, skizze, nurDieser, QUERKRAFT, beschriften, &plan);
+        if (An(E.Normalkraft)) SchnittkraefteZeichnen(maler, skizze, nurDieser, NORMALKRAFT, beschriften, &plan);
+        if (An(E.Verschiebung)) VerschiebungenZeichnen(maler, skizze, nurDieser, beschriften, &plan);
         KetteLoeschen(nurDieser.Staebe);
         if (An(E.Koordinatensystem))
             AchsenlegendeZeichnen(maler, hoehe, stab->Cos, stab->Sin, Farben.Index[ROLLE_HINTERGRUND]);

@@ -9,6 +9,7 @@
 #include "core/systemoperationen.h"
 #include "files/farben.h"
 #include "files/massstab.h"
+#include "gui/auffrischung.h"
 #include "gui/bearbeiten.h"
 #include "gui/kataloge.h"
 #include "gui/systeme.h"
@@ -96,6 +97,15 @@ bool PunkttasteGedrueckt(XEvent* ev) {
 }  // namespace
 
 void StabErzeugenStarten() {
+    // The icon pressed again while a bar is being drawn leaves bar drawing.
+    if (Programm.Modus == 2 || Programm.Modus == 3) {
+        GummibandLoeschen();
+        StabErzeugungAbbrechen(Aktuell());
+        ModusAbgleichen();
+        // The mark of the first point goes with the old picture.
+        NeuZeichnen();
+        return;
+    }
     gummiX = gummiY = -1;
     StabErzeugungBeginnen(Aktuell());
     ModusAbgleichen();
@@ -120,6 +130,14 @@ void StabErzeugungEreignis(XEvent* ev) {
     System* sys = Aktuell();
     int px = 0, py = 0;
     if (!sys || !ev || !Position(ev, px, py) || !GrafikEinrichten(ev->xany.window)) return;
+    // Escape leaves bar drawing without a bar.
+    if (ev->type == KeyPress && XLookupKeysym(&ev->xkey, 0) == XK_Escape) {
+        GummibandLoeschen();
+        StabErzeugungAbbrechen(sys);
+        NeuZeichnen();
+        XFlush(anzeige);
+        return;
+    }
     Ansicht ansicht = AktuelleAnsicht();
     double x = BildNachWeltX(ansicht, px), y = BildNachWeltY(ansicht, py);
     Punkt* p = Fangen(sys, x, y);

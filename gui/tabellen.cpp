@@ -13,6 +13,7 @@
 #include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
+#include "core/zahltext.h"
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
 #include "gui/systeme.h"
@@ -60,9 +61,9 @@ void PunktlisteFuellen() {
 
 void KoordinatenZeigen(const Punkt* p) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.4f", p ? p->X : 0.0);
+    std::snprintf(text, sizeof text, "%.4f", p ? OhneMinusNull(p->X, 4) : 0.0);
     fl_set_input(pt.X, p ? text : "");
-    std::snprintf(text, sizeof text, "%.4f", p ? p->Y : 0.0);
+    std::snprintf(text, sizeof text, "%.4f", p ? OhneMinusNull(p->Y, 4) : 0.0);
     fl_set_input(pt.Y, p ? text : "");
 }
 

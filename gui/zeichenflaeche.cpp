@@ -86,6 +86,12 @@ void AuswahlBearbeiten(XEvent* ev) {
     }
     case Button2: StabErzeugenStarten(); break;
     case Button3: {
+        int b = 0, h = 0;
+        ZeichenflaecheGroesse(b, h);
+        Ansicht ansicht = AnsichtErmitteln(Massstaebe, MassstabPositionierer, b, h);
+        // The menu acts on the bar pointed at, shown marked before it opens.
+        // The pop-up is modal: the picture is drawn now, not when idle.
+        if (StabUnterZeigerWaehlen(sys, ansicht, x, y)) ZeichenflaecheZeichnen();
         Kette markierte = MarkierteStaebe(sys);
         if (!markierte) {
             MeldungAusgeben("kein Stab markiert !");

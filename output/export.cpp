@@ -11,6 +11,7 @@
 #include "output/druckauftrag.h"
 #include "output/druckoptionen.h"
 #include "output/liste.h"
+#include "output/pdf.h"
 #include "output/plot.h"
 
 namespace {
@@ -19,13 +20,24 @@ void PlotExportieren(FILE* datei, System& system) { PlotSchreiben(datei, &system
 void TabelleExportieren(FILE* datei, System& system) { TabelleAusgeben(datei, &system); }
 void ListeExportieren(FILE* datei, System& system) { ListeAusgeben(datei, &system, system.Staebe); }
 
-// Writes a format through a temporary file beside `pfad`.
-bool FormatSchreiben(System& system, int format, const std::string& pfad) {
+// Writes a format through a temporary file beside `pfad`; `fehler` is the
+// result of a failure (the file could not be written).
+Exportergebnis FormatSchreiben(System& system, int format, const std::string& pfad, Exportergebnis fehler) {
     SichereDatei datei(pfad);
     FILE* f = datei.Oeffnen();
-    if (!f) return false;
-    Exportformate[format].Schreiber(f, system);
-    return datei.Abschliessen();
+    if (!f) return fehler;
+    if (Exportformate[format].AlsPdf) {
+        switch (PdfSchreiben(datei, [&](FILE* ps) { return PlotSchreiben(ps, &system, Druckeinstellungen); })) {
+        case PdfErgebnis::Geschrieben:
+        case PdfErgebnis::KeineSeiten: break;
+        case PdfErgebnis::KeinGhostscript: return Exportergebnis::KeinGhostscript;
+        case PdfErgebnis::Umwandlungsfehler: return Exportergebnis::PdfFehler;
+        case PdfErgebnis::Dateifehler: return fehler;
+        }
+    } else {
+        Exportformate[format].Schreiber(f, system);
+    }
+    return datei.Abschliessen() ? Exportergebnis::Geschrieben : fehler;
 }
 
 Exportergebnis Pruefen(const System* system, int format) {
@@ -40,6 +52,7 @@ const Exportformat Exportformate[] = {
     {PlotExportieren, "PostScript", "*.ps", true},
     {TabelleExportieren, "Tab Delimited", "*.tab", false},
     {ListeExportieren, "Liste aller Stäbe"_l1, "*.list", false},
+    {PlotExportieren, "PDF", "*.pdf", true, true},
     {nullptr, "", "", false},
 };
 
@@ -55,7 +68,8 @@ Exportergebnis InDateiExportieren(System* system, int format, const char* pfad) 
     Exportergebnis e = Pruefen(system, format);
     if (e != Exportergebnis::Geschrieben) return e;
     if (!pfad || !*pfad) return Exportergebnis::KeinDateiname;
-    if (!FormatSchreiben(*system, format, pfad)) return Exportergebnis::DateiFehler;
+    e = FormatSchreiben(*system, format, pfad, Exportergebnis::DateiFehler);
+    if (e != Exportergebnis::Geschrieben) return e;
     MeldungFormatiert("Datei %s geschrieben ", pfad);
     return Exportergebnis::Geschrieben;
 }
@@ -66,7 +80,8 @@ Exportergebnis Drucken(System* system, int format, const char* kommando, std::st
     Druckkommando = kommando ? kommando : "";
     if (Druckkommando.size() > static_cast<std::size_t>(DRUCKKOMMANDO_MAX)) Druckkommando.resize(DRUCKKOMMANDO_MAX);
     const std::string pfad = Pfade.Tempverzeichnis + "/tmp";
-    if (!FormatSchreiben(*system, format, pfad)) return Exportergebnis::TempFehler;
+    e = FormatSchreiben(*system, format, pfad, Exportergebnis::TempFehler);
+    if (e != Exportergebnis::Geschrieben) return e;
     Druckergebnis d = DruckauftragAusfuehren(pfad.c_str(), Druckkommando.c_str());
     if (d == Druckergebnis::Gestartet) return Exportergebnis::Geschrieben;
     if (druckfehler) *druckfehler = DruckergebnisText(d);
@@ -86,6 +101,8 @@ void ExportergebnisText(Exportergebnis ergebnis, const char** zeile1, const char
     case Exportergebnis::DateiFehler: *zeile1 = "Fehler beim Öffnen der Datei"_l1; break;
     case Exportergebnis::TempFehler: *zeile1 = "Fehler beim Öffnen der tmp. Datei"_l1; break;
     case Exportergebnis::Druckfehler: *zeile1 = "Fehler beim Drucken !"; break;
+    case Exportergebnis::KeinGhostscript: *zeile1 = PdfErgebnisText(PdfErgebnis::KeinGhostscript); break;
+    case Exportergebnis::PdfFehler: *zeile1 = PdfErgebnisText(PdfErgebnis::Umwandlungsfehler); break;
     }
 }
 

@@ -1,6 +1,6 @@
-// Export of a System: the PostScript plot, the tab-delimited bar
-// table or the listing of all bars, written to a chosen file or, through a
-// temporary file, to a print command; and the PostScript preview.
+// Export of a System: the PostScript plot, the tab-delimited bar table, the
+// listing of all bars or the plot as PDF, written to a chosen file or,
+// through a temporary file, to a print command; and the PostScript preview.
 //
 // Toolkit-free: the "Exportieren" dialog only reads its objects, calls these
 // and shows the returned text as an alert.
@@ -16,6 +16,7 @@ struct Exportformat {
     const char* Name;                // text of the format choice
     const char* Muster;              // pattern of the file selector
     bool HatOptionen;                // "Optionen" opens the plot options
+    bool AlsPdf = false;             // the PostScript of Schreiber goes through Ghostscript
 };
 
 // In the order of the format choice, ended by a record with an empty name.
@@ -34,7 +35,9 @@ enum class Exportergebnis {
     KeinDateiname,
     DateiFehler,     // the chosen file could not be written
     TempFehler,      // the temporary print file could not be written
-    Druckfehler      // the temporary file was written, the print job failed
+    Druckfehler,     // the temporary file was written, the print job failed
+    KeinGhostscript, // PDF: gs is not installed; nothing written
+    PdfFehler        // PDF: gs made no PDF; nothing written
 };
 
 // Writes format `format` of the System (null: none, refused) into `pfad`

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the sources, builds, and runs every test
-# twice: a build with g++ and one with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer.  Warnings are errors in both.
+# twice: a build with g++ (followed by a check of its installation) and one
+# with clang under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Warnings are errors in both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/abhaengigkeiten.sh
@@ -15,6 +16,8 @@ python3 scripts/literale_pruefen.py
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKO_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+# What a newcomer installs: programs, data, desktop entry, manual pages.
+bash scripts/installation_pruefen.sh build
 
 # A sanitizer build configured earlier with another compiler starts afresh.
 if [ -f build-asan/CMakeCache.txt ] && ! grep -q '^CMAKE_CXX_COMPILER:.*clang' build-asan/CMakeCache.txt; then

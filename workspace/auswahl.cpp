@@ -1,8 +1,12 @@
 // Marking bars by click and rectangle, and the rubber rectangles.
 #include "workspace/auswahl.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <vector>
 
+#include "core/latin1.h"
 #include "core/stabgeometrie.h"
 
 Kette MarkierteStaebe(const System* system) {
@@ -26,19 +30,64 @@ void AlleStaebeDemarkieren(System* system) {
     for (Stab* s : Elemente<Stab>(system->Staebe)) s->Markiert = -1;
 }
 
+bool StabGetroffen(const Stab* s, const Ansicht& ansicht, int px, int py) {
+    if (!s || !s->PunktA || !s->PunktB) return false;
+    const double x = BildNachWeltX(ansicht, px), y = BildNachWeltY(ansicht, py);
+    if (PunktAufStab(s->PunktA->X, s->PunktA->Y, s->PunktB->X, s->PunktB->Y, x, y)) return true;
+    // The relative tolerance is a pixel or two for an ordinary column at
+    // the usual scale: at least 4 pixels on the screen, the same end zones.
+    const double ax = ansicht.BildX(s->PunktA->X), ay = ansicht.BildY(s->PunktA->Y);
+    const double bx = ansicht.BildX(s->PunktB->X), by = ansicht.BildY(s->PunktB->Y);
+    const double dx = bx - ax, dy = by - ay, l2 = dx * dx + dy * dy;
+    if (!(l2 > 0.0) || !std::isfinite(l2)) return false;
+    const double t = ((px - ax) * dx + (py - ay) * dy) / l2;
+    const double abstand = std::fabs((px - ax) * dy - (py - ay) * dx) / std::sqrt(l2);
+    return t > 0.008 && t < 0.992 && abstand <= 4.0;
+}
+
 int StabMarkierenUmschalten(System* system, const Ansicht& ansicht, int px, int py) {
     if (!system) return 0;
-    double x = BildNachWeltX(ansicht, px), y = BildNachWeltY(ansicht, py);
     int umgeschaltet = 0;
     for (Stab* s : Elemente<Stab>(system->Staebe)) {
-        if (!s->PunktA || !s->PunktB) continue;
-        if (!PunktAufStab(s->PunktA->X, s->PunktA->Y, s->PunktB->X, s->PunktB->Y, x, y)) continue;
+        if (!StabGetroffen(s, ansicht, px, py)) continue;
         // A record that was never marked (0) counts as unmarked: reversing
         // the sign of 0 would leave it stuck.
         s->Markiert = s->Markiert == 1 ? -1 : 1;
         ++umgeschaltet;
     }
     return umgeschaltet;
+}
+
+bool StabUnterZeigerWaehlen(System* system, const Ansicht& ansicht, int px, int py) {
+    if (!system) return false;
+    bool getroffen = false;
+    for (Stab* s : Elemente<Stab>(system->Staebe)) {
+        if (!StabGetroffen(s, ansicht, px, py)) continue;
+        if (s->Markiert == 1) return false;  // a marked bar: the marking stands
+        getroffen = true;
+    }
+    if (!getroffen) return false;
+    for (Stab* s : Elemente<Stab>(system->Staebe)) s->Markiert = StabGetroffen(s, ansicht, px, py) ? 1 : -1;
+    return true;
+}
+
+std::string LoeschfrageText(const System* system) {
+    std::vector<long> nummern;
+    if (system)
+        for (Stab* s : Elemente<Stab>(system->Staebe))
+            if (s->Markiert == 1) nummern.push_back(s->Nummer);
+    if (nummern.empty()) return {};
+    std::sort(nummern.begin(), nummern.end());
+    std::string text = std::to_string(nummern.size());
+    text += nummern.size() == 1 ? " Stab löschen:"_l1 : " Stäbe löschen:"_l1;
+    for (std::size_t i = 0; i < nummern.size(); ++i) {
+        if (i == 20) {
+            text += ", ...";
+            break;
+        }
+        text += (i == 0 ? " " : ", ") + std::to_string(nummern[i]);
+    }
+    return text + " ?";
 }
 
 int StaebeImRechteckMarkieren(System* system, const Ansicht& ansicht, int x1, int y1, int x2, int y2) {

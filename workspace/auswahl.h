@@ -6,6 +6,8 @@
 // graphics context.
 #pragma once
 
+#include <string>
+
 #include "core/datenmodell.h"
 #include "core/kette.h"
 #include "workspace/ansicht.h"
@@ -20,10 +22,25 @@ long MarkierteStaebeZaehlen(const System* system);
 // Every bar unmarked (Markiert = -1).
 void AlleStaebeDemarkieren(System* system);
 
-// Toggles the marking of every bar under the pixel: the click must lie
-// within 0.8 % of the bar's length from its axis and away from its ends.
-// Returns the number of bars toggled.
+// Whether the pixel picks the bar: within 0.8 % of the bar's length from
+// its axis, or within 4 pixels where that is more (a short bar or a small
+// scale), and away from its ends (0.8 % of its length).
+bool StabGetroffen(const Stab* stab, const Ansicht& ansicht, int px, int py);
+
+// Toggles the marking of every bar under the pixel.  Returns the number of
+// bars toggled.
 int StabMarkierenUmschalten(System* system, const Ansicht& ansicht, int px, int py);
+
+// Before the bar menu opens at the pixel: when bars lie under the pointer
+// and none of them is marked, they become the only marked bars, so that the
+// menu acts on the bar the user points at and not on bars marked earlier.
+// Returns true when the marking changed.
+bool StabUnterZeigerWaehlen(System* system, const Ansicht& ansicht, int px, int py);
+
+// The question of the bar menu's "Löschen": how many and which bars go,
+// by number, "3 Stäbe löschen: 2, 5, 7 ?" ("1 Stab löschen: 4 ?"); after
+// twenty numbers the rest is "...".  Empty when no bar is marked.
+std::string LoeschfrageText(const System* system);
 
 // Marks (never unmarks) the bars whose two points both lie strictly inside
 // the rectangle dragged from (x1, y1) to the lower right corner (x2, y2).

@@ -13,6 +13,7 @@
 #include "core/kette.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
+#include "core/zahltext.h"
 #include "files/uebersetzen.h"
 #include "workspace/ansicht.h"
 
@@ -96,12 +97,26 @@ bool StabErzeugungBeginnen(const System* sys) {
 Punkt* ErsterPunkt(System& system, double x, double y, Punkt* p) {
     System* sys = &system;
     if (!p || !PunktGehoertZu(sys, p)) p = NaechsterPunkt(sys, x, y, 0.001);
-    if (!p) p = PunktErzeugen(system, x, y, -1);
+    const bool neu = !p;
+    if (neu) p = PunktErzeugen(system, x, y, -1);
     Erzeugung.ErsterPunkt = p;
+    Erzeugung.ErsterPunktNeu = neu;
     Erzeugung.Besitzer = sys;
     MeldungAusgeben("Punkt 2 festlegen");
     Programm.Modus = 3;
     return p;
+}
+
+bool StabErzeugungAbbrechen(System* sys) {
+    if (Programm.Modus != 2 && Programm.Modus != 3) return false;
+    // Nothing may stay behind of a bar that was not made: its start point
+    // goes if it was made for it and no bar has taken it up since.
+    Punkt* p = GueltigerErsterPunkt(sys);
+    if (p && Erzeugung.ErsterPunktNeu && StabendenAnPunkt(sys, p) == 0) PunktFreigeben(*sys, p);
+    Erzeugung = Staberzeugung{};
+    MeldungAusgeben("Stab erzeugen abgebrochen");
+    Programm.Modus = 1;
+    return true;
 }
 
 Stab* staberzeugen(System& system, double x, double y, Punkt* p, Punkt** endpunkt) {
@@ -151,6 +166,8 @@ Stab* staberzeugen(System& system, double x, double y, Punkt* p, Punkt** endpunk
 }
 
 void PositionsanzeigeText(char* text, std::size_t groesse, double x, double y, const Punkt* p) {
+    x = OhneMinusNull(x, 2);
+    y = OhneMinusNull(y, 2);
     if (p)
         std::snprintf(text, groesse, "%s [ %ld ] : %.2f/%.2f            ", Uebersetzen("Punkt"), p->Nummer, x, y);
     else
@@ -158,6 +175,8 @@ void PositionsanzeigeText(char* text, std::size_t groesse, double x, double y, c
 }
 
 void LaengenanzeigeText(char* text, std::size_t groesse, double x, double y, const Punkt* p, double laenge) {
+    x = OhneMinusNull(x, 2);
+    y = OhneMinusNull(y, 2);
     if (p)
         std::snprintf(text, groesse, "%s [ %ld ] : %.2f/%.2f %s : %.2f              ", Uebersetzen("Punkt"),
                       p->Nummer, x, y, Uebersetzen("Länge"_l1), laenge);
@@ -407,7 +426,7 @@ void MarkierteStaebeTeilen(System& sys, int n) {
 // ------------------------------------------------------------ table lines
 
 void PunktZeile(char* text, std::size_t groesse, const Punkt* p) {
-    std::snprintf(text, groesse, "%4ld   %10.4f   %10.4f ", p->Nummer, p->X, p->Y);
+    std::snprintf(text, groesse, "%4ld   %10.4f   %10.4f ", p->Nummer, OhneMinusNull(p->X, 4), OhneMinusNull(p->Y, 4));
 }
 
 void StabZeile(char* text, std::size_t groesse, const Stab* s) {

@@ -16,6 +16,7 @@
 // State of the bar being drawn (interaction modes 2 and 3).
 struct Staberzeugung {
     Punkt* ErsterPunkt = nullptr;  // start of the bar, set in mode 2
+    bool ErsterPunktNeu = false;   // made for this bar, not found there
     System* Besitzer = nullptr;    // the System the start point belongs to
     double LetztX = 0.0;           // last snapped world position of the pointer
     double LetztY = 0.0;
@@ -32,6 +33,10 @@ bool StabErzeugungBeginnen(const System* sys);
 // The first point of the bar: `p`, else a point within 1 mm of (x, y), else
 // a new point there.  Then "Punkt 2 festlegen" and mode 3.  Returns the point.
 Punkt* ErsterPunkt(System& sys, double x, double y, Punkt* p);
+// Leaves bar drawing (modes 2 and 3) without a bar: a start point made for
+// it in `sys` goes again, "Stab erzeugen abgebrochen" and mode 1.  False in
+// any other mode.
+bool StabErzeugungAbbrechen(System* sys);
 // The end point and the bar itself (StabErzeugen: a bar without the
 // defaults comes back marked, for the assignment dialog).  Returns the new
 // bar, or null when the end equals the start (mode stays 3) or when the

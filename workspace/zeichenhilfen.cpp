@@ -1,6 +1,9 @@
 #include "workspace/zeichenhilfen.h"
 
 #include <cmath>
+#include <string>
+
+#include "core/zahltext.h"
 
 int Pixel(double v) {
     if (std::isnan(v)) return 0;
@@ -67,8 +70,11 @@ void LinienzugZeichnen(Maler& maler, const double* x, const double* y, int anzah
 }
 
 void TextZeichnen(Maler& maler, double x, double y, const char* text) {
-    if (!ImBildbereich(x, y)) return;  // also rejects NaN
-    maler.Text(Pixel(x), Pixel(y), text);
+    if (!ImBildbereich(x, y) || !text) return;  // also rejects NaN
+    // No drawn number reads "-0.00".
+    std::string lesbar(text);
+    MinusNullEntfernen(lesbar.data());
+    maler.Text(Pixel(x), Pixel(y), lesbar.c_str());
 }
 
 namespace {

@@ -11,6 +11,8 @@
 #include "workspace/maler.h"
 #include "workspace/zeichenhilfen.h"
 
+class Beschriftungsplan;
+
 struct Zeichenschalter {
     // Drawing selection
     bool System = true;
@@ -45,8 +47,9 @@ extern Zeichenschalter Schalter;
 // Clears the canvas and draws every enabled layer of the System in the fixed
 // order: grid, origin, grid labels, reference fibres, bars, supports,
 // degrees of freedom, point loads, distributed loads, deflected shape,
-// normal force, shear force, moment, points, point numbers, bar numbers,
-// support reactions.  Without a System the canvas is only cleared.
+// normal force, shear force, moment, the marked bars (always), points,
+// point numbers, bar numbers, support reactions.  Without a System the
+// canvas is only cleared.
 void SystemZeichnen(Maler& maler, const Ansicht& ansicht, const Zeichenschalter& schalter, const System* system);
 
 // ------------------------------------------------------------------ grid and origin
@@ -57,12 +60,20 @@ void UrsprungZeichnen(Maler& maler, const Ansicht& ansicht);
 // ------------------------------------------------------------------ structure
 void BezugsfaserZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
 void StaebeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+// The marked bars once more, over loads and diagrams.
+void MarkierteStaebeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
 void LagerZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
 void FreiheitsgradeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool alleZeigen);
 void PunkteZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
-void PunktnummernZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
-void StabnummernZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
-void LagergroessenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+// The label layers take the plan of the redraw, which keeps their texts
+// apart from those of earlier layers; without one each call keeps its own.
+void PunktnummernZeichnen(Maler& maler, const Ansicht& ansicht, const System& system,
+                          Beschriftungsplan* plan = nullptr);
+void StabnummernZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, Beschriftungsplan* plan = nullptr);
+// The reactions as magnitudes with their unit, behind an arrow (a curved
+// one for a moment) in the direction they act on the structure.
+void LagergroessenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system,
+                           Beschriftungsplan* plan = nullptr);
 
 // Support and spring symbols at pixel P; the direction angle m means the
 // screen vector (-sin m, -cos m).
@@ -72,17 +83,23 @@ void EinspannungZeichnen(Maler& maler, int px, int py);
 void DrehfederZeichnen(Maler& maler, int px, int py);
 
 // ------------------------------------------------------------------ loads
-void PunktlastenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften);
-void StreckenlastenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften);
+void PunktlastenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften,
+                         Beschriftungsplan* plan = nullptr);
+void StreckenlastenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften,
+                            Beschriftungsplan* plan = nullptr);
 
 // ------------------------------------------------------------------ results
 enum Schnittkraftart { NORMALKRAFT = 0, QUERKRAFT = 1, MOMENT = 2 };
-void SchnittkraefteZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, int art, bool beschriften);
+void SchnittkraefteZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, int art, bool beschriften,
+                            Beschriftungsplan* plan = nullptr);
 void SchnittkraftlinieZeichnen(Maler& maler, const Ansicht& ansicht, const Stababschnitt& abschnitt, int art);
-void SchnittkraefteBeschriften(Maler& maler, const Ansicht& ansicht, const Stab& stab, int art);
-void VerschiebungenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften);
+void SchnittkraefteBeschriften(Maler& maler, const Ansicht& ansicht, const Stab& stab, int art,
+                               Beschriftungsplan* plan = nullptr);
+void VerschiebungenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften,
+                            Beschriftungsplan* plan = nullptr);
 void BiegelinieZeichnen(Maler& maler, const Ansicht& ansicht, const Stababschnitt& abschnitt);
-void VerschiebungenBeschriften(Maler& maler, const Ansicht& ansicht, const Stab& stab);
+void VerschiebungenBeschriften(Maler& maler, const Ansicht& ansicht, const Stab& stab,
+                               Beschriftungsplan* plan = nullptr);
 
 // ------------------------------------------------------------------ sketch windows
 

@@ -19,14 +19,12 @@ Farbrolle FarbeDerArt(int art) {
     return art == NORMALKRAFT ? ROLLE_NORMALKRAFT : art == QUERKRAFT ? ROLLE_QUERKRAFT : ROLLE_MOMENT;
 }
 
-// Leader line from the pixel of world point p by (30 - dx, -30), text at its end.
-void Beschriftung(Maler& maler, const Ansicht& a, double x, double y, double dx, const char* text,
-                  const char* text2 = nullptr) {
+// Leader line from the pixel of world point p by (30 - dx, -30), text at its
+// end, or wherever the plan moves the text.
+void Beschriftung(Maler& maler, Beschriftungsplan& plan, const Ansicht& a, double x, double y, double dx,
+                  const char* text, const char* text2 = nullptr) {
     const double px = BildXT(a, x), py = BildYT(a, y);
-    const double ex = px + 30.0 - dx, ey = py - 30.0;
-    StreckeZeichnen(maler, px, py, ex, ey);
-    TextZeichnen(maler, ex, ey, text);
-    if (text2) TextZeichnen(maler, ex, ey - 15.0, text2);
+    BeschriftungSetzen(maler, plan, px + 30.0 - dx, py - 30.0, text, true, px, py, text2);
 }
 
 }  // namespace
@@ -58,7 +56,7 @@ void SchnittkraftlinieZeichnen(Maler& maler, const Ansicht& a, const Stababschni
     LinienzugZeichnen(maler, ox, oy, 11);
 }
 
-void SchnittkraefteBeschriften(Maler& maler, const Ansicht& a, const Stab& stab, int art) {
+void SchnittkraefteBeschriften(Maler& maler, const Ansicht& a, const Stab& stab, int art, Beschriftungsplan* plan) {
     using Wertfunktion = double (*)(const Stab*, double);
     using Extremfunktion = double (*)(const Stab*, double*);
     Wertfunktion wert;
@@ -71,13 +69,15 @@ void SchnittkraefteBeschriften(Maler& maler, const Ansicht& a, const Stab& stab,
     }
     const double K = a.Schnittkraftmassstab;
     const double nx = -std::sin(stab.Winkel), ny = std::cos(stab.Winkel);
+    Beschriftungsplan eigener;  // the labels of this call alone
+    Beschriftungsplan& beschriftungen = plan ? *plan : eigener;
     auto beschriften = [&](double v, double t) {
         char text[64];
         std::snprintf(text, sizeof text, "%.2f", v);
         // Moments lie on the tension side, opposite to the other forces.
         const double o = K * (art == MOMENT ? -v : v);
         const Weltpunkt b = StabpunktAn(&stab, t);
-        Beschriftung(maler, a, b.X + o * nx, b.Y + o * ny, 0.0, text);
+        Beschriftung(maler, beschriftungen, a, b.X + o * nx, b.Y + o * ny, 0.0, text);
     };
     for (double t = 0.0; t <= 1.0; t += 1.0) beschriften(wert(&stab, t), t);
     double t;
@@ -87,17 +87,20 @@ void SchnittkraefteBeschriften(Maler& maler, const Ansicht& a, const Stab& stab,
     beschriften(v, t);
 }
 
-void SchnittkraefteZeichnen(Maler& maler, const Ansicht& a, const System& system, int art, bool beschriften) {
+void SchnittkraefteZeichnen(Maler& maler, const Ansicht& a, const System& system, int art, bool beschriften,
+                            Beschriftungsplan* plan) {
     if (art < NORMALKRAFT || art > MOMENT) {
         FehlerAusgeben("falsche Übergabeparameter !\n"_l1);
         return;
     }
     maler.Farbe(FarbeDerArt(art));
     maler.Linie(0, Linienart::Durchgezogen, Linienende::Stumpf);
+    Beschriftungsplan eigener;  // the labels of this call alone
+    Beschriftungsplan& beschriftungen = plan ? *plan : eigener;
     for (Stab* s : Elemente<Stab>(system.Staebe)) {
         if (!HatErgebnisse(s)) continue;
         for (Stababschnitt* r : Elemente<Stababschnitt>(s->Ergebnisse)) SchnittkraftlinieZeichnen(maler, a, *r, art);
-        if (beschriften) SchnittkraefteBeschriften(maler, a, *s, art);
+        if (beschriften) SchnittkraefteBeschriften(maler, a, *s, art, &beschriftungen);
     }
 }
 
@@ -121,16 +124,18 @@ void BiegelinieZeichnen(Maler& maler, const Ansicht& a, const Stababschnitt& r) 
     LinienzugZeichnen(maler, px, py, 5);
 }
 
-void VerschiebungenBeschriften(Maler& maler, const Ansicht& a, const Stab& stab) {
+void VerschiebungenBeschriften(Maler& maler, const Ansicht& a, const Stab& stab, Beschriftungsplan* plan) {
     const double D = a.Verschiebungsmassstab;
     const double c = std::cos(stab.Winkel), s = std::sin(stab.Winkel);
+    Beschriftungsplan eigener;  // the labels of this call alone
+    Beschriftungsplan& beschriftungen = plan ? *plan : eigener;
     auto beschriften = [&](double w, double t, double versatz) {
         const double u = LaengsverschiebungAn(&stab, t);
         char tw[64], tu[64];
         std::snprintf(tw, sizeof tw, "w:%.4f", w);
         std::snprintf(tu, sizeof tu, "u:%.4f", u);
         const Weltpunkt b = StabpunktAn(&stab, t);
-        Beschriftung(maler, a, b.X + D * (u * c + w * s), b.Y + D * (u * s - w * c), versatz, tw, tu);
+        Beschriftung(maler, beschriftungen, a, b.X + D * (u * c + w * s), b.Y + D * (u * s - w * c), versatz, tw, tu);
     };
     // The end B label goes 70 pixels left of its point, that of A 30 right.
     for (double t = 0.0; t <= 1.0; t += 1.0) beschriften(DurchbiegungAn(&stab, t), t, 100.0 * t);
@@ -142,15 +147,18 @@ void VerschiebungenBeschriften(Maler& maler, const Ansicht& a, const Stab& stab)
     if (t > 1e-10 && t < 0.9999999999) beschriften(w, t, 0.0);
 }
 
-void VerschiebungenZeichnen(Maler& maler, const Ansicht& a, const System& system, bool beschriften) {
+void VerschiebungenZeichnen(Maler& maler, const Ansicht& a, const System& system, bool beschriften,
+                            Beschriftungsplan* plan) {
     maler.Farbe(ROLLE_VERSCHIEBUNG);
+    Beschriftungsplan eigener;  // the labels of this call alone
+    Beschriftungsplan& beschriftungen = plan ? *plan : eigener;
     for (Stab* s : Elemente<Stab>(system.Staebe)) {
         if (!HatErgebnisse(s)) continue;
         maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
         for (Stababschnitt* r : Elemente<Stababschnitt>(s->Ergebnisse)) BiegelinieZeichnen(maler, a, *r);
         if (beschriften) {
             maler.Linie(0, Linienart::Durchgezogen, Linienende::Stumpf);
-            VerschiebungenBeschriften(maler, a, *s);
+            VerschiebungenBeschriften(maler, a, *s, &beschriftungen);
         }
     }
 }

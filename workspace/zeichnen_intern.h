@@ -1,6 +1,7 @@
 // Helpers shared by the drawing layers (not part of the interface).
 #pragma once
 
+#include "workspace/beschriftungsplan.h"
 #include "workspace/zeichnen.h"
 
 #include <cmath>
@@ -12,6 +13,14 @@ inline double BildXT(const Ansicht& a, double x) { return std::trunc(a.BildX(x))
 inline double BildYT(const Ansicht& a, double y) { return std::trunc(a.BildY(y)); }
 
 inline bool StabHatPunkte(const Stab* s) { return s && s->PunktA && s->PunktB; }
+
+// A label at (x, y) in pixels where the plan finds room, with a leader line
+// from (vonX, vonY) to where it went when `leiter` is set.  A second text
+// goes one line above the first.  Nothing is drawn for a label that stands
+// there already.
+void BeschriftungSetzen(Maler& maler, Beschriftungsplan& plan, double x, double y, const char* text,
+                        bool leiter = false, double vonX = 0.0, double vonY = 0.0, const char* text2 = nullptr);
+
 
 // Bars by number, for the load layers: built once per layer instead of a
 // chain search per load.  The first bar in chain order wins, as in a search.

@@ -55,12 +55,15 @@ static void MomentSymbol(Maler& maler, int px, int py, double m, double u, doubl
     StreckeZeichnen(maler, ex, ey, px + 35.0 * std::cos(theta2), py - 35.0 * std::sin(theta2));
 }
 
-void PunktlastenZeichnen(Maler& maler, const Ansicht& a, const System& system, bool beschriften) {
+void PunktlastenZeichnen(Maler& maler, const Ansicht& a, const System& system, bool beschriften,
+                         Beschriftungsplan* plan) {
     if (!system.Punktlasten) return;
     const std::vector<long> aktiv = AktiveLastfaelle(system);
     const Stabverzeichnis staebe(system.Staebe);
     const double s = a.Massstab, uP = a.Punktlastmassstab;
     maler.Farbe(ROLLE_PUNKTLAST);
+    Beschriftungsplan eigener;  // the labels of this call alone
+    Beschriftungsplan& beschriftungen = plan ? *plan : eigener;
     char text[128];
     for (Punktlast* l : Elemente<Punktlast>(system.Punktlasten)) {
         if (!Enthalten(aktiv, l->Lastfall)) continue;
@@ -85,20 +88,22 @@ void PunktlastenZeichnen(Maler& maler, const Ansicht& a, const System& system, b
                 MeldungAusgeben(KEIN_LASTFALL);
                 return;
             }
-            StreckeZeichnen(maler, px, py, px + 30.0, py - 30.0);
             std::snprintf(text, sizeof text, "%.2fx%.2f", lf->Gewicht, l->Groesse);
-            TextZeichnen(maler, px + 30.0, py - 30.0, text);
+            BeschriftungSetzen(maler, beschriftungen, px + 30.0, py - 30.0, text, true, px, py);
         }
     }
 }
 
-void StreckenlastenZeichnen(Maler& maler, const Ansicht& a, const System& system, bool beschriften) {
+void StreckenlastenZeichnen(Maler& maler, const Ansicht& a, const System& system, bool beschriften,
+                            Beschriftungsplan* plan) {
     if (!system.Streckenlasten) return;
     const std::vector<long> aktiv = AktiveLastfaelle(system);
     const Stabverzeichnis staebe(system.Staebe);
     const double uS = a.Streckenlastmassstab;
     maler.Farbe(ROLLE_STRECKENLAST);
     maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
+    Beschriftungsplan eigener;  // the labels of this call alone
+    Beschriftungsplan& beschriftungen = plan ? *plan : eigener;
     char text[128];
     for (Streckenlast* l : Elemente<Streckenlast>(system.Streckenlasten)) {
         if (!Enthalten(aktiv, l->Lastfall)) continue;
@@ -132,13 +137,11 @@ void StreckenlastenZeichnen(Maler& maler, const Ansicht& a, const System& system
             }
             const Weltpunkt ba = StabpunktAn(stab, pa), bb = StabpunktAn(stab, pb);
             const double xa = BildXT(a, ba.X), ya = BildYT(a, ba.Y);
-            StreckeZeichnen(maler, xa, ya, xa - 60.0, ya - 30.0);
             std::snprintf(text, sizeof text, "%.2fx%.2f", lf->Gewicht, l->GroesseA);
-            TextZeichnen(maler, xa - 60.0, ya - 30.0, text);
+            BeschriftungSetzen(maler, beschriftungen, xa - 60.0, ya - 30.0, text, true, xa, ya);
             const double xb = BildXT(a, bb.X), yb = BildYT(a, bb.Y);
-            StreckeZeichnen(maler, xb, yb, xb + 30.0, yb - 30.0);
             std::snprintf(text, sizeof text, "%.2fx%.2f", lf->Gewicht, l->GroesseB);
-            TextZeichnen(maler, xb + 30.0, yb - 30.0, text);
+            BeschriftungSetzen(maler, beschriftungen, xb + 30.0, yb - 30.0, text, true, xb, yb);
             maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
         }
     }

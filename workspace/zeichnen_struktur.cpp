@@ -22,6 +22,29 @@ void StaebeZeichnen(Maler& maler, const Ansicht& a, const System& system) {
     }
 }
 
+void MarkierteStaebeZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+    // Drawn over loads and diagrams in a style nothing else has: a margin of
+    // background round the bar and a dark core, so a marked bar stays
+    // visible and distinct whatever the colours.
+    const struct {
+        Farbrolle rolle;
+        int breite;
+    } zuege[] = {{ROLLE_HINTERGRUND, 9}, {ROLLE_SELEKTIERTER_STAB, 5}, {ROLLE_HINTERGRUND, 1}};
+    for (const auto& zug : zuege) {
+        bool gesetzt = false;
+        for (Stab* s : Elemente<Stab>(system.Staebe)) {
+            if (s->Markiert != 1 || !StabHatPunkte(s)) continue;
+            if (!gesetzt) {
+                maler.Farbe(zug.rolle);
+                maler.Linie(zug.breite, Linienart::Durchgezogen, Linienende::Stumpf);
+                gesetzt = true;
+            }
+            StreckeZeichnen(maler, BildXT(a, s->PunktA->X), BildYT(a, s->PunktA->Y), BildXT(a, s->PunktB->X),
+                            BildYT(a, s->PunktB->Y));
+        }
+    }
+}
+
 void BezugsfaserZeichnen(Maler& maler, const Ansicht& a, const System& system) {
     if (!system.Staebe) return;
     maler.Farbe(ROLLE_STAB);
@@ -43,28 +66,33 @@ void PunkteZeichnen(Maler& maler, const Ansicht& a, const System& system) {
         RechteckZeichnen(maler, BildXT(a, p->X) - 2.0, BildYT(a, p->Y) - 2.0, 4.0, 4.0);
 }
 
-void PunktnummernZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+void PunktnummernZeichnen(Maler& maler, const Ansicht& a, const System& system, Beschriftungsplan* plan) {
     if (!system.Punkte) return;
     maler.Farbe(ROLLE_PUNKTNUMMER);
     maler.Hintergrund(ROLLE_HINTERGRUND);
     maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
+    Beschriftungsplan eigener;  // the labels of this call alone
+    Beschriftungsplan& beschriftungen = plan ? *plan : eigener;
     char text[32];
     for (Punkt* p : Elemente<Punkt>(system.Punkte)) {
         std::snprintf(text, sizeof text, "%ld", p->Nummer);
-        TextZeichnen(maler, std::trunc(a.BildX(p->X) + 10.0), std::trunc(a.BildY(p->Y) - 10.0), text);
+        BeschriftungSetzen(maler, beschriftungen, std::trunc(a.BildX(p->X) + 10.0), std::trunc(a.BildY(p->Y) - 10.0),
+                           text);
     }
 }
 
-void StabnummernZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+void StabnummernZeichnen(Maler& maler, const Ansicht& a, const System& system, Beschriftungsplan* plan) {
     if (!system.Staebe) return;
     maler.Farbe(ROLLE_STABNUMMER);
     maler.Hintergrund(ROLLE_HINTERGRUND);
+    Beschriftungsplan eigener;  // the labels of this call alone
+    Beschriftungsplan& beschriftungen = plan ? *plan : eigener;
     char text[32];
     for (Stab* s : Elemente<Stab>(system.Staebe)) {
         if (!StabHatPunkte(s)) continue;
         const double xm = (s->PunktA->X + s->PunktB->X) / 2.0, ym = (s->PunktA->Y + s->PunktB->Y) / 2.0;
         std::snprintf(text, sizeof text, "%ld", s->Nummer);
-        TextZeichnen(maler, std::trunc(a.BildX(xm) + 10.0), std::trunc(a.BildY(ym) - 10.0), text);
+        BeschriftungSetzen(maler, beschriftungen, std::trunc(a.BildX(xm) + 10.0), std::trunc(a.BildY(ym) - 10.0), text);
     }
 }
 
@@ -200,10 +228,53 @@ void FreiheitsgradeZeichnen(Maler& maler, const Ansicht& a, const System& system
     }
 }
 
-void LagergroessenZeichnen(Maler& maler, const Ansicht& a, const System& system) {
+namespace {
+
+// Two head lines 6 pixels long, 30 degrees off the direction (dx, dy) (a
+// unit vector on the screen) at the tip.
+void Pfeilspitze(Maler& maler, double x, double y, double dx, double dy) {
+    for (double w : {5.0 * M_PI / 6.0, -5.0 * M_PI / 6.0}) {
+        const double c = std::cos(w), s = std::sin(w);
+        StreckeZeichnen(maler, x, y, x + 6.0 * (c * dx - s * dy), y + 6.0 * (s * dx + c * dy));
+    }
+}
+
+// Room in front of a reaction's text for its arrow, and the arrow's centre
+// relative to the text's anchor (half way up the digits).
+constexpr int PFEILRAUM = 24;
+constexpr double PFEILMITTE_X = -13.0, PFEILMITTE_Y = -5.0;
+
+// A force: a straight arrow 18 pixels long through the centre, pointing
+// along the screen direction (dx, dy).
+void Kraftpfeil(Maler& maler, double cx, double cy, double dx, double dy) {
+    const double x1 = cx - 9.0 * dx, y1 = cy - 9.0 * dy, x2 = cx + 9.0 * dx, y2 = cy + 9.0 * dy;
+    StreckeZeichnen(maler, x1, y1, x2, y2);
+    Pfeilspitze(maler, x2, y2, dx, dy);
+}
+
+// A moment: three quarters of a circle of radius 7 around the centre with
+// a head at its end, counter-clockwise or clockwise.
+void Momentpfeil(Maler& maler, double cx, double cy, bool gegenUhrzeiger) {
+    const double r = 7.0;
+    const int anfang = gegenUhrzeiger ? 45 : 135, umfang = gegenUhrzeiger ? 270 : -270;
+    BogenZeichnen(maler, cx - r, cy - r, 2 * r, 2 * r, anfang * 64, umfang * 64);
+    const double ende = (anfang + umfang) * M_PI / 180.0;
+    const double ex = cx + r * std::cos(ende), ey = cy - r * std::sin(ende);
+    // the way the arc runs at its end, on the screen (y downwards)
+    const double dx = gegenUhrzeiger ? -std::sin(ende) : std::sin(ende);
+    const double dy = gegenUhrzeiger ? -std::cos(ende) : std::cos(ende);
+    Pfeilspitze(maler, ex, ey, dx, dy);
+}
+
+}  // namespace
+
+void LagergroessenZeichnen(Maler& maler, const Ansicht& a, const System& system, Beschriftungsplan* plan) {
     if (!system.Staebe) return;
     maler.Farbe(ROLLE_FG_PRIMAL);
     maler.Hintergrund(ROLLE_HINTERGRUND);
+    maler.Linie(1, Linienart::Durchgezogen, Linienende::Stumpf);
+    Beschriftungsplan eigener;  // the labels of this call alone
+    Beschriftungsplan& beschriftungen = plan ? *plan : eigener;
     char text[64];
     for (Stab* s : Elemente<Stab>(system.Staebe)) {
         if (!StabHatPunkte(s)) continue;
@@ -214,20 +285,38 @@ void LagergroessenZeichnen(Maler& maler, const Ansicht& a, const System& system)
             EndpunktPixel(a, *s, slot, px, py);
             const double phi = f->Winkel;
             double x, y;
+            double ex = 0.0, ey = 0.0;  // the positive direction of the record on the screen
             if (f->Richtung == 0) {
-                x = px + 50.0 * std::cos(phi);
-                y = py - 50.0 * std::sin(phi);
+                ex = std::cos(phi);
+                ey = -std::sin(phi);
+                x = px + 50.0 * ex;
+                y = py + 50.0 * ey;
             } else if (f->Richtung == 1) {
-                x = px - 50.0 * std::sin(phi);
-                y = py - 50.0 * std::cos(phi);
+                ex = -std::sin(phi);
+                ey = -std::cos(phi);
+                x = px + 50.0 * ex;
+                y = py + 50.0 * ey;
             } else if (f->Richtung == 2) {
                 x = px + 40.0 * std::cos(phi + 0.8);
                 y = py - 40.0 * std::sin(phi + 0.8);
             } else {
                 continue;
             }
-            std::snprintf(text, sizeof text, "%.2f", f->Reaktion);
+            // The arrow shows which way the support pushes, so the number is
+            // the magnitude; a reaction that prints as zero has no direction.
+            std::snprintf(text, sizeof text, f->Richtung == 2 ? "%.2f kNm" : "%.2f kN", std::fabs(f->Reaktion));
+            // A record shared by several bar ends stands there once.
+            char schluessel[96];
+            std::snprintf(schluessel, sizeof schluessel, "%s %ld %d %g", text, f->Richtung, f->Reaktion > 0.0, phi);
+            if (!beschriftungen.Platzieren(x, y, Textkasten(text, 1, PFEILRAUM), schluessel)) continue;
+            x = std::trunc(x);
+            y = std::trunc(y);
             TextZeichnen(maler, x, y, text);
+            if (std::fabs(f->Reaktion) < 0.005) continue;
+            const double cx = x + PFEILMITTE_X, cy = y + PFEILMITTE_Y;
+            const double vorzeichen = f->Reaktion > 0.0 ? 1.0 : -1.0;
+            if (f->Richtung == 2) Momentpfeil(maler, cx, cy, f->Reaktion > 0.0);
+            else Kraftpfeil(maler, cx, cy, vorzeichen * ex, vorzeichen * ey);
         }
     }
     maler.Senden();

@@ -46,8 +46,40 @@ TEST(Hermite, Extremstellen) {
                     1e-8);
     }
     delete[] x;
-    // equal end slopes count as no candidate, also for a symmetric cubic
-    EXPECT_EQ(HermiteExtremstellen(0, -3, 0, -3, 2), nullptr);
+}
+
+// The turning points of p on [-1, 1] by sampling, to check the candidates
+// against.
+double SteigungBei(double f0, double s0, double f1, double s1, double l, double xi) {
+    const double d = 1e-6;
+    return (HermiteWert(f0, s0, f1, s1, l, xi + d) - HermiteWert(f0, s0, f1, s1, l, xi - d)) / (2 * d);
+}
+
+TEST(Hermite, ExtremstellenBeiEntartetenKoeffizienten) {
+    // symmetric cubic 1.5 xi - 1.5 xi^3: no xi^2 term, turning points at +-1/sqrt(3)
+    double* x = HermiteExtremstellen(0, -3, 0, -3, 2);
+    ASSERT_NE(x, nullptr);
+    EXPECT_NEAR(std::max(x[0], x[1]), 1 / std::sqrt(3.0), 1e-12);
+    EXPECT_NEAR(std::min(x[0], x[1]), -1 / std::sqrt(3.0), 1e-12);
+    delete[] x;
+    // the same shapes a billion times smaller (a deflection): the same places
+    for (double skala : {1.0, 1e-9, 1e-14}) {
+        const double f0 = 0.3 * skala, s0 = 1.1 * skala, f1 = -0.2 * skala, s1 = 0.7 * skala;
+        x = HermiteExtremstellen(f0, s0, f1, s1, 3);
+        ASSERT_NE(x, nullptr) << skala;
+        for (int i = 0; i < 2; ++i) EXPECT_NEAR(SteigungBei(f0, s0, f1, s1, 3, x[i]) / skala, 0, 1e-6) << skala;
+        delete[] x;
+    }
+    // a parabola with a tiny cubic part: the root near the parabola's vertex
+    // is found accurately, the other lies far outside
+    x = HermiteExtremstellen(0, 20 + 1e-9, 0, -20, 4);
+    ASSERT_NE(x, nullptr);
+    EXPECT_NEAR(std::fabs(x[0]) < std::fabs(x[1]) ? x[0] : x[1], 0.0, 1e-9);
+    delete[] x;
+    // constant: nothing; a straight line (equal slopes, equal rise): nothing
+    EXPECT_EQ(HermiteExtremstellen(5, 0, 5, 0, 2), nullptr);
+    EXPECT_EQ(HermiteExtremstellen(0, 1, 2, 1, 2), nullptr);
+    EXPECT_EQ(HermiteExtremstellen(1e-300, 0, 1e-300, 0, 2), nullptr);
 }
 
 class Resultate : public Analyse {};

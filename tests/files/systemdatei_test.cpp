@@ -1,5 +1,6 @@
 // The system file: exact layout, round trips and what a read System holds.
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
@@ -66,8 +67,31 @@ TEST_F(SystemdateiTest, LeeresSystemSchreibtAlleAnzahlenNullUndOhneLastfallkette
     EXPECT_EQ(KeAnzahl(gelesen->Lastfaelle), 0);
 }
 
-TEST_F(SystemdateiTest, SchreibenLesenKehrtDieReihenfolgeUmUndZweiDurchgaengeSindIdentisch) {
+// Every list of a System as the numbers (or identifiers) of its records,
+// in chain order, and the number of every load case.
+std::vector<std::vector<long>> Reihenfolgen(const System* sys) {
+    std::vector<std::vector<long>> r(9);
+    for (Punkt* p : Elemente<Punkt>(sys->Punkte)) r[0].push_back(p->Nummer);
+    for (Freiheitsgrad* f : Elemente<Freiheitsgrad>(sys->Freiheitsgrade)) r[1].push_back(f->Nummer);
+    for (Stab* s : Elemente<Stab>(sys->Staebe)) r[2].push_back(s->Nummer);
+    for (Lastfall* l : Elemente<Lastfall>(sys->Lastfaelle)) r[3].push_back(l->Kennung), r[4].push_back(l->Nummer);
+    for (Punktlast* p : Elemente<Punktlast>(sys->Punktlasten)) r[5].push_back(p->Kennung);
+    for (Streckenlast* s : Elemente<Streckenlast>(sys->Streckenlasten)) r[6].push_back(s->Kennung);
+    for (Lastfallkombination* k : Elemente<Lastfallkombination>(sys->Kombinationen)) r[7].push_back(k->Nummer);
+    for (int i = 1; sys->FgRelationen && i <= sys->FgRelationen->top; ++i)
+        r[8].push_back(static_cast<Freiheitsgrad*>(static_cast<Paar*>(sys->FgRelationen->items[i])->first)->Nummer);
+    return r;
+}
+
+TEST_F(SystemdateiTest, SichernUndLesenBehaeltNummernUndReihenfolgen) {
     KleinesSystem();
+    // numbers the user chose, not those a reader would give in file order
+    LastfallSuchen(*sys, 10000001)->Nummer = 2;
+    LastfallSuchen(*sys, 10000002)->Nummer = 1;
+    systembau::LastfallAnlegen(*sys, "Schnee", 1.5, 10000007)->Nummer = 7;
+    Lastfallkombination* k = KombinationErzeugen(*sys, 4);
+    NameSetzen(k->Name, "leer");
+    const auto vorher = Reihenfolgen(sys);
     std::string datei[3];
     for (int i = 0; i < 3; ++i) {
         const std::string pfad = verzeichnis.Pfad("runde" + std::to_string(i) + ".sysdat");
@@ -75,15 +99,56 @@ TEST_F(SystemdateiTest, SchreibenLesenKehrtDieReihenfolgeUmUndZweiDurchgaengeSin
         datei[i] = DateiLesen(pfad);
         sys = SystemLesen(pfad.c_str());
         ASSERT_NE(sys, nullptr) << i;
+        EXPECT_EQ(Reihenfolgen(sys), vorher) << i;
     }
-    EXPECT_EQ(datei[0], datei[2]);
-    EXPECT_NE(datei[0], datei[1]);
-    std::vector<std::string> p0 = Punktzeilen(datei[0]), p1 = Punktzeilen(datei[1]);
-    ASSERT_EQ(p0.size(), 3u);
-    std::reverse(p1.begin(), p1.end());
-    EXPECT_EQ(p0, p1);
+    EXPECT_EQ(datei[0], datei[1]);
+    EXPECT_EQ(datei[1], datei[2]);
+    // oldest first: the reverse of the chain
+    std::vector<std::string> punkte;
+    for (Punkt* p : ElementeRueckwaerts<Punkt>(sys->Punkte)) {
+        char zeile[64];
+        std::snprintf(zeile, sizeof zeile, " %ld %f %f", p->Nummer, p->X, p->Y);
+        punkte.push_back(zeile);
+    }
+    EXPECT_EQ(Punktzeilen(datei[0]), punkte);
+    // the numbers follow the last section
+    const std::string ende = "\nLastfallnummern\n3\n10000001 2\n10000002 1\n10000007 7\n";
+    EXPECT_EQ(datei[0].substr(datei[0].size() - ende.size()), ende);
     // Three Systems read, plus the one built.
     EXPECT_EQ(KeAnzahl(Programm.Systeme), 4);
+}
+
+TEST_F(SystemdateiTest, LastfallnummernFehlenOderDoppeltOderBeschaedigt) {
+    KleinesSystem();
+    LastfallSuchen(*sys, 10000001)->Nummer = 5;
+    const std::string pfad = verzeichnis.Pfad("nummern.sysdat");
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
+    const std::string datei = DateiLesen(pfad);
+    const std::size_t marke = datei.find("\nLastfallnummern\n");
+    ASSERT_NE(marke, std::string::npos);
+
+    // a file without them (as every file of earlier versions): 0, 1, ... in file order
+    DateiSchreiben(pfad, datei.substr(0, marke));
+    System* gelesen = SystemLesen(pfad.c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(LastfallSuchen(*gelesen, 10000001)->Nummer, 0);
+    EXPECT_EQ(LastfallSuchen(*gelesen, 10000002)->Nummer, 1);
+    // a number given twice goes to the first; the second gets the smallest free one
+    DateiSchreiben(pfad, datei.substr(0, marke) + "\nLastfallnummern\n2\n10000001 3\n10000002 3\n");
+    gelesen = SystemLesen(pfad.c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(LastfallSuchen(*gelesen, 10000001)->Nummer, 3);
+    EXPECT_EQ(LastfallSuchen(*gelesen, 10000002)->Nummer, 0);
+    // other text after the last section is not read, as before
+    DateiSchreiben(pfad, datei.substr(0, marke) + "\nirgendwas 1 2\n");
+    gelesen = SystemLesen(pfad.c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(LastfallSuchen(*gelesen, 10000001)->Nummer, 0);
+    // cut short: the file is damaged and refused as a whole
+    const long systeme = KeAnzahl(Programm.Systeme);
+    DateiSchreiben(pfad, datei.substr(0, datei.size() - 4));
+    EXPECT_EQ(SystemLesen(pfad.c_str()), nullptr);
+    EXPECT_EQ(KeAnzahl(Programm.Systeme), systeme);
 }
 
 TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
@@ -126,13 +191,13 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     EXPECT_EQ(sys->FgRelationen->top, 3);
     EXPECT_TRUE(PaarSuchen(sys->FgRelationen, s1->Freiheitsgrade[FG_BX], s1->Freiheitsgrade[FG_BY]));
 
-    // Load cases numbered in file order (newest written first), names keep '_'.
+    // Load cases numbered in file order (oldest written first), names keep '_'.
     Lastfall* g = LastfallSuchen(*sys, 10000001);
     Lastfall* w = LastfallSuchen(*sys, 10000002);
     ASSERT_TRUE(g && w);
     EXPECT_STREQ(g->Name, "Eigen_gewicht");
-    EXPECT_EQ(w->Nummer, 0);
-    EXPECT_EQ(g->Nummer, 1);
+    EXPECT_EQ(g->Nummer, 0);
+    EXPECT_EQ(w->Nummer, 1);
     EXPECT_EQ(g->Aktiv, 1);
     EXPECT_EQ(w->Aktiv, -1);
     EXPECT_DOUBLE_EQ(g->Gewicht, 1.35);
@@ -158,6 +223,8 @@ TEST_F(SystemdateiTest, NamenWerdenAlsEinWortGeschriebenUndSicherGekuerzt) {
     Stab* s = systembau::StabZiehen(*sys, 0, 0, 1, 0, 1, 1);
     p->Stab = s->Nummer;
     p->Art = ART_KRAFT;
+    p->Koordinatensystem = KOORD_LOKAL;
+    p->Positionsbezug = KOORD_LOKAL;
     const std::string pfad = verzeichnis.Pfad("namen.sysdat");
     ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     const std::string datei = DateiLesen(pfad);

@@ -44,11 +44,30 @@ skizze_cyan() {
   [ "$(convert "$GUI_TMP/skizze.png" -fill black +opaque '#00FFFF' -fill white -opaque '#00FFFF' \
         -format '%[fx:mean>0]' info:)" = 1 ]
 }
-# The first line of the list of loads.
+# The column's load belongs to the second load case ("Wind"); the first is
+# selected when the editor opens, drawn yellow, which tells where the lines
+# of the lists lie.
+read -r fx fy fb fh < <(objekt_lage "Belastung editieren" Lastfälle)
 read -r lx ly lb lh < <(objekt_lage "Belastung editieren" Lasten)
-# The editor may map before it takes clicks: select the first load again
-# until the sketch shows it (selecting it twice changes nothing).
-erste_last_zeigen() { klicken "$ed" $(( lx + lb / 2 )) $(( ly + 10 )); warten_bis 1 skizze_cyan; }
+gelbe_zeilen() {   # "first last" pixel rows of yellow in the list of load cases
+  fenster_geometrie "$ed"
+  import -window root "$GUI_TMP/bild.png" 2>/dev/null || return 1
+  convert "$GUI_TMP/bild.png" -crop "${fb}x${fh}+$(( FX + fx ))+$(( FY + fy ))" +repage txt:- |
+    awk -F'[,:]' '/#FFFF00/ { if (a == "" || $2 < a) a = $2; if ($2 > e) e = $2 }
+                  END { if (a == "") exit 1; print a, e }'
+}
+warten_bis 5 gelbe_zeilen || gui_fehler "kein Lastfall gewählt"
+read -r oben unten < <(gelbe_zeilen)
+zeile=$(( unten - oben + 1 ))
+# A click adds "Wind" to the selected load cases (a second click would take
+# it out again): click until it is drawn selected, the editor may map
+# before it takes clicks.
+wind_gewaehlt() { local u; u=$(gelbe_zeilen | cut -d' ' -f2) && [ "$u" -ge $(( unten + zeile - 2 )) ]; }
+wind_waehlen() { klicken "$ed" $(( fx + fb / 2 )) $(( fy + oben + zeile + zeile / 2 )); warten_bis 1 wind_gewaehlt; }
+warten_bis 8 wind_waehlen || gui_fehler "Lastfall Wind nicht gewählt"
+# Then the first load of the list until the sketch shows it (selecting it
+# twice changes nothing).
+erste_last_zeigen() { klicken "$ed" $(( lx + lb / 2 )) $(( ly + oben + zeile / 2 )); warten_bis 1 skizze_cyan; }
 warten_bis 8 erste_last_zeigen || gui_fehler "Skizze zeigt die Last nicht"
 
 eingabe "$ed" "Belastung editieren" Position "9"          # beyond the 4 m bar

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Marking bars and zooming on the canvas, and a tooltip of the icon bar:
-# a click marks the column under the pointer (drawn in the colour of a
-# selected bar), a click beside it unmarks it, a rectangle marks the whole
-# frame, button 3 opens the bar menu; the zoom icon's tip appears after the
+# a click marks the column under the pointer (drawn wider, in the colour of
+# a selected bar, with a dark core), a click beside it unmarks it, a
+# rectangle marks the whole frame, button 3 opens the bar menu; the zoom icon's tip appears after the
 # delay, and a click in zoom mode centres and enlarges the picture.
 #
 #   zeichnen_auswahl.sh <path of velko>
@@ -41,14 +41,16 @@ farbe() { bildschirmfarbe $(( hx + lx + $1 )) $(( hy + ly + $2 )); }
 farbe_ist() { [ "$(farbe "$1" "$2")" = "$3" ]; }
 leinwand_klick() { klicken "$haupt" $(( lx + $1 )) $(( ly + $2 )) "${3:-1}"; }
 
-WEISS='#FFFFFF'; CYAN='#00FFFF'
+WEISS='#FFFFFF'; GELB='#FFFF00'; SCHWARZ='#000000'
+# A marked bar: yellow beside its axis, the background colour on it.
+markiert() { farbe_ist "$(( $1 + 1 ))" "$2" "$GELB" && farbe_ist "$1" "$2" "$SCHWARZ"; }
 read -r sx sy < <(pixel 0 2)      # left column at mid-height
 read -r bx by < <(pixel 1.5 4)    # beam, left half
 
 # ---------------------------------------------------------------- selection
 warten_bis 5 farbe_ist "$sx" "$sy" "$WEISS" || gui_fehler "Stütze nicht weiß bei $sx,$sy: $(farbe "$sx" "$sy")"
 leinwand_klick "$sx" "$sy"
-warten_bis 5 farbe_ist "$sx" "$sy" "$CYAN" || gui_fehler "Klick markiert die Stütze nicht: $(farbe "$sx" "$sy") bei $sx $sy"
+warten_bis 5 markiert "$sx" "$sy" || gui_fehler "Klick markiert die Stütze nicht: $(farbe "$sx" "$sy") bei $sx $sy"
 farbe_ist "$bx" "$by" "$WEISS" || gui_fehler "Klick markiert auch den Riegel"
 leinwand_klick "$(( sx + 40 ))" "$sy"
 warten_bis 5 farbe_ist "$sx" "$sy" "$WEISS" || gui_fehler "Klick daneben hebt die Markierung nicht auf"
@@ -67,7 +69,7 @@ for t in 0.25 0.5 0.75 1; do
                       "$(awk -v a="$ay" -v e="$ey" -v t="$t" -v l="$ly" 'BEGIN { print int(l + a + t * (e - a)) }')"
 done
 xdotool mouseup 1
-warten_bis 5 farbe_ist "$sx" "$sy" "$CYAN" || gui_fehler "Rechteck markiert die Stütze nicht"
+warten_bis 5 markiert "$sx" "$sy" || gui_fehler "Rechteck markiert die Stütze nicht"
 
 # Button 3 on marked bars: the bar menu opens while the button is held (a
 # new top-level window); released outside it, it closes with nothing chosen.
@@ -81,7 +83,7 @@ xdotool mousemove 5 1000
 warten_bis 5 zeiger_ist 5 1000 || gui_fehler "Zeiger nicht außerhalb des Stabmenüs"
 xdotool mouseup 3
 warten_bis 5 fenster_zu "$pup" || gui_fehler "Stabmenü schließt nicht"
-warten_bis 5 farbe_ist "$sx" "$sy" "$CYAN" || gui_fehler "Markierung nach dem Stabmenü verloren"
+warten_bis 5 markiert "$sx" "$sy" || gui_fehler "Markierung nach dem Stabmenü verloren"
 velko_laeuft || gui_fehler "velko ist beendet"
 
 # ---------------------------------------------------------------- tooltip and zoom
@@ -115,6 +117,6 @@ leinwand_klick "$zx" "$zy"
 # Zoomed in by 1.2 about the click, which moves to the canvas centre.
 neu_s=$(awk -v s="$s" 'BEGIN { printf "%.2f", s * 1.2 }')
 read -r nx ny < <(pixel 0 2 "$neu_s" -3 -2)
-warten_bis 5 farbe_ist "$nx" "$ny" "$CYAN" || gui_fehler "nach dem Zoom keine Stütze bei $nx,$ny: $(farbe "$nx" "$ny")"
+warten_bis 5 markiert "$nx" "$ny" || gui_fehler "nach dem Zoom keine Stütze bei $nx,$ny: $(farbe "$nx" "$ny")"
 velko_laeuft || gui_fehler "velko ist beendet"
 echo "ok"

@@ -4,6 +4,8 @@
 
 #include "zeichentestsystem.h"
 
+#include "core/latin1.h"
+
 namespace {
 
 class Auswahl : public Zeichentest {};
@@ -21,16 +23,73 @@ TEST_F(Auswahl, ClickTogglesEveryBarUnderThePointerButNotNearItsEnds) {
     StabMarkierenUmschalten(sys, ansicht, 500, 300);
     EXPECT_EQ(waagrecht->Markiert, -1) << "a second click takes the mark away";
 
-    // 0.8 % of 4 m is 0.032 m = 1.6 px: one pixel off the axis still hits,
-    // two pixels do not; the first pixel of the bar lies in its end zone.
-    EXPECT_EQ(StabMarkierenUmschalten(sys, ansicht, 500, 301), 2);
-    EXPECT_EQ(StabMarkierenUmschalten(sys, ansicht, 500, 302), 0);
+    // 0.8 % of 4 m is only 1.6 px: four pixels off the axis still hit,
+    // five do not; the first pixel of the bar lies in its end zone.
+    EXPECT_EQ(StabMarkierenUmschalten(sys, ansicht, 500, 304), 2);
+    EXPECT_EQ(StabMarkierenUmschalten(sys, ansicht, 500, 296), 2);
+    EXPECT_EQ(StabMarkierenUmschalten(sys, ansicht, 500, 305), 0);
     EXPECT_EQ(StabMarkierenUmschalten(sys, ansicht, 401, 300), 0);
 
     // A record that was never marked (0) becomes marked, not stuck at 0.
     senkrecht->Markiert = 0;
     EXPECT_EQ(StabMarkierenUmschalten(sys, ansicht, 400, 200), 1);
     EXPECT_EQ(senkrecht->Markiert, 1);
+}
+
+TEST_F(Auswahl, PickedWithinFourPixelsAtEveryZoomOrTheRelativeToleranceWhereLarger) {
+    Stab* stuetze = Stab_(0, 0, 0, 4);  // pixels (400,300)-(400,100) at 50 px/m
+    for (double massstab : {5.0, 50.0, 500.0}) {
+        Ansicht a = ansicht;
+        a.Massstab = massstab;
+        const int px = WeltNachBildX(a, 0), py = WeltNachBildY(a, 2);
+        EXPECT_TRUE(StabGetroffen(stuetze, a, px + 4, py)) << massstab;
+        EXPECT_TRUE(StabGetroffen(stuetze, a, px - 4, py)) << massstab;
+        // 0.8 % of 4 m at 500 px/m: 16 px, more than 4
+        EXPECT_EQ(StabGetroffen(stuetze, a, px + 10, py), massstab == 500.0) << massstab;
+    }
+    // 4 pixels beyond an end are no hit, whatever the distance to the axis
+    EXPECT_FALSE(StabGetroffen(stuetze, ansicht, 400, 303));
+    EXPECT_FALSE(StabGetroffen(stuetze, ansicht, 400, 97));
+    // inclined: the distance is measured square to the bar
+    Stab* schraeg = Stab_(0, 0, 3, 4);  // (400,300)-(550,100), 250 px long
+    EXPECT_TRUE(StabGetroffen(schraeg, ansicht, 475 + 3, 200 + 2));   // 3.6 px off
+    EXPECT_FALSE(StabGetroffen(schraeg, ansicht, 475 + 4, 200 + 3));  // 5 px off
+}
+
+TEST_F(Auswahl, BarMenuActsOnTheBarPointedAt) {
+    Stab* belastet = Stab_(0, 0, 4, 0);  // marked long ago, under a load
+    Stab* stuetze = Stab_(0, 0, 0, 4);
+    Stab* dritter = Stab_(4, 0, 4, 4);
+    belastet->Markiert = 1;
+    stuetze->Markiert = dritter->Markiert = -1;
+    // pointing at an unmarked bar: it alone is marked
+    EXPECT_TRUE(StabUnterZeigerWaehlen(sys, ansicht, 400, 200));
+    EXPECT_EQ(belastet->Markiert, -1);
+    EXPECT_EQ(stuetze->Markiert, 1);
+    EXPECT_EQ(LoeschfrageText(sys), "1 Stab löschen: "_l1 + std::to_string(stuetze->Nummer) + " ?");
+    // pointing at one of several marked bars: they all stay marked
+    dritter->Markiert = 1;
+    EXPECT_FALSE(StabUnterZeigerWaehlen(sys, ansicht, 400, 200));
+    EXPECT_EQ(dritter->Markiert, 1);
+    // pointing at nothing: the marking stands
+    EXPECT_FALSE(StabUnterZeigerWaehlen(sys, ansicht, 700, 500));
+    EXPECT_EQ(MarkierteStaebeZaehlen(sys), 2);
+}
+
+TEST(Loeschfrage, AnzahlUndNummernAufsteigend) {
+    ProgrammZuruecksetzen();
+    System* sys = SystemErzeugen();
+    EXPECT_EQ(LoeschfrageText(sys), "");
+    for (long n : {7, 2, 5, 9}) {
+        Stab* s = StabAnlegen(*sys, n);
+        s->Markiert = n == 9 ? -1 : 1;
+    }
+    EXPECT_EQ(LoeschfrageText(sys), "3 Stäbe löschen: 2, 5, 7 ?"_l1);
+    for (long n = 10; n < 40; ++n) StabAnlegen(*sys, n)->Markiert = 1;
+    const std::string lang = LoeschfrageText(sys);
+    EXPECT_EQ(lang.substr(0, 30), "33 Stäbe löschen: 2, 5, 7, 10,"_l1);
+    EXPECT_EQ(lang.substr(lang.size() - 13), "25, 26, ... ?");  // twenty numbers
+    ProgrammZuruecksetzen();
 }
 
 TEST_F(Auswahl, RectangleMarksBarsStrictlyInsideAndUnmarksNothing) {

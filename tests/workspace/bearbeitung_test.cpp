@@ -56,6 +56,39 @@ TEST_F(Bearbeitung, StabZeichnenVomErstenBisZumZweitenPunkt) {
     EXPECT_GT(sys->Aenderungen, 0);
 }
 
+TEST_F(Bearbeitung, AbbrechenLaesstNichtsZurueck) {
+    Stab* alt = Stab_(0, 0, 3, 0);
+    Programm.Modus = 1;
+    EXPECT_FALSE(StabErzeugungAbbrechen(sys));  // nothing to leave
+    // before the first point
+    ASSERT_TRUE(StabErzeugungBeginnen(sys));
+    EXPECT_TRUE(StabErzeugungAbbrechen(sys));
+    EXPECT_EQ(Programm.Modus, 1);
+    EXPECT_TRUE(Gemeldet("Stab erzeugen abgebrochen"));
+    // after a first point in free space: the point goes again
+    const long aenderungen = sys->Aenderungen;
+    ASSERT_TRUE(StabErzeugungBeginnen(sys));
+    ErsterPunkt(*sys, 7.0, 7.0, nullptr);
+    EXPECT_EQ(Anzahl(sys->Punkte), 3);
+    EXPECT_TRUE(StabErzeugungAbbrechen(sys));
+    EXPECT_EQ(Programm.Modus, 1);
+    EXPECT_EQ(Anzahl(sys->Punkte), 2);
+    EXPECT_EQ(Anzahl(sys->Staebe), 1);
+    EXPECT_EQ(Anzahl(sys->Freiheitsgrade), 6);
+    EXPECT_EQ(sys->Aenderungen, aenderungen);
+    EXPECT_EQ(GueltigerErsterPunkt(sys), nullptr);
+    // a first point that was there already stays
+    ASSERT_TRUE(StabErzeugungBeginnen(sys));
+    EXPECT_EQ(ErsterPunkt(*sys, 3.0, 0.0, nullptr), alt->PunktB);
+    EXPECT_TRUE(StabErzeugungAbbrechen(sys));
+    EXPECT_EQ(Anzahl(sys->Punkte), 2);
+    EXPECT_EQ(alt->PunktB->X, 3.0);
+    // and a new bar can be drawn afterwards
+    ASSERT_TRUE(StabErzeugungBeginnen(sys));
+    ErsterPunkt(*sys, 3.0, 0.0, nullptr);
+    EXPECT_NE(staberzeugen(*sys, 3.0, 3.0, nullptr), nullptr);
+}
+
 TEST_F(Bearbeitung, NeuerStabWirdAnVorhandenePunkteBiegesteifAngeschlossen) {
     Stab* alt = Stab_(0, 0, 3, 0);
     Programm.Modus = 1;
@@ -90,6 +123,11 @@ TEST_F(Bearbeitung, AnzeigetexteDerPosition) {
     EXPECT_STREQ(t, "Punkt [ 7 ] : 1.00/2.00            ");
     LaengenanzeigeText(t, sizeof t, 0.5, -1.25, nullptr, 3.14159);
     EXPECT_STREQ(t, "0.50/-1.25 Länge : 3.14             "_l1);
+    // a pointer just left of or below an axis reads 0.00, never -0.00
+    PositionsanzeigeText(t, sizeof t, -0.001, -0.0049, nullptr);
+    EXPECT_STREQ(t, "0.00/0.00                     ");
+    LaengenanzeigeText(t, sizeof t, -0.001, 1.0, &p, 1.0);
+    EXPECT_STREQ(t, "Punkt [ 7 ] : 0.00/1.00 Länge : 1.00              "_l1);
 }
 
 TEST_F(Bearbeitung, EndeAnPunktEinesAnderenStabsAnschliessen) {
@@ -313,6 +351,9 @@ TEST(Tabellenzeilen, FormateUndNummern) {
     PunktZeile(t, sizeof t, &p);
     EXPECT_STREQ(t, "  12       1.5000      -2.2500 ");
     EXPECT_EQ(ZeilenNummer(t, 4), 12);
+    Punkt fast{0, 3, -0.00001, -1e-12};
+    PunktZeile(t, sizeof t, &fast);
+    EXPECT_STREQ(t, "   3       0.0000       0.0000 ");
     Punkt a{0, 0, 0, 0}, b{0, 1, 3, 4};
     Stab s{};
     s.Nummer = 5;

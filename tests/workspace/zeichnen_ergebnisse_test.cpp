@@ -49,16 +49,16 @@ TEST_F(Ergebnisse, MomentBeschriftungEndenMaximumMinimum) {
     Einfeldtraeger(Abschnitt(stab));
     SchnittkraefteZeichnen(maler, ansicht, *sys, MOMENT, true);
     auto t = maler.Nur(Malart::Text);
-    ASSERT_EQ(t.size(), 4u);
+    // the minimum lies at an end: its label is that of the end, drawn once
+    ASSERT_EQ(t.size(), 3u);
     EXPECT_EQ(t[0].Inhalt, "0.00");
     EXPECT_EQ(W(t[0]), (std::vector<int>{430, 270}));
     EXPECT_EQ(t[1].Inhalt, "0.00");
     EXPECT_EQ(W(t[1]), (std::vector<int>{630, 270}));
     EXPECT_EQ(t[2].Inhalt, "20.00");
     EXPECT_EQ(W(t[2]), (std::vector<int>{530, 280}));
-    EXPECT_EQ(t[3].Inhalt, "0.00");  // the minimum lies at an end and is labelled again
     auto l = maler.Nur(Malart::Strecke);
-    EXPECT_EQ(W(l[l.size() - 2]), (std::vector<int>{500, 310, 530, 280}));
+    EXPECT_EQ(W(l.back()), (std::vector<int>{500, 310, 530, 280}));
 }
 
 TEST_F(Ergebnisse, ZugkraftLinksDerStabrichtung) {

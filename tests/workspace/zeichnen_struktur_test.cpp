@@ -3,6 +3,8 @@
 // (origin at (400, 300), 50 px/m).
 #include "zeichentestsystem.h"
 
+#include "workspace/beschriftungsplan.h"
+
 #include <cmath>
 #include <string>
 
@@ -206,12 +208,64 @@ TEST_F(Struktur, Lagergroessen) {
     LagergroessenZeichnen(maler, ansicht, *sys);
     auto t = maler.Nur(Malart::Text);
     ASSERT_EQ(t.size(), 3u);
-    EXPECT_EQ(t[0].Inhalt, "-3.00");
+    // magnitudes with their unit; the arrow tells the direction
+    EXPECT_EQ(t[0].Inhalt, "3.00 kN");
     EXPECT_EQ(W(t[0]), (std::vector<int>{450, 300}));
-    EXPECT_EQ(t[1].Inhalt, "20.00");
+    EXPECT_EQ(t[1].Inhalt, "20.00 kN");
     EXPECT_EQ(W(t[1]), (std::vector<int>{400, 250}));
-    EXPECT_EQ(t[2].Inhalt, "1.23");
+    EXPECT_EQ(t[2].Inhalt, "1.23 kNm");
     EXPECT_EQ(W(t[2]), (std::vector<int>{427, 271}));
     EXPECT_TRUE(t[0].Zustand.IstRolle(ROLLE_FG_PRIMAL));
     EXPECT_EQ(t[0].Zustand.Hintergrund, ROLLE_HINTERGRUND);
+
+    // In front of each text, centred 13 left of and 5 above its anchor, an
+    // arrow 18 long: -3 kN in x points left, 20 kN in y up, each with two
+    // head lines 6 long at the tip.
+    auto l = maler.Nur(Malart::Strecke);
+    ASSERT_EQ(l.size(), 3u + 3u + 2u);
+    EXPECT_EQ(W(l[0]), (std::vector<int>{446, 295, 428, 295}));
+    EXPECT_EQ(W(l[1]), (std::vector<int>{428, 295, 433, 292}));
+    EXPECT_EQ(W(l[2]), (std::vector<int>{428, 295, 433, 298}));
+    EXPECT_EQ(W(l[3]), (std::vector<int>{387, 254, 387, 236}));
+    EXPECT_TRUE(l[0].Zustand.IstRolle(ROLLE_FG_PRIMAL));
+    EXPECT_EQ(l[0].Zustand.Breite, 1);
+    // the moment turns counter-clockwise: three quarters of a circle of
+    // radius 7 from 45 degrees, the head at its end
+    auto b = maler.Nur(Malart::Bogen);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(W(b[0]), (std::vector<int>{407, 259, 14, 14, 45 * 64, 270 * 64}));
+
+    // reversed, the arrows turn round; a reaction that prints as zero has none
+    s->Freiheitsgrade[FG_AX]->Reaktion = 3;
+    s->Freiheitsgrade[FG_AY]->Reaktion = -0.004;
+    s->Freiheitsgrade[FG_AR]->Reaktion = -1;
+    maler.Leeren();
+    LagergroessenZeichnen(maler, ansicht, *sys);
+    t = maler.Nur(Malart::Text);
+    EXPECT_EQ(t[1].Inhalt, "0.00 kN");
+    l = maler.Nur(Malart::Strecke);
+    ASSERT_EQ(l.size(), 3u + 2u);
+    EXPECT_EQ(W(l[0]), (std::vector<int>{428, 295, 446, 295}));
+    b = maler.Nur(Malart::Bogen);
+    EXPECT_EQ(W(b[0]), (std::vector<int>{407, 259, 14, 14, 135 * 64, -270 * 64}));
+}
+
+TEST_F(Struktur, GeteiltesLagerEinmalUndMomentUeberLagerkraftVersetzt) {
+    // A rotation held at a corner shared by two bars: its reaction stands
+    // there once.  A moment label placed first where the reaction goes
+    // pushes the reaction one line (15 pixels) up.
+    Stab* s = Stab_(0, 0, 0, 4);
+    Stab* t = Stab_(s->PunktA, PunktErzeugen(*sys, 4, 0, -1));
+    Biegesteif(s, 0, t, 0);
+    s->Freiheitsgrade[FG_AR]->Status = STATUS_PRIMAL;
+    s->Freiheitsgrade[FG_AR]->Reaktion = 38.48;
+    Beschriftungsplan plan;
+    double x = 427, y = 271;  // where the moment reaction goes
+    Beschriftungskasten k = Textkasten("-38.48");
+    ASSERT_TRUE(plan.Platzieren(x, y, k, "-38.48"));
+    LagergroessenZeichnen(maler, ansicht, *sys, &plan);
+    ASSERT_EQ(maler.Nur(Malart::Text).size(), 1u);
+    const Malaufruf* m = maler.TextSuchen("38.48 kNm");
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(W(*m), (std::vector<int>{427, 256}));
 }

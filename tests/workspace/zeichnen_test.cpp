@@ -265,3 +265,40 @@ TEST_F(Neuzeichnen, SchalterWaehlenDieEbenen) {
     EXPECT_TRUE(maler.Nur(Malart::Strecke).empty());
     EXPECT_TRUE(maler.Nur(Malart::Rechteck).empty());
 }
+
+TEST_F(Neuzeichnen, MarkierterStabUeberLastenUndLinien) {
+    Stab* s = Stab_(0, 0, 4, 0);
+    s->Markiert = 1;
+    Stab_(0, 0, 0, 3);  // unmarked
+    Lastfall* lf = Lastfall_();
+    Streckenlast* sl = StreckenlastErzeugen(*sys, lf->Kennung, -1);
+    sl->Stab = s->Nummer;
+    sl->GroesseA = sl->GroesseB = 0;  // its outline lies on the bar
+    sl->PositionB = 1;
+    Abschnitt(s)->MA = 5;
+    Zeichenschalter z = AllesAus();
+    z.Streckenlasten = z.Moment = true;  // the bars themselves switched off
+    SystemZeichnen(maler, ansicht, z, sys);
+    // after the load and the moment diagram, three strokes along the marked
+    // bar: a margin of background, the bar, a dark core
+    std::vector<const Malaufruf*> zuege;
+    size_t letzteLinie = 0;
+    for (size_t i = 0; i < maler.Aufrufe.size(); ++i) {
+        const Malaufruf& a = maler.Aufrufe[i];
+        if (a.Zustand.IstRolle(ROLLE_STRECKENLAST) || a.Zustand.IstRolle(ROLLE_MOMENT))
+            if (a.Art == Malart::Strecke || a.Art == Malart::Linienzug) letzteLinie = i;
+        if (a.Art == Malart::Strecke && W(a) == std::vector<int>{400, 300, 600, 300} &&
+            !a.Zustand.IstRolle(ROLLE_STRECKENLAST) && !a.Zustand.IstRolle(ROLLE_MOMENT)) {
+            EXPECT_GT(i, letzteLinie) << a.Beschreibung();
+            zuege.push_back(&a);
+        }
+    }
+    ASSERT_EQ(zuege.size(), 3u);
+    EXPECT_TRUE(zuege[0]->Zustand.IstRolle(ROLLE_HINTERGRUND));
+    EXPECT_EQ(zuege[0]->Zustand.Breite, 9);
+    EXPECT_TRUE(zuege[1]->Zustand.IstRolle(ROLLE_SELEKTIERTER_STAB));
+    EXPECT_EQ(zuege[1]->Zustand.Breite, 5);
+    EXPECT_TRUE(zuege[2]->Zustand.IstRolle(ROLLE_HINTERGRUND));
+    EXPECT_EQ(zuege[2]->Zustand.Breite, 1);
+    EXPECT_TRUE(maler.InFarbe(ROLLE_STAB).empty());  // the unmarked bar stays off
+}
