@@ -36,7 +36,7 @@ void SchnittkraftlinieZeichnen(Maler& maler, const Ansicht& a, const Stababschni
     case QUERKRAFT: v = HermiteStuetzwerte(r.QA, r.qAnfang, r.QE, r.qEnde, r.Laenge, 11); break;
     case MOMENT: v = HermiteStuetzwerte(-r.MA, -r.QA, -r.ME, -r.QE, r.Laenge, 11); break;
     default:
-        FehlerAusgeben("falsche Übergabeparameter !\n"_l1);
+        FehlerAusgeben("%s", "falsche Übergabeparameter !\n"_l1);
         return;
     }
     if (!v) return;
@@ -90,7 +90,7 @@ void SchnittkraefteBeschriften(Maler& maler, const Ansicht& a, const Stab& stab,
 void SchnittkraefteZeichnen(Maler& maler, const Ansicht& a, const System& system, int art, bool beschriften,
                             Beschriftungsplan* plan) {
     if (art < NORMALKRAFT || art > MOMENT) {
-        FehlerAusgeben("falsche Übergabeparameter !\n"_l1);
+        FehlerAusgeben("%s", "falsche Übergabeparameter !\n"_l1);
         return;
     }
     maler.Farbe(FarbeDerArt(art));

@@ -55,14 +55,26 @@ protected:
         Lastfall* lf1 = Lastfall_(1.35);
         Lastfall* lf2 = Lastfall_(0.5);
         Lastfall_(1.0, -1);
+        // One draw per statement: the order in which a compiler evaluates
+        // the arguments of a call is its own, and the systems must be the
+        // same with every compiler.
+        auto koordinaten = [&] { return eins(zufall) < 0.5 ? KOORD_LOKAL : KOORD_GLOBAL; };
         for (Stab* s : staebe) {
             Lastfall* lf = eins(zufall) < 0.5 ? lf1 : lf2;
             const double a = 0.6 * eins(zufall), b = a + 0.1 + 0.3 * eins(zufall);
-            Strecke(lf, s, a, b, 10 * eins(zufall) - 3, 10 * eins(zufall), 2 * PI * eins(zufall),
-                    eins(zufall) < 0.5 ? KOORD_LOKAL : KOORD_GLOBAL);
-            Kraft(lf, s, eins(zufall), 20 * eins(zufall), 2 * PI * eins(zufall),
-                  eins(zufall) < 0.5 ? KOORD_LOKAL : KOORD_GLOBAL);
-            Kraft(lf, s, eins(zufall), 5 * eins(zufall) - 2.5, 0, KOORD_GLOBAL, ART_MOMENT);
+            const int streckeKoord = koordinaten();
+            const double streckeWinkel = 2 * PI * eins(zufall);
+            const double qb = 10 * eins(zufall);
+            const double qa = 10 * eins(zufall) - 3;
+            Strecke(lf, s, a, b, qa, qb, streckeWinkel, streckeKoord);
+            const int kraftKoord = koordinaten();
+            const double kraftWinkel = 2 * PI * eins(zufall);
+            const double kraft = 20 * eins(zufall);
+            const double kraftOrt = eins(zufall);
+            Kraft(lf, s, kraftOrt, kraft, kraftWinkel, kraftKoord);
+            const double moment = 5 * eins(zufall) - 2.5;
+            const double momentOrt = eins(zufall);
+            Kraft(lf, s, momentOrt, moment, 0, KOORD_GLOBAL, ART_MOMENT);
         }
         sys->Stabteilungen = 1 + saat % 4;
     }
