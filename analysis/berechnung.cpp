@@ -9,6 +9,7 @@
 #include "analysis/nummerierung.h"
 #include "core/aenderungen.h"
 #include "core/bericht.h"
+#include "core/ergebnisstand.h"
 #include "core/latin1.h"
 
 namespace {
@@ -29,7 +30,12 @@ void Berechnung::Melden(const char* text) { MeldungAusgeben(bericht_, text); }
 
 void Berechnung::Fortschritt(double wert) { bericht_.Fortschritt(wert); }
 
-bool Berechnung::ModellErzeugen() { return KernmodellErzeugen(modell_, system_, bericht_); }
+bool Berechnung::ModellErzeugen() {
+    // The results of an earlier run go first: whatever this run ends with,
+    // none of them may stay shown as if they belonged to it.
+    if (ErgebnisseEntfernen(system_)) AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
+    return KernmodellErzeugen(modell_, system_, bericht_);
+}
 
 int Berechnung::ModellPruefen() {
     if (KeAnzahl(modell_.Elemente) == 0) {

@@ -29,7 +29,8 @@ public:
     bool TheorieIOrdnung();
 
     // --- the steps, in the order of a run
-    // Builds the model (cuts, load transfer, division).  False after a
+    // Removes the results of an earlier run (core/ergebnisstand.h) and
+    // builds the model (cuts, load transfer, division).  False after a
     // message when a bar lacks its points or degrees of freedom.
     bool ModellErzeugen();
     // 1 when the model may be computed, else 0 after reporting the first

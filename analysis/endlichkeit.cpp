@@ -5,8 +5,8 @@
 #include "analysis/kernmodell.h"
 #include "core/aenderungen.h"
 #include "core/bericht.h"
+#include "core/ergebnisstand.h"
 #include "core/latin1.h"
-#include "core/systemoperationen.h"
 
 namespace {
 
@@ -28,8 +28,7 @@ bool ModellEndlich(const Kernmodell& modell) {
 bool ErgebnisseEndlich(const Kernmodell& modell, System& system, Berichtsempfaenger& bericht) {
     if (ModellEndlich(modell)) return true;
     MeldungAusgeben(bericht, "Fehler beim Berechnen ! - Ergebnisse nicht endlich, Eingabewerte prüfen !"_l1);
-    for (Stab* s : Elemente<Stab>(system.Staebe)) ErgebnisseLoeschen(s);
-    AenderungMelden(&system, AENDERUNG_ERGEBNISSE);
+    if (ErgebnisseEntfernen(system)) AenderungMelden(&system, AENDERUNG_ERGEBNISSE);
     bericht.Fortschritt(0.0);
     return false;
 }

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "analysis/steifigkeit.h"
+#include "core/ergebnisstand.h"
 #include "core/systemoperationen.h"
 
 void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog) {
@@ -86,4 +87,5 @@ void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys) {
         r->Winkel = e->Winkel;
         KeVorneEintragen(stab->Ergebnisse, r);
     }
+    ErgebnisseEingetragen(sys);
 }

@@ -9,6 +9,7 @@ class KatalogIndex;
 
 // End forces (N, Q, M at start and end) of every element.
 void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog);
-// Replaces every bar's result records and copies displacements and
-// reactions of the bar ends into the System's degrees of freedom.
+// Replaces every bar's result records, copies displacements and reactions
+// of the bar ends into the System's degrees of freedom and marks the System
+// as holding results (ErgebnisseEingetragen).
 void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys);

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include "core/bericht.h"
+#include "core/ergebnisstand.h"
+
 namespace {
 
 Aenderungsempfaenger* empfaenger = nullptr;
@@ -51,7 +54,13 @@ Aenderungsempfaenger* AenderungsempfaengerSetzen(Aenderungsempfaenger* neu) {
     return vorher;
 }
 
-void AenderungMelden(const System* system, unsigned arten) {
+void AenderungMelden(System* system, unsigned arten) {
+    // Here, where every change passes, the window, the batch program and
+    // the tests lose outdated results alike.
+    if (system && (arten & ERGEBNISRELEVANT) && ErgebnisseEntfernen(*system)) {
+        MeldungAusgeben(ERGEBNISSE_VERALTET);
+        arten |= AENDERUNG_ERGEBNISSE;
+    }
     if (empfaenger && arten) empfaenger->Geaendert(system, arten);
 }
 

@@ -6,8 +6,9 @@
 // The program installs one receiver.  The window's receiver collects the
 // reports of one user action into one change set (an Aenderungssatz) and
 // acts on it once, when the toolkit is idle again: it redraws, refills the
-// lists, and is the single place that learns whether results became
-// outdated and where an undo step would end.
+// lists, and is the single place that learns where an undo step would end.
+// Results that a change makes outdated are removed by the report itself,
+// so that every program and test loses them alike.
 #pragma once
 
 #include <utility>
@@ -96,8 +97,11 @@ private:
 // previous one.
 Aenderungsempfaenger* AenderungsempfaengerSetzen(Aenderungsempfaenger* empfaenger);
 
-// Called by every operation that changed something.
-void AenderungMelden(const System* system, unsigned arten);
+// Called by every operation that changed something.  A change of a kind in
+// ERGEBNISRELEVANT removes the System's results first (core/ergebnisstand.h)
+// with the message "Ergebnisse veraltet - System neu berechnen" and then
+// reports AENDERUNG_ERGEBNISSE with it.
+void AenderungMelden(System* system, unsigned arten);
 // Called by SystemLoeschen before the System is freed (counts as
 // AENDERUNG_SYSTEME).
 void SystemGeloeschtMelden(const System* system);

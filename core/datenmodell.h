@@ -165,6 +165,10 @@ struct System {
     long Aenderungen;
     long Stabteilungen;
     long Systemnummer;
+    // The bars and degrees of freedom hold the results of a run: set by
+    // the run that wrote them, cleared when they are removed
+    // (core/ergebnisstand.h).
+    bool Berechnet;
 };
 
 // Copies a name into a fixed field, cut to fit and always terminated.

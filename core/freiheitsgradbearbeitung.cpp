@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "core/aenderungen.h"
@@ -106,6 +108,7 @@ Freiheitsgrad* NeuenFgErzeugen(System& sys, Stab* stab, int ende, int richtung, 
         if (x && y) PaarAufnehmen(sys.FgRelationen, x, y);
     }
     ++sys.Aenderungen;
+    AenderungMelden(&sys, AENDERUNG_FREIHEITSGRADE);
     return neu;
 }
 
@@ -130,7 +133,10 @@ FgNummerFolge FgNummerSetzen(System& sys, Stab* stab, int ende, int richtung, lo
 }
 
 bool FgWertSetzen(System& sys, long nummer, double wert) {
-    return Aendern(sys, nummer, [wert](Freiheitsgrad* fg) { fg->Wert = wert; });
+    return Aendern(sys, nummer, [wert](Freiheitsgrad* fg) {
+        // A free record's displacement is a result, not an input.
+        if (fg->Status == STATUS_PRIMAL) fg->Wert = wert;
+    });
 }
 
 bool FgFederSetzen(System& sys, long nummer, double feder) {
@@ -148,7 +154,15 @@ bool FgEinwirkungSetzen(System& sys, long nummer, double feder) {
     return Aendern(sys, nummer, [feder](Freiheitsgrad* fg) {
         fg->Status = STATUS_DUAL;
         fg->Feder = feder;
+        // Its displacement is now what a run computes; until then there is none.
+        fg->Wert = 0.0;
     });
+}
+
+double NeuerAuflagerwert(const Freiheitsgrad& fg, const char* gezeigt, const char* eingabe) {
+    const std::string jetzt = eingabe ? eingabe : "";
+    if (fg.Status != STATUS_PRIMAL && jetzt == (gezeigt ? gezeigt : "")) return 0.0;
+    return std::atof(jetzt.c_str());
 }
 
 bool IstAuflager(const Freiheitsgrad* fg) { return fg && fg->Status == STATUS_PRIMAL; }

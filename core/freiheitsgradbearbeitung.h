@@ -31,13 +31,22 @@ enum class FgNummerFolge {
 FgNummerFolge FgNummerSetzen(System& sys, Stab* stab, int ende, int richtung, long nummer, bool auflager,
                              double winkel);
 
-// Value edits by record number; false when no record has the number.
+// Value edits by record number; false when no record has the number.  The
+// displacement of a free record is computed, not given: setting it changes
+// nothing.
 bool FgWertSetzen(System& sys, long nummer, double wert);
 bool FgFederSetzen(System& sys, long nummer, double feder);
 // Support: Status primal and the prescribed displacement.
 bool FgAuflagerSetzen(System& sys, long nummer, double wert);
-// Free: Status dual and the spring.
+// Free: Status dual and the spring; the prescribed displacement goes.
 bool FgEinwirkungSetzen(System& sys, long nummer, double feder);
+
+// The prescribed displacement for a record the user makes a support, with
+// its displacement field having shown `gezeigt` and now holding `eingabe`
+// (read as by atof).  After a run the field of a free record shows the
+// displacement computed for it, which is no prescription: a new support is
+// rigid (0) unless the user typed another text into the field.
+double NeuerAuflagerwert(const Freiheitsgrad& fg, const char* gezeigt, const char* eingabe);
 
 // Whether the record is a support.  Also for code that includes Xlib, whose
 // macro "Status" hides the field of that name.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <type_traits>
 
 #include "core/aenderungen.h"
 #include "core/kette.h"
@@ -22,6 +23,23 @@ long KatalogzeileNummer(const char* zeile) {
     return std::atol(kopf);
 }
 
+namespace {
+
+// A catalogue entry changed.  The lists show every entry; the results of
+// each open System whose bars use this one were computed with what it was.
+void KatalogGeaendert(bool material, long nummer, bool werteGeaendert) {
+    if (werteGeaendert)
+        for (System* sys : Elemente<System>(Programm.Systeme))
+            for (const Stab* s : Elemente<Stab>(sys->Staebe))
+                if ((material ? s->Material : s->Querschnitt) == nummer) {
+                    AenderungMelden(sys, AENDERUNG_KATALOG);
+                    break;
+                }
+    AenderungMelden(nullptr, AENDERUNG_KATALOG);
+}
+
+}  // namespace
+
 Material* MaterialNeu(const char* name, double eModul, double querkontraktion, double waermedehnzahl) {
     Material* m = NeuerDatensatz<Material>();
     m->Nummer = KennungVergeben();
@@ -30,7 +48,8 @@ Material* MaterialNeu(const char* name, double eModul, double querkontraktion, d
     m->Querkontraktion = querkontraktion;
     m->Waermedehnzahl = waermedehnzahl;
     KeVorneEintragen(Programm.Materialien, m);
-    AenderungMelden(nullptr, AENDERUNG_KATALOG);
+    // A bar may carry this number already, from a file whose entry was missing.
+    KatalogGeaendert(true, m->Nummer, true);
     return m;
 }
 
@@ -42,7 +61,7 @@ Querschnitt* QuerschnittNeu(const char* name, double flaeche, double traegheitsm
     q->Traegheitsmoment = traegheitsmoment;
     q->MaxY = maxY;
     KeVorneEintragen(Programm.Querschnitte, q);
-    AenderungMelden(nullptr, AENDERUNG_KATALOG);
+    KatalogGeaendert(false, q->Nummer, true);
     return q;
 }
 
@@ -50,11 +69,13 @@ bool MaterialWerteSetzen(long nummer, const char* name, double eModul, double qu
                          double waermedehnzahl) {
     Material* m = MaterialSuchen(nummer);
     if (!m) return false;
+    const bool werte =
+        m->EModul != eModul || m->Querkontraktion != querkontraktion || m->Waermedehnzahl != waermedehnzahl;
     NameSetzen(m->Name, name);
     m->EModul = eModul;
     m->Querkontraktion = querkontraktion;
     m->Waermedehnzahl = waermedehnzahl;
-    AenderungMelden(nullptr, AENDERUNG_KATALOG);
+    KatalogGeaendert(true, nummer, werte);
     return true;
 }
 
@@ -62,11 +83,12 @@ bool QuerschnittWerteSetzen(long nummer, const char* name, double flaeche, doubl
                             double maxY) {
     Querschnitt* q = QuerschnittSuchen(nummer);
     if (!q) return false;
+    const bool werte = q->Flaeche != flaeche || q->Traegheitsmoment != traegheitsmoment || q->MaxY != maxY;
     NameSetzen(q->Name, name);
     q->Flaeche = flaeche;
     q->Traegheitsmoment = traegheitsmoment;
     q->MaxY = maxY;
-    AenderungMelden(nullptr, AENDERUNG_KATALOG);
+    KatalogGeaendert(false, nummer, werte);
     return true;
 }
 
@@ -80,7 +102,7 @@ bool Entfernen(Kette kette, long nummer) {
         if (t->Nummer != nummer) continue;
         KeElementAustragen(g);
         delete t;
-        AenderungMelden(nullptr, AENDERUNG_KATALOG);
+        KatalogGeaendert(std::is_same_v<T, Material>, nummer, true);
         return true;
     }
     return false;

@@ -194,6 +194,12 @@ Freiheitsgrad* FreiheitsgradAnlegen(System& sys, Stab* stab, int slot) {
     return fg;
 }
 
+void StabteilungenSetzen(System& sys, long anzahl) {
+    if (sys.Stabteilungen == anzahl) return;
+    sys.Stabteilungen = anzahl;
+    AenderungMelden(&sys, AENDERUNG_TEILUNG);
+}
+
 long KennungVergeben() {
     if (Programm.Kennungszaehler == 0)
         Programm.Kennungszaehler = static_cast<long>(std::time(nullptr)) % 90000000 + 10000000;

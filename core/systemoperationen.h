@@ -30,6 +30,10 @@ Streckenlast* StreckenlastErzeugen(System& sys, long lastfall, long kennung);
 Lastfallkombination* KombinationErzeugen(System& sys, long nummer);
 long KennungVergeben();
 
+// The number of pieces every bar is divided into for the analysis;
+// reported only when it changes.
+void StabteilungenSetzen(System& sys, long anzahl);
+
 // ------------------------------------------------------------ lookup
 Punkt* PunktSuchen(Kette punkte, long nummer);
 Freiheitsgrad* FreiheitsgradSuchen(Kette freiheitsgrade, long nummer);

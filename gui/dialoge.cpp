@@ -6,7 +6,6 @@
 #include <string>
 
 #include "core/bericht.h"
-#include "core/aenderungen.h"
 #include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -171,8 +170,7 @@ void TeilungenSchliessenCB(FL_OBJECT*, long) {
             MeldungFormatiert("Anzahl Stabteilungen auf %ld begrenzt !", STABTEILUNGEN_MAX);
             n = STABTEILUNGEN_MAX;
         }
-        sys->Stabteilungen = n;
-        AenderungMelden(sys, AENDERUNG_TEILUNG);
+        StabteilungenSetzen(*sys, n);
     }
     fl_hide_form(teilungen.Form);
     NeuZeichnen();
