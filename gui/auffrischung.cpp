@@ -3,14 +3,28 @@
 
 #include "core/aenderungen.h"
 #include "core/programm.h"
+#include "gui/freiheitsgrade.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/stabergebnisse.h"
 #include "gui/systeme.h"
+#include "gui/tabellen.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
 
 namespace {
+
+// The open windows that show the current System's results or records.
+void ErgebnisfensterAktualisieren(unsigned arten, bool wechsel) {
+    TabellenAktualisieren(arten, wechsel);
+    if (wechsel || (arten & (AENDERUNG_ERGEBNISSE | AENDERUNG_FREIHEITSGRADE | AENDERUNG_STAEBE |
+                             AENDERUNG_MARKIERUNG)))
+        FreiheitsgradeAktualisieren();
+    if (wechsel || (arten & (AENDERUNG_ERGEBNISSE | AENDERUNG_STAEBE | AENDERUNG_PUNKTE | AENDERUNG_LAGE |
+                             AENDERUNG_MARKIERUNG | AENDERUNG_KATALOG | AENDERUNG_ZUORDNUNG)))
+        StabergebnisseAktualisieren();
+}
 
 class Auffrischung : public Aenderungsempfaenger {
 public:
@@ -65,9 +79,11 @@ private:
         if (satz.Arten() & AENDERUNG_MASSSTAB) MassstabfensterAktualisieren();
         ModusAbgleichen();
 
-        // The change set of this event is complete here.  Results that the
-        // set makes invalid (satz.ErgebnisseBetroffen(), by System) and the
-        // end of an undo step (satz.Arten() & BEARBEITUNG) belong here.
+        // The change set of this event is complete here; the end of an
+        // undo step (satz.Arten() & BEARBEITUNG) belongs here.  Outdated
+        // results were removed when their change was reported: the windows
+        // that show results of the current System follow.
+        ErgebnisfensterAktualisieren(satz.ArtenVon(sys), wechsel);
 
         ZeichenflaecheZeichnen();
     }

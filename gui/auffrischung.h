@@ -4,10 +4,10 @@
 // a new picture; nothing is redrawn on the spot.  Once the toolkit has
 // handled the event (a timeout of 0 ms, which it runs as soon as it is idle
 // again), the window is refreshed once: the systems choice, the dialogs that
-// show the current System's settings, the scale window, the canvas cursor
-// and the canvas itself.  The change set of that event is complete at that
-// moment: this is where outdated results would be marked and where an undo
-// step would close (see doc/architektur.md).
+// show the current System's settings, the scale window, the canvas cursor,
+// the windows that show results or records, and the canvas itself.  The
+// change set of that event is complete at that moment: this is where an
+// undo step would close (see doc/architektur.md).
 #pragma once
 
 // Installs the receiver of the change reports (once, at start-up).

@@ -11,8 +11,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "core/datenmodell.h"
+#include "core/ergebnisstand.h"
 #include "core/freiheitsgradbearbeitung.h"
 #include "core/latin1.h"
 #include "core/programm.h"
@@ -38,6 +40,9 @@ struct Richtungsblock {
     FL_OBJECT* Titel = nullptr;         // "Einwirkung" / "Auflager"
     FL_OBJECT* Wert = nullptr;          // Last or Reaktion
     FL_OBJECT* Frei = nullptr;          // second-row "eingeprägt": free
+    // What the dialog last wrote into the displacement field: a text that
+    // differs from it was typed by the user.
+    std::string Gezeigt;
 };
 
 struct Fgformular {
@@ -71,9 +76,19 @@ void Zweitzeile(Richtungsblock& r, const Freiheitsgrad* fg) {
     const bool auflager = IstAuflager(fg);
     fl_set_object_label(r.Titel, auflager ? "Auflager" : "Einwirkung");
     char text[64] = "";
-    if (fg) std::snprintf(text, sizeof text, "%.4f", auflager ? fg->Reaktion : fg->Last);
+    // A reaction exists only as the result of a run.
+    const System* sys = Aktuell();
+    if (fg && (!auflager || (sys && ErgebnisseVorhanden(*sys))))
+        std::snprintf(text, sizeof text, "%.4f", auflager ? fg->Reaktion : fg->Last);
     fl_set_object_label(r.Wert, text);
 }
+
+void VerschiebungZeigen(Richtungsblock& r, const char* text) {
+    fl_set_input(r.Verschiebung, text);
+    r.Gezeigt = fl_get_input(r.Verschiebung);
+}
+
+bool VerschiebungGetippt(const Richtungsblock& r) { return r.Gezeigt != fl_get_input(r.Verschiebung); }
 
 long EingabeNummer(int richtung) { return std::atol(fl_get_input(Dialog.Richtung[richtung].Nummer)); }
 double Eingabe(FL_OBJECT* ob) { return std::atof(fl_get_input(ob)); }
@@ -157,7 +172,9 @@ void Schliessen() {
 
 // ------------------------------------------------------------ showing an end
 
-void StabendeAnzeigen(int ende) {
+// `getipptBehalten`: a displacement the user typed and that no record took
+// yet (a free record's, see NeuerAuflagerwert) stays in its field.
+void StabendeAnzeigen(int ende, bool getipptBehalten = false) {
     Stab* stab = MarkierterStab();
     if (ende > 1 || ende < 0 || !stab) return;
     const Freiheitsgrad* x = stab->Freiheitsgrade[3 * ende];
@@ -167,13 +184,16 @@ void StabendeAnzeigen(int ende) {
     for (int d = 0; d < 3; ++d) {
         Richtungsblock& r = Dialog.Richtung[d];
         const Freiheitsgrad* fg = stab->Freiheitsgrade[3 * ende + d];
+        const bool behalten = getipptBehalten && VerschiebungGetippt(r);
         if (fg) {
             Nummer(r.Nummer, fg->Nummer);
-            Text(r.Verschiebung, "%.4f", fg->Wert);
+            char text[64];
+            std::snprintf(text, sizeof text, "%.4f", fg->Wert);
+            if (!behalten) VerschiebungZeigen(r, text);
             Text(r.Feder, "%.4e", fg->Feder);
         } else {
             fl_set_input(r.Nummer, "");
-            fl_set_input(r.Verschiebung, "");
+            if (!behalten) VerschiebungZeigen(r, "");
             fl_set_input(r.Feder, "");
         }
         const bool auflager = IstAuflager(fg);
@@ -186,7 +206,7 @@ void StabendeAnzeigen(int ende) {
 void NeuAnzeigen(int d, const Freiheitsgrad* fg) {
     if (!fg) return;
     Richtungsblock& r = Dialog.Richtung[d];
-    fl_set_input(r.Verschiebung, "0");
+    VerschiebungZeigen(r, "0");
     fl_set_object_label(r.Wert, "0");
     Nummer(r.Nummer, fg->Nummer);
     DetailfensterZeichnen();
@@ -210,8 +230,16 @@ void AuflagerCB(FL_OBJECT*, long d) {
     Richtungsblock& r = Dialog.Richtung[d];
     const long n = EingabeNummer(static_cast<int>(d));
     System* sys = Aktuell();
-    if (!sys || !FgAuflagerSetzen(*sys, n, Eingabe(r.Verschiebung))) return;
-    Zweitzeile(r, FreiheitsgradSuchen(sys->Freiheitsgrade, n));
+    const Freiheitsgrad* fg = sys ? FreiheitsgradSuchen(sys->Freiheitsgrade, n) : nullptr;
+    if (!fg) return;
+    // After a run the field shows the computed displacement, which must not
+    // become a prescribed one.
+    const double wert = NeuerAuflagerwert(*fg, r.Gezeigt.c_str(), fl_get_input(r.Verschiebung));
+    if (!FgAuflagerSetzen(*sys, n, wert)) return;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4f", fg->Wert);
+    VerschiebungZeigen(r, text);
+    Zweitzeile(r, fg);
     DetailfensterZeichnen();
 }
 
@@ -220,7 +248,11 @@ void FreiCB(FL_OBJECT*, long d) {
     const long n = EingabeNummer(static_cast<int>(d));
     System* sys = Aktuell();
     if (!sys || !FgEinwirkungSetzen(*sys, n, Eingabe(r.Feder))) return;
-    Zweitzeile(r, FreiheitsgradSuchen(sys->Freiheitsgrade, n));
+    const Freiheitsgrad* fg = FreiheitsgradSuchen(sys->Freiheitsgrade, n);
+    char text[64];
+    std::snprintf(text, sizeof text, "%.4f", fg->Wert);
+    VerschiebungZeigen(r, text);
+    Zweitzeile(r, fg);
     DetailfensterZeichnen();
 }
 
@@ -349,6 +381,12 @@ void FormErzeugen() {
 }
 
 }  // namespace
+
+void FreiheitsgradeAktualisieren() {
+    if (!Dialog.Form || !Dialog.Form->visible) return;
+    StabendeAnzeigen(Ende(), true);
+    DetailfensterZeichnen();
+}
 
 void FreiheitsgradeBearbeiten() {
     if (!MarkierterStab()) return;

@@ -5,3 +5,6 @@
 
 // Opens (or raises) the dialog; does nothing when no bar is marked.
 void FreiheitsgradeBearbeiten();
+// The open dialog shows the records of its bar end again after they or
+// their results changed; a displacement the user typed stays.
+void FreiheitsgradeAktualisieren();

@@ -239,3 +239,7 @@ void StabergebnisseZeigen(Stab*) {
     XSync(fl_get_display(), False);
     Zeichnen();
 }
+
+void StabergebnisseAktualisieren() {
+    if (E.Form && E.Form->visible) Zeichnen();
+}

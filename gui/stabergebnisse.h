@@ -7,3 +7,5 @@ struct Stab;
 // Opens (or raises) the window.  Its drawing window holds the event handler
 // until the window is closed.
 void StabergebnisseZeigen(Stab* stab);
+// The open window draws its bar again (the results or the bar changed).
+void StabergebnisseAktualisieren();

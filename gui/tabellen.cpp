@@ -131,6 +131,7 @@ struct {
 } st;
 
 void StablisteFuellen() {
+    const int oben = fl_get_browser_topline(st.Liste);
     fl_freeze_form(st.Form);
     fl_clear_browser(st.Liste);
     if (System* sys = Aktuell()) {
@@ -143,6 +144,7 @@ void StablisteFuellen() {
             if (s->Markiert == 1) fl_select_browser_line(st.Liste, zeile);
         }
     }
+    if (oben > 0) fl_set_browser_topline(st.Liste, oben);
     fl_unfreeze_form(st.Form);
 }
 
@@ -226,6 +228,21 @@ void StabtabelleErzeugen() {
 }
 
 }  // namespace
+
+void TabellenAktualisieren(unsigned arten, bool wechsel) {
+    if (pt.Form && pt.Form->visible && (wechsel || (arten & (AENDERUNG_PUNKTE | AENDERUNG_LAGE)))) {
+        PunktlisteFuellen();
+        KoordinatenZeigen(PunktDerNummer());
+    }
+    if (st.Form && st.Form->visible &&
+        (wechsel || (arten & (AENDERUNG_ERGEBNISSE | AENDERUNG_STAEBE | AENDERUNG_PUNKTE | AENDERUNG_LAGE |
+                              AENDERUNG_MARKIERUNG)))) {
+        StablisteFuellen();
+        // The extremes shown belong to results that are gone or replaced.
+        if (wechsel || (arten & AENDERUNG_ERGEBNISSE))
+            for (FL_OBJECT* w : st.Werte) fl_set_object_label(w, "");
+    }
+}
 
 bool TabelleZeigen(int welche) {
     if (!Aktuell()) return true;  // nothing to list

@@ -4,3 +4,6 @@
 // Shows the table menue::Staebe or menue::Punkte of the current System
 // (nothing without one); false for another value.
 bool TabelleZeigen(int welche);
+// The open tables follow the current System after a change of the kinds
+// `arten` (core/aenderungen.h); `wechsel`: another System became current.
+void TabellenAktualisieren(unsigned arten, bool wechsel);

@@ -1,6 +1,7 @@
 // Bars, reference fibres, points, numbers, supports and springs, degrees of
 // freedom and support reactions.
 #include "core/bericht.h"
+#include "core/ergebnisstand.h"
 #include "output/ankerpunkte.h"
 #include "workspace/zeichnen_intern.h"
 
@@ -269,7 +270,8 @@ void Momentpfeil(Maler& maler, double cx, double cy, bool gegenUhrzeiger) {
 }  // namespace
 
 void LagergroessenZeichnen(Maler& maler, const Ansicht& a, const System& system, Beschriftungsplan* plan) {
-    if (!system.Staebe) return;
+    // Reactions are results: without a run behind them there are none to label.
+    if (!system.Staebe || !ErgebnisseVorhanden(system)) return;
     maler.Farbe(ROLLE_FG_PRIMAL);
     maler.Hintergrund(ROLLE_HINTERGRUND);
     maler.Linie(1, Linienart::Durchgezogen, Linienende::Stumpf);

@@ -120,6 +120,13 @@ TEST_F(Beschriftung, AlleEbenenEinesRahmensUeberdeckenSichNicht) {
             s->Freiheitsgrade[slot]->Status = STATUS_PRIMAL;
             s->Freiheitsgrade[slot]->Reaktion = s == links ? 12.5 : -7.25;
         }
+    Lastfall* lf = Lastfall_();
+    Punktlast* p = PunktlastErzeugen(*sys, lf->Kennung, -1);
+    p->Stab = riegel->Nummer;
+    p->Position = 0.0;
+    p->Groesse = 10;
+    p->Art = ART_KRAFT;
+    // The results last: a new load would make them outdated.
     for (Stab* s : {links, riegel, rechts}) {
         Stababschnitt* r = Abschnitt(s);
         r->MA = -12.5;
@@ -128,12 +135,6 @@ TEST_F(Beschriftung, AlleEbenenEinesRahmensUeberdeckenSichNicht) {
         r->NA = r->NE = -3;
         r->Verschiebungen[1] = 0.001;
     }
-    Lastfall* lf = Lastfall_();
-    Punktlast* p = PunktlastErzeugen(*sys, lf->Kennung, -1);
-    p->Stab = riegel->Nummer;
-    p->Position = 0.0;
-    p->Groesse = 10;
-    p->Art = ART_KRAFT;
     Zeichenschalter z;
     z.Moment = z.Querkraft = z.Normalkraft = z.Verschiebung = true;
     z.SKBeschriften = z.VBeschriften = z.Lagergroessen = z.PLBeschriftung = true;

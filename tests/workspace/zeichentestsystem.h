@@ -4,6 +4,7 @@
 
 #include "core/stabgeometrie.h"
 #include "core/bericht.h"
+#include "core/ergebnisstand.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "workspace/ansicht.h"
@@ -47,8 +48,9 @@ protected:
         l->Gewicht = gewicht;
         return l;
     }
-    // One result record covering the whole bar.
-    static Stababschnitt* Abschnitt(Stab* s) {
+    // One result record covering the whole bar; the System then holds results.
+    Stababschnitt* Abschnitt(Stab* s) {
+        ErgebnisseEingetragen(*sys);
         Stababschnitt* r = new Stababschnitt{};
         r->tAnfang = 0.0;
         r->tEnde = 1.0;

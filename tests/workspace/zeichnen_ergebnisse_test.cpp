@@ -62,9 +62,12 @@ TEST_F(Ergebnisse, MomentBeschriftungEndenMaximumMinimum) {
 }
 
 TEST_F(Ergebnisse, ZugkraftLinksDerStabrichtung) {
+    Stab* rueck = Stab_(4, -2, 0, -2);
+    // A bar without results, added before the results (a new bar would
+    // make them outdated).
+    Stab_(0, 5, 4, 5);
     Stababschnitt* zug = Abschnitt(stab);
     zug->NA = zug->NE = 10;
-    Stab* rueck = Stab_(4, -2, 0, -2);
     Stababschnitt* r = Abschnitt(rueck);
     r->NA = r->NE = 10;
     SchnittkraefteZeichnen(maler, ansicht, *sys, NORMALKRAFT, false);
@@ -76,7 +79,6 @@ TEST_F(Ergebnisse, ZugkraftLinksDerStabrichtung) {
     EXPECT_TRUE(z[0].Zustand.IstRolle(ROLLE_NORMALKRAFT));
     // Shear uses its own colour, and a bar without results draws nothing.
     maler.Leeren();
-    Stab_(0, 5, 4, 5);
     SchnittkraefteZeichnen(maler, ansicht, *sys, QUERKRAFT, true);
     EXPECT_EQ(maler.Nur(Malart::Linienzug).size(), 2u);
     EXPECT_TRUE(maler.Nur(Malart::Linienzug)[0].Zustand.IstRolle(ROLLE_QUERKRAFT));

@@ -2,6 +2,7 @@
 // freedom and support reactions, with exact pixels on the default view
 // (origin at (400, 300), 50 px/m).
 #include "zeichentestsystem.h"
+#include "core/ergebnisstand.h"
 
 #include "workspace/beschriftungsplan.h"
 
@@ -205,6 +206,10 @@ TEST_F(Struktur, Lagergroessen) {
     s->Freiheitsgrade[FG_AX]->Reaktion = -3;
     s->Freiheitsgrade[FG_AY]->Reaktion = 20;
     s->Freiheitsgrade[FG_AR]->Reaktion = 1.234;
+    // Reactions are labelled only while they are results of a run.
+    LagergroessenZeichnen(maler, ansicht, *sys);
+    EXPECT_TRUE(maler.Nur(Malart::Text).empty());
+    ErgebnisseEingetragen(*sys);
     LagergroessenZeichnen(maler, ansicht, *sys);
     auto t = maler.Nur(Malart::Text);
     ASSERT_EQ(t.size(), 3u);
@@ -259,6 +264,7 @@ TEST_F(Struktur, GeteiltesLagerEinmalUndMomentUeberLagerkraftVersetzt) {
     Biegesteif(s, 0, t, 0);
     s->Freiheitsgrade[FG_AR]->Status = STATUS_PRIMAL;
     s->Freiheitsgrade[FG_AR]->Reaktion = 38.48;
+    ErgebnisseEingetragen(*sys);
     Beschriftungsplan plan;
     double x = 427, y = 271;  // where the moment reaction goes
     Beschriftungskasten k = Textkasten("-38.48");
