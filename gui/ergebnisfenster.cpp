@@ -36,10 +36,9 @@ struct Ergebnisfenster {
     FL_FORM* Form = nullptr;
     FL_OBJECT* Text = nullptr;
     Druckdialog* Druck = nullptr;
-    // The listing as written and as the text field shows it (see
-    // workspace/eingabetext.h): unedited, the listing is printed byte for byte.
+    // The listing as written (see workspace/eingabetext.h): unedited it is
+    // printed byte for byte, edited with its line ends.
     std::string Original;
-    std::string Angezeigt;
 };
 
 struct Druckdialog {
@@ -80,7 +79,7 @@ Ergebnisfenster* FensterVon(FL_OBJECT* ob) { return static_cast<Ergebnisfenster*
 void DruckenCB(FL_OBJECT* ob, long) {
     Druckdialog* d = DialogVon(ob);
     Ergebnisfenster* fenster = d->Fenster;
-    std::string inhalt = EingabeZurueckgewinnen(fenster->Original, fenster->Angezeigt, fl_get_input(fenster->Text));
+    std::string inhalt = TextZurueckgewinnen(fenster->Original, fl_get_input(fenster->Text));
     const char* text = inhalt.c_str();
     if (fl_get_button(d->Drucker)) {
         listenDruckkommando = fl_get_input(d->Kommando);
@@ -206,8 +205,7 @@ void ErgebnisseZeigen(System& system, Kette staebe) {
     f->Form->u_vdata = f;
     fl_set_form_atclose(f->Form, FensterAtclose, nullptr);
     f->Original = text;
-    f->Angezeigt = Eingabeform(text);
-    fl_set_input(f->Text, f->Angezeigt.c_str());
+    fl_set_input(f->Text, Eingabeform(text).c_str());
     fl_set_input_cursorpos(f->Text, 0, 1);
     fl_set_form_position(f->Form, 200, 100);
     FormZeigen(f->Form, FL_PLACE_POSITION, FL_TRANSIENT, "Ergebnisse");

@@ -13,6 +13,7 @@
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
+#include "workspace/eingabetext.h"
 #include "workspace/kommandozeile.h"
 #include "workspace/menues.h"
 
@@ -71,8 +72,11 @@ int main(int argc, char** argv) {
     VisualWaehlen();
     if (!fl_initialize(&argc, argv, PROGRAMMVERSION, nullptr, 0)) return 1;
     // Numbers in files, dialogs and listings always use the decimal point;
-    // nothing else of the user's locale is taken over.
+    // nothing else of the user's locale is taken over.  The text is ISO
+    // 8859-1, whatever the locale: its characters are printable for the
+    // toolkit's input fields (workspace/eingabetext.h).
     std::setlocale(LC_NUMERIC, "C");
+    Latin1ZeichenklassenSetzen();
     Kommandozeile kommandozeile = KommandozeileAuswerten(argc, argv);
     DeutscheBeschriftungen();
 

@@ -2,7 +2,10 @@
 // sequence, the command line and the progress filter.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
+#include <locale.h>
 #include <cstring>
 #include <vector>
 
@@ -217,12 +220,37 @@ TEST(Fortschritt, HunderttausendeZeilenWenigeZeichnungen) {
 
 // ------------------------------------------------------------ input fields
 
-TEST(Eingabetext, UmlauteLesbarSteuerzeichenWeg) {
-    EXPECT_EQ(Eingabeform("  Länge : 4.000 m\n\r"_l1), "  Laenge : 4.000 m\n");
-    EXPECT_EQ(Eingabeform("Größe Übergang Ärger Öl süß"_l1), "Groesse Uebergang Aerger Oel suess");
-    EXPECT_EQ(Eingabeform("A : 0.0078 m²\n\r\f"_l1), "A : 0.0078 m2\n");
-    EXPECT_EQ(Eingabeform("a\tb\x01" "c\xA9"), "abc?");
+TEST(Eingabetext, UmlauteBleibenSteuerzeichenGehen) {
+    EXPECT_EQ(Eingabeform("  Länge : 4.000 m\n\r"_l1), "  Länge : 4.000 m\n"_l1);
+    EXPECT_EQ(Eingabeform("Größe Übergang Ärger Öl süß"_l1), "Größe Übergang Ärger Öl süß"_l1);
+    EXPECT_EQ(Eingabeform("A : 0.0078 m²\n\r\f"_l1), "A : 0.0078 m²\n"_l1);
+    // C1 control characters have no place in ISO 8859-1 text either.
+    EXPECT_EQ(Eingabeform("a\tb\x01" "c\xA9\x85\x7F"), "abc\xA9");
     EXPECT_EQ(Eingabeform(""), "");
+}
+
+TEST(Eingabetext, ZeichenklassenVonIso88591) {
+    // What the toolkit keeps of a text given to a field follows isprint.
+    EXPECT_FALSE(std::isprint(0xE4));
+    ASSERT_TRUE(Latin1ZeichenklassenSetzen());
+    for (int c : {0xA0, 0xB2, 0xC4, 0xD6, 0xDC, 0xDF, 0xE4, 0xF6, 0xFC, 0xFF}) EXPECT_TRUE(std::isprint(c)) << c;
+    EXPECT_TRUE(std::isalpha(0xDF) && std::islower(0xDF) && std::isupper(0xD6));
+    EXPECT_TRUE(std::ispunct(0xB2) && std::ispunct(0xD7));
+    // Everything of ASCII and the C1 controls stay as they were; numbers
+    // are read as before.
+    EXPECT_FALSE(std::isprint(0x85) || std::isprint('\r') || std::isspace(0xA0) || std::isdigit(0xB2));
+    EXPECT_TRUE(std::isprint('a') && std::isdigit('7') && std::isspace(' ') && !std::isalpha('1'));
+    EXPECT_EQ(std::atof("2.5e3"), 2500.0);
+    // Switching the locale for a while and back (as the file reader does)
+    // keeps the classes.
+    locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    locale_t vorher = uselocale(c);
+    EXPECT_FALSE(std::isprint(0xE4));
+    uselocale(vorher);
+    EXPECT_TRUE(std::isprint(0xE4));
+    freelocale(c);
+    uselocale(LC_GLOBAL_LOCALE);  // the other tests of this process see the "C" locale
+    EXPECT_FALSE(std::isprint(0xE4));
 }
 
 TEST(Eingabetext, UnveraendertGiltDasOriginal) {
@@ -232,4 +260,34 @@ TEST(Eingabetext, UnveraendertGiltDasOriginal) {
     // Once edited, the field's text counts, also with typed umlauts.
     EXPECT_EQ(EingabeZurueckgewinnen(original, angezeigt, "  Länge neu\n"_l1), "  Länge neu\n"_l1);
     EXPECT_EQ(EingabeZurueckgewinnen(original, angezeigt, ""), "");
+}
+
+TEST(Eingabetext, BearbeiteteListeBehaeltZeilenenden) {
+    // The shape of a listing: "\n\r" line ends, "\n\n\r" after a heading,
+    // a form feed at the end.
+    const std::string liste =
+        "  System : a.sysdat\n\r\n\r  Länge :    4.000 m\n\n\r  M  max =  20.000\n\r  Ende\n\n\r\f"_l1;
+    const std::string gezeigt = Eingabeform(liste);
+    EXPECT_EQ(gezeigt, "  System : a.sysdat\n\n  Länge :    4.000 m\n\n  M  max =  20.000\n  Ende\n\n"_l1);
+    EXPECT_EQ(TextZurueckgewinnen(liste, gezeigt), liste);
+
+    // One line changed: its own carriage return stays, all else byte for byte.
+    std::string bearbeitet = gezeigt;
+    bearbeitet.replace(bearbeitet.find("20.000"), 6, "21.5 (geprüft)"_l1);
+    EXPECT_EQ(TextZurueckgewinnen(liste, bearbeitet),
+              "  System : a.sysdat\n\r\n\r  Länge :    4.000 m\n\n\r  M  max =  21.5 (geprüft)\n\r  Ende\n\n\r\f"_l1);
+    // A line added takes the start of its neighbour; a line taken out goes
+    // with its line end.
+    bearbeitet = gezeigt;
+    bearbeitet.insert(bearbeitet.find("  Ende"), "  Prüfer: B.\n"_l1);
+    EXPECT_EQ(TextZurueckgewinnen(liste, bearbeitet),
+              "  System : a.sysdat\n\r\n\r  Länge :    4.000 m\n\n\r  M  max =  20.000\n\r  Prüfer: B.\n\r  Ende\n\n\r\f"_l1);
+    bearbeitet = gezeigt;
+    bearbeitet.erase(bearbeitet.find("  M  max"), std::string("  M  max =  20.000\n").size());
+    EXPECT_EQ(TextZurueckgewinnen(liste, bearbeitet),
+              "  System : a.sysdat\n\r\n\r  Länge :    4.000 m\n\n\r  Ende\n\n\r\f"_l1);
+    // Text typed after the end keeps the closing form feed last.
+    EXPECT_EQ(TextZurueckgewinnen(liste, gezeigt + "Gez."), liste.substr(0, liste.size() - 1) + "Gez.\f");
+    EXPECT_EQ(TextZurueckgewinnen(liste, ""), "\r\f");
+    EXPECT_EQ(TextZurueckgewinnen("", "neu\nzwei"), "neu\nzwei");
 }
