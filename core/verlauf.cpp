@@ -92,7 +92,8 @@ bool Verlauf::Zurueckholen(System& sys, std::deque<Schritt>& von, std::deque<Sch
         return false;
     }
     ++sys.Aenderungen;
-    AenderungMelden(&sys, schritt.Arten);
+    // A change that nobody reported is taken for any edit.
+    AenderungMelden(&sys, schritt.Arten ? schritt.Arten : BEARBEITUNG);
     MeldungFormatiert(rueckgaengig ? "Rückgängig: %s"_l1 : "Wiederhergestellt: %s", schritt.Aktion.c_str());
     return true;
 }

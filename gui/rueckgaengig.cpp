@@ -11,6 +11,7 @@
 #include "gui/systeme.h"
 #include "gui/tabellen.h"
 #include "gui/zeichenflaeche.h"
+#include "workspace/bearbeitung.h"
 #include "workspace/menues.h"
 
 namespace {
@@ -39,6 +40,8 @@ void Zurueckholen(bool rueckgaengig) {
     // A bar half drawn is no step yet; it goes before the last step is
     // taken back, so its start point cannot outlive it.
     if (Programm.Modus == 2 || Programm.Modus == 3) StabErzeugungVerlassen();
+    // Drawing only suspended by the zoom: it starts again with point 1.
+    else Erzeugung = Staberzeugung{};
     SchritteAbschliessen();
     Verlauf* verlauf = VerlaufVon(sys);
     if (!verlauf) return;
