@@ -170,6 +170,7 @@ void TeilungenSchliessenCB(FL_OBJECT*, long) {
             MeldungFormatiert("Anzahl Stabteilungen auf %ld begrenzt !", STABTEILUNGEN_MAX);
             n = STABTEILUNGEN_MAX;
         }
+        AktionBenennen("Stabteilungen");
         StabteilungenSetzen(*sys, n);
     }
     fl_hide_form(teilungen.Form);

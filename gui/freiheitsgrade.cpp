@@ -22,6 +22,7 @@
 #include "files/farben.h"
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
+#include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
@@ -151,6 +152,7 @@ void DetailfensterZeichnen() {
 // (the canvas among them) is ignored while the dialog is open.
 int DetailEreignis(XEvent* ev, void*) {
     if (detail.Betrifft(ev)) {
+        if (RueckgaengigTaste(ev)) return 0;
         if (ev->type != Expose || ev->xexpose.count == 0) DetailfensterZeichnen();
     }
     return 0;
@@ -220,9 +222,11 @@ void EndeCB(FL_OBJECT*, long ende) {
 }
 
 void VerschiebungCB(FL_OBJECT* ob, long d) {
+    AktionBenennen("Verschiebung ändern"_l1);
     if (System* sys = Aktuell()) FgWertSetzen(*sys, EingabeNummer(static_cast<int>(d)), Eingabe(ob));
 }
 void FederCB(FL_OBJECT* ob, long d) {
+    AktionBenennen("Federkonstante ändern"_l1);
     if (System* sys = Aktuell()) FgFederSetzen(*sys, EingabeNummer(static_cast<int>(d)), Eingabe(ob));
 }
 
@@ -230,6 +234,7 @@ void AuflagerCB(FL_OBJECT*, long d) {
     Richtungsblock& r = Dialog.Richtung[d];
     const long n = EingabeNummer(static_cast<int>(d));
     System* sys = Aktuell();
+    AktionBenennen("Auflager setzen");
     const Freiheitsgrad* fg = sys ? FreiheitsgradSuchen(sys->Freiheitsgrade, n) : nullptr;
     if (!fg) return;
     // After a run the field shows the computed displacement, which must not
@@ -247,6 +252,7 @@ void FreiCB(FL_OBJECT*, long d) {
     Richtungsblock& r = Dialog.Richtung[d];
     const long n = EingabeNummer(static_cast<int>(d));
     System* sys = Aktuell();
+    AktionBenennen("Einwirkung setzen");
     if (!sys || !FgEinwirkungSetzen(*sys, n, Eingabe(r.Feder))) return;
     const Freiheitsgrad* fg = FreiheitsgradSuchen(sys->Freiheitsgrade, n);
     char text[64];
@@ -260,6 +266,7 @@ void GlobalCB(FL_OBJECT* ob, long) {
     Stab* stab = MarkierterStab();
     if (!stab) return;
     const double w = Eingabe(ob);
+    AktionBenennen("Drehung ändern"_l1);
     WinkelSetzen(*Aktuell(), EingabeNummer(0), w);
     Text(Dialog.Lokal, "%.2f", w - stab->Winkel);
     DetailfensterZeichnen();
@@ -269,6 +276,7 @@ void LokalCB(FL_OBJECT* ob, long) {
     Stab* stab = MarkierterStab();
     if (!stab) return;
     const double w = Eingabe(ob) + stab->Winkel;
+    AktionBenennen("Drehung ändern"_l1);
     WinkelSetzen(*Aktuell(), EingabeNummer(0), w);
     Text(Dialog.Global, "%.2f", w);
     DetailfensterZeichnen();
@@ -278,6 +286,7 @@ void NummerCB(FL_OBJECT* ob, long d) {
     Stab* stab = MarkierterStab();
     if (!stab) return;
     const int ende = Ende(), r = static_cast<int>(d);
+    AktionBenennen("FG Nummer ändern"_l1);
     switch (FgNummerSetzen(*Aktuell(), stab, ende, r, std::atol(fl_get_input(ob)), fl_get_button(Dialog.Richtung[r].Eingepraegt),
                            Eingabe(Dialog.Global))) {
     case FgNummerFolge::Verbunden:
@@ -294,6 +303,7 @@ void NeuCB(FL_OBJECT*, long d) {
     Stab* stab = MarkierterStab();
     if (!stab) return;
     const int r = static_cast<int>(d);
+    AktionBenennen("neuen FG erzeugen");
     NeuAnzeigen(r, NeuenFgErzeugen(*Aktuell(), stab, Ende(), r, fl_get_button(Dialog.Richtung[r].Eingepraegt),
                                    Eingabe(Dialog.Global)));
 }
@@ -378,6 +388,7 @@ void FormErzeugen() {
     fl_set_object_callback(ob, SchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(Dialog.Form, FgAtclose, nullptr);
+    RueckgaengigTastenEinrichten(Dialog.Form);
 }
 
 }  // namespace
@@ -398,5 +409,17 @@ void FreiheitsgradeBearbeiten() {
     else fl_raise_form(Dialog.Form);
     DetailfensterErzeugen();
     XSync(fl_get_display(), False);
+    DetailfensterZeichnen();
+}
+
+void FreiheitsgradeAuffrischen() {
+    if (!Dialog.Form || !Dialog.Form->visible) return;
+    // The bar whose records it showed may be gone: with no marked bar left
+    // there is nothing to show.
+    if (!MarkierterStab()) {
+        Schliessen();
+        return;
+    }
+    StabendeAnzeigen(Ende());
     DetailfensterZeichnen();
 }

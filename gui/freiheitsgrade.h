@@ -8,3 +8,6 @@ void FreiheitsgradeBearbeiten();
 // The open dialog shows the records of its bar end again after they or
 // their results changed; a displacement the user typed stays.
 void FreiheitsgradeAktualisieren();
+// After an undo or redo: shows the records of the first marked bar afresh,
+// or closes the dialog when no bar is marked any more.
+void FreiheitsgradeAuffrischen();

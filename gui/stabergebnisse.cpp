@@ -243,3 +243,12 @@ void StabergebnisseZeigen(Stab*) {
 void StabergebnisseAktualisieren() {
     if (E.Form && E.Form->visible) Zeichnen();
 }
+
+void StabergebnisseAuffrischen() {
+    if (!E.Form || !E.Form->visible) return;
+    if (!MarkierterStab()) {
+        Schliessen();
+        return;
+    }
+    Zeichnen();
+}

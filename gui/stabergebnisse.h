@@ -9,3 +9,6 @@ struct Stab;
 void StabergebnisseZeigen(Stab* stab);
 // The open window draws its bar again (the results or the bar changed).
 void StabergebnisseAktualisieren();
+// After an undo or redo: the window shows the first marked bar afresh, or
+// closes when no bar is marked any more.
+void StabergebnisseAuffrischen();

@@ -7,3 +7,5 @@ bool TabelleZeigen(int welche);
 // The open tables follow the current System after a change of the kinds
 // `arten` (core/aenderungen.h); `wechsel`: another System became current.
 void TabellenAktualisieren(unsigned arten, bool wechsel);
+// The open tables show the current System's points and bars afresh.
+void TabellenAuffrischen();

@@ -19,6 +19,7 @@
 #include "core/programm.h"
 #include "core/stabgeometrie.h"
 #include "core/systemoperationen.h"
+#include "core/verlauf.h"
 #include "workspace/bearbeitung.h"
 
 namespace {
@@ -293,4 +294,27 @@ TEST_F(Veraltet, NeuesAuflagerIstStarrAusserDerNutzerTipptEinenWert) {
     FgAuflagerSetzen(*sys, fg->Nummer, 0.003);
     EXPECT_EQ(NeuerAuflagerwert(*fg, "0.0030", "0.0030"), 0.003);
     EXPECT_EQ(NeuerAuflagerwert(*fg, "0.0030", "abc"), 0.0);
+}
+
+TEST_F(Veraltet, RueckgaengigGibtDasAlteModellOhneSeineErgebnisse) {
+    Verlauf verlauf(*sys);
+    const long nummer = riegel->Nummer;  // undo gives the System new records
+    PunktkoordinateSetzen(*sys, riegel->PunktB, 1, 4.5);
+    ASSERT_TRUE(verlauf.Schliessen(*sys, AENDERUNG_PUNKTE, "Punkt"));
+    ASSERT_TRUE(TheorieIOrdnungBerechnen(*sys, Programm, bericht));
+    bericht.Zeilen.clear();
+    aenderungen.Abholen();
+    // The results belong to the edited model, not to the one undo brings back.
+    ASSERT_TRUE(verlauf.Rueckgaengig(*sys));
+    riegel = StabSuchen(*sys, nummer);
+    ErgebnisseWeg();
+
+    // A shift taken back keeps them.
+    ASSERT_TRUE(TheorieIOrdnungBerechnen(*sys, Programm, bericht));
+    SystemVerschieben(sys, 1.0, 0.0);
+    ASSERT_TRUE(verlauf.Schliessen(*sys, AENDERUNG_LAGE, "System verschieben"));
+    bericht.Zeilen.clear();
+    ASSERT_TRUE(verlauf.Rueckgaengig(*sys));
+    riegel = StabSuchen(*sys, nummer);
+    ErgebnisseDa();
 }
