@@ -362,3 +362,7 @@ void FreiheitsgradeBearbeiten() {
     XSync(fl_get_display(), False);
     DetailfensterZeichnen();
 }
+
+void FreiheitsgradeSchliessen() {
+    if (Dialog.Form && Dialog.Form->visible) Schliessen();
+}

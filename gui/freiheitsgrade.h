@@ -5,3 +5,5 @@
 
 // Opens (or raises) the dialog; does nothing when no bar is marked.
 void FreiheitsgradeBearbeiten();
+// Closes the dialog if it is open (its System is being closed).
+void FreiheitsgradeSchliessen();

@@ -239,3 +239,7 @@ void StabergebnisseZeigen(Stab*) {
     XSync(fl_get_display(), False);
     Zeichnen();
 }
+
+void StabergebnisseSchliessen() {
+    if (E.Form && E.Form->visible) Schliessen();
+}
