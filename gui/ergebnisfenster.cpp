@@ -17,6 +17,7 @@
 #include "core/bericht.h"
 #include "core/datenmodell.h"
 #include "core/latin1.h"
+#include "files/ausgabepruefung.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
 #include "gui/auffrischung.h"
@@ -122,6 +123,11 @@ void DruckenCB(FL_OBJECT* ob, long) {
         letzteListendatei = fl_get_input(d->Dateiname);
         if (letzteListendatei.empty()) {
             Hinweis("kein Dateiname augewählt"_l1);
+            return;
+        }
+        const std::string konflikt = AusgabenPruefen(GeschuetzteDateien(nullptr), {letzteListendatei});
+        if (!konflikt.empty()) {
+            Hinweis(konflikt.c_str());
             return;
         }
         // Through a temporary file: a failed write keeps an older listing.
