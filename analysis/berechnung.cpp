@@ -7,6 +7,7 @@
 #include "analysis/gleichungsloeser.h"
 #include "analysis/nachlauf.h"
 #include "analysis/nummerierung.h"
+#include "analysis/speichermangel.h"
 #include "core/aenderungen.h"
 #include "core/bericht.h"
 #include "core/latin1.h"
@@ -214,6 +215,8 @@ bool Berechnung::TheorieIOrdnung() {
 }
 
 bool TheorieIOrdnungBerechnen(System& system, const Kataloge& kataloge, Berichtsempfaenger& bericht) {
-    Berechnung berechnung(system, kataloge, bericht);
-    return berechnung.TheorieIOrdnung();
+    return BeiSpeichermangelAbbrechen(system, bericht, [&] {
+        Berechnung berechnung(system, kataloge, bericht);
+        return berechnung.TheorieIOrdnung();
+    });
 }
