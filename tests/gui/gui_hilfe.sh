@@ -220,6 +220,18 @@ popup_bereit() {
   [ -n "$f" ] && [ "$f" != "#000000" ] && [ "$f" != "#292929" ]
 }
 
+# fenster_steht ID: the window (a toolkit question, an alert) has been
+# placed and sized and has drawn itself; it maps at a provisional place
+# first.  Sets FX FY FB FH.
+fenster_steht() {
+  local a
+  fenster_geometrie "$1" || return 1
+  a="$FX $FY $FB $FH"
+  sleep 0.2
+  fenster_geometrie "$1" || return 1
+  [ "$a" = "$FX $FY $FB $FH" ] && popup_bereit "$1"
+}
+
 # menue_waehlen WIN MENUE EINTRAG: opens the pull-down menu labelled MENUE
 # of the main window and chooses the EINTRAG-th entry (1-based) of its
 # pop-up, which has POPUP_EINTRAEGE entries.

@@ -39,18 +39,20 @@ menue_dialog() {   # MENUE ANZAHL EINTRAG TITEL KNOPF
   schliessen "$4" "$5"
 }
 
-# The answer "Schließen"/"Beenden" (the second button) when the question
-# about unsaved changes comes.
-ohne_speichern() {
+# The question about unsaved changes, answered with its second button
+# ("Schließen" or "Beenden"), when one comes within WARTEN seconds.  It is
+# clicked once it stands still (it is placed and sized after it maps) and
+# again until it is gone.  False when no question came.
+frage_beantworten() {   # WARTEN
   local frage
-  warten_bis "${1:-3}" fenster_da "Auswahl" || return 0
+  warten_bis "$1" fenster_da "Auswahl" || return 1
   frage=$(fenster "Auswahl")
-  # Clicked until it goes: a question that maps may not take clicks yet.
+  warten_bis 10 fenster_steht "$frage" || gui_fehler "Frage steht nicht still"
   antworten() {
     velko_laeuft || return 0
-    fenster_geometrie "$frage" 2>/dev/null || return 0
+    fenster_zu "$frage" && return 0
     klicken "$frage" $(( FB / 2 )) $(( FH - 34 ))
-    warten_bis 2 fenster_weg "Auswahl"
+    warten_bis 2 fenster_zu "$frage"
   }
   warten_bis 20 antworten || gui_fehler "Frage bleibt offen"
 }
@@ -160,7 +162,7 @@ system_schliessen() {
   local n
   n=$(meldungen)
   untermenue_waehlen "$haupt" Datenbank 4 2 5 5                  # System / System schließen
-  ohne_speichern
+  frage_beantworten 3 || true
   warten_bis 10 meldung_ist "System und Belastung gelöscht " || gui_fehler "nicht geschlossen: $(letzte_meldung)"
 }
 
@@ -224,9 +226,9 @@ alles_mit_dem_system() {   # WX WY
 
 ende=$(( $(date +%s) + DAUER ))
 runde=0
+offen=0   # Systems open; one stays from each round into the next
 while :; do
   runde=$(( runde + 1 ))
-  offen=0
   for datei in "$beispiele"/*.sysdat; do
     datei_oeffnen "$datei"
     offen=$(( offen + 1 ))
@@ -261,10 +263,13 @@ done
 POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Ausgabe 1
 fenster_warten "Ergebnisse" >/dev/null || exit 1
 POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Programm 3
-while velko_laeuft && ! fenster_da "Auswahl"; do sleep 0.1; done
-velko_laeuft && ohne_speichern 1
+# One question for each System with changes.
+grenze=$(( $(date +%s) + 120 ))
+while velko_laeuft && [ "$(date +%s)" -lt "$grenze" ]; do frage_beantworten 1 || true; done
 warten_bis 30 bash -c "! kill -0 $VELKO_PID" || gui_fehler "Programm endet nicht"
 wait "$VELKO_PID"; status=$?
 VELKO_PID=""
 [ "$status" -eq 0 ] || gui_fehler "Exit-Status $status"
+# Every question was answered without saving.
+! meldung_enthalten " geschrieben !" || gui_fehler "die Sitzung hat ein System gesichert"
 echo "sitzung: $runde Runden in $DAUER s, ok"
