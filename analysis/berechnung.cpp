@@ -7,6 +7,7 @@
 #include "analysis/gleichungsloeser.h"
 #include "analysis/nachlauf.h"
 #include "analysis/nummerierung.h"
+#include "analysis/speichermangel.h"
 #include "core/aenderungen.h"
 #include "core/bericht.h"
 #include "core/ergebnisstand.h"
@@ -220,6 +221,8 @@ bool Berechnung::TheorieIOrdnung() {
 }
 
 bool TheorieIOrdnungBerechnen(System& system, const Kataloge& kataloge, Berichtsempfaenger& bericht) {
-    Berechnung berechnung(system, kataloge, bericht);
-    return berechnung.TheorieIOrdnung();
+    return BeiSpeichermangelAbbrechen(system, bericht, [&] {
+        Berechnung berechnung(system, kataloge, bericht);
+        return berechnung.TheorieIOrdnung();
+    });
 }

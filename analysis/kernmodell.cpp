@@ -16,10 +16,18 @@ namespace {
 
 constexpr double SCHNITT_TOLERANZ = 0.0001;
 
+// A zero-filled record of the model, entered first in its chain at once:
+// the model owns it even when a later allocation of the run fails.
 template <class T>
-T* NeuerModellsatz() {
-    T* p = new (std::nothrow) T{};
+T* NeuerModellsatz(Kette& kette) {
+    T* p = ZuteilungVersagt() ? nullptr : new (std::nothrow) T{};
     if (!p) Speicherfehler();
+    try {
+        KeVorneEintragen(kette, p);
+    } catch (...) {
+        delete p;
+        throw;
+    }
     return p;
 }
 
@@ -152,7 +160,7 @@ void StabZerlegen(Kernmodell& modell, const Stab* stab, const LastenJeStab& last
     std::size_t schnittpunkt = 0;
     for (std::size_t i = 0; i + 1 < schnitte.size(); ++i) {
         const double t = schnitte[i], z = schnitte[i + 1];
-        Element* e = NeuerModellsatz<Element>();
+        Element* e = NeuerModellsatz<Element>(modell.Elemente);
         e->Stabnummer = stab->Nummer;
         e->Material = stab->Material;
         e->Querschnitt = stab->Querschnitt;
@@ -172,7 +180,6 @@ void StabZerlegen(Kernmodell& modell, const Stab* stab, const LastenJeStab& last
         } else {
             for (int s = 3; s < 6; ++s) e->Fg[s] = schnittFg[3 * schnittpunkt + s - 3];
         }
-        KeVorneEintragen(modell.Elemente, e);
     }
 }
 
@@ -205,19 +212,17 @@ Knoten* KnotenSuchenOderAnlegen(Kernmodell& modell, double x, double y) {
             auto it = index->knoten.find(Koordinaten{Bits(x), Bits(y)});
             if (it != index->knoten.end()) return it->second;
         }
-        Knoten* k = NeuerModellsatz<Knoten>();
+        Knoten* k = NeuerModellsatz<Knoten>(modell.Knoten);
         k->X = x;
         k->Y = y;
-        KeVorneEintragen(modell.Knoten, k);
         if (zahl) index->knoten.emplace(Koordinaten{Bits(x), Bits(y)}, k);
         return k;
     }
     for (Knoten* k : Elemente<Knoten>(modell.Knoten))
         if (k->X == x && k->Y == y) return k;
-    Knoten* k = NeuerModellsatz<Knoten>();
+    Knoten* k = NeuerModellsatz<Knoten>(modell.Knoten);
     k->X = x;
     k->Y = y;
-    KeVorneEintragen(modell.Knoten, k);
     return k;
 }
 
@@ -232,11 +237,10 @@ Freiheitsgrad* FreiheitsgradSuchenOderAnlegen(Kernmodell& modell, int richtung, 
                 if (fg->Nummer == nummer) return fg;
         }
     }
-    Freiheitsgrad* fg = NeuerModellsatz<Freiheitsgrad>();
+    Freiheitsgrad* fg = NeuerModellsatz<Freiheitsgrad>(modell.Modellfreiheitsgrade);
     fg->SystemID = modell.SystemID;
     fg->Nummer = nummer;
     fg->Richtung = richtung;
-    KeVorneEintragen(modell.Modellfreiheitsgrade, fg);
     if (index && nummer != -1) index->freiheitsgrade.emplace(nummer, fg);
     return fg;
 }
@@ -273,7 +277,7 @@ void ElementeUnterteilen(Kernmodell& modell, long teilungen) {
         }
         Element* vorher = nullptr;
         for (long j = 0; j < n; ++j) {
-            Element* stueck = j == 0 ? e : NeuerModellsatz<Element>();
+            Element* stueck = j == 0 ? e : NeuerModellsatz<Element>(modell.Elemente);
             stueck->Stabnummer = alt.Stabnummer;
             stueck->Material = alt.Material;
             stueck->Querschnitt = alt.Querschnitt;
@@ -294,7 +298,6 @@ void ElementeUnterteilen(Kernmodell& modell, long teilungen) {
             stueck->qEnde = (1 - b) * alt.qAnfang + b * alt.qEnde;
             stueck->nAnfang = (1 - a) * alt.nAnfang + a * alt.nEnde;
             stueck->nEnde = (1 - b) * alt.nAnfang + b * alt.nEnde;
-            if (j > 0) KeVorneEintragen(modell.Elemente, stueck);
             vorher = stueck;
         }
     }

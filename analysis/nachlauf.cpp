@@ -1,6 +1,7 @@
 #include "analysis/nachlauf.h"
 
 #include <cmath>
+#include <memory>
 #include <unordered_map>
 
 #include "analysis/steifigkeit.h"
@@ -62,7 +63,8 @@ void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys) {
                     stab->Freiheitsgrade[s]->Reaktion = e->Fg[s]->Reaktion;
                     stab->Freiheitsgrade[s]->Wert = e->Fg[s]->Wert;
                 }
-        Stababschnitt* r = new (std::nothrow) Stababschnitt{};
+        // Owned here until it is entered in the bar's chain.
+        std::unique_ptr<Stababschnitt> r(ZuteilungVersagt() ? nullptr : new (std::nothrow) Stababschnitt{});
         if (!r) Speicherfehler();
         r->tAnfang = e->tAnfang;
         r->tEnde = e->tEnde;
@@ -85,7 +87,8 @@ void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys) {
         r->WinkelA = e->Fg[0]->Winkel;
         r->WinkelE = e->Fg[3]->Winkel;
         r->Winkel = e->Winkel;
-        KeVorneEintragen(stab->Ergebnisse, r);
+        KeVorneEintragen(stab->Ergebnisse, r.get());
+        r.release();
     }
     ErgebnisseEingetragen(sys);
 }

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -218,7 +219,14 @@ int main(int argc, char** argv) {
     setvbuf(stdout, puffer, _IOFBF, sizeof puffer);
     TerminalBericht bericht(stderr, stderr);
     BerichtSetzen(&bericht);
-    int rueckgabe = Rechnen(auftrag, bericht, stdout);
+    int rueckgabe = ABGEBROCHEN;
+    try {
+        rueckgabe = Rechnen(auftrag, bericht, stdout);
+    } catch (const std::bad_alloc&) {
+        // Outside the run itself (which stops on its own): the outputs
+        // opened were discarded on the way out.
+        Fehler("zu wenig Speicher, keine Ergebnisse geschrieben");
+    }
     // Freeing the System at the end is no news to the user.
     SammelBericht still;
     BerichtSetzen(&still);

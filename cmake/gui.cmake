@@ -37,6 +37,14 @@ if(VELKO_GUI_TESTS)
       set_tests_properties(gui_${name} PROPERTIES TIMEOUT 120 LABELS gui
         ENVIRONMENT "VELKO_QUELLEN=${CMAKE_SOURCE_DIR}")
     endforeach()
+    # The sanitizer build also runs a session of about a minute through
+    # every example, dialog and edit (tests/gui/sitzung.sh; longer runs
+    # take the seconds as second argument).
+    if(VELKO_SANITIZE)
+      add_test(NAME gui_sitzung COMMAND bash ${CMAKE_SOURCE_DIR}/tests/gui/sitzung.sh $<TARGET_FILE:velko> 40)
+      set_tests_properties(gui_sitzung PROPERTIES TIMEOUT 400 LABELS gui
+        ENVIRONMENT "VELKO_QUELLEN=${CMAKE_SOURCE_DIR}")
+    endif()
   else()
     message(STATUS "Xvfb or xdotool not found: the GUI tests are not run")
   endif()

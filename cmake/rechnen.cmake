@@ -153,3 +153,13 @@ velko_rechnen_test(ergebnisse_nicht_endlich
   ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/e.list {ARBEIT}/abgewandelt.sysdat
   OPTIONEN RC=1 LISTE=e.list "VORHER=alte Liste" "FEHLER_TEXT=Ergebnisse nicht endlich"
            "ABWANDLUNG=${rahmen}|Windlast\\n10.000000|Windlast\\n1e308" "NICHT_TEXT=berechnet !")
+
+# Too little memory for the run: an address-space limit, which the
+# sanitizers' shadow memory cannot live with.
+if(NOT VELKO_SANITIZE)
+  add_test(NAME rechnen_zu_wenig_speicher
+    COMMAND ${CMAKE_COMMAND} -DPROGRAMM=$<TARGET_FILE:velko-rechnen> -DKATALOG=${rechnen_katalog}
+      -DARBEIT=${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests/zu_wenig_speicher
+      -P ${CMAKE_SOURCE_DIR}/tests/cli/speichermangel.cmake)
+  set_tests_properties(rechnen_zu_wenig_speicher PROPERTIES LABELS e2e)
+endif()

@@ -24,7 +24,7 @@ void AllocFehlerMelden(const char* operation) {
 }
 
 Glied* NeuesGlied(void* element) {
-    Glied* g = new (std::nothrow) Glied{nullptr, nullptr, element};
+    Glied* g = ZuteilungVersagt() ? nullptr : new (std::nothrow) Glied{nullptr, nullptr, element};
     if (!g) errno = ENOMEM;
     return g;
 }

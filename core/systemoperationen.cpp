@@ -118,7 +118,27 @@ void ErgebnisKetteLoeschen(Kette& ergebnisse) { KetteMitInhaltLoeschen<Stababsch
 
 }  // namespace
 
-[[noreturn]] void Speicherfehler() { FehlerBeenden("Velko : MemFault\n"); }
+namespace {
+
+int abfangtiefe = 0;
+long bisZumFehler = 0;
+
+}  // namespace
+
+[[noreturn]] void Speicherfehler() {
+    if (abfangtiefe > 0) throw std::bad_alloc();
+    FehlerBeenden("Velko : MemFault\n");
+}
+
+SpeicherfehlerAbfangen::SpeicherfehlerAbfangen() { ++abfangtiefe; }
+SpeicherfehlerAbfangen::~SpeicherfehlerAbfangen() { --abfangtiefe; }
+
+void ZuteilungsfehlerNach(long n) { bisZumFehler = n > 0 ? n : 0; }
+
+bool ZuteilungVersagt() {
+    if (bisZumFehler == 0) return false;
+    return --bisZumFehler == 0;
+}
 
 // ------------------------------------------------------------ creation
 

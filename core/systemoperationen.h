@@ -73,13 +73,32 @@ void KombinationLoeschen(System& sys, long nummer);
 // Frees the result records of a bar (links and records).
 void ErgebnisseLoeschen(Stab* stab);
 
-// Allocation that ends the program on exhaustion ("Velko : MemFault").
+// Exhausted memory while creating a record: ends the program ("Velko :
+// MemFault"), or, inside a SpeicherfehlerAbfangen, throws std::bad_alloc.
 [[noreturn]] void Speicherfehler();
 
-// A zero-filled record; ends the program when memory is exhausted.
+// While one exists, Speicherfehler throws std::bad_alloc instead of ending
+// the program, so that an analysis run can stop with a message and leave
+// every open System intact.  Code inside must free what it allocated when
+// the exception passes (owners, or records entered in their chain at once).
+class SpeicherfehlerAbfangen {
+public:
+    SpeicherfehlerAbfangen();
+    ~SpeicherfehlerAbfangen();
+    SpeicherfehlerAbfangen(const SpeicherfehlerAbfangen&) = delete;
+    SpeicherfehlerAbfangen& operator=(const SpeicherfehlerAbfangen&) = delete;
+};
+
+// For tests of the failure paths: the n-th allocation of a record or chain
+// link from now on fails as if memory were exhausted; 0 = none.
+void ZuteilungsfehlerNach(long n);
+// Whether the allocation about to be made is the one to fail (counts it).
+bool ZuteilungVersagt();
+
+// A zero-filled record; Speicherfehler() when memory is exhausted.
 template <class T>
 T* NeuerDatensatz() {
-    T* p = new (std::nothrow) T{};
+    T* p = ZuteilungVersagt() ? nullptr : new (std::nothrow) T{};
     if (!p) Speicherfehler();
     return p;
 }

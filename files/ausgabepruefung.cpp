@@ -6,7 +6,12 @@
 #include <climits>
 #include <cstdio>
 
+#include "core/datenmodell.h"
+#include "core/kette.h"
 #include "core/latin1.h"
+#include "core/programm.h"
+#include "files/massstab.h"
+#include "files/pfade.h"
 
 namespace {
 
@@ -93,4 +98,19 @@ std::string AusgabenPruefen(const std::vector<std::string>& eingaben, const std:
                 return Formatiert("%s ist zweimal als Ausgabe angegeben !", ausgaben[i]);
     }
     return "";
+}
+
+std::vector<std::string> GeschuetzteDateien(const System* ausser) {
+    std::vector<std::string> dateien;
+    if (!Pfade.Katalogverzeichnis.empty())
+        for (const char* katalog : {"material.dat", "querschnitte.dat"})
+            dateien.push_back(Pfade.Katalogverzeichnis + "/" + katalog);
+    const std::string home = HomeVerzeichnis();
+    if (!home.empty()) dateien.push_back(home + "/.velko");
+    for (const System* s : Elemente<System>(Programm.Systeme)) {
+        if (s == ausser || s->Dateiname[0] == '\0' || std::string(s->Dateiname) == "noname") continue;
+        dateien.push_back(s->Dateiname);
+        dateien.push_back(MassstabDateiname(s->Dateiname));
+    }
+    return dateien;
 }

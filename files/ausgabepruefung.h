@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+struct System;
+
 // True when both paths name the same file (existing or still to be created).
 // False when either path cannot be resolved at all.
 bool DieselbeDatei(const std::string& a, const std::string& b);
@@ -21,3 +23,10 @@ bool DieselbeDatei(const std::string& a, const std::string& b);
 // same regular file (or new name) is given twice.  A device, FIFO or stream
 // may receive several outputs one after the other.
 std::string AusgabenPruefen(const std::vector<std::string>& eingaben, const std::vector<std::string>& ausgaben);
+
+// The files an output of the window must never replace: both catalogues,
+// the path configuration "~/.velko", and the system and scale file of every
+// open System but `ausser` (null: of every one, so that an export cannot
+// replace the exported System's own file either).  Systems without a file
+// name ("noname") have none.
+std::vector<std::string> GeschuetzteDateien(const System* ausser);

@@ -25,6 +25,7 @@
 #include "core/stabgeometrie.h"
 #include "core/bericht.h"
 #include "core/systemoperationen.h"
+#include "files/ausgabepruefung.h"
 #include "files/eingabedatei.h"
 #include "files/massstab.h"
 #include "files/systemdatei_intern.h"
@@ -712,6 +713,16 @@ bool Sichern(int modus, System* system, const Dateiauswahl& auswahl, bool als) {
     }
     std::string name = auswahl ? auswahl() : std::string();
     if (name.empty()) return false;
+    // A chosen name must not be a catalogue, the path configuration or the
+    // file of another open System (which, unchanged, would then be closed
+    // without a question while its file holds this System).
+    const std::string ziel = SystemdateiPfad(name.c_str());
+    const std::string konflikt =
+        AusgabenPruefen(GeschuetzteDateien(system), {ziel, MassstabDateiname(ziel.c_str())});
+    if (!konflikt.empty()) {
+        MeldungAusgeben(konflikt.c_str());
+        return false;
+    }
     return SystemSchreiben(*system, name.c_str());
 }
 

@@ -6,8 +6,11 @@
 #include "core/aenderungen.h"
 #include "core/programm.h"
 #include "core/verlauf.h"
+#include "gui/bearbeiten.h"
+#include "gui/ergebnisfenster.h"
 #include "gui/freiheitsgrade.h"
 #include "gui/hauptfenster.h"
+#include "gui/kataloge.h"
 #include "gui/lasten.h"
 #include "gui/rueckgaengig.h"
 #include "gui/stabergebnisse.h"
@@ -38,11 +41,20 @@ public:
     }
     void SystemGeloescht(const System* system) override {
         satz_.SystemEntfernen(system);
-        // The load editor works on the System's records; it closes before
-        // they are freed, and the lists of "Lastfälle" empty.
+        // The load editor works on the System's records; it closes, and
+        // the lists of "Lastfälle" empty.
         LastfalllistenLeeren();
+        // Windows that show this System's records close with it: a click
+        // in one of them must not reach another System.
+        TabellenSchliessen(*system);
+        ErgebnisfensterSchliessen(*system);
+        GeometriedialogSchliessen(*system);
+        ZuordnungSchliessen(*system);
         // Nothing may keep showing a System that is gone.
         if (Programm.AktuellesSystem == system) {
+            // These follow the current System's first marked bar.
+            StabergebnisseSchliessen();
+            FreiheitsgradeSchliessen();
             Programm.AktuellesSystem = nullptr;
             systemwechsel_ = true;
         }

@@ -215,7 +215,13 @@ void ExportOkCB(FL_OBJECT*, long) {
     Exportergebnis ergebnis;
     std::string druckfehler;
     if (fl_get_button(ausg.Datei)) {
-        ergebnis = InDateiExportieren(Aktuell(), ausg.Formatindex, fl_get_input(ausg.Dateiname));
+        std::string konflikt;
+        ergebnis = InDateiExportieren(Aktuell(), ausg.Formatindex, fl_get_input(ausg.Dateiname), &konflikt);
+        if (ergebnis == Exportergebnis::Ueberschreibt) {
+            // The dialog stays open for another name.
+            Hinweis(konflikt.c_str());
+            return;
+        }
     } else {
         ergebnis = Drucken(Aktuell(), ausg.Formatindex, fl_get_input(ausg.Kommando), &druckfehler);
     }

@@ -8,6 +8,9 @@
 // Bar menu "Geometrie / Topologie": opens the dialog "Stab" for the bar
 // (the first marked one).  False without a System or bar.
 bool GeometriedialogOeffnen(Stab* stab);
+// Closes the dialog "Stab" without taking anything over when it shows a bar
+// of this System (the System is being closed).
+void GeometriedialogSchliessen(const System& system);
 // Bar menu " Stab teilen": the values 20, 21, 22 divide every marked bar
 // into 2, 3 or 4 bars.  False for any other value.
 bool StabteilungAusfuehren(int wert);

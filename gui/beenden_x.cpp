@@ -11,6 +11,7 @@
 #include "files/pfade.h"
 #include "files/systemdatei.h"
 #include "gui/auffrischung.h"
+#include "gui/ergebnisfenster.h"
 #include "gui/hauptfenster.h"
 #include "gui/systeme.h"
 #include "gui/zeichenflaeche.h"
@@ -69,6 +70,7 @@ void ProgrammBeenden() {
     static SammelBericht still;
     BerichtSetzen(&still);
     AuffrischungBeenden();
+    ErgebnisfensterFreigeben();
     ProgrammZuruecksetzen();
     fl_finish();
     std::exit(0);

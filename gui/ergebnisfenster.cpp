@@ -3,16 +3,21 @@
 //
 // Every showing makes a new window; several may be open at once, each with
 // at most one print dialog of its own.  Windows are freed once their event
-// has been handled, never inside a callback of their own objects.
+// has been handled, never inside a callback of their own objects.  A window
+// belongs to the System it lists and closes with it; at the end of the
+// program every window still open is freed.
 #include "gui/ergebnisfenster.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/bericht.h"
 #include "core/datenmodell.h"
 #include "core/latin1.h"
+#include "files/ausgabepruefung.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
 #include "gui/auffrischung.h"
@@ -36,8 +41,10 @@ struct Ergebnisfenster {
     FL_FORM* Form = nullptr;
     FL_OBJECT* Text = nullptr;
     Druckdialog* Druck = nullptr;
-    // The listing as written (see workspace/eingabetext.h): unedited it is
-    // printed byte for byte, edited with its line ends.
+    long Systemnummer = 0;  // of the System listed
+    // The listing as written and as the text field shows it (see
+    // workspace/eingabetext.h): unedited, the listing is printed byte for byte,
+    // edited with its line ends.
     std::string Original;
 };
 
@@ -52,9 +59,24 @@ struct Druckdialog {
 
 void Hinweis(const char* zeile1, const char* zeile2 = "") { fl_show_alert("", zeile1, zeile2, 1); }
 
+// The windows open now, and the forms hidden but not yet freed.
+std::vector<Ergebnisfenster*> offeneFenster;
+std::vector<FL_FORM*> freizugeben;
+
+void FormFreigeben(FL_FORM* form) {
+    if (form->visible) fl_hide_form(form);
+    fl_free_form(form);
+}
+
+void FreizugebendeFreigeben(int, void*) {
+    for (FL_FORM* form : freizugeben) fl_free_form(form);
+    freizugeben.clear();
+}
+
 void FormSpaeterFreigeben(FL_FORM* form) {
     fl_hide_form(form);
-    fl_add_timeout(0, [](int, void* f) { fl_free_form(static_cast<FL_FORM*>(f)); }, form);
+    if (freizugeben.empty()) fl_add_timeout(0, FreizugebendeFreigeben, nullptr);
+    freizugeben.push_back(form);
 }
 
 void DruckdialogSchliessen(Druckdialog* d) {
@@ -67,6 +89,7 @@ void DruckdialogSchliessen(Druckdialog* d) {
 void FensterSchliessen(Ergebnisfenster* f) {
     DruckdialogSchliessen(f->Druck);
     FormSpaeterFreigeben(f->Form);
+    offeneFenster.erase(std::remove(offeneFenster.begin(), offeneFenster.end(), f), offeneFenster.end());
     delete f;
     NeuZeichnen();
 }
@@ -100,6 +123,11 @@ void DruckenCB(FL_OBJECT* ob, long) {
         letzteListendatei = fl_get_input(d->Dateiname);
         if (letzteListendatei.empty()) {
             Hinweis("kein Dateiname augewählt"_l1);
+            return;
+        }
+        const std::string konflikt = AusgabenPruefen(GeschuetzteDateien(nullptr), {letzteListendatei});
+        if (!konflikt.empty()) {
+            Hinweis(konflikt.c_str());
             return;
         }
         // Through a temporary file: a failed write keeps an older listing.
@@ -184,6 +212,8 @@ void ErgebnisseZeigen(System& system, Kette staebe) {
     if (!ListeAlsText(&system, staebe, text)) return;
 
     Ergebnisfenster* f = new Ergebnisfenster;
+    f->Systemnummer = system.Systemnummer;
+    offeneFenster.push_back(f);
     FL_OBJECT* ob;
     f->Form = fl_bgn_form(FL_NO_BOX, 880, 830);
     fl_add_box(FL_UP_BOX, 0, 0, 880, 830, "");
@@ -209,6 +239,26 @@ void ErgebnisseZeigen(System& system, Kette staebe) {
     fl_set_input_cursorpos(f->Text, 0, 1);
     fl_set_form_position(f->Form, 200, 100);
     FormZeigen(f->Form, FL_PLACE_POSITION, FL_TRANSIENT, "Ergebnisse");
+}
+
+void ErgebnisfensterSchliessen(const System& system) {
+    // A copy: closing takes the window out of the list.
+    const std::vector<Ergebnisfenster*> fenster = offeneFenster;
+    for (Ergebnisfenster* f : fenster)
+        if (f->Systemnummer == system.Systemnummer) FensterSchliessen(f);
+}
+
+void ErgebnisfensterFreigeben() {
+    for (Ergebnisfenster* f : offeneFenster) {
+        if (f->Druck) {
+            FormFreigeben(f->Druck->Form);
+            delete f->Druck;
+        }
+        FormFreigeben(f->Form);
+        delete f;
+    }
+    offeneFenster.clear();
+    FreizugebendeFreigeben(0, nullptr);
 }
 
 void DruckauftragStarten(const char* datei, const char* kommando) {

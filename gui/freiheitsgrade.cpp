@@ -423,3 +423,7 @@ void FreiheitsgradeAuffrischen() {
     StabendeAnzeigen(Ende());
     DetailfensterZeichnen();
 }
+
+void FreiheitsgradeSchliessen() {
+    if (Dialog.Form && Dialog.Form->visible) Schliessen();
+}

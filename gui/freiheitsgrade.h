@@ -11,3 +11,5 @@ void FreiheitsgradeAktualisieren();
 // After an undo or redo: shows the records of the first marked bar afresh,
 // or closes the dialog when no bar is marked any more.
 void FreiheitsgradeAuffrischen();
+// Closes the dialog if it is open (its System is being closed).
+void FreiheitsgradeSchliessen();

@@ -279,6 +279,14 @@ bool GeometriedialogOeffnen(Stab* stab) {
     return true;
 }
 
+void GeometriedialogSchliessen(const System& system) {
+    if (!geo.Form || !geo.Form->visible || geo.SystemNr != system.Systemnummer) return;
+    // Nothing is taken over: the bar is gone with its System.
+    fl_hide_form(geo.Form);
+    geo.SystemNr = -1;
+    geo.StabNr = -1;
+}
+
 bool StabteilungAusfuehren(int wert) {
     if (wert < menue::Teilen2 || wert > menue::Teilen4 || !Aktuell()) return false;
     AktionBenennen("Stab teilen");

@@ -15,3 +15,6 @@ void StandardwertedialogZeigen();
 void MaterialZuweisen(const Stabauswahl& staebe);
 // The assignment dialog for a freshly drawn bar that got no defaults.
 void ZuordnungsdialogOeffnen(Stab* stab);
+// Closes the assignment dialog without assigning when it serves bars of
+// this System (the System is being closed).
+void ZuordnungSchliessen(const System& system);

@@ -158,6 +158,13 @@ void MaterialZuweisen(const Stabauswahl& staebe) {
     else fl_raise_form(Zuordnung.Form);
 }
 
+void ZuordnungSchliessen(const System& system) {
+    if (!Zuordnung.Form || !Zuordnung.Form->visible || Zuweisungsstaebe.Systemnummer != system.Systemnummer) return;
+    // Closing assigns the chosen entries to the bars: not to bars that are gone.
+    fl_hide_form(Zuordnung.Form);
+    Zuweisungsstaebe = Stabauswahl{};
+}
+
 void ZuordnungsdialogOeffnen(Stab* stab) {
     Stabauswahl a;
     if (Aktuell()) StabauswahlErgaenzen(a, *Aktuell(), stab);

@@ -547,6 +547,8 @@ void LastKopierenOeffnen(Stab*) {
 
 void LasteditorSchliessen() {
     if (Offen()) Schliessen(false);
+    // Copying works on the edited bar's loads as well.
+    if (kopieren.Form && kopieren.Form->visible) fl_hide_form(kopieren.Form);
 }
 
 void LasteditorLastfaelleAktualisieren() {

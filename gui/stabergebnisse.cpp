@@ -252,3 +252,7 @@ void StabergebnisseAuffrischen() {
     }
     Zeichnen();
 }
+
+void StabergebnisseSchliessen() {
+    if (E.Form && E.Form->visible) Schliessen();
+}

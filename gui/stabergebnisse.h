@@ -12,3 +12,5 @@ void StabergebnisseAktualisieren();
 // After an undo or redo: the window shows the first marked bar afresh, or
 // closes when no bar is marked any more.
 void StabergebnisseAuffrischen();
+// Closes the window if it is open (its System is being closed).
+void StabergebnisseSchliessen();

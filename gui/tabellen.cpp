@@ -1,6 +1,12 @@
 // The tables of the menu "Tabellen": points ("Punkte") with their
 // coordinates, editable, and bars ("Stäbe") with their largest internal
 // forces, whose lines mark and unmark the bars.
+//
+// A table belongs to the System it was filled from: its lines are that
+// System's records, so its callbacks work on that System (found again by
+// its number) and it closes when that System is closed.
+#include "gui/tabellen.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -38,19 +44,23 @@ std::vector<T*> NachNummer(Kette kette) {
 
 // ------------------------------------------------------------ points
 
+// The System a table shows, or null once it is gone.
+System* TabellenSystem(long systemnummer) { return systemnummer > 0 ? SystemMitNummer(systemnummer) : nullptr; }
+
 struct {
     FL_FORM* Form = nullptr;
     FL_OBJECT* Liste = nullptr;
     FL_OBJECT* Nummer = nullptr;
     FL_OBJECT* X = nullptr;
     FL_OBJECT* Y = nullptr;
+    long Systemnummer = 0;  // of the System shown
 } pt;
 
 void PunktlisteFuellen() {
     int oben = fl_get_browser_topline(pt.Liste);
     fl_freeze_form(pt.Form);
     fl_clear_browser(pt.Liste);
-    if (System* sys = Aktuell())
+    if (System* sys = TabellenSystem(pt.Systemnummer))
         for (Punkt* p : NachNummer<Punkt>(sys->Punkte)) {
             char zeile[96];
             PunktZeile(zeile, sizeof zeile, p);
@@ -69,7 +79,7 @@ void KoordinatenZeigen(const Punkt* p) {
 }
 
 Punkt* PunktDerNummer() {
-    System* sys = Aktuell();
+    System* sys = TabellenSystem(pt.Systemnummer);
     long n = ZeilenNummer(fl_get_input(pt.Nummer), 4);
     return sys && n >= 0 ? PunktSuchen(sys->Punkte, n) : nullptr;
 }
@@ -77,7 +87,7 @@ Punkt* PunktDerNummer() {
 void PunktzeileCB(FL_OBJECT* ob, long) {
     int zeile = fl_get_browser(ob);
     if (zeile <= 0) return;
-    System* sys = Aktuell();
+    System* sys = TabellenSystem(pt.Systemnummer);
     long n = ZeilenNummer(fl_get_browser_line(ob, zeile), 4);
     Punkt* p = sys && n >= 0 ? PunktSuchen(sys->Punkte, n) : nullptr;
     if (!p) return;
@@ -95,7 +105,7 @@ void KoordinateCB(FL_OBJECT* ob, long achse) {
     char aktion[64];
     std::snprintf(aktion, sizeof aktion, "Punkt %ld verschieben", p->Nummer);
     AktionBenennen(aktion);
-    PunktkoordinateSetzen(*Aktuell(), p, static_cast<int>(achse), std::atof(fl_get_input(ob)));
+    PunktkoordinateSetzen(*TabellenSystem(pt.Systemnummer), p, static_cast<int>(achse), std::atof(fl_get_input(ob)));
     PunktlisteFuellen();
 }
 
@@ -133,13 +143,14 @@ struct {
     FL_FORM* Form = nullptr;
     FL_OBJECT* Liste = nullptr;
     FL_OBJECT* Werte[3] = {};  // M, Q, N
+    long Systemnummer = 0;     // of the System shown
 } st;
 
 void StablisteFuellen() {
     const int oben = fl_get_browser_topline(st.Liste);
     fl_freeze_form(st.Form);
     fl_clear_browser(st.Liste);
-    if (System* sys = Aktuell()) {
+    if (System* sys = TabellenSystem(st.Systemnummer)) {
         int zeile = 0;
         for (Stab* s : NachNummer<Stab>(sys->Staebe)) {
             char text[200];
@@ -156,7 +167,7 @@ void StablisteFuellen() {
 void StabzeileCB(FL_OBJECT* ob, long) {
     int zeile = fl_get_browser(ob);
     if (zeile == 0) return;
-    System* sys = Aktuell();
+    System* sys = TabellenSystem(st.Systemnummer);
     long n = ZeilenNummer(fl_get_browser_line(ob, zeile < 0 ? -zeile : zeile), 3);
     Stab* s = sys && n >= 0 ? StabSuchen(*sys, n) : nullptr;
     if (s) {
@@ -167,7 +178,7 @@ void StabzeileCB(FL_OBJECT* ob, long) {
 }
 
 void AlleCB(FL_OBJECT*, long wert) {
-    System* sys = Aktuell();
+    System* sys = TabellenSystem(st.Systemnummer);
     if (!sys) return;
     for (Stab* s : Elemente<Stab>(sys->Staebe)) s->Markiert = wert == 2 ? -s->Markiert : wert;
     AenderungMelden(sys, AENDERUNG_MARKIERUNG);
@@ -176,7 +187,7 @@ void AlleCB(FL_OBJECT*, long wert) {
 }
 
 void ExtremaCB(FL_OBJECT*, long maximum) {
-    System* sys = Aktuell();
+    System* sys = TabellenSystem(st.Systemnummer);
     Kette markierte = sys ? MarkierteStaebe(sys) : nullptr;
     if (!markierte) {
         for (FL_OBJECT* w : st.Werte) fl_set_object_label(w, "");
@@ -254,12 +265,14 @@ bool TabelleZeigen(int welche) {
     if (!Aktuell()) return true;  // nothing to list
     if (welche == menue::Punkte) {
         PunkttabelleErzeugen();
+        pt.Systemnummer = Aktuell()->Systemnummer;
         PunktlisteFuellen();
         if (!pt.Form->visible) FormZeigen(pt.Form, FL_PLACE_CENTER, FL_TRANSIENT, "Punkte");
         return true;
     }
     if (welche == menue::Staebe) {
         StabtabelleErzeugen();
+        st.Systemnummer = Aktuell()->Systemnummer;
         StablisteFuellen();
         if (!st.Form->visible) FormZeigen(st.Form, FL_PLACE_CENTER | FL_FREE_SIZE, FL_TRANSIENT, "Stäbe"_l1);
         return true;
@@ -273,4 +286,18 @@ void TabellenAuffrischen() {
         KoordinatenZeigen(PunktDerNummer());
     }
     if (st.Form && st.Form->visible) StablisteFuellen();
+}
+
+void TabellenSchliessen(const System& system) {
+    if (pt.Form && pt.Systemnummer == system.Systemnummer) {
+        if (pt.Form->visible) fl_hide_form(pt.Form);
+        fl_clear_browser(pt.Liste);
+        pt.Systemnummer = 0;
+    }
+    if (st.Form && st.Systemnummer == system.Systemnummer) {
+        if (st.Form->visible) fl_hide_form(st.Form);
+        fl_clear_browser(st.Liste);
+        for (FL_OBJECT* w : st.Werte) fl_set_object_label(w, "");
+        st.Systemnummer = 0;
+    }
 }

@@ -6,6 +6,7 @@
 
 #include "core/bericht.h"
 #include "core/latin1.h"
+#include "files/ausgabepruefung.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
 #include "output/druckauftrag.h"
@@ -64,10 +65,15 @@ int ExportformatAnzahl() {
 
 std::string Druckkommando = "lpr";
 
-Exportergebnis InDateiExportieren(System* system, int format, const char* pfad) {
+Exportergebnis InDateiExportieren(System* system, int format, const char* pfad, std::string* konflikt) {
     Exportergebnis e = Pruefen(system, format);
     if (e != Exportergebnis::Geschrieben) return e;
     if (!pfad || !*pfad) return Exportergebnis::KeinDateiname;
+    const std::string meldung = AusgabenPruefen(GeschuetzteDateien(nullptr), {pfad});
+    if (!meldung.empty()) {
+        if (konflikt) *konflikt = meldung;
+        return Exportergebnis::Ueberschreibt;
+    }
     e = FormatSchreiben(*system, format, pfad, Exportergebnis::DateiFehler);
     if (e != Exportergebnis::Geschrieben) return e;
     MeldungFormatiert("Datei %s geschrieben ", pfad);
@@ -103,6 +109,10 @@ void ExportergebnisText(Exportergebnis ergebnis, const char** zeile1, const char
     case Exportergebnis::Druckfehler: *zeile1 = "Fehler beim Drucken !"; break;
     case Exportergebnis::KeinGhostscript: *zeile1 = PdfErgebnisText(PdfErgebnis::KeinGhostscript); break;
     case Exportergebnis::PdfFehler: *zeile1 = PdfErgebnisText(PdfErgebnis::Umwandlungsfehler); break;
+    case Exportergebnis::Ueberschreibt:
+        *zeile1 = "Die Datei darf nicht";
+        *zeile2 = "überschrieben werden !"_l1;
+        break;
     }
 }
 

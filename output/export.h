@@ -37,13 +37,16 @@ enum class Exportergebnis {
     TempFehler,      // the temporary print file could not be written
     Druckfehler,     // the temporary file was written, the print job failed
     KeinGhostscript, // PDF: gs is not installed; nothing written
-    PdfFehler        // PDF: gs made no PDF; nothing written
+    PdfFehler,       // PDF: gs made no PDF; nothing written
+    Ueberschreibt    // the file is a catalogue, ~/.velko or an open System's file
 };
 
 // Writes format `format` of the System (null: none, refused) into `pfad`
 // through a temporary file beside it: a failed write keeps an older file of
-// that name.
-Exportergebnis InDateiExportieren(System* system, int format, const char* pfad);
+// that name.  A file the program must not replace (see GeschuetzteDateien in
+// files/ausgabepruefung.h; the System's own file included) is refused before
+// anything is written, with the message of AusgabenPruefen in `konflikt`.
+Exportergebnis InDateiExportieren(System* system, int format, const char* pfad, std::string* konflikt = nullptr);
 
 // Writes the format into "<Tempverzeichnis>/tmp" and starts `kommando` on it
 // (reporting "Drucke ..."); `Druckkommando` takes the command.  An empty

@@ -17,6 +17,7 @@
 #include "bench/rahmen.h"
 #include "core/aenderungen.h"
 #include "core/programm.h"
+#include "core/systemoperationen.h"
 
 namespace {
 
@@ -174,6 +175,50 @@ TEST_F(Ablauf, FehlendeArbeitsvektorenBeendenDenLaufSauber) {
     EXPECT_EQ(Meldungen().back(), "Speicherfehler !");
     ArbeitsspeicherGrenzeSetzen(0);
     EXPECT_TRUE(Rechnen());
+}
+
+TEST_F(Ablauf, ZuWenigSpeicherHaeltDenLaufAnUndLaesstDasProgrammLaufen) {
+    // Another System with results of its own, which no failure may touch.
+    System* dieser = sys;
+    sys = SystemErzeugen();
+    Stab* fremd = Kragarm();
+    ASSERT_TRUE(TheorieIOrdnungBerechnen(*sys, Programm, bericht));
+    const double fremdesMoment = MomentAn(fremd, 0.0);
+    sys = dieser;
+
+    // Divided and loaded, so the run creates nodes, elements, model degrees
+    // of freedom and results; then every one of its allocations fails in
+    // turn until the run needs fewer than the count.
+    sys->Stabteilungen = 3;
+    Stab* s = Kragarm();
+    ASSERT_TRUE(TheorieIOrdnungBerechnen(*sys, Programm, bericht));
+    const double moment = MomentAn(s, 0.0);
+    long n = 1;
+    for (;; ++n) {
+        bericht.Zeilen.clear();
+        bericht.Werte.clear();
+        ZuteilungsfehlerNach(n);
+        const bool gerechnet = TheorieIOrdnungBerechnen(*sys, Programm, bericht);
+        ZuteilungsfehlerNach(0);
+        if (gerechnet) break;
+        ASSERT_FALSE(Meldungen().empty()) << n;
+        EXPECT_EQ(Meldungen().back(), "Fehler beim Berechnen ! - zu wenig Speicher") << n;
+        EXPECT_EQ(bericht.Werte.back(), 0.0) << n;
+        EXPECT_TRUE(ErgebnisseGemeldet()) << n;
+        // No result of this run or the one before stays.
+        EXPECT_EQ(KeAnzahl(s->Ergebnisse), 0) << n;
+        for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Freiheitsgrade)) {
+            EXPECT_EQ(fg->Reaktion, 0.0) << n;
+            if (fg->Status == STATUS_DUAL) {
+                EXPECT_EQ(fg->Wert, 0.0) << n;
+            }
+        }
+        EXPECT_EQ(MomentAn(fremd, 0.0), fremdesMoment) << n;
+        EXPECT_EQ(KeAnzahl(Programm.Systeme), 2) << n;
+    }
+    EXPECT_GT(n, 20);  // every kind of record was reached
+    EXPECT_EQ(MomentAn(s, 0.0), moment);
+    EXPECT_EQ(Meldungen().back(), "-> System nach Theorie I.Ordnung berechnet !");
 }
 
 TEST_F(Ablauf, UnvollstaendigerStabMitMeldungUndOhneAbsturz) {

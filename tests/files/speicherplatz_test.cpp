@@ -33,9 +33,10 @@ protected:
 
     // 0 when saving onto `ziel` failed as it should: reported, the old
     // contents and nothing else in the folder.  Else which check failed.
+    // Saved as the window's "System sichern als ..." does it.
     int SichernScheitert(const std::string& ziel) {
         const std::string alt = DateiLesen(ziel);
-        if (SystemSchreiben(*sys, ziel.c_str())) return 10;
+        if (SystemSichernAls(1, sys, [&] { return ziel; })) return 10;
         if (!Gemeldet("Fehler beim Schreiben !")) return 11;
         if (DateiLesen(ziel) != alt) return 12;
         if (std::strcmp(sys->Dateiname, "noname") != 0) return 13;

@@ -25,7 +25,8 @@ gui_fehler() {
   echo "FEHLER: $*" >&2
   if [ -n "$GUI_TMP" ] && [ -n "${DISPLAY:-}" ] && command -v import >/dev/null; then
     import -window root "$GUI_TMP/fehler.png" 2>/dev/null && echo "Bildschirm: $GUI_TMP/fehler.png" >&2
-    GUI_BEHALTEN=1
+    # Also when called in a command substitution: the folder stays.
+    : >"$GUI_TMP/behalten"
   fi
   if [ -n "$GUI_TMP" ] && [ -s "${VELKO_MELDUNGSPROTOKOLL:-/nonexistent}" ]; then
     echo "--- Meldungen:" >&2; cat "$VELKO_MELDUNGSPROTOKOLL" >&2
@@ -33,14 +34,29 @@ gui_fehler() {
   exit 1
 }
 
+# A report of AddressSanitizer, LeakSanitizer or UndefinedBehaviorSanitizer
+# on the program's standard error (of every start in this test) fails the
+# test, also when the test itself got through.
+sanitizer_bericht() {
+  [ -n "$GUI_TMP" ] && [ -f "$GUI_TMP/velko.err" ] &&
+    grep -qE 'ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: [A-Za-z]*Sanitizer' "$GUI_TMP/velko.err"
+}
+
 gui_aufraeumen() {
+  local status=$?
   if [ -n "$VELKO_PID" ] && kill -0 "$VELKO_PID" 2>/dev/null; then
     kill "$VELKO_PID" 2>/dev/null; wait "$VELKO_PID" 2>/dev/null
   fi
   if [ -n "$XVFB_PID" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
     kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null
   fi
-  if [ -n "$GUI_TMP" ] && [ -z "${GUI_BEHALTEN:-}" ]; then rm -rf "$GUI_TMP"; fi
+  if sanitizer_bericht; then
+    echo "FEHLER: Bericht eines Sanitizers:" >&2
+    cat "$GUI_TMP/velko.err" >&2
+    status=1
+  fi
+  if [ -n "$GUI_TMP" ] && [ -z "${GUI_BEHALTEN:-}" ] && [ ! -e "$GUI_TMP/behalten" ]; then rm -rf "$GUI_TMP"; fi
+  exit "$status"
 }
 
 # warten_bis TIMEOUT_S COMMAND...: polls every 0.05 s until the command succeeds.
@@ -62,7 +78,7 @@ gui_start() {
   GUI_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velko_gui.XXXXXX")
   trap gui_aufraeumen EXIT
   exec 3>"$GUI_TMP/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$GUI_TMP/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$GUI_TMP/xvfb.log" 2>&1 &
   XVFB_PID=$!
   exec 3>&-
   warten_bis 20 test -s "$GUI_TMP/display" || gui_fehler "Xvfb startet nicht"
@@ -108,8 +124,10 @@ gui_installieren() {
     "xdg-open" "gv" >"$HOME/.velko"
 }
 
+# Standard error of every start is kept (appended), so a sanitizer report
+# of an earlier start in the same test is not lost.
 velko_starten() {
-  ( cd "$HOME" && exec "$VELKO" "$@" ) >"$GUI_TMP/velko.out" 2>"$GUI_TMP/velko.err" &
+  ( cd "$HOME" && exec "$VELKO" "$@" ) >"$GUI_TMP/velko.out" 2>>"$GUI_TMP/velko.err" &
   VELKO_PID=$!
 }
 
@@ -200,6 +218,18 @@ popup_bereit() {
   local f
   f=$(import -window "$1" -crop "1x1+5+$(( FH / 2 ))" +repage txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n1)
   [ -n "$f" ] && [ "$f" != "#000000" ] && [ "$f" != "#292929" ]
+}
+
+# fenster_steht ID: the window (a toolkit question, an alert) has been
+# placed and sized and has drawn itself; it maps at a provisional place
+# first.  Sets FX FY FB FH.
+fenster_steht() {
+  local a
+  fenster_geometrie "$1" || return 1
+  a="$FX $FY $FB $FH"
+  sleep 0.2
+  fenster_geometrie "$1" || return 1
+  [ "$a" = "$FX $FY $FB $FH" ] && popup_bereit "$1"
 }
 
 # menue_waehlen WIN MENUE EINTRAG: opens the pull-down menu labelled MENUE

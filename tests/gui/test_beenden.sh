@@ -17,7 +17,7 @@ warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht
 # The question's buttons, in the order of the answers.
 antworten() {
   frage=$(fenster_warten "Auswahl") || exit 1
-  fenster_geometrie "$frage"
+  warten_bis 10 fenster_steht "$frage" || gui_fehler "Frage steht nicht still"
   ANTWORT_Y=$((FH - 34))
   ANTWORT_X=( 0 $((FB * 117 / 640)) $((FB / 2)) $((FB * 521 / 640)) )
 }

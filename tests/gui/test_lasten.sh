@@ -63,12 +63,30 @@ zeile=$(( unten - oben + 1 ))
 # it out again): click until it is drawn selected, the editor may map
 # before it takes clicks.
 wind_gewaehlt() { local u; u=$(gelbe_zeilen | cut -d' ' -f2) && [ "$u" -ge $(( unten + zeile - 2 )) ]; }
-wind_waehlen() { klicken "$ed" $(( fx + fb / 2 )) $(( fy + oben + zeile + zeile / 2 )); warten_bis 1 wind_gewaehlt; }
-warten_bis 8 wind_waehlen || gui_fehler "Lastfall Wind nicht gewählt"
+wind_nicht_gewaehlt() { ! wind_gewaehlt; }
+wind_klicken() { klicken "$ed" $(( fx + fb / 2 )) $(( fy + oben + zeile + zeile / 2 )); }
+# The list of loads shows text (dark pixels inside its frame).
+lasten_gelistet() {
+  fenster_geometrie "$ed"
+  import -window root "$GUI_TMP/bild.png" 2>/dev/null || return 1
+  [ "$(convert "$GUI_TMP/bild.png" -crop "$(( lb - 10 ))x$(( lh - 10 ))+$(( FX + lx + 5 ))+$(( FY + ly + 5 ))" \
+        +repage -format '%[fx:minima.intensity<0.5]' info:)" = 1 ]
+}
+# A slow program (the sanitizer build) may draw the line selected without
+# calling back when the click came while it was busy: then the loads do not
+# show, and the line is clicked off and on again.
+wind_mit_lasten() {
+  wind_gewaehlt || { wind_klicken; warten_bis 3 wind_gewaehlt || return 1; }
+  warten_bis 3 lasten_gelistet && return 0
+  wind_klicken
+  warten_bis 3 wind_nicht_gewaehlt
+  return 1
+}
+warten_bis 20 wind_mit_lasten || gui_fehler "Lastfall Wind nicht gewählt oder seine Lasten nicht gelistet"
 # Then the first load of the list until the sketch shows it (selecting it
 # twice changes nothing).
-erste_last_zeigen() { klicken "$ed" $(( lx + lb / 2 )) $(( ly + oben + zeile / 2 )); warten_bis 1 skizze_cyan; }
-warten_bis 8 erste_last_zeigen || gui_fehler "Skizze zeigt die Last nicht"
+erste_last_zeigen() { klicken "$ed" $(( lx + lb / 2 )) $(( ly + oben + zeile / 2 )); warten_bis 3 skizze_cyan; }
+warten_bis 15 erste_last_zeigen || gui_fehler "Skizze zeigt die Last nicht"
 
 eingabe "$ed" "Belastung editieren" Position "9"          # beyond the 4 m bar
 knopf "$ed" "Belastung editieren" "Last eintragen"

@@ -112,6 +112,31 @@ TEST_F(Export, InDateiSchreibtDasGewaehlteFormatOderNichts) {
     EXPECT_EQ(DateiLesen(ps), alt);
 }
 
+TEST_F(Export, DateienDesProgrammsUndOffenerSystemeWerdenNichtUeberschrieben) {
+    // The exported System's own file and scale file, another open System's
+    // file, a catalogue: each refused with the reason, nothing written.
+    NameSetzen(sys->Dateiname, temp.Pfad("halle.sysdat").c_str());
+    DateiSchreiben(temp.Pfad("halle.sysdat"), "V 1 halle\n");
+    DateiSchreiben(temp.Pfad("halle.massdat"), "1 1\n");
+    System* anderes = SystemErzeugen();
+    NameSetzen(anderes->Dateiname, temp.Pfad("lager.sysdat").c_str());
+    DateiSchreiben(temp.Pfad("lager.sysdat"), "V 1 lager\n");
+    const Pfadeinstellungen vorher = Pfade;
+    Pfade.Katalogverzeichnis = temp.Pfad();
+    DateiSchreiben(temp.Pfad("material.dat"), "Katalog\n");
+    for (const char* name : {"halle.sysdat", "halle.massdat", "lager.sysdat", "material.dat"}) {
+        const std::string pfad = temp.Pfad(name);
+        const std::string alt = DateiLesen(pfad);
+        std::string konflikt;
+        EXPECT_EQ(InDateiExportieren(sys, 2, pfad.c_str(), &konflikt), Exportergebnis::Ueberschreibt) << name;
+        EXPECT_EQ(konflikt, "Ausgabe " + pfad + " w\xFCrde die Eingabe " + pfad + " \xFC" "berschreiben !");
+        EXPECT_EQ(DateiLesen(pfad), alt);
+    }
+    EXPECT_STREQ(Zeile1(Exportergebnis::Ueberschreibt), "Die Datei darf nicht");
+    EXPECT_EQ(InDateiExportieren(sys, 2, temp.Pfad("halle.list").c_str()), Exportergebnis::Geschrieben);
+    Pfade = vorher;
+}
+
 TEST_F(Export, PdfHatDieSeitenDesPostscriptPlots) {
     if (ImSuchpfad(GHOSTSCRIPT, getenv("PATH")).empty()) GTEST_SKIP() << "gs fehlt";
     const std::string pdf = temp.Pfad("halle.pdf");
