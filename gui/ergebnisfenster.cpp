@@ -17,6 +17,7 @@
 #include "files/sicher_schreiben.h"
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
+#include "gui/rueckfragen.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
@@ -51,7 +52,7 @@ struct Druckdialog {
     Ergebnisfenster* Fenster = nullptr;
 };
 
-void Hinweis(const char* zeile1, const char* zeile2 = "") { fl_show_alert("", zeile1, zeile2, 1); }
+void Hinweis(const char* zeile1, const char* zeile2 = "") { Hinweisfenster(zeile1, zeile2); }
 
 void FormSpaeterFreigeben(FL_FORM* form) {
     fl_hide_form(form);
@@ -120,7 +121,7 @@ void AbbrechenCB(FL_OBJECT* ob, long) { DruckdialogSchliessen(DialogVon(ob)); }
 
 void DateinameCB(FL_OBJECT* ob, long) {
     Druckdialog* d = DialogVon(ob);
-    const char* pfad = fl_show_fselector("Datei Name", Pfade.Projektverzeichnis.c_str(), "*.list", "");
+    const char* pfad = DateiWaehlen(Pfade.Projektverzeichnis.c_str(), "*.list");
     if (pfad) {
         fl_set_input(d->Dateiname, pfad);
         fl_set_button(d->Datei, 1);
