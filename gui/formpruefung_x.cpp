@@ -258,21 +258,25 @@ void Rundgang(System& system, Stab* stab) {
     Fragen();
 }
 
-// The four tool windows stand side by side on the screen.
+// The tool windows stand side by side on the screen.
 void WerkzeugfensterLagePruefen() {
     struct {
         FL_FORM* form;
         const char* name;
-    } const fenster[] = {{Icons.Form, "Icons"}, {Massstabfenster.Form, "Massstab"}, {Zeichenauswahl.Form, "Zeichnen"},
+    } const fenster[] = {{Icons.Form, "Icons"},
+                         {Massstabfenster.Form, "Massstab"},
+                         {LastfallfensterForm(), "Lastfaelle"},
+                         {Zeichenauswahl.Form, "Zeichnen"},
                          {Zeicheneinstellungen.Form, "Zeichnen - Einstellungen"}};
-    for (std::size_t i = 0; i < 4; ++i) {
+    const std::size_t n = sizeof fenster / sizeof fenster[0];
+    for (std::size_t i = 0; i < n; ++i) {
         const FL_FORM* a = fenster[i].form;
         if (!a) continue;
         const Formrechteck ra{static_cast<int>(a->x), static_cast<int>(a->y), static_cast<int>(a->w),
                               static_cast<int>(a->h)};
         if (!Formrechteck{0, 0, fl_scrw, fl_scrh}.Enthaelt(ra))
             Befund(std::string("Werkzeugfenster '") + fenster[i].name + "' liegt nicht auf dem Bildschirm");
-        for (std::size_t k = i + 1; k < 4; ++k) {
+        for (std::size_t k = i + 1; k < n; ++k) {
             const FL_FORM* b = fenster[k].form;
             if (b && ra.Schneidet({static_cast<int>(b->x), static_cast<int>(b->y), static_cast<int>(b->w),
                                    static_cast<int>(b->h)}))

@@ -192,7 +192,6 @@ void FormenErzeugen() {
     Knopf(430, 284, 110, "Schließen"_l1, SchliessenCB);
     fl_end_form();
     FensterSchliessenEinrichten(dialog.Form, Schliessart::Werkzeug, KNOPF_LASTFAELLE);
-    fl_set_form_position(dialog.Form, 160, 160);
 
     erzeugen.Form = fl_bgn_form(FL_UP_BOX, 500, 270);
     erzeugen.Nummer = fl_add_input(FL_INT_INPUT, 150, 30, 120, 30, "Nummer");
@@ -223,6 +222,11 @@ void Anzeigen() {
 }  // namespace
 
 // ------------------------------------------------------------ main-window hooks
+
+FL_FORM* LastfallfensterForm() {
+    FormenErzeugen();
+    return dialog.Form;
+}
 
 bool LastfallfensterUmschalten(bool zeigen) {
     FormenErzeugen();

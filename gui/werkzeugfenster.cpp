@@ -254,7 +254,8 @@ void WerkzeugfensterPlatzieren() {
     WerkzeugformenErzeugen();
     // Side by side over the left of the canvas, each where it can be seen
     // and reached when the first of them is opened.
-    FL_FORM* const formen[] = {Icons.Form, Massstabfenster.Form, Zeichenauswahl.Form, Zeicheneinstellungen.Form};
+    FL_FORM* const formen[] = {Icons.Form, Massstabfenster.Form, LastfallfensterForm(), Zeichenauswahl.Form,
+                               Zeicheneinstellungen.Form};
     std::vector<Fenstermass> masse;
     for (FL_FORM* f : formen) masse.push_back({static_cast<int>(f->w), static_cast<int>(f->h)});
     const std::vector<Fensterort> orte = NebeneinanderLegen(masse, 30, RAND_OBEN + 35, 10, fl_scrw, fl_scrh);

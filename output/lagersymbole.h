@@ -86,4 +86,4 @@ Symbolform GelenkForm(const Gelenksymbol& gelenk);
 // Sizes in symbol units, for tests and for callers that keep clear of symbols.
 constexpr double SYMBOL_DREIECK_HOEHE = 20.0;
 constexpr double SYMBOL_DREIECK_HALBBREITE = 12.0;
-constexpr double SYMBOL_GELENK_RADIUS = 5.0;
+constexpr double SYMBOL_GELENK_RADIUS = 6.0;

@@ -147,10 +147,10 @@ TEST_F(Struktur, FedernUndGelenke) {
     auto f = maler.Nur(Malart::PolygonFuellen);
     ASSERT_EQ(f.size(), 1u);
     EXPECT_TRUE(f[0].Zustand.IstRolle(ROLLE_HINTERGRUND));
-    EXPECT_EQ(f[0].Punkte[0].x, 605);
+    EXPECT_EQ(f[0].Punkte[0].x, 606);
     auto b = maler.Nur(Malart::Bogen);
     ASSERT_EQ(b.size(), 1u);
-    EXPECT_EQ(W(b[0]), (std::vector<int>{595, 295, 10, 10, 0, 360 * 64}));
+    EXPECT_EQ(W(b[0]), (std::vector<int>{594, 294, 12, 12, 0, 360 * 64}));
     EXPECT_TRUE(b[0].Zustand.IstRolle(ROLLE_STAB));
 }
 
