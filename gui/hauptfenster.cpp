@@ -10,6 +10,7 @@
 #include "analysis/berechnung.h"
 #include "core/bericht.h"
 #include "core/katalogbearbeitung.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
@@ -23,6 +24,7 @@
 #include "gui/kataloge.h"
 #include "gui/lasten.h"
 #include "gui/rueckfragen.h"
+#include "gui/rueckgaengig.h"
 #include "gui/stabergebnisse.h"
 #include "gui/systeme.h"
 #include "gui/tabellen.h"
@@ -210,6 +212,7 @@ void HauptformErzeugen() {
     } menues[] = {
         {&Haupt.Programm, "Programm", ProgrammCB},
         {&Haupt.Datenbank, "Datenbank", DatenbankCB},
+        {&Haupt.Bearbeiten, "Bearbeiten", nullptr},
         {&Haupt.Berechnen, "Berechnen", BerechnenCB},
         {&Haupt.Tabellen, "Tabellen", TabellenCB},
         {&Haupt.Ausgabe, "Ausgabe", AusgabeCB},
@@ -252,6 +255,7 @@ void HauptformErzeugen() {
     fl_set_browser_fontstyle(ob, FL_FIXED_STYLE);
     Festhalten(ob);
     fl_end_form();
+    RueckgaengigTastenEinrichten(Haupt.Form);
 }
 
 void HauptfensterZeigen() {
@@ -286,6 +290,7 @@ void MenuesAufbauen() {
         fl_setpup_shadow(pup, 0);
     }
     fl_set_menu_popup(Haupt.Datenbank, datenbank);
+    BearbeitenMenueAufbauen(Haupt.Bearbeiten);
 
     fl_set_menu_popup(Haupt.Berechnen, PopupAusTabelle(BerechnenMenue()));
     fl_set_menu_popup(Haupt.Tabellen, PopupAusTabelle(TabellenMenue()));
@@ -334,6 +339,7 @@ void StabmenueOeffnen(Stab* stab) {
         Stapel* markierte = StapelAnlegen();
         for (Stab* s : Elemente<Stab>(sys->Staebe))
             if (s->Markiert == 1) StapelEintragen(markierte, s);
+        AktionBenennen(markierte->top > 1 ? "Stäbe löschen"_l1 : "Stab löschen"_l1);
         StaebeLoeschen(*sys, markierte);
         StapelFreigeben(markierte);
         break;
