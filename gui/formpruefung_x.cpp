@@ -193,8 +193,8 @@ void Fragen() {
     fl_add_timeout(0, Beantworten, nullptr);
     Hinweisfenster("Funktion noch nicht implementiert !");
     fl_add_timeout(0, Beantworten, nullptr);
-    Hinweisfenster("Ausgabe ist nicht möglich"_l1,
-                   "Datei /home/benutzer/Velko/projekte/beispiele/stockwerkrahmen.list konnte nicht geschrieben werden !");
+    Hinweisfenster("Ausgabe ist nicht möglich"_l1, "Datei /home/benutzer/Velko/projekte/beispiele/"
+                                                   "stockwerkrahmen.list konnte nicht geschrieben werden !");
     fl_add_timeout(0, Beantworten, nullptr);
     Auswahlfrage("Einige Änderungen wurden \n nicht gesichert !\n Wirklich Beenden ?"_l1, 3,
                  "Speichern und\nBeenden", "Beenden", "Abbruch", 1);

@@ -168,7 +168,8 @@ inline System* Lagerarten() {
 
     Lastfall* g = LastfallAnlegen(sys, "Eigengewicht", 1.0, 10000001);
     long kennung = 10000002;
-    for (Stab* s : {feld1, feld2, feld3, kragarm}) StreckenlastAufStab(sys, g, s, "Decke", 10.0, 10.0, NACH_UNTEN, kennung++);
+    for (Stab* s : {feld1, feld2, feld3, kragarm})
+        StreckenlastAufStab(sys, g, s, "Decke", 10.0, 10.0, NACH_UNTEN, kennung++);
     return &sys;
 }
 
