@@ -36,7 +36,7 @@ std::vector<std::string> befunde;
 std::set<std::string> bekannt;       // a form shown twice reports once
 std::vector<FL_FORM*> gezeigt;       // forms shown by the tour, hidden after each step
 FL_FORM* zuletztGezeigt = nullptr;
-std::set<FL_OBJECT*> freitext;       // content that is free text (paths, messages)
+std::set<FL_OBJECT*> freitext;       // labels and content of free text (paths, messages)
 
 void Befund(const std::string& text) {
     if (bekannt.insert(text).second) befunde.push_back(text);
@@ -203,8 +203,10 @@ void Fragen() {
                  "Speichern und\nschließen"_l1, "Schließen"_l1, "Abbruch", 1);
     fl_add_timeout(0, Beantworten, nullptr);
     Texteingabe("In welchen Lastfall verschieben ?", "");
-    // The file selector shows itself: the observer does not see it.
+    // The file selector shows itself: the observer does not see it.  Its
+    // directory button shows the directory, a path of any length.
     if (FL_FORM* f = DateiauswahlForm()) {
+        freitext.insert(fl_get_fselector_fdstruct()->dirbutt);
         fl_add_timeout(0, Beantworten, nullptr);
         zuletztGezeigt = f;
         DateiWaehlen(".", "*.sysdat");
@@ -252,7 +254,14 @@ void Rundgang(System& system, Stab* stab) {
     ExportdialogZeigen();
     Druecken("Optionen");
     AlleVerbergen();
-    ErgebnisseZeigen(system, system.Staebe);
+    {
+        // The listing names the file of the System: a path as long as a
+        // user's, not the test's temporary one.
+        const std::string datei = system.Dateiname;
+        NameSetzen(system.Dateiname, "/home/benutzer/Velko/projekte/beispiele/rahmen.sysdat");
+        ErgebnisseZeigen(system, system.Staebe);
+        NameSetzen(system.Dateiname, datei.c_str());
+    }
     Druecken("Drucken");
     AlleVerbergen();
     Fragen();
@@ -304,10 +313,11 @@ std::vector<std::string> FormtextePruefen(FL_FORM* form, const char* name) {
         t.Objekt = {static_cast<int>(ob->x), static_cast<int>(ob->y), static_cast<int>(ob->w),
                     static_cast<int>(ob->h)};
         t.Behaelter = ob->objclass == FL_BOX || ob->objclass == FL_FRAME || ob->objclass == FL_LABELFRAME;
+        const bool frei = freitext.count(ob) > 0;
         // A label of "@..." is a symbol scaled to its object.
-        if (!marke.empty() && marke[0] != '@') Beschriftung(ob, t);
+        if (!frei && !marke.empty() && marke[0] != '@') Beschriftung(ob, t);
         objekte.push_back(t);
-        if (freitext.count(ob)) continue;
+        if (frei) continue;
         if (ob->objclass == FL_CHOICE) Auswahleintraege(ob, t.Name, objekte);
         if (ob->objclass == FL_BROWSER) Listenzeilen(ob, t.Name, objekte);
     }
