@@ -12,6 +12,7 @@
 #include "gui/auffrischung.h"
 #include "gui/ausgabe.h"
 #include "gui/geometrie.h"
+#include "gui/rueckfragen.h"
 #include "gui/systeme.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-void Hinweis(const char* zeile1, const char* zeile2 = "") { fl_show_alert("", zeile1, zeile2, 1); }
+void Hinweis(const char* zeile1, const char* zeile2 = "") { Hinweisfenster(zeile1, zeile2); }
 
 // ------------------------------------------------------------ plot options
 
@@ -202,7 +203,7 @@ void DateiWaehlenCB(FL_OBJECT*, long) {
     const char* muster = ausg.Formatindex >= 0 && ausg.Formatindex < ExportformatAnzahl()
                              ? Exportformate[ausg.Formatindex].Muster
                              : "*";
-    const char* pfad = fl_show_fselector("Datei Name", Pfade.Projektverzeichnis.c_str(), muster, "");
+    const char* pfad = DateiWaehlen(Pfade.Projektverzeichnis.c_str(), muster);
     if (pfad) {
         fl_set_input(ausg.Dateiname, pfad);
         // Choosing a file means writing to it.

@@ -13,6 +13,7 @@
 #include "gui/auffrischung.h"
 #include "gui/ergebnisfenster.h"
 #include "gui/hauptfenster.h"
+#include "gui/rueckfragen.h"
 #include "gui/systeme.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
@@ -21,7 +22,7 @@
 namespace {
 
 std::string DateiErfragen() {
-    const char* pfad = fl_show_fselector("Datei Name", Pfade.Projektverzeichnis.c_str(), "*.sysdat", "");
+    const char* pfad = DateiWaehlen(Pfade.Projektverzeichnis.c_str(), "*.sysdat");
     return pfad ? pfad : "";
 }
 
@@ -31,7 +32,7 @@ bool SchliessenBestaetigen() {
     return SchliessenPruefen(
         Aktuell(),
         [](System*) {
-            int antwort = fl_show_choices("Einige Änderungen wurden \n nicht gesichert !\n Wirklich schließen ?"_l1,
+            int antwort = Auswahlfrage("Einige Änderungen wurden \n nicht gesichert !\n Wirklich schließen ?"_l1,
                                           3, "Speichern und\nschließen"_l1, "Schließen"_l1, "Abbruch", 1);
             if (antwort == 1) return Beendenantwort::SpeichernUndBeenden;
             if (antwort == 2) return Beendenantwort::Beenden;
@@ -52,7 +53,7 @@ void ProgrammBeenden() {
         SystemauswahlAbgleichen();
     };
     ablauf.Fragen = [](System*) {
-        int antwort = fl_show_choices("Einige Änderungen wurden \n nicht gesichert !\n Wirklich Beenden ?"_l1, 3,
+        int antwort = Auswahlfrage("Einige Änderungen wurden \n nicht gesichert !\n Wirklich Beenden ?"_l1, 3,
                                       "Speichern und\nBeenden", "Beenden", "Abbruch", 1);
         if (antwort == 1) return Beendenantwort::SpeichernUndBeenden;
         if (antwort == 2) return Beendenantwort::Beenden;

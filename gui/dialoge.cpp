@@ -15,6 +15,7 @@
 #include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/rueckfragen.h"
 #include "gui/systeme.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/menues.h"
@@ -193,7 +194,7 @@ void TeilungenErzeugen() {
 
 }  // namespace
 
-void NichtImplementiert() { fl_show_alert("Funktion noch nicht implementiert !", "", "", 1); }
+void NichtImplementiert() { Hinweisfenster("Funktion noch nicht implementiert !"); }
 
 void DialogeErzeugen() {
     InfoErzeugen();

@@ -22,6 +22,7 @@
 #include "files/sicher_schreiben.h"
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
+#include "gui/rueckfragen.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
 #include "output/druckauftrag.h"
@@ -57,7 +58,7 @@ struct Druckdialog {
     Ergebnisfenster* Fenster = nullptr;
 };
 
-void Hinweis(const char* zeile1, const char* zeile2 = "") { fl_show_alert("", zeile1, zeile2, 1); }
+void Hinweis(const char* zeile1, const char* zeile2 = "") { Hinweisfenster(zeile1, zeile2); }
 
 // The windows open now, and the forms hidden but not yet freed.
 std::vector<Ergebnisfenster*> offeneFenster;
@@ -147,7 +148,7 @@ void AbbrechenCB(FL_OBJECT* ob, long) { DruckdialogSchliessen(DialogVon(ob)); }
 
 void DateinameCB(FL_OBJECT* ob, long) {
     Druckdialog* d = DialogVon(ob);
-    const char* pfad = fl_show_fselector("Datei Name", Pfade.Projektverzeichnis.c_str(), "*.list", "");
+    const char* pfad = DateiWaehlen(Pfade.Projektverzeichnis.c_str(), "*.list");
     if (pfad) {
         fl_set_input(d->Dateiname, pfad);
         fl_set_button(d->Datei, 1);

@@ -8,6 +8,7 @@
 #include "files/pfade.h"
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
+#include "gui/rueckfragen.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/zeichenflaeche.h"
@@ -30,7 +31,7 @@ void FarbknopfCB(FL_OBJECT*, long rolle) {
 }
 
 std::string FarbdateiErfragen() {
-    const char* pfad = fl_show_fselector("Datei Name", Pfade.Katalogverzeichnis.c_str(), "*.col", "");
+    const char* pfad = DateiWaehlen(Pfade.Katalogverzeichnis.c_str(), "*.col");
     return pfad ? pfad : "";
 }
 

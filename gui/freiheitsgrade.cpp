@@ -365,6 +365,7 @@ void FormErzeugen() {
         // Second row, left of the drawing window.
         FL_OBJECT* zeile = Beschriftung(20, y2, 30, 30, buchstaben[d]);
         fl_set_object_lstyle(zeile, FL_BOLD_STYLE);
+        fl_set_object_lsize(zeile, FL_MEDIUM_SIZE);  // as big as the labels beside it
         r.Titel = Beschriftung(55, y2, 110, 30, "Einwirkung");
         r.Wert = fl_add_box(FL_DOWN_BOX, 170, y2, 130, 30, "");
         fl_set_object_lalign(r.Wert, FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);

@@ -1,6 +1,7 @@
 // The geometry log of the window tests.
 #include "gui/geometrie.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -9,6 +10,8 @@
 #include "workspace/ansicht.h"
 
 namespace {
+
+void (*zeigebeobachter)(FL_FORM*, const char*) = nullptr;
 
 std::FILE* Protokoll() {
     const char* pfad = std::getenv("VELKO_GEOMETRIEPROTOKOLL");
@@ -46,12 +49,29 @@ void FormProtokollieren(FL_FORM* form, const char* name_der_form) {
 
 }  // namespace
 
+void FormMitteFinden(int breite, int hoehe, int& x, int& y) {
+    int mx = 0, my = 0, mb = fl_scrw, mh = fl_scrh;
+    FL_FORM* haupt = fl_get_app_mainform();
+    if (haupt && haupt->visible && haupt->window) fl_get_wingeometry(haupt->window, &mx, &my, &mb, &mh);
+    x = std::clamp(mx + (mb - breite) / 2, 0, std::max(0, fl_scrw - breite));
+    y = std::clamp(my + (mh - hoehe) / 2, 0, std::max(0, fl_scrh - hoehe));
+}
+
 void FormZeigen(FL_FORM* form, int platz, int rand, const char* titel, const char* protokollname) {
+    if ((platz & FL_PLACE_CENTER) && form != fl_get_app_mainform()) {
+        int x = 0, y = 0;
+        FormMitteFinden(form->w, form->h, x, y);
+        fl_set_form_position(form, x, y);
+        platz = (platz & ~FL_PLACE_CENTER) | FL_PLACE_POSITION;
+    }
     // Written before the window maps: a test that sees the window finds its
     // objects in the log.
     FormProtokollieren(form, protokollname ? protokollname : titel);
     fl_show_form(form, platz, rand, titel);
+    if (zeigebeobachter) zeigebeobachter(form, protokollname ? protokollname : titel);
 }
+
+void ZeigebeobachterSetzen(void (*beobachter)(FL_FORM*, const char*)) { zeigebeobachter = beobachter; }
 
 void FensterProtokollieren(const char* form, const char* name, int x, int y, int breite, int hoehe) {
     std::FILE* f = Protokoll();

@@ -19,7 +19,18 @@ struct Ansicht;
 // An object goes by its label, or by its class and number among the
 // unlabelled objects of that class ("Eingabe#2", "Liste#1", "Knopf#3",
 // "Auswahl#1", "Objekt#5").
+// A form asked to be centred (FL_PLACE_CENTER) is centred on the main
+// window rather than on the screen, once the main window is shown.
 void FormZeigen(FL_FORM* form, int platz, int rand, const char* titel, const char* protokollname = nullptr);
+
+// Called with every form FormZeigen has just shown and its name (the check
+// of the window texts watches through it); null: nobody.
+void ZeigebeobachterSetzen(void (*beobachter)(FL_FORM* form, const char* name));
+
+// Screen position (x, y) that centres a form of this size on the main
+// window (on the screen before the main window is shown), kept on the
+// screen.
+void FormMitteFinden(int breite, int hoehe, int& x, int& y);
 
 // A window of the program's own inside a form (a dialog's drawing window):
 //   form <TAB> name of the form <TAB> name <TAB> x y w h

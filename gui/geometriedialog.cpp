@@ -125,6 +125,7 @@ void Spalte(int ende, int x, const char* titel) {
     FL_OBJECT* ob = fl_add_text(FL_NORMAL_TEXT, x, 110, 200, 30, titel);
     fl_set_object_lalign(ob, FL_ALIGN_CENTER);
     fl_set_object_lstyle(ob, FL_BOLD_STYLE);
+    fl_set_object_lsize(ob, FL_MEDIUM_SIZE);  // as big as the labels around it
     s.Neu = fl_add_button(FL_NORMAL_BUTTON, x + 50, 150, 100, 30, "neu");
     fl_set_object_callback(s.Neu, NeuCB, ende);
     s.Nummer = fl_add_input(FL_INT_INPUT, x + 80, 210, 120, 30, "Punkt Nr.");

@@ -2,7 +2,9 @@
 // progress slider and message list, and the bar pop-up menu of the canvas.
 #include "gui/hauptfenster.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "analysis/berechnung.h"
@@ -21,6 +23,7 @@
 #include "gui/geometrie.h"
 #include "gui/kataloge.h"
 #include "gui/lasten.h"
+#include "gui/rueckfragen.h"
 #include "gui/rueckgaengig.h"
 #include "gui/stabergebnisse.h"
 #include "gui/systeme.h"
@@ -59,7 +62,7 @@ int PopupAusTabelle(const std::vector<Menueeintrag>& tabelle, int untermenue = -
 }
 
 std::string DateiErfragen() {
-    const char* pfad = fl_show_fselector("Datei Name", Pfade.Projektverzeichnis.c_str(), "*.sysdat", "");
+    const char* pfad = DateiWaehlen(Pfade.Projektverzeichnis.c_str(), "*.sysdat");
     return pfad ? pfad : "";
 }
 
@@ -204,27 +207,33 @@ void HauptformErzeugen() {
 
     struct {
         FL_OBJECT** ziel;
-        int x, w;
         const char* titel;
         FL_CALLBACKPTR cb;
     } menues[] = {
-        {&Haupt.Programm, 10, 80, "Programm", ProgrammCB},
-        {&Haupt.Datenbank, 100, 85, "Datenbank", DatenbankCB},
-        {&Haupt.Bearbeiten, 195, 100, "Bearbeiten", nullptr},
-        {&Haupt.Berechnen, 295, 100, "Berechnen", BerechnenCB},
-        {&Haupt.Tabellen, 400, 90, "Tabellen", TabellenCB},
-        {&Haupt.Ausgabe, 490, 95, "Ausgabe", AusgabeCB},
-        {&Haupt.Einstellungen, 585, 110, "Einstellungen", EinstellungenCB},
+        {&Haupt.Programm, "Programm", ProgrammCB},
+        {&Haupt.Datenbank, "Datenbank", DatenbankCB},
+        {&Haupt.Bearbeiten, "Bearbeiten", nullptr},
+        {&Haupt.Berechnen, "Berechnen", BerechnenCB},
+        {&Haupt.Tabellen, "Tabellen", TabellenCB},
+        {&Haupt.Ausgabe, "Ausgabe", AusgabeCB},
+        {&Haupt.Einstellungen, "Einstellungen", EinstellungenCB},
     };
+    // Each menu as wide as its title with room on both sides, whatever the
+    // font; the systems choice takes the rest of the bar.
+    int x = 10;
     for (auto& m : menues) {
-        ob = *m.ziel = fl_add_menu(FL_PULLDOWN_MENU, m.x, 5, m.w, 25, m.titel);
+        const int breite = fl_get_string_width(FL_NORMAL_STYLE, FL_NORMAL_SIZE, m.titel,
+                                               static_cast<int>(std::strlen(m.titel))) + 24;
+        ob = *m.ziel = fl_add_menu(FL_PULLDOWN_MENU, x, 5, breite, 25, m.titel);
         fl_set_object_boxtype(ob, FL_FLAT_BOX);
         fl_set_object_lsize(ob, FL_NORMAL_SIZE);
         fl_set_object_callback(ob, m.cb, 0);
         Festhalten(ob);
+        x += breite + 4;
     }
 
-    ob = Haupt.Systemauswahl = fl_add_choice(FL_DROPLIST_CHOICE, 710, 5, 375, 25, "");
+    x = std::max(x + 11, 610);
+    ob = Haupt.Systemauswahl = fl_add_choice(FL_DROPLIST_CHOICE, x, 5, 1085 - x, 25, "");
     fl_set_object_callback(ob, SystemauswahlCB, 0);
     Festhalten(ob);
 
@@ -241,7 +250,8 @@ void HauptformErzeugen() {
     fl_deactivate_object(ob);
     Festhalten(ob);
 
-    ob = Haupt.Meldungen = fl_add_browser(FL_NORMAL_BROWSER, 285, 40, 800, 60, "");
+    // Eight lines and more of the messages of a run.
+    ob = Haupt.Meldungen = fl_add_browser(FL_NORMAL_BROWSER, 285, 40, 800, RAND_OBEN - 48, "");
     fl_set_browser_fontstyle(ob, FL_FIXED_STYLE);
     Festhalten(ob);
     fl_end_form();
@@ -265,6 +275,8 @@ void HauptfensterZeigen() {
     if (hoehe < 480) hoehe = 480;
     fl_set_form_geometry(Haupt.Form, 5, 5, breite, hoehe);
     std::string titel = Fenstertitel();
+    // Dialogs and questions centre on it.
+    fl_set_app_mainform(Haupt.Form);
     FormZeigen(Haupt.Form, FL_PLACE_GEOMETRY, FL_FULLBORDER, titel.c_str());
 }
 

@@ -27,8 +27,9 @@ struct Hauptfenster {
 
 extern Hauptfenster Haupt;
 
-// Canvas margins inside the main window, in pixels.
-inline constexpr int RAND_LINKS = 10, RAND_OBEN = 105, RAND_RECHTS = 10, RAND_UNTEN = 10;
+// Canvas margins inside the main window, in pixels; the top one leaves
+// room for the menu bar and the message list.
+inline constexpr int RAND_LINKS = 10, RAND_OBEN = 175, RAND_RECHTS = 10, RAND_UNTEN = 10;
 
 // --- main window (hauptfenster.cpp)
 void HauptformErzeugen();

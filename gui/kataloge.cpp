@@ -273,6 +273,7 @@ void StandardErzeugen() {
     Standard.Materialtext = fl_add_box(FL_DOWN_BOX, 20, 80, 470, 28, "");
     fl_set_object_lalign(Standard.Materialtext, FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     fl_set_object_lstyle(Standard.Materialtext, FL_FIXED_STYLE);
+    fl_set_object_lsize(Standard.Materialtext, FL_NORMAL_SIZE);  // as the list lines below
     Standard.Materialliste = KatalogListe(20, 115, 470, 160, "");
     fl_add_text(FL_NORMAL_TEXT, 20, 50, 200, 28, "Material");
     fl_set_object_callback(Standard.Materialliste, StandardListeCB, 1);
@@ -280,6 +281,7 @@ void StandardErzeugen() {
     Standard.Querschnittstext = fl_add_box(FL_DOWN_BOX, 20, 315, 470, 28, "");
     fl_set_object_lalign(Standard.Querschnittstext, FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     fl_set_object_lstyle(Standard.Querschnittstext, FL_FIXED_STYLE);
+    fl_set_object_lsize(Standard.Querschnittstext, FL_NORMAL_SIZE);  // as the list lines below
     Standard.Querschnittsliste = KatalogListe(20, 350, 470, 160, "");
     fl_set_object_callback(Standard.Querschnittsliste, StandardListeCB, 0);
     FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 195, 525, 120, 35, "Schließen"_l1);

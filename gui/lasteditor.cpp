@@ -23,6 +23,7 @@
 #include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/rueckfragen.h"
 #include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster_intern.h"
@@ -381,7 +382,7 @@ void ZielCB(FL_OBJECT*, long kopieren) {
         return;
     }
     const char* antwort =
-        fl_show_input(kopieren ? "In welchen Lastfall kopieren ?" : "In welchen Lastfall verschieben ?", "");
+        Texteingabe(kopieren ? "In welchen Lastfall kopieren ?" : "In welchen Lastfall verschieben ?", "");
     if (!antwort || !Bearbeitet()) return;
     const long nummer = ZeilenNummer(antwort);
     if (nummer < 0 || LastfallKennung(*Aktuell(), nummer) == -1) {

@@ -2,11 +2,15 @@
 // dialogs, "Belastung editieren" and "Last kopieren".
 #pragma once
 
+#include "gui/xforms.h"
+
 struct Stab;
 
 // The third window toggle of the main window: shows or hides "Lastfälle";
 // false without a current System.
 bool LastfallfensterUmschalten(bool zeigen);
+// The form of "Lastfälle" (created when asked first), to be placed.
+FL_FORM* LastfallfensterForm();
 // The load-case and combination lists of "Lastfälle", from the current
 // System (emptied without one).
 void LastfalllisteFuellen();

@@ -202,7 +202,6 @@ void FormenErzeugen() {
     fl_end_form();
     FensterSchliessenEinrichten(dialog.Form, Schliessart::Werkzeug, KNOPF_LASTFAELLE);
     RueckgaengigTastenEinrichten(dialog.Form);
-    fl_set_form_position(dialog.Form, 160, 160);
 
     erzeugen.Form = fl_bgn_form(FL_UP_BOX, 500, 270);
     erzeugen.Nummer = fl_add_input(FL_INT_INPUT, 150, 30, 120, 30, "Nummer");
@@ -234,6 +233,11 @@ void Anzeigen() {
 }  // namespace
 
 // ------------------------------------------------------------ main-window hooks
+
+FL_FORM* LastfallfensterForm() {
+    FormenErzeugen();
+    return dialog.Form;
+}
 
 bool LastfallfensterUmschalten(bool zeigen) {
     FormenErzeugen();

@@ -162,9 +162,10 @@ FL_OBJECT* Feld(int x, int y, int b, int h, const char* text = "") {
 FL_OBJECT* Zeile(int x, int y, int b) {
     FL_OBJECT* ob = Feld(x, y, b, 30);
     fl_set_object_lalign(ob, FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
-    fl_set_object_lstyle(ob, FL_FIXED_STYLE);  // 18 in the toolkit's numbering
-    // Small enough for the eleven columns to fit the row.
-    fl_set_object_lsize(ob, FL_TINY_SIZE);
+    // The program's typewriter font of 12 pixels (gui/schriften.cpp): the
+    // eleven columns fit the row.
+    fl_set_object_lstyle(ob, 18);
+    fl_set_object_lsize(ob, FL_NORMAL_SIZE);
     return ob;
 }
 

@@ -8,7 +8,9 @@
 #include "files/pfade.h"
 #include "files/systemdatei.h"
 #include "gui/auffrischung.h"
+#include "gui/formpruefung_x.h"
 #include "gui/hauptfenster.h"
+#include "gui/schriften.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
@@ -33,12 +35,14 @@ void DeutscheBeschriftungen() {
 }
 
 // A 24-bit TrueColor visual: the default of some servers is a 32-bit one
-// whose pop-ups do not show in screenshots of the root window.
-void VisualWaehlen() {
+// whose pop-ups do not show in screenshots of the root window.  Lists are
+// written in 12 pixels (the toolkit's 10 are hard to read in Courier).
+void VoreinstellungenSetzen() {
     FL_IOPT optionen{};
     optionen.vclass = TrueColor;
     optionen.depth = 24;
-    fl_set_defaults(FL_PDVisual | FL_PDDepth, &optionen);
+    optionen.browserFontSize = FL_NORMAL_SIZE;
+    fl_set_defaults(FL_PDVisual | FL_PDDepth | FL_PDBrowserFontSize, &optionen);
 }
 
 int HauptfensterAtclose(FL_FORM*, void*) {
@@ -69,7 +73,7 @@ void StartFortsetzen() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    VisualWaehlen();
+    VoreinstellungenSetzen();
     if (!fl_initialize(&argc, argv, PROGRAMMVERSION, nullptr, 0)) return 1;
     // Numbers in files, dialogs and listings always use the decimal point;
     // nothing else of the user's locale is taken over.  The text is ISO
@@ -77,13 +81,14 @@ int main(int argc, char** argv) {
     // toolkit's input fields (workspace/eingabetext.h).
     std::setlocale(LC_NUMERIC, "C");
     Latin1ZeichenklassenSetzen();
+    SchriftenEinrichten();
+    const bool formpruefung = FormpruefungBeginnen();
     Kommandozeile kommandozeile = KommandozeileAuswerten(argc, argv);
     DeutscheBeschriftungen();
 
     // Tooltips: black on light yellow.
     fl_mapcolor(271, 255, 255, 204);
     fl_set_tooltip_color(FL_BLACK, 271);
-    fl_set_font_name(17, "-*-lucidatypewriter-medium-r-*-*-*-120-*-*-*-*-iso8859-1");
     TooltipsInitialisieren();
 
     HauptformErzeugen();
@@ -96,6 +101,7 @@ int main(int argc, char** argv) {
     StartFortsetzen();
     // Also after the first-run dialog: the file the user named is opened.
     if (kommandozeile.Systemdatei) SystemOeffnen(kommandozeile.Systemdatei);
+    if (formpruefung) return FormpruefungAbschliessen();
     // For the tests of the exit question: the System opened from the command
     // line counts as changed.
     if (std::getenv("VELKO_TESTAENDERUNG") && Aktuell()) ++Aktuell()->Aenderungen;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "analysis/berechnung.h"
 #include "core/bericht.h"
@@ -20,12 +21,14 @@
 #include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/rueckfragen.h"
 #include "gui/systeme.h"
 #include "gui/tooltips_x.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/ansicht.h"
+#include "workspace/fensterlage.h"
 
 Werkzeugleiste Icons;
 
@@ -48,7 +51,7 @@ void Flush() {
 }
 
 std::string DateiErfragen() {
-    const char* pfad = fl_show_fselector("Datei Name", Pfade.Projektverzeichnis.c_str(), "*.sysdat", "");
+    const char* pfad = DateiWaehlen(Pfade.Projektverzeichnis.c_str(), "*.sysdat");
     return pfad ? pfad : "";
 }
 
@@ -240,12 +243,6 @@ void FarbenEinrichten() {
 }
 
 void HauptfensterEinrichten(FL_FORM*) {
-    fl_set_font_name(0, "-*-helvetica-medium-r-*-*-*-140-*-*-*-*-*-*");
-    fl_set_font_name(16, "-*-helvetica-medium-r-*-*-*-140-*-*-*-*-*-*");
-    fl_set_font_name(17, "-*-Lucidatypewriter-medium-r-*-*-*-140-75-75-*-*-iso8859-1");
-    fl_set_font_name(18, "-*-Lucidatypewriter-medium-r-*-*-*-120-75-75-*-*-iso8859-1");
-    fl_set_font_name(19, "-*-helvetica-medium-r-*-*-*-160-*-*-*-*-*-*");
-    fl_set_fselector_fontstyle(19);
     static const char* const tips[5] = {"Fenster : Icons", "Fenster : Maßstab"_l1, "Fenster : Lastfälle"_l1,
                                         "Fenster : Zeichnen", "Fenster : Zeichnen - Einstellungen"};
     for (int i = 0; i < 5; ++i)
@@ -255,8 +252,14 @@ void HauptfensterEinrichten(FL_FORM*) {
 
 void WerkzeugfensterPlatzieren() {
     WerkzeugformenErzeugen();
-    for (FL_FORM* f : {Icons.Form, Massstabfenster.Form, Zeichenauswahl.Form, Zeicheneinstellungen.Form})
-        fl_set_form_position(f, 30, 160);
+    // Side by side over the left of the canvas, each where it can be seen
+    // and reached when the first of them is opened.
+    FL_FORM* const formen[] = {Icons.Form, Massstabfenster.Form, LastfallfensterForm(), Zeichenauswahl.Form,
+                               Zeicheneinstellungen.Form};
+    std::vector<Fenstermass> masse;
+    for (FL_FORM* f : formen) masse.push_back({static_cast<int>(f->w), static_cast<int>(f->h)});
+    const std::vector<Fensterort> orte = NebeneinanderLegen(masse, 30, RAND_OBEN + 35, 10, fl_scrw, fl_scrh);
+    for (std::size_t i = 0; i < orte.size(); ++i) fl_set_form_position(formen[i], orte[i].X, orte[i].Y);
     ZeichenauswahlAnfangszustand();
     MassstabfensterAktualisieren();
 }

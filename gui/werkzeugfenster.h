@@ -14,7 +14,7 @@ void WerkzeugformenErzeugen();
 void TooltipsInitialisieren();
 // Colours of the drawing: reads the colour file or sets the built-in ones.
 void FarbenEinrichten();
-// Icons, fonts and tooltips of the main window, after the forms exist.
+// Icons and tooltips of the main window, after the forms exist.
 void HauptfensterEinrichten(FL_FORM* hauptform);
 // Places the tool windows and sets their first check buttons.
 void WerkzeugfensterPlatzieren();

@@ -76,8 +76,8 @@ void FangCB(FL_OBJECT* ob, long) {
 
 void FarbenCB(FL_OBJECT*, long) { FarbdialogZeigen(); }
 
-FL_OBJECT* Pruefknopf(int x, int y, const char* text, FL_CALLBACKPTR cb) {
-    FL_OBJECT* ob = fl_add_checkbutton(FL_PUSH_BUTTON, x, y, 140, 30, text);
+FL_OBJECT* Pruefknopf(int x, int y, const char* text, FL_CALLBACKPTR cb, int breite = 140) {
+    FL_OBJECT* ob = fl_add_checkbutton(FL_PUSH_BUTTON, x, y, breite, 30, text);
     fl_set_object_callback(ob, cb, 0);
     return ob;
 }
@@ -96,15 +96,15 @@ void ZeichenauswahlErzeugen() {
 void ZeicheneinstellungenErzeugen() {
     Einstellungsformular& e = Zeicheneinstellungen;
     e.Form = fl_bgn_form(FL_UP_BOX, 220, 410);
-    e.Bezugsfaser = Pruefknopf(20, 20, "Bezugsfaser", NeuZeichnenCB);
-    e.Ursprung = Pruefknopf(20, 60, "Ursprung", NeuZeichnenCB);
-    e.RasterAnzeigen = Pruefknopf(21, 100, "Raster anzeigen", RasterAnzeigenCB);
+    e.Bezugsfaser = Pruefknopf(20, 20, "Bezugsfaser", NeuZeichnenCB, 180);
+    e.Ursprung = Pruefknopf(20, 60, "Ursprung", NeuZeichnenCB, 180);
+    e.RasterAnzeigen = Pruefknopf(21, 100, "Raster anzeigen", RasterAnzeigenCB, 180);
     e.Fang = fl_add_choice(FL_NORMAL_CHOICE, 20, 140, 180, 30, "");
     fl_addto_choice(e.Fang, "kein Fang|Koord.-Fang|Punkt-Fang|Koord./Punkt-Fang");
     fl_set_choice(e.Fang, 4);
     fl_set_object_callback(e.Fang, FangCB, 0);
-    e.Achsenbeschriftung = Pruefknopf(20, 210, "Achsenbeschriftung", NeuZeichnenCB);
-    e.AchsenHervorheben = Pruefknopf(20, 240, "Achsen hervorheben", NeuZeichnenCB);
+    e.Achsenbeschriftung = Pruefknopf(20, 210, "Achsenbeschriftung", NeuZeichnenCB, 180);
+    e.AchsenHervorheben = Pruefknopf(20, 240, "Achsen hervorheben", NeuZeichnenCB, 180);
     FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 21, 290, 180, 30, "Farben");
     fl_set_object_callback(ob, FarbenCB, 0);
     ob = fl_add_button(FL_NORMAL_BUTTON, 21, 360, 180, 30, "Schließen"_l1);

@@ -60,17 +60,6 @@ bool FreiheitsgradRichtung(const Freiheitsgrad* fg, double* dx, double* dy) {
     }
 }
 
-bool LagersymbolRichtung(const Freiheitsgrad* fg, double* dx, double* dy) {
-    // The symbols are specified by an angle m (x: Winkel - pi/2, y: Winkel)
-    // and the world vector (-sin m, cos m), which is the direction of the
-    // degree of freedom itself.
-    if (!fg || (fg->Richtung != 0 && fg->Richtung != 1)) return false;
-    const double m = fg->Richtung == 0 ? fg->Winkel - 1.570796327 : fg->Winkel;
-    *dx = -std::sin(m);
-    *dy = std::cos(m);
-    return true;
-}
-
 Weltpunkt UnterseitenNormale(const Stab* stab) {
     if (!stab) return {0.0, 0.0};
     return {stab->Sin, -stab->Cos};

@@ -1,6 +1,7 @@
 // Geometry shared by the canvas drawing and the PostScript plot: where the
 // symbols of a bar end's degrees of freedom sit, which bar ends show them,
-// and the world directions of support symbols and degree-of-freedom arrows.
+// and the world directions of degree-of-freedom arrows (the support symbols
+// are in lagersymbole.h).
 //
 // Everything here is in world coordinates (metres, y upwards); each caller
 // maps the results to its own device (pixels, millimetres on paper).
@@ -45,11 +46,6 @@ void FreiheitsgradSlotsWaehlen(Kette staebe, const Stab* stab, bool alleZeigen, 
 // Winkel.  Returns false (and leaves the vector alone) for a rotation or an
 // unknown Richtung.
 bool FreiheitsgradRichtung(const Freiheitsgrad* fg, double* dx, double* dy);
-
-// World direction (unit vector) in which a pendulum support or spring symbol
-// of an x or y record extends from its point: the direction of the degree of
-// freedom itself.  False for a rotation or an unknown Richtung.
-bool LagersymbolRichtung(const Freiheitsgrad* fg, double* dx, double* dy);
 
 // Unit vector to the right of the direction from PunktA to PunktB: the side
 // of the reference fibre (bar's lower side), where positive moments are drawn.

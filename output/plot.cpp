@@ -7,6 +7,7 @@
 #include "core/bericht.h"
 #include "output/postscript.h"
 #include "output/ankerpunkte.h"
+#include "output/lagersymbole.h"
 
 Seitenrahmen RahmenFuer(bool querformat) {
     Seitenrahmen r;
@@ -119,25 +120,53 @@ void StabnummernPlotten(const Plot& plot) {
     }
 }
 
-// Links of 4 mm for supported x and y records, a square for a clamped rotation.
-void LagerPlotten(const Plot& plot) {
-    PsLinienbreite(0.3);
-    PsStrichart(0);
-    PsGrau(0.5);
-    for (Stab* s : Elemente<Stab>(plot.staebe)) {
-        for (int slot = 0; slot < 6; ++slot) {
-            const Freiheitsgrad* fg = s->Freiheitsgrade[slot];
-            if (!fg || fg->Status != STATUS_PRIMAL) continue;
-            const Seitenpunkt p = plot.Seite(EndeVonSlot(slot) == ENDE_A ? s->PunktA : s->PunktB);
-            double dx, dy;
-            if (LagersymbolRichtung(fg, &dx, &dy)) {
-                PsKreis(p.X + 2 * dx, p.Y + 2 * dy, 0.6);
-                PsKreis(p.X + 6 * dx, p.Y + 6 * dy, 0.6);
-                PsLinie(p.X + 2 * dx, p.Y + 2 * dy, p.X + 6 * dx, p.Y + 6 * dy);
-            } else if (fg->Richtung == 2) {
-                PsRechteck(p.X - 1.2, p.Y - 1.2, 2.4, 2.4);
-            }
+// Symbol units on paper: a support's triangle is 4.2 mm high.
+constexpr double SYMBOLEINHEIT = 0.21;
+
+// Outlines of a symbol at page point P: strokes 0.3 mm, hatching 0.15 mm.
+void FormPlotten(const Seitenpunkt& p, const Symbolform& form) {
+    double breite = -1;
+    for (const Symbolzug& zug : form.Zuege) {
+        const double b = zug.Fein ? 0.15 : 0.3;
+        if (b != breite) PsLinienbreite(b);
+        breite = b;
+        const std::size_t n = zug.Punkte.size();
+        for (std::size_t i = 0; i + 1 < n + (zug.Geschlossen ? 1 : 0); ++i) {
+            const Weltpunkt& u = zug.Punkte[i];
+            const Weltpunkt& v = zug.Punkte[(i + 1) % n];
+            PsLinie(p.X + SYMBOLEINHEIT * u.X, p.Y + SYMBOLEINHEIT * u.Y, p.X + SYMBOLEINHEIT * v.X,
+                    p.Y + SYMBOLEINHEIT * v.Y);
         }
+    }
+    PsLinienbreite(0.3);
+    for (const Symbolkreis& k : form.Kreise)
+        PsKreisGefuellt(p.X + SYMBOLEINHEIT * k.Mitte.X, p.Y + SYMBOLEINHEIT * k.Mitte.Y, SYMBOLEINHEIT * k.Radius);
+}
+
+// Supports and springs, drawn before the bars, which end on them.
+void LagerPlotten(const Plot& plot, const Symbole& symbole) {
+    PsStrichart(0);
+    PsGrau(0);
+    for (const Lagersymbol& l : symbole.Lager) {
+        PsZeile("% <Lager>");
+        FormPlotten(plot.Seite(l.Ort), LagerForm(l));
+        PsZeile("% </Lager>");
+    }
+    for (const Federsymbol& f : symbole.Federn) {
+        PsZeile("% <Feder>");
+        FormPlotten(plot.Seite(f.Ort), FederForm(f));
+        PsZeile("% </Feder>");
+    }
+}
+
+// Hinges over the bars, so that a bar ends at its circle.
+void GelenkePlotten(const Plot& plot, const Symbole& symbole) {
+    PsStrichart(0);
+    PsGrau(0);
+    for (const Gelenksymbol& g : symbole.Gelenke) {
+        PsZeile("% <Gelenk>");
+        FormPlotten(plot.Seite(g.Ort), GelenkForm(g));
+        PsZeile("% </Gelenk>");
     }
 }
 
@@ -318,10 +347,14 @@ void VerformungsseitePlotten(const Plot& plot, double k) {
 }
 
 void SystemseitePlotten(const Plot& plot) {
-    LagerPlotten(plot);
+    // Symbols of the bars drawn; whether an end is a hinge depends on the
+    // bars drawn alone, as everything else on the page.
+    const Symbole symbole = SymboleErmitteln(plot.staebe);
+    LagerPlotten(plot, symbole);
     if (plot.opt->Freiheitsgrade) FgNummernPlotten(plot);
     StabnummernPlotten(plot);
     StaebePlotten(plot, 0);
+    GelenkePlotten(plot, symbole);
     PsGrau(0);
     UnterseitenPlotten(plot);
 }

@@ -112,6 +112,14 @@ void PsKreis(double x, double y, double radius) {
                  Sicher(radius * ps.einheit));
 }
 
+void PsKreisGefuellt(double x, double y, double radius) {
+    if (!ps.datei) return;
+    double px, py;
+    PsTransformieren(x, y, &px, &py);
+    std::fprintf(ps.datei, "newpath\n%.3f %.3f %.3f 0 360 arc\nclosepath gsave 1 setgray fill grestore stroke\n",
+                 Sicher(px), Sicher(py), Sicher(radius * ps.einheit));
+}
+
 void PsPfeil(double x1, double y1, double x2, double y2) {
     if (!ps.datei) return;
     const double pi = 3.141592653589793;

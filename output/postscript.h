@@ -38,6 +38,8 @@ void PsSeitenende();
 void PsLinie(double x1, double y1, double x2, double y2);
 void PsRechteck(double x, double y, double breite, double hoehe);
 void PsKreis(double x, double y, double radius);
+// An open circle: filled white, then outlined.
+void PsKreisGefuellt(double x, double y, double radius);
 // Shaft from tail to tip and two head strokes of a sixth of its length at
 // +-30 degrees to it.
 void PsPfeil(double x1, double y1, double x2, double y2);

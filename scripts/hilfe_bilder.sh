@@ -71,8 +71,14 @@ eingeben() {
 }
 # The canvas: the scale set below (100 pixels per metre, x = 3 m in the
 # middle) puts a world point at these screen coordinates.
-fenster_geometrie "$haupt"
-lx=$(( FX + 12 )); ly=$(( FY + 107 )); breite=$(( FB - 20 )); hoehe=$(( FH - 115 ))
+# Where the canvas lies on the screen, from the program's geometry log
+# (written once a System is drawn).
+leinwand_messen() {
+  fenster_geometrie "$haupt"
+  warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+  read -r lx ly breite hoehe < <(leinwand_lage)
+  lx=$(( FX + lx )); ly=$(( FY + ly ))
+}
 bildschirm() {
   awk -v wx="$1" -v wy="$2" -v b="$breite" -v h="$hoehe" -v lx="$lx" -v ly="$ly" \
     'BEGIN { s = 100; ox = 0.5 * b - 3 * s; oy = -0.5 * h; printf "%d %d\n", lx + int(wx * s + ox), ly + int(h - wy * s + oy) }'
@@ -104,6 +110,7 @@ werkzeugfenster() {
 #    moments 2 pixels per kNm.
 untermenue_waehlen "$haupt" Datenbank 4 2 5 1                  # Datenbank / System / neues System
 warten_bis 10 meldung_ist "System erzeugt." || gui_fehler "kein neues System"
+leinwand_messen
 werkzeugfenster 2
 massstab=$(fenster_warten "Velko") || exit 1
 eingeben "$massstab" 60 95 2;   xdotool key Return         # Schnittkraft
@@ -223,9 +230,10 @@ warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_
 werkzeugfenster 4
 auswahl=$(fenster_warten "Velko") || exit 1
 for y in 135 225 295; do setzen "$auswahl" 31 "$y"; done    # Moment, SK beschriften, Lagergrößen
-hauptbild beispiel_moment
+# The window over the canvas goes before the picture is taken.
 werkzeugfenster 4
 warten_bis 5 fenster_weg "Velko" || gui_fehler "Zeichenauswahl bleibt offen"
+hauptbild beispiel_moment
 
 # 8. The results of the bar, and the listing.
 stabmenue 4

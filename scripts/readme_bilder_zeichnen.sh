@@ -23,7 +23,9 @@ menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_enthalten "Rechenzeit" || gui_fehler "Berechnung endet nicht"
 
 fenster_geometrie "$haupt"
-leinwand="$(( FB - 20 ))x$(( FH - 115 ))+$(( FX + 12 ))+$(( FY + 107 ))"
+warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+read -r lx ly lb lh < <(leinwand_lage)
+leinwand="${lb}x${lh}+$(( FX + lx ))+$(( FY + ly ))"
 
 # Check buttons of the drawing selection by their y position.
 declare -A knopf=([Verschiebung]=50 [VBeschriften]=80 [Moment]=120 [Querkraft]=150 [Normalkraft]=180

@@ -62,6 +62,7 @@ void BezugsfaserZeichnen(Maler& maler, const Ansicht& ansicht, const System& sys
 void StaebeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
 // The marked bars once more, over loads and diagrams.
 void MarkierteStaebeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
+// Supports, springs and hinges as engineering symbols (output/lagersymbole.h).
 void LagerZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
 void FreiheitsgradeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool alleZeigen);
 void PunkteZeichnen(Maler& maler, const Ansicht& ansicht, const System& system);
@@ -74,13 +75,6 @@ void StabnummernZeichnen(Maler& maler, const Ansicht& ansicht, const System& sys
 // one for a moment) in the direction they act on the structure.
 void LagergroessenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system,
                            Beschriftungsplan* plan = nullptr);
-
-// Support and spring symbols at pixel P; the direction angle m means the
-// screen vector (-sin m, -cos m).
-void PendelZeichnen(Maler& maler, int px, int py, double m);
-void FederZeichnen(Maler& maler, int px, int py, double m);
-void EinspannungZeichnen(Maler& maler, int px, int py);
-void DrehfederZeichnen(Maler& maler, int px, int py);
 
 // ------------------------------------------------------------------ loads
 void PunktlastenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften,

@@ -3,6 +3,7 @@
 #include "core/bericht.h"
 #include "core/ergebnisstand.h"
 #include "output/ankerpunkte.h"
+#include "output/lagersymbole.h"
 #include "workspace/zeichnen_intern.h"
 
 #include <cmath>
@@ -99,32 +100,6 @@ void StabnummernZeichnen(Maler& maler, const Ansicht& a, const System& system, B
 
 // ------------------------------------------------------------------ symbols
 
-void PendelZeichnen(Maler& maler, int px, int py, double m) {
-    const double rx = -std::sin(m), ry = -std::cos(m);
-    maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
-    KreisZeichnen(maler, px + 10.0 * rx, py + 10.0 * ry, 8.0);
-    KreisZeichnen(maler, px + 30.0 * rx, py + 30.0 * ry, 8.0);
-    StreckeZeichnen(maler, px + 10.0 * rx, py + 10.0 * ry, px + 30.0 * rx, py + 30.0 * ry);
-}
-
-void FederZeichnen(Maler& maler, int px, int py, double m) {
-    const double rx = -std::sin(m), ry = -std::cos(m);
-    maler.Linie(3, Linienart::Gestrichelt, Linienende::Stumpf);
-    KreisZeichnen(maler, px + 10.0 * rx, py + 10.0 * ry, 12.0);
-    KreisZeichnen(maler, px + 40.0 * rx, py + 40.0 * ry, 12.0);
-    StreckeZeichnen(maler, px + 10.0 * rx, py + 10.0 * ry, px + 40.0 * rx, py + 40.0 * ry);
-}
-
-void EinspannungZeichnen(Maler& maler, int px, int py) {
-    maler.Linie(3, Linienart::Durchgezogen, Linienende::Stumpf);
-    RechteckZeichnen(maler, px - 6.0, py - 6.0, 12.0, 12.0);
-}
-
-void DrehfederZeichnen(Maler& maler, int px, int py) {
-    maler.Linie(3, Linienart::Gestrichelt, Linienende::Stumpf);
-    KreisZeichnen(maler, px, py, 30.0);
-}
-
 namespace {
 
 // Pixel of the point at the end of a slot.
@@ -134,39 +109,72 @@ void EndpunktPixel(const Ansicht& a, const Stab& s, int slot, int& px, int& py) 
     py = WeltNachBildY(a, p->Y);
 }
 
-// A spring of an x or y record turned by m, or the rotation spring.
-void FederSymbol(Maler& maler, int px, int py, long richtung, double mX, double mY) {
-    if (richtung == 0) FederZeichnen(maler, px, py, mX);
-    else if (richtung == 1) FederZeichnen(maler, px, py, mY);
-    else if (richtung == 2) DrehfederZeichnen(maler, px, py);
+// An outline of symbol units at pixel P, one unit a pixel: outlines two
+// pixels wide, hatching one; open circles filled with the background first,
+// then outlined in the colour set before.
+void FormZeichnen(Maler& maler, int px, int py, const Symbolform& form) {
+    int breite = -1;
+    for (const Symbolzug& zug : form.Zuege) {
+        const int b = zug.Fein ? 1 : 2;
+        if (b != breite) maler.Linie(b, Linienart::Durchgezogen, Linienende::Stumpf);
+        breite = b;
+        double x[32], y[32];
+        int n = 0;
+        for (const Weltpunkt& p : zug.Punkte) {
+            if (n == 31) break;
+            x[n] = px + p.X;
+            y[n] = py - p.Y;
+            ++n;
+        }
+        if (zug.Geschlossen && n > 0) {
+            x[n] = x[0];
+            y[n] = y[0];
+            ++n;
+        }
+        LinienzugZeichnen(maler, x, y, n);
+    }
+}
+
+void KreiseZeichnen(Maler& maler, int px, int py, const Symbolform& form, Farbrolle rand) {
+    for (const Symbolkreis& k : form.Kreise) {
+        const double cx = px + k.Mitte.X, cy = py - k.Mitte.Y;
+        if (!ImBildbereich(cx, cy)) continue;
+        Bildpunkt flaeche[16];
+        for (int i = 0; i < 16; ++i) {
+            const double w = i * M_PI / 8.0;
+            flaeche[i] = Bildpunkt{static_cast<short>(Pixel(cx + k.Radius * std::cos(w))),
+                                   static_cast<short>(Pixel(cy - k.Radius * std::sin(w)))};
+        }
+        maler.Farbe(ROLLE_HINTERGRUND);
+        maler.PolygonFuellen(flaeche, 16);
+        maler.Farbe(rand);
+        maler.Linie(2, Linienart::Durchgezogen, Linienende::Stumpf);
+        KreisZeichnen(maler, cx, cy, 2.0 * k.Radius);
+    }
+}
+
+void Stuetzfarbe(Maler& maler, bool vorgeschrieben) {
+    // A prescribed displacement shows in red whatever the colours.
+    if (vorgeschrieben) maler.Toolkitfarbe(TOOLKIT_ROT);
+    else maler.Farbe(ROLLE_LAGER);
 }
 
 }  // namespace
 
 void LagerZeichnen(Maler& maler, const Ansicht& a, const System& system) {
     if (!system.Staebe) return;
-    for (Stab* s : Elemente<Stab>(system.Staebe)) {
-        if (!StabHatPunkte(s)) continue;
-        for (int slot = 0; slot < 6; ++slot) {
-            const Freiheitsgrad* f = s->Freiheitsgrade[slot];
-            if (!f) continue;
-            const double phi = f->Winkel;
-            int px, py;
-            EndpunktPixel(a, *s, slot, px, py);
-            if (f->Status == STATUS_PRIMAL) {
-                // A prescribed displacement shows in red whatever the colours.
-                if (f->Wert == 0.0) maler.Farbe(ROLLE_LAGER);
-                else maler.Toolkitfarbe(TOOLKIT_ROT);
-                if (f->Richtung == 0) PendelZeichnen(maler, px, py, phi - M_PI / 2.0);
-                else if (f->Richtung == 1) PendelZeichnen(maler, px, py, phi);
-                else if (f->Richtung == 2) EinspannungZeichnen(maler, px, py);
-                if (f->Feder != 0.0) FederSymbol(maler, px, py, f->Richtung, phi - M_PI - M_PI / 2.0, phi - M_PI);
-            } else if (f->Feder != 0.0) {
-                maler.Farbe(ROLLE_FEDER);
-                FederSymbol(maler, px, py, f->Richtung, phi - M_PI / 2.0, phi);
-            }
-        }
+    const Symbole symbole = SymboleErmitteln(system.Staebe);
+    for (const Lagersymbol& l : symbole.Lager) {
+        Stuetzfarbe(maler, l.Vorgeschrieben);
+        FormZeichnen(maler, WeltNachBildX(a, l.Ort->X), WeltNachBildY(a, l.Ort->Y), LagerForm(l));
     }
+    for (const Federsymbol& f : symbole.Federn) {
+        if (f.Gestuetzt) Stuetzfarbe(maler, f.Vorgeschrieben);
+        else maler.Farbe(ROLLE_FEDER);
+        FormZeichnen(maler, WeltNachBildX(a, f.Ort->X), WeltNachBildY(a, f.Ort->Y), FederForm(f));
+    }
+    for (const Gelenksymbol& g : symbole.Gelenke)
+        KreiseZeichnen(maler, WeltNachBildX(a, g.Ort->X), WeltNachBildY(a, g.Ort->Y), GelenkForm(g), ROLLE_STAB);
     maler.Senden();
 }
 

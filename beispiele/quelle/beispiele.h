@@ -145,6 +145,34 @@ inline System* Stockwerkrahmen() {
     return &sys;
 }
 
+// The kinds of support side by side: a beam clamped at its left end, a
+// roller under a hinge, a column on a pin, a roller turned by 0.5 rad and
+// a cantilever end on a spring; 10 kN/m on the beam.
+inline System* Lagerarten() {
+    using namespace systembau;
+    System& sys = Anfangen(1700000006, "60", "-7", "1.5");
+    Stab* feld1 = StabZiehen(sys, 0, 0, 4, 0, STAHL, IPE300);
+    Stab* feld2 = StabZiehen(sys, 4, 0, 8, 0, STAHL, IPE300);
+    Stab* feld3 = StabZiehen(sys, 8, 0, 12, 0, STAHL, IPE300);
+    Stab* kragarm = StabZiehen(sys, 12, 0, 14, 0, STAHL, IPE300);
+    Stab* stuetze = StabZiehen(sys, 8, -3, 8, 0, STAHL, HEB200);
+    GelenkSetzen(sys, feld2, 0);
+    Festhalten(feld1, 0, {0, 1, 2});
+    Festhalten(feld1, 1, {1});
+    Festhalten(stuetze, 0, {0, 1});
+    Festhalten(feld3, 1, {1});
+    // Turned as the editor turns a support: the pair of x and y together.
+    Fg(feld3, 1, 0)->Winkel = 0.5;
+    Fg(feld3, 1, 1)->Winkel = 0.5;
+    Fg(kragarm, 1, 1)->Feder = 2000.0;  // kN per m
+
+    Lastfall* g = LastfallAnlegen(sys, "Eigengewicht", 1.0, 10000001);
+    long kennung = 10000002;
+    for (Stab* s : {feld1, feld2, feld3, kragarm})
+        StreckenlastAufStab(sys, g, s, "Decke", 10.0, 10.0, NACH_UNTEN, kennung++);
+    return &sys;
+}
+
 struct Beispiel {
     const char* Name;
     System* (*Aufbauen)();
@@ -152,7 +180,7 @@ struct Beispiel {
 
 inline constexpr Beispiel ALLE[] = {
     {"einfeldtraeger", Einfeldtraeger}, {"durchlauftraeger", Durchlauftraeger}, {"rahmen", Rahmen},
-    {"fachwerk", Fachwerk},             {"stockwerkrahmen", Stockwerkrahmen},
+    {"fachwerk", Fachwerk},             {"stockwerkrahmen", Stockwerkrahmen}, {"lagerarten", Lagerarten},
 };
 
 }  // namespace beispiele

@@ -89,6 +89,13 @@ TEST_F(SystemdateiTest, BeispieleHabenIhreGelenkeUndLager) {
     EXPECT_EQ(KeAnzahl(sys->Freiheitsgrade), 12 * 3);  // every joint rigid
     EXPECT_EQ(lager(sys), 9);
     EXPECT_EQ(KeAnzahl(sys->Kombinationen), 1);
+
+    ProgrammZuruecksetzen();
+    sys = beispiele::Lagerarten();
+    EXPECT_EQ(lager(sys), 7);  // clamp, two rollers, pin
+    Stab* gedreht = StabSuchen(*sys, 2);
+    EXPECT_EQ(gedreht->Freiheitsgrade[FG_BY]->Winkel, 0.5);
+    EXPECT_GT(StabSuchen(*sys, 3)->Freiheitsgrade[FG_BY]->Feder, 0.0);
 }
 
 TEST_F(SystemdateiTest, BeispieleLiefernDieErwartetenSchnittgroessen) {
@@ -111,6 +118,7 @@ TEST_F(SystemdateiTest, BeispieleLiefernDieErwartetenSchnittgroessen) {
         {"fachwerk", 0.0, 30.0 * std::sqrt(2.0)},  // end diagonals carry the reaction
         {"rahmen", -1, -1},
         {"stockwerkrahmen", -1, -1},
+        {"lagerarten", -1, -1},
     };
     for (const Erwartet& e : faelle) {
         ProgrammZuruecksetzen();

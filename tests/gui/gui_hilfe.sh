@@ -93,6 +93,16 @@ gui_start() {
   unset LANG LC_ALL
 }
 
+# schriften_zuerst 75|100: puts the 75 dpi or the 100 dpi fonts first on
+# the server's font path (both sets stay on it, each unscaled before
+# scaled), as X servers differ in the order they come with.
+schriften_zuerst() {
+  local d=/usr/share/fonts/X11 erst=75dpi dann=100dpi
+  [ "$1" = 100 ] && { erst=100dpi; dann=75dpi; }
+  xset fp= "$d/misc,$d/$erst/:unscaled,$d/$dann/:unscaled,$d/Type1,$d/$erst,$d/$dann,built-ins" ||
+    gui_fehler "Schriftpfad mit $erst zuerst nicht gesetzt"
+}
+
 # The build directory of $VELKO (the one holding CMakeCache.txt).
 gui_bauverzeichnis() {
   local d

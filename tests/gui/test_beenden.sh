@@ -14,17 +14,20 @@ VELKO_TESTAENDERUNG=1 velko_starten "$datei"
 haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
 
-# The question's buttons, in the order of the answers.
+# The question, centred on the main window; its buttons by their labels.
 antworten() {
   frage=$(fenster_warten "Auswahl") || exit 1
   warten_bis 10 fenster_steht "$frage" || gui_fehler "Frage steht nicht still"
-  ANTWORT_Y=$((FH - 34))
-  ANTWORT_X=( 0 $((FB * 117 / 640)) $((FB / 2)) $((FB * 521 / 640)) )
+  fenster_geometrie "$frage"
+  local fx=$FX fy=$FY fb=$FB fh=$FH
+  fenster_geometrie "$haupt"
+  local dx=$(( 2 * fx + fb - 2 * FX - FB )) dy=$(( 2 * fy + fh - 2 * FY - FH ))
+  [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || gui_fehler "Frage nicht mittig über dem Hauptfenster ($dx, $dy)"
 }
 
 POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Programm 3   # Programm / Beenden
 antworten
-klicken "$frage" "${ANTWORT_X[3]}" "$ANTWORT_Y"        # Abbruch
+knopf "$frage" Auswahl Abbruch
 warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
 velko_laeuft || gui_fehler "Abbruch hat das Programm beendet"
 [ "$(stat -c %Y "$datei")" -lt 1000000000 ] || gui_fehler "Abbruch hat gespeichert"
@@ -33,7 +36,7 @@ velko_laeuft || gui_fehler "Abbruch hat das Programm beendet"
 zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
 untermenue_waehlen "$haupt" Datenbank 4 2 5 5                 # System / System schließen
 antworten
-klicken "$frage" "${ANTWORT_X[3]}" "$ANTWORT_Y"        # Abbruch
+knopf "$frage" Auswahl Abbruch
 warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
 [ "$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")" -eq "$zeilen" ] || gui_fehler "System trotz Abbruch geschlossen: $(letzte_meldung)"
 
@@ -41,7 +44,7 @@ warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
 mv "$ordner" "$ordner.weg"
 POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Programm 3
 antworten
-klicken "$frage" "${ANTWORT_X[1]}" "$ANTWORT_Y"        # Speichern und Beenden
+knopf "$frage" Auswahl "Speichern und Beenden"
 warten_bis 10 meldung_ist "Fehler beim Schreiben !" || gui_fehler "kein Schreibfehler gemeldet: $(letzte_meldung)"
 warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
 velko_laeuft || gui_fehler "fehlgeschlagenes Speichern hat das Programm beendet"
@@ -49,7 +52,7 @@ mv "$ordner.weg" "$ordner"
 
 POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Programm 3
 antworten
-klicken "$frage" "${ANTWORT_X[1]}" "$ANTWORT_Y"        # Speichern und Beenden
+knopf "$frage" Auswahl "Speichern und Beenden"
 warten_bis 20 bash -c "! kill -0 $VELKO_PID" || gui_fehler "Programm läuft nach Speichern und Beenden weiter"
 wait "$VELKO_PID"; status=$?
 [ "$status" -eq 0 ] || gui_fehler "Exit-Status $status"

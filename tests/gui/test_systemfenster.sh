@@ -36,7 +36,9 @@ zeiger_auf "$haupt" "$sx" "$sy"
 xdotool mousedown 3
 pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Stabmenü öffnet nicht"; }
 POPUP_EINTRAEGE=9 popup_eintrag_waehlen "$pup" 4 3
-fenster_warten "Schnittgrößen / Verschiebungen ..." >/dev/null || exit 1
+ergebnis=$(fenster_warten "Schnittgrößen / Verschiebungen ...") || exit 1
+# Centred on the main window it covers the menu bar: out of the way.
+xdotool windowmove --sync "$ergebnis" 0 600
 POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Tabellen 1
 fenster_warten "Stäbe" >/dev/null || exit 1
 POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Tabellen 2

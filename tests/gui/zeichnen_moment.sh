@@ -50,13 +50,20 @@ warten_bis 20 meldung_enthalten "Rechenzeit" || gui_fehler "Berechnung endet nic
 warten_bis 5 kein_rot || gui_fehler "rot auf der Zeichenfläche, bevor das Moment eingeschaltet ist"
 
 # ---------------------------------------------------------------- switch on "Moment"
-knopf "$haupt" "$HAUPTTITEL" Knopf#4     # fourth window toggle: "Fenster : Zeichnen"
-auswahl=$(fenster_warten "Velko")
-knopf "$auswahl" Zeichnen Moment
+# The drawing selection stands over the canvas; it is closed again (its
+# toggle released) before the canvas is looked at.
+moment_umschalten() {
+  knopf "$haupt" "$HAUPTTITEL" Knopf#4     # fourth window toggle: "Fenster : Zeichnen"
+  auswahl=$(fenster_warten "Velko")
+  knopf "$auswahl" Zeichnen Moment
+  knopf "$haupt" "$HAUPTTITEL" Knopf#4
+  warten_bis 10 fenster_weg "Velko" || gui_fehler "Zeichnen bleibt offen"
+}
+moment_umschalten
 warten_bis 10 diagramm_rot || gui_fehler "kein Momentenverlauf neben den Stützen (Zeile $zeile, Stützen bei $stuetze_links und $stuetze_rechts)"
 
 # ... and off again: the canvas is redrawn without it.
-knopf "$auswahl" Zeichnen Moment
+moment_umschalten
 warten_bis 10 kein_rot || gui_fehler "Momentenverlauf bleibt nach dem Ausschalten"
 velko_laeuft || gui_fehler "velko ist beendet"
 echo "ok"

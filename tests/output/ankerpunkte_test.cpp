@@ -1,5 +1,5 @@
 // Anchor points, the choice of bar ends that show their degrees of freedom,
-// and the directions of arrows and support symbols.
+// and the directions of arrows.
 #include "output/ankerpunkte.h"
 
 #include <gtest/gtest.h>
@@ -155,7 +155,7 @@ TEST(FreiheitsgradAuswahl, ZaehltNurStaebeDerKetteUndKeineLeerenSlots) {
     EXPECT_EQ(FreiheitsgradeAmPunkt(k, b), 9);
 }
 
-TEST(Richtungen, PfeileUndLagersymboleFolgenDemWinkel) {
+TEST(Richtungen, PfeileFolgenDemWinkel) {
     Gestell g;
     double dx = 7, dy = 7;
     EXPECT_TRUE(FreiheitsgradRichtung(g.Fg(0, 0.0), &dx, &dy));
@@ -172,18 +172,7 @@ TEST(Richtungen, PfeileUndLagersymboleFolgenDemWinkel) {
     EXPECT_FALSE(FreiheitsgradRichtung(g.Fg(5), &dx, &dy));
     EXPECT_EQ(dx, 7);
 
-    // Pendulum symbols extend along the supported direction.
-    for (double w : {0.0, 0.5, -2.0}) {
-        for (long r : {0L, 1L}) {
-            double px, py, lx, ly;
-            ASSERT_TRUE(FreiheitsgradRichtung(g.Fg(r, w), &px, &py));
-            ASSERT_TRUE(LagersymbolRichtung(g.Fg(r, w), &lx, &ly));
-            EXPECT_NEAR(px, lx, 1e-8);
-            EXPECT_NEAR(py, ly, 1e-8);
-        }
-    }
-    EXPECT_FALSE(LagersymbolRichtung(g.Fg(2), &dx, &dy));
-    EXPECT_FALSE(LagersymbolRichtung(nullptr, &dx, &dy));
+    EXPECT_FALSE(FreiheitsgradRichtung(nullptr, &dx, &dy));
 }
 
 TEST(Richtungen, UnterseiteLiegtRechtsDerStabrichtung) {

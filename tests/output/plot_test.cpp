@@ -176,8 +176,11 @@ TEST_F(PlotTest, SystemseiteHochformatWieVereinbart) {
     EXPECT_NE(text.find("%Pages: 2\n\n"), std::string::npos);
     // Degree-of-freedom numbers only at the hinge: riegel's end, rechts' end.
     EXPECT_EQ(Vorkommen(text, "% <arrow>"), 4);
-    // Clamp at a (square and two links), two links at d: two circles per link.
-    EXPECT_EQ(Vorkommen(text, " 0 360 arc"), 8);
+    // A clamp at a, a pin at d, the hinge at c as an open circle over the bars.
+    EXPECT_EQ(Vorkommen(text, "% <Lager>"), 2);
+    EXPECT_EQ(Vorkommen(text, "% <Gelenk>"), 1);
+    EXPECT_EQ(Vorkommen(text, " 0 360 arc\nclosepath gsave 1 setgray fill grestore stroke"), 1);
+    EXPECT_GT(text.find("% <Gelenk>"), text.rfind("% </Lager>"));
     GoldenVergleichen("plot_rahmen_system.ps", text);
 }
 

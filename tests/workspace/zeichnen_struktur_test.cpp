@@ -74,64 +74,85 @@ TEST_F(Struktur, PunkteUndNummern) {
     EXPECT_TRUE(t->Zustand.IstRolle(ROLLE_STABNUMMER));
 }
 
+namespace {
+// The points of a polyline as x, y, x, y, ...
+std::vector<int> Zug(const Malaufruf& a) {
+    std::vector<int> v;
+    for (const Bildpunkt& p : a.Punkte) {
+        v.push_back(p.x);
+        v.push_back(p.y);
+    }
+    return v;
+}
+}  // namespace
+
 TEST_F(Struktur, LagersymboleUndFarben) {
+    // Pin at A (400, 300), roller with a prescribed settlement at B (600, 300).
     Stab* s = Stab_(0, 0, 4, 0);
     s->Freiheitsgrade[FG_AX]->Status = STATUS_PRIMAL;
     s->Freiheitsgrade[FG_AY]->Status = STATUS_PRIMAL;
-    s->Freiheitsgrade[FG_AY]->Wert = 0.01;  // prescribed: red
-    s->Freiheitsgrade[FG_BR]->Status = STATUS_PRIMAL;
+    s->Freiheitsgrade[FG_BY]->Status = STATUS_PRIMAL;
+    s->Freiheitsgrade[FG_BY]->Wert = 0.01;
     LagerZeichnen(maler, ansicht, *sys);
 
-    auto b = maler.Nur(Malart::Bogen);
-    ASSERT_EQ(b.size(), 4u);
-    // x support: pendulum to the right of A, in "Lager".
-    EXPECT_EQ(W(b[0]), (std::vector<int>{406, 296, 8, 8, 0, 360 * 64}));
-    EXPECT_EQ(W(b[1]), (std::vector<int>{426, 296, 8, 8, 0, 360 * 64}));
-    EXPECT_TRUE(b[0].Zustand.IstRolle(ROLLE_LAGER));
-    EXPECT_EQ(b[0].Zustand.Breite, 3);
-    // y support with a prescribed displacement: upwards, in toolkit red.
-    EXPECT_EQ(W(b[2]), (std::vector<int>{396, 286, 8, 8, 0, 360 * 64}));
-    EXPECT_EQ(W(b[3]), (std::vector<int>{396, 266, 8, 8, 0, 360 * 64}));
-    EXPECT_TRUE(b[2].Zustand.IstToolkit(TOOLKIT_ROT));
-    auto l = maler.Nur(Malart::Strecke);
-    ASSERT_EQ(l.size(), 2u);
-    EXPECT_EQ(W(l[0]), (std::vector<int>{410, 300, 430, 300}));
-    EXPECT_EQ(W(l[1]), (std::vector<int>{400, 290, 400, 270}));
-    // Clamp at B.
-    auto r = maler.Nur(Malart::Rechteck);
-    ASSERT_EQ(r.size(), 1u);
-    EXPECT_EQ(W(r[0]), (std::vector<int>{594, 294, 12, 12}));
-    EXPECT_TRUE(r[0].Zustand.IstRolle(ROLLE_LAGER));
+    auto z = maler.Nur(Malart::Linienzug);
+    // Each: triangle, ground, six hatch strokes.
+    ASSERT_EQ(z.size(), 16u);
+    EXPECT_EQ(Zug(z[0]), (std::vector<int>{400, 300, 388, 320, 412, 320, 400, 300}));
+    EXPECT_TRUE(z[0].Zustand.IstRolle(ROLLE_LAGER));
+    EXPECT_EQ(z[0].Zustand.Breite, 2);
+    EXPECT_EQ(Zug(z[1]), (std::vector<int>{382, 320, 418, 320}));
+    EXPECT_EQ(Zug(z[2]), (std::vector<int>{388, 320, 382, 326}));
+    EXPECT_EQ(z[2].Zustand.Breite, 1);
+    // The roller's ground stands apart from its triangle; red for the settlement.
+    EXPECT_EQ(Zug(z[8]), (std::vector<int>{600, 300, 588, 320, 612, 320, 600, 300}));
+    EXPECT_EQ(Zug(z[9]), (std::vector<int>{582, 325, 618, 325}));
+    EXPECT_TRUE(z[8].Zustand.IstToolkit(TOOLKIT_ROT));
     EXPECT_EQ(maler.Aufrufe.back().Art, Malart::Senden);
+
+    // Turned by 90 degrees: the roller's triangle lies beside B, away from the bar.
+    maler.Leeren();
+    s->Freiheitsgrade[FG_BY]->Winkel = M_PI / 2;
+    LagerZeichnen(maler, ansicht, *sys);
+    z = maler.Nur(Malart::Linienzug);
+    EXPECT_EQ(Zug(z[8]), (std::vector<int>{600, 300, 620, 312, 620, 288, 600, 300}));
 }
 
-TEST_F(Struktur, FedernGestricheltGedreht) {
+TEST_F(Struktur, FedernUndGelenke) {
+    // A free y spring at the end of a cantilever clamped at A.
     Stab* s = Stab_(0, 0, 4, 0);
-    Freiheitsgrad* f = s->Freiheitsgrade[FG_AX];
-    f->Feder = 1000;
-    f->Winkel = 0.5;
-    s->Freiheitsgrade[FG_BR]->Feder = 10;
+    for (int slot : {FG_AX, FG_AY, FG_AR}) s->Freiheitsgrade[slot]->Status = STATUS_PRIMAL;
+    s->Freiheitsgrade[FG_BY]->Feder = 1000;
     LagerZeichnen(maler, ansicht, *sys);
-    auto b = maler.Nur(Malart::Bogen);
-    ASSERT_EQ(b.size(), 3u);
-    // Centres 10 and 40 pixels along (cos 0.5, -sin 0.5) from A.
-    EXPECT_EQ(W(b[0]), (std::vector<int>{402, 289, 12, 12, 0, 360 * 64}));
-    EXPECT_EQ(W(b[1]), (std::vector<int>{429, 274, 12, 12, 0, 360 * 64}));
-    EXPECT_TRUE(b[0].Zustand.IstRolle(ROLLE_FEDER));
-    EXPECT_EQ(b[0].Zustand.Art, Linienart::Gestrichelt);
-    // Rotation spring: circle of 30 around B.
-    EXPECT_EQ(W(b[2]), (std::vector<int>{585, 285, 30, 30, 0, 360 * 64}));
+    auto z = maler.Nur(Malart::Linienzug);
+    // Clamp: a wall left of A, hatched on its far side.
+    EXPECT_EQ(Zug(z[0]), (std::vector<int>{400, 282, 400, 318}));
+    EXPECT_EQ(Zug(z[1]), (std::vector<int>{400, 288, 394, 282}));
+    // Spring: a zig-zag down from B to its ground, in "Feder".
+    const Malaufruf* feder = nullptr;
+    for (const Malaufruf& a : z)
+        if (a.Zustand.IstRolle(ROLLE_FEDER)) {
+            feder = &a;
+            break;
+        }
+    ASSERT_NE(feder, nullptr);
+    EXPECT_EQ(Zug(*feder), (std::vector<int>{600, 300, 600, 304, 606, 307, 594, 313, 606, 319, 594, 325, 600, 328,
+                                             600, 332}));
 
-    // A support with a spring shows both, the spring turned by pi.
+    // A second bar hinged to the first at B: an open circle on the point.
+    Stab* t = Stab_(s->PunktB, PunktErzeugen(*sys, 8, 0, -1));
+    t->Freiheitsgrade[FG_AX] = s->Freiheitsgrade[FG_BX];
+    t->Freiheitsgrade[FG_AY] = s->Freiheitsgrade[FG_BY];
     maler.Leeren();
-    f->Status = STATUS_PRIMAL;
-    f->Winkel = 0.0;
     LagerZeichnen(maler, ansicht, *sys);
-    b = maler.Nur(Malart::Bogen);
-    ASSERT_EQ(b.size(), 5u);
-    EXPECT_EQ(W(b[2]), (std::vector<int>{384, 294, 12, 12, 0, 360 * 64}));
-    EXPECT_EQ(W(b[3]), (std::vector<int>{354, 294, 12, 12, 0, 360 * 64}));
-    EXPECT_TRUE(b[2].Zustand.IstRolle(ROLLE_LAGER));
+    auto f = maler.Nur(Malart::PolygonFuellen);
+    ASSERT_EQ(f.size(), 1u);
+    EXPECT_TRUE(f[0].Zustand.IstRolle(ROLLE_HINTERGRUND));
+    EXPECT_EQ(f[0].Punkte[0].x, 606);
+    auto b = maler.Nur(Malart::Bogen);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(W(b[0]), (std::vector<int>{594, 294, 12, 12, 0, 360 * 64}));
+    EXPECT_TRUE(b[0].Zustand.IstRolle(ROLLE_STAB));
 }
 
 TEST_F(Struktur, FreiheitsgradeNurAnGelenkenAusserAufWunsch) {

@@ -266,6 +266,29 @@ TEST_F(Neuzeichnen, SchalterWaehlenDieEbenen) {
     EXPECT_TRUE(maler.Nur(Malart::Rechteck).empty());
 }
 
+TEST_F(Neuzeichnen, LagerebeneZeigtSymboleUnabhaengigVonDenFreiheitsgraden) {
+    // A pin at A and a hinge between the two bars.
+    Stab* s = Stab_(0, 0, 4, 0);
+    Stab* t = Stab_(s->PunktB, PunktErzeugen(*sys, 8, 0, -1));
+    t->Freiheitsgrade[FG_AX] = s->Freiheitsgrade[FG_BX];
+    t->Freiheitsgrade[FG_AY] = s->Freiheitsgrade[FG_BY];
+    s->Freiheitsgrade[FG_AX]->Status = s->Freiheitsgrade[FG_AY]->Status = STATUS_PRIMAL;
+    Zeichenschalter z = AllesAus();
+    z.Lager = true;
+    SystemZeichnen(maler, ansicht, z, sys);
+    EXPECT_FALSE(maler.InFarbe(ROLLE_LAGER).empty());
+    EXPECT_EQ(maler.Nur(Malart::PolygonFuellen).size(), 1u);  // the hinge
+    EXPECT_TRUE(maler.InFarbe(ROLLE_FG_DUAL).empty());
+
+    maler.Leeren();
+    z.Lager = false;
+    z.Freiheitsgrade = true;
+    SystemZeichnen(maler, ansicht, z, sys);
+    EXPECT_TRUE(maler.InFarbe(ROLLE_LAGER).empty());
+    EXPECT_TRUE(maler.Nur(Malart::PolygonFuellen).empty());
+    EXPECT_FALSE(maler.InFarbe(ROLLE_FG_DUAL).empty());
+}
+
 TEST_F(Neuzeichnen, MarkierterStabUeberLastenUndLinien) {
     Stab* s = Stab_(0, 0, 4, 0);
     s->Markiert = 1;
