@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <new>
 #include <vector>
 
+#include "analysis/duennloeser.h"
 #include "analysis/gleichungsloeser.h"
 #include "analysis/kernmodell.h"
 #include "analysis/nachlauf.h"
@@ -28,7 +30,10 @@ double Sekunden(std::clock_t von, std::clock_t bis) { return static_cast<double>
 struct Arbeitsdaten {
     std::vector<double> u, fKnoten, fErsatz, fGesamt;
     std::vector<int> zustand, erste;
-    PMatrix* k = nullptr;
+    PMatrix* k = nullptr;           // profile solver
+    Elementmatrizen elementmatrizen;  // what its end forces need
+    DMatrix* kDuenn = nullptr;        // sparse solver of large models
+    std::unique_ptr<DuennZerlegung> zerlegung;
     std::size_t gebucht = 0;
 
     bool Anlegen(int n) {
@@ -48,6 +53,8 @@ struct Arbeitsdaten {
         return true;
     }
     ~Arbeitsdaten() {
+        zerlegung.reset();
+        FreeDMatrix(kDuenn);
         FreePMatrix(k);
         ArbeitsspeicherFreigeben(gebucht);
     }
@@ -133,22 +140,40 @@ bool TheorieIOrdnungBerechnen() {
     }
     const KatalogIndex katalog;
 
+    // Large models go to the sparse solver, which orders the equations
+    // itself; the profile solver needs them renumbered along the structure.
+    const bool duenn = DuennLoeserFuer(n);
     FreiheitsgradeNummerieren();
-    FreiheitsgradeUmnummerieren();
+    if (!duenn) FreiheitsgradeUmnummerieren();
     FortschrittSetzen(0.2);
     ErsatzlastenBerechnen(d.fErsatz.data(), n);
     FortschrittSetzen(0.3);
     if (!PrimalDualAufbauen(d.u.data(), d.fKnoten.data(), d.zustand.data(), n)) return false;
-    ProfilBestimmen(d.erste.data(), n);
-    if (!SystemsteifigkeitAufbauen(d.k, d.erste.data(), n, &katalog)) return false;
+    if (duenn) {
+        if (!SystemsteifigkeitAufbauen(d.kDuenn, n, &katalog)) return false;
+        d.zerlegung.reset(new (std::nothrow) DuennZerlegung);
+        if (!d.zerlegung || !d.zerlegung->Vorbereiten(*d.kDuenn, d.zustand.data())) {
+            Melden("Speicherfehler !");
+            return false;
+        }
+    } else {
+        ProfilBestimmen(d.erste.data(), n);
+        if (!SystemsteifigkeitAufbauen(d.k, d.erste.data(), n, &katalog, &d.elementmatrizen)) return false;
+    }
 
     Melden("Systemsteifigkeit aufgebaut ...");
     const std::clock_t t1 = std::clock();
     FortschrittSetzen(0.4);
     Melden("Zerlege Systemsteifigkeit ...");
     int singulaer = -1;
-    if (SystemsteifigkeitZerlegen(n, d.zustand.data(), d.erste.data(), d.k, &singulaer) == -2) {
+    const int zerlegt = duenn ? d.zerlegung->Zerlegen(*d.kDuenn, d.zustand.data(), &singulaer)
+                              : SystemsteifigkeitZerlegen(n, d.zustand.data(), d.erste.data(), d.k, &singulaer);
+    if (zerlegt == -2) {
         Melden("Fehler beim Zerlegen der SystemSteifigkeit ! System kinematisch !");
+        return false;
+    }
+    if (zerlegt != 0) {
+        Melden("Speicherfehler !");
         return false;
     }
     FortschrittSetzen(0.7);
@@ -157,13 +182,23 @@ bool TheorieIOrdnungBerechnen() {
     Ui()->Flush();
 
     for (int i = 0; i < n; ++i) d.fGesamt[i] = d.fKnoten[i] + d.fErsatz[i];
-    GleichungssystemLoesen(n, d.zustand.data(), d.erste.data(), d.k, d.u.data(), d.fGesamt.data());
+    if (duenn) {
+        if (!d.zerlegung->Loesen(*d.kDuenn, d.zustand.data(), d.u.data(), d.fGesamt.data())) {
+            Melden("Speicherfehler !");
+            return false;
+        }
+    } else {
+        GleichungssystemLoesen(n, d.zustand.data(), d.erste.data(), d.k, d.u.data(), d.fGesamt.data());
+    }
     FortschrittSetzen(0.9);
     Melden("Gleichungssystem gelöst ... ");
 
-    // The decomposition overwrote K; the end forces need the stiffness.
-    if (!SystemsteifigkeitAufbauen(d.k, d.erste.data(), n, &katalog)) return false;
-    KnotenkraefteBerechnen(d.k, d.erste.data(), d.u.data(), d.fErsatz.data(), d.fKnoten.data(), n);
+    // The stiffness was kept (the element matrices, or the sparse matrix
+    // beside its factor), so the end forces need no second assembly.
+    if (duenn)
+        KnotenkraefteBerechnen(*d.kDuenn, d.u.data(), d.fErsatz.data(), d.fKnoten.data());
+    else
+        KnotenkraefteBerechnen(d.elementmatrizen, d.u.data(), d.fErsatz.data(), d.fKnoten.data(), n);
     ErgebnisseUebernehmen(d.u.data(), d.fKnoten.data());
     SchnittkraefteBerechnen(&katalog);
     Melden("Nachlaufrechnung durchgeführt ... ");
@@ -176,6 +211,9 @@ bool TheorieIOrdnungBerechnen() {
     Ui()->SystemZeichnen();
     FortschrittSetzen(1.0);
     Ui()->Flush();
+    d.zerlegung.reset();
+    FreeDMatrix(d.kDuenn);
+    d.kDuenn = nullptr;
     FreePMatrix(d.k);
     d.k = nullptr;
     FortschrittSetzen(0.0);

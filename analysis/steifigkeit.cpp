@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 #include "core/bericht.h"
 #include "core/programm.h"
@@ -140,7 +141,29 @@ int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex
     return 1;
 }
 
-int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const KatalogIndex* katalog) {
+namespace {
+
+// Slot s must hold a degree of freedom of direction s mod 3 with an
+// equation number; else the message and false.
+bool SlotsPruefen(const Element* e, int n) {
+    for (int s = 0; s < 6; ++s)
+        if (!e->Fg[s] || e->Fg[s]->Richtung != s % 3 || e->Fg[s]->Index < 0 || e->Fg[s]->Index >= n) {
+            MeldungFormatiert("Fehler bei Freiheitsgrad %ld", static_cast<long>(s));
+            return false;
+        }
+    return true;
+}
+
+std::array<int, 6> Gleichungen(const Element* e) {
+    std::array<int, 6> nummern;
+    for (int s = 0; s < 6; ++s) nummern[static_cast<std::size_t>(s)] = static_cast<int>(e->Fg[s]->Index);
+    return nummern;
+}
+
+}  // namespace
+
+int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const KatalogIndex* katalog,
+                              Elementmatrizen* behalten) {
     if (!k) {
         k = AllocPMatrix(n, erste);
         if (!k) {
@@ -151,25 +174,75 @@ int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const Katalo
         std::fill(k->Block, k->Block + k->Eintraege, 0.0);
     }
     System* sys = Programm.AktuellesSystem;
+    if (behalten) {
+        behalten->Fg.clear();
+        behalten->Ke.clear();
+        try {
+            const std::size_t anzahl = static_cast<std::size_t>(KeAnzahl(sys->Elemente));
+            behalten->Fg.reserve(anzahl);
+            behalten->Ke.reserve(anzahl);
+        } catch (const std::bad_alloc&) {
+            MeldungAusgeben("Speicherfehler !");
+            return 0;
+        }
+    }
     for (const Element* e : Elemente<Element>(sys->Elemente)) {
-        for (int s = 0; s < 6; ++s)
-            if (!e->Fg[s] || e->Fg[s]->Richtung != s % 3 || e->Fg[s]->Index < 0 || e->Fg[s]->Index >= n) {
-                MeldungFormatiert("Fehler bei Freiheitsgrad %ld", static_cast<long>(s));
-                return 0;
-            }
+        if (!SlotsPruefen(e, n)) return 0;
         Matrix6 ke;
         ElementsteifigkeitBerechnen(ke, e, katalog);
+        const std::array<int, 6> nummern = Gleichungen(e);
         for (int a = 0; a < 6; ++a) {
-            const int ia = static_cast<int>(e->Fg[a]->Index);
+            const int ia = nummern[static_cast<std::size_t>(a)];
+            double* zeile = k->Zeile(ia);
             for (int b = 0; b < 6; ++b) {
-                const int ib = static_cast<int>(e->Fg[b]->Index);
-                if (ia >= ib) (*k)(ia, ib) += ke[a][b];
+                const int ib = nummern[static_cast<std::size_t>(b)];
+                if (ia >= ib) zeile[ib] += ke[a][b];
             }
+        }
+        if (behalten) {
+            behalten->Fg.push_back(nummern);
+            std::array<double, 36> kopie;
+            for (int a = 0; a < 6; ++a)
+                for (int b = 0; b < 6; ++b) kopie[static_cast<std::size_t>(6 * a + b)] = ke[a][b];
+            behalten->Ke.push_back(kopie);
         }
     }
     for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
         if (fg->Index >= 0 && fg->Index < n && erste[fg->Index] <= fg->Index)
             (*k)(static_cast<int>(fg->Index), static_cast<int>(fg->Index)) += fg->Feder;
+    return 1;
+}
+
+int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog) {
+    System* sys = Programm.AktuellesSystem;
+    std::vector<std::array<int, 6>> nummern;
+    try {
+        nummern.reserve(static_cast<std::size_t>(KeAnzahl(sys->Elemente)));
+        for (const Element* e : Elemente<Element>(sys->Elemente)) {
+            if (!SlotsPruefen(e, n)) return 0;
+            nummern.push_back(Gleichungen(e));
+        }
+    } catch (const std::bad_alloc&) {
+        MeldungAusgeben("Speicherfehler !");
+        return 0;
+    }
+    if (!k) k = DMatrixAnlegen(n, nummern);
+    if (!k) {
+        MeldungAusgeben("Speicherfehler !");
+        return 0;
+    }
+    std::size_t nr = 0;
+    for (const Element* e : Elemente<Element>(sys->Elemente)) {
+        Matrix6 ke;
+        ElementsteifigkeitBerechnen(ke, e, katalog);
+        const std::array<int, 6>& fg = nummern[nr++];
+        for (int a = 0; a < 6; ++a)
+            for (int b = 0; b < 6; ++b)
+                if (fg[static_cast<std::size_t>(a)] >= fg[static_cast<std::size_t>(b)])
+                    *k->Eintrag(fg[static_cast<std::size_t>(a)], fg[static_cast<std::size_t>(b)]) += ke[a][b];
+    }
+    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
+        if (fg->Index >= 0 && fg->Index < n) *k->Eintrag(static_cast<int>(fg->Index), static_cast<int>(fg->Index)) += fg->Feder;
     return 1;
 }
 
@@ -212,6 +285,33 @@ void KnotenkraefteBerechnen(const PMatrix* k, const int* erste, const double* u,
         for (int j = erste[i]; j < i; ++j) fKnoten[j] += (*k)(i, j) * u[i];
     }
     for (int i = 0; i < n; ++i) fKnoten[i] -= fErsatz[i];
+}
+
+void KnotenkraefteBerechnen(const Elementmatrizen& ke, const double* u, const double* fErsatz, double* fKnoten,
+                            int n) {
+    for (int i = 0; i < n; ++i) fKnoten[i] = 0.0;
+    for (std::size_t e = 0; e < ke.Fg.size(); ++e) {
+        const std::array<int, 6>& fg = ke.Fg[e];
+        const std::array<double, 36>& m = ke.Ke[e];
+        for (int a = 0; a < 6; ++a) {
+            const int ia = fg[static_cast<std::size_t>(a)];
+            for (int b = 0; b < 6; ++b) {
+                const int ib = fg[static_cast<std::size_t>(b)];
+                if (ia < ib) continue;
+                const double kab = m[static_cast<std::size_t>(6 * a + b)];
+                fKnoten[ia] += kab * u[ib];
+                if (ia != ib) fKnoten[ib] += kab * u[ia];
+            }
+        }
+    }
+    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(Programm.AktuellesSystem->Modellfreiheitsgrade))
+        if (fg->Index >= 0 && fg->Index < n) fKnoten[fg->Index] += fg->Feder * u[fg->Index];
+    for (int i = 0; i < n; ++i) fKnoten[i] -= fErsatz[i];
+}
+
+void KnotenkraefteBerechnen(const DMatrix& k, const double* u, const double* fErsatz, double* fKnoten) {
+    DMatrixMalVektor(k, u, fKnoten);
+    for (int i = 0; i < k.n; ++i) fKnoten[i] -= fErsatz[i];
 }
 
 void ErgebnisseUebernehmen(const double* u, const double* fKnoten) {

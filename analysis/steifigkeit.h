@@ -3,8 +3,11 @@
 // stiffness), and the hand-back of the solution to the model.
 #pragma once
 
+#include <array>
 #include <unordered_map>
+#include <vector>
 
+#include "analysis/duennloeser.h"
 #include "analysis/gleichungsloeser.h"
 #include "core/datenmodell.h"
 
@@ -27,9 +30,22 @@ using Matrix6 = double[6][6];
 void FreiheitsgradeNummerieren();
 int PrimalDualAufbauen(double* u, double* fKnoten, int* zustand, int n);
 void ProfilBestimmen(int* erste, int n);
+// The element matrices of one assembly, kept for the end forces: the
+// decomposition overwrites the profile matrix, and assembling it a second
+// time would cost as much as the first.
+struct Elementmatrizen {
+    std::vector<std::array<int, 6>> Fg;  // equation numbers, slot order
+    std::vector<std::array<double, 36>> Ke;
+};
+
 // Allocates K on first use, else clears it; assembles all elements and
-// springs.  1 on success, 0 after a message.
-int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const KatalogIndex* katalog = nullptr);
+// springs.  1 on success, 0 after a message.  With `behalten` the element
+// matrices are kept there.
+int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const KatalogIndex* katalog = nullptr,
+                              Elementmatrizen* behalten = nullptr);
+// The same into a sparse matrix, whose pattern is made here; "Speicherfehler !"
+// when memory is short.
+int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog = nullptr);
 
 // Local element stiffness for E, A, Iz and length L.
 void LokaleSteifigkeit(Matrix6 k, double e, double a, double iz, double l);
@@ -46,4 +62,9 @@ void ErsatzlastenBerechnen(double* fErsatz, int n);
 // fKnoten = K u - fErsatz over the full symmetric matrix.
 void KnotenkraefteBerechnen(const PMatrix* k, const int* erste, const double* u, const double* fErsatz,
                             double* fKnoten, int n);
+// The same product from the kept element matrices and the springs (the
+// lower triangle of every element mirrored, as the profile holds it).
+void KnotenkraefteBerechnen(const Elementmatrizen& ke, const double* u, const double* fErsatz, double* fKnoten,
+                            int n);
+void KnotenkraefteBerechnen(const DMatrix& k, const double* u, const double* fErsatz, double* fKnoten);
 void ErgebnisseUebernehmen(const double* u, const double* fKnoten);

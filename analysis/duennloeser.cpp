@@ -1,0 +1,301 @@
+#include "analysis/duennloeser.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+#include <cholmod.h>
+
+#include "analysis/gleichungsloeser.h"
+#include "core/bericht.h"
+#include "core/datenmodell.h"
+
+namespace {
+
+constexpr int GRENZE_VORGABE = 20000;
+int grenze = GRENZE_VORGABE;
+
+bool IstFrei(int z) { return z == STATUS_DUAL || z == STATUS_NEGATIV; }
+
+// Row slices of the factorisation between two progress reports.
+constexpr int FORTSCHRITT_SCHRITTE = 200;
+
+}  // namespace
+
+bool DuennLoeserFuer(int n) { return n >= grenze; }
+void DuennLoeserGrenzeSetzen(int n) { grenze = n > 0 ? n : GRENZE_VORGABE; }
+
+double* DMatrix::Eintrag(int i, int j) {
+    const std::size_t ende = Anfang[static_cast<std::size_t>(j) + 1];
+    for (std::size_t p = Anfang[static_cast<std::size_t>(j)]; p < ende; ++p)
+        if (Zeilen[p] == i) return &Werte[p];
+    return nullptr;
+}
+
+DMatrix* DMatrixAnlegen(int n, const std::vector<std::array<int, 6>>& elementFg) {
+    DMatrix* k = new (std::nothrow) DMatrix;
+    if (!k) return nullptr;
+    try {
+        k->n = n;
+        const std::size_t spalten = static_cast<std::size_t>(n);
+        // Each column's rows, duplicates and all, by a counting sort over
+        // the couplings of every element; then sorted and made unique.
+        std::vector<std::size_t> zahl(spalten + 1, 0);
+        for (std::size_t j = 0; j < spalten; ++j) zahl[j + 1] = 1;  // the diagonal
+        for (const auto& fg : elementFg)
+            for (int a = 0; a < 6; ++a)
+                for (int b = 0; b < 6; ++b)
+                    if (fg[a] > fg[b]) ++zahl[static_cast<std::size_t>(fg[b]) + 1];
+        for (std::size_t j = 0; j < spalten; ++j) zahl[j + 1] += zahl[j];
+        const std::size_t roh = zahl[spalten];
+        const std::size_t bytes = roh * (sizeof(int) + sizeof(double)) + (spalten + 1) * sizeof(std::size_t);
+        if (!ArbeitsspeicherReservieren(bytes)) {
+            delete k;
+            return nullptr;
+        }
+        k->gebucht = bytes;
+        std::vector<int> zeilen(roh);
+        std::vector<std::size_t> platz(zahl.begin(), zahl.end() - 1);
+        for (std::size_t j = 0; j < spalten; ++j) zeilen[platz[j]++] = static_cast<int>(j);
+        for (const auto& fg : elementFg)
+            for (int a = 0; a < 6; ++a)
+                for (int b = 0; b < 6; ++b)
+                    if (fg[a] > fg[b]) zeilen[platz[static_cast<std::size_t>(fg[b])]++] = fg[a];
+        k->Anfang.assign(spalten + 1, 0);
+        std::size_t ziel = 0;
+        for (std::size_t j = 0; j < spalten; ++j) {
+            auto von = zeilen.begin() + static_cast<std::ptrdiff_t>(zahl[j]);
+            auto bis = zeilen.begin() + static_cast<std::ptrdiff_t>(zahl[j + 1]);
+            std::sort(von, bis);  // the diagonal, the smallest row, comes first
+            bis = std::unique(von, bis);
+            for (auto it = von; it != bis; ++it) zeilen[ziel++] = *it;
+            k->Anfang[j + 1] = ziel;
+        }
+        zeilen.resize(ziel);
+        zeilen.shrink_to_fit();
+        k->Zeilen = std::move(zeilen);
+        k->Werte.assign(ziel, 0.0);
+    } catch (const std::bad_alloc&) {
+        FreeDMatrix(k);
+        return nullptr;
+    }
+    return k;
+}
+
+void FreeDMatrix(DMatrix* k) {
+    if (!k) return;
+    ArbeitsspeicherFreigeben(k->gebucht);
+    delete k;
+}
+
+void DMatrixMalVektor(const DMatrix& k, const double* x, double* y) {
+    for (int i = 0; i < k.n; ++i) y[i] = 0.0;
+    for (int j = 0; j < k.n; ++j) {
+        std::size_t p = k.Anfang[static_cast<std::size_t>(j)];
+        const std::size_t ende = k.Anfang[static_cast<std::size_t>(j) + 1];
+        double s = k.Werte[p] * x[j];
+        const double xj = x[j];
+        for (++p; p < ende; ++p) {
+            const int i = k.Zeilen[p];
+            s += k.Werte[p] * x[i];
+            y[i] += k.Werte[p] * xj;
+        }
+        y[j] += s;
+    }
+}
+
+// CHOLMOD's work space, the ordered pattern of the free rows and the factor.
+struct DuennZerlegung::Cholmod {
+    cholmod_common common;
+    cholmod_factor* faktor = nullptr;
+    cholmod_sparse* geordnet = nullptr;  // P K_ff P^T, upper triangle
+    std::vector<int> anfang, zeilen;      // K_ff, lower triangle, compressed columns
+    std::vector<double> werte;
+    std::size_t gebucht = 0;
+};
+
+DuennZerlegung::DuennZerlegung() : c_(new (std::nothrow) Cholmod) {
+    if (!c_) return;
+    cholmod_start(&c_->common);
+    c_->common.print = 0;  // failures are reported by the caller
+    c_->common.nmethods = 1;
+    c_->common.method[0].ordering = CHOLMOD_AMD;
+    c_->common.postorder = 1;
+    c_->common.supernodal = CHOLMOD_SIMPLICIAL;  // LDL^T: the signs of the pivots stay visible
+    c_->common.final_ll = 0;
+}
+
+DuennZerlegung::~DuennZerlegung() {
+    if (!c_) return;
+    cholmod_free_sparse(&c_->geordnet, &c_->common);
+    cholmod_free_factor(&c_->faktor, &c_->common);
+    cholmod_finish(&c_->common);
+    ArbeitsspeicherFreigeben(c_->gebucht);
+    delete c_;
+}
+
+std::size_t DuennZerlegung::FaktorEintraege() const {
+    if (!c_ || !c_->faktor || c_->faktor->xtype == CHOLMOD_PATTERN) return 0;
+    const cholmod_factor* l = c_->faktor;
+    const int* nz = static_cast<const int*>(l->nz);
+    std::size_t summe = 0;
+    for (std::size_t k = 0; k < l->n; ++k) summe += static_cast<std::size_t>(nz[k]);
+    return summe;
+}
+
+bool DuennZerlegung::Vorbereiten(const DMatrix& k, const int* zustand) {
+    if (!c_) return false;
+    try {
+        // The free rows in their order, numbered 0..m-1.
+        freiVonZeile_.assign(static_cast<std::size_t>(k.n), -1);
+        zeileVonFrei_.clear();
+        for (int i = 0; i < k.n; ++i)
+            if (IstFrei(zustand[i])) {
+                freiVonZeile_[static_cast<std::size_t>(i)] = static_cast<int>(zeileVonFrei_.size());
+                zeileVonFrei_.push_back(i);
+            }
+        const std::size_t m = zeileVonFrei_.size();
+        c_->anfang.assign(m + 1, 0);
+        c_->zeilen.clear();
+        c_->zeilen.reserve(k.Zeilen.size());
+        for (std::size_t f = 0; f < m; ++f) {
+            const int j = zeileVonFrei_[f];
+            for (std::size_t p = k.Anfang[static_cast<std::size_t>(j)]; p < k.Anfang[static_cast<std::size_t>(j) + 1]; ++p) {
+                const int frei = freiVonZeile_[static_cast<std::size_t>(k.Zeilen[p])];
+                if (frei >= 0) c_->zeilen.push_back(frei);
+            }
+            c_->anfang[f + 1] = static_cast<int>(c_->zeilen.size());
+        }
+        c_->werte.assign(c_->zeilen.size(), 0.0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (zeileVonFrei_.empty()) return true;  // everything prescribed: nothing to decompose
+    cholmod_sparse a = {};
+    a.nrow = a.ncol = zeileVonFrei_.size();
+    a.nzmax = c_->zeilen.size();
+    a.p = c_->anfang.data();
+    a.i = c_->zeilen.data();
+    a.x = c_->werte.data();
+    a.stype = -1;
+    a.itype = CHOLMOD_INT;
+    a.xtype = CHOLMOD_REAL;
+    a.dtype = CHOLMOD_DOUBLE;
+    a.sorted = 1;
+    a.packed = 1;
+    c_->faktor = cholmod_analyze(&a, &c_->common);
+    if (!c_->faktor) return false;
+    // Storage of the factor, booked like the profile of the other solver.
+    const std::size_t bytes = static_cast<std::size_t>(c_->common.lnz) * (sizeof(double) + sizeof(int)) +
+                              a.nrow * 6 * sizeof(int);
+    if (!ArbeitsspeicherReservieren(bytes)) return false;
+    c_->gebucht = bytes;
+    // Numeric storage now, so that a shortage shows before the decomposition.
+    return cholmod_change_factor(CHOLMOD_REAL, 0, 0, 0, 1, c_->faktor, &c_->common) != 0;
+}
+
+int DuennZerlegung::Zerlegen(const DMatrix& k, int* zustand, int* singulaer) {
+    double s = 0.0;
+    for (int i = 0; i < k.n; ++i) s += std::fabs(k.Diagonale(i));
+    const double eps = (1e-12 / k.n) * s;
+    negativ_ = 0;
+    if (zeileVonFrei_.empty()) return 0;
+
+    // The values of K_ff, in the pattern of Vorbereiten.
+    std::size_t q = 0;
+    for (std::size_t f = 0; f < zeileVonFrei_.size(); ++f) {
+        const int j = zeileVonFrei_[f];
+        for (std::size_t p = k.Anfang[static_cast<std::size_t>(j)]; p < k.Anfang[static_cast<std::size_t>(j) + 1]; ++p)
+            if (freiVonZeile_[static_cast<std::size_t>(k.Zeilen[p])] >= 0) c_->werte[q++] = k.Werte[p];
+    }
+    cholmod_sparse a = {};
+    a.nrow = a.ncol = zeileVonFrei_.size();
+    a.nzmax = c_->zeilen.size();
+    a.p = c_->anfang.data();
+    a.i = c_->zeilen.data();
+    a.x = c_->werte.data();
+    a.stype = -1;
+    a.itype = CHOLMOD_INT;
+    a.xtype = CHOLMOD_REAL;
+    a.dtype = CHOLMOD_DOUBLE;
+    a.sorted = 1;
+    a.packed = 1;
+    cholmod_factor* l = c_->faktor;
+    // P K_ff P^T as the upper triangle, the form the row-by-row
+    // factorisation reads.
+    cholmod_free_sparse(&c_->geordnet, &c_->common);
+    c_->geordnet = cholmod_ptranspose(&a, 1, static_cast<int*>(l->Perm), nullptr, 0, &c_->common);
+    if (!c_->geordnet) return -1;
+
+    const int m = static_cast<int>(zeileVonFrei_.size());
+    const int* perm = static_cast<const int*>(l->Perm);
+    const int* lp = static_cast<const int*>(l->p);
+    double beta[2] = {0.0, 0.0};
+    const int schritt = std::max(1, m / FORTSCHRITT_SCHRITTE);
+    for (int von = 0; von < m; von += schritt) {
+        FortschrittSetzen(static_cast<double>(von) / m);
+        const int bis = std::min(m, von + schritt);
+        c_->common.status = CHOLMOD_OK;
+        cholmod_rowfac(c_->geordnet, nullptr, beta, static_cast<std::size_t>(von), static_cast<std::size_t>(bis), l,
+                       &c_->common);
+        if (c_->common.status < CHOLMOD_OK) return -1;
+        for (int r = von; r < bis; ++r) {
+            const double d = static_cast<const double*>(l->x)[lp[r]];
+            const int zeile = zeileVonFrei_[static_cast<std::size_t>(perm[r])];
+            if (!(std::fabs(d) >= eps)) {  // also a pivot that is no number
+                if (singulaer) *singulaer = zeile;
+                return -2;
+            }
+            if (d < 0) {
+                zustand[zeile] = STATUS_NEGATIV;
+                ++negativ_;
+            }
+        }
+    }
+    return 0;
+}
+
+bool DuennZerlegung::Loesen(const DMatrix& k, const int* zustand, double* u, double* f) {
+    const std::size_t n = static_cast<std::size_t>(k.n);
+    std::vector<double> y;
+    cholmod_dense* b = nullptr;
+    try {
+        y.assign(n, 0.0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    // The prescribed displacements move to the right-hand side.
+    std::vector<double>& vorgabe = y;  // reused below for K u
+    std::vector<double> up;
+    try {
+        up.assign(u, u + n);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        if (IstFrei(zustand[i])) up[i] = 0.0;
+    DMatrixMalVektor(k, up.data(), vorgabe.data());
+    const std::size_t m = zeileVonFrei_.size();
+    if (m == 0) {
+        for (std::size_t i = 0; i < n; ++i) f[i] = vorgabe[i] - f[i];
+        return true;
+    }
+    b = cholmod_allocate_dense(m, 1, m, CHOLMOD_REAL, &c_->common);
+    if (!b) return false;
+    double* bx = static_cast<double*>(b->x);
+    for (std::size_t r = 0; r < m; ++r) {
+        const int i = zeileVonFrei_[r];
+        bx[r] = f[i] - vorgabe[static_cast<std::size_t>(i)];
+    }
+    cholmod_dense* x = cholmod_solve(CHOLMOD_A, c_->faktor, b, &c_->common);
+    cholmod_free_dense(&b, &c_->common);
+    if (!x) return false;
+    const double* xx = static_cast<const double*>(x->x);
+    for (std::size_t r = 0; r < m; ++r) u[zeileVonFrei_[r]] = xx[r];
+    cholmod_free_dense(&x, &c_->common);
+    // Reactions from the full rows of the prescribed equations.
+    DMatrixMalVektor(k, u, y.data());
+    for (std::size_t i = 0; i < n; ++i)
+        if (!IstFrei(zustand[i])) f[i] = y[i] - f[i];
+    return true;
+}
