@@ -64,7 +64,7 @@ struct Arbeitsdaten {
 
 int ModellPruefen() {
     const System* sys = Programm.AktuellesSystem;
-    if (!sys || KeAnzahl(sys->Elemente) == 0) {
+    if (!sys || KeLeer(sys->Elemente)) {
         Melden("keine Stäbe im System !");
         return 0;
     }
@@ -114,11 +114,11 @@ bool TheorieIOrdnungBerechnen() {
     }
     FortschrittSetzen(0.1);
     Melden("Kernmodell erstellt ...");
-    if (KeAnzahl(sys->Modellfreiheitsgrade) == 0) {
+    if (KeLeer(sys->Modellfreiheitsgrade)) {
         Melden("Fehler beim Berechnen ! - keine FG");
         return false;
     }
-    if (KeAnzahl(sys->Elemente) == 0) {
+    if (KeLeer(sys->Elemente)) {
         Melden("Fehler beim Berechnen ! - keine Stäbe");
         return false;
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <new>
 
@@ -26,7 +28,10 @@ double* HermiteStuetzwerte(double f0, double s0, double f1, double s1, double L,
     return werte;
 }
 
-double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double L) {
+namespace {
+
+// The zeros of the derivative, without allocating: false when there are none.
+bool Extremstellen(double f0, double s0, double f1, double s1, double L, double stellen[2]) {
     // p(xi) = c0 + c1 xi + c2 xi^2 + c3 xi^3; its derivative a2 xi^2 + a1 xi + a0.
     const double h = L / 2;
     const double g = h * s0, k = h * s1;
@@ -37,26 +42,33 @@ double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double 
     // bound: a deflection curve is many orders of magnitude smaller than a
     // moment curve, and a symmetric cubic has a1 = 0 but two turning points.
     const double groesste = std::max({std::fabs(a2), std::fabs(a1), std::fabs(a0)});
-    if (!(groesste > 0.0) || !std::isfinite(groesste)) return nullptr;  // constant (or no number)
+    if (!(groesste > 0.0) || !std::isfinite(groesste)) return false;  // constant (or no number)
     const double vernachlaessigbar = 1e-12 * groesste;
-    double x0, x1;
     if (std::fabs(a2) <= vernachlaessigbar) {
         // A quadratic (or a straight line): at most one turning point.
-        if (std::fabs(a1) <= vernachlaessigbar) return nullptr;
-        x0 = x1 = -a0 / a1;
-    } else {
-        const double d = a1 * a1 - 4 * a2 * a0;
-        if (d < 0) return nullptr;
-        // The root that does not subtract nearly equal numbers first, the
-        // other from the product of the roots, a0 / a2.
-        const double q = -0.5 * (a1 + std::copysign(std::sqrt(d), a1));
-        x0 = q / a2;
-        x1 = q != 0.0 ? a0 / q : x0;
+        if (std::fabs(a1) <= vernachlaessigbar) return false;
+        stellen[0] = stellen[1] = -a0 / a1;
+        return true;
     }
+    const double d = a1 * a1 - 4 * a2 * a0;
+    if (d < 0) return false;
+    // The root that does not subtract nearly equal numbers first, the
+    // other from the product of the roots, a0 / a2.
+    const double q = -0.5 * (a1 + std::copysign(std::sqrt(d), a1));
+    stellen[0] = q / a2;
+    stellen[1] = q != 0.0 ? a0 / q : stellen[0];
+    return true;
+}
+
+}  // namespace
+
+double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double L) {
+    double x[2];
+    if (!Extremstellen(f0, s0, f1, s1, L, x)) return nullptr;
     double* stellen = new (std::nothrow) double[2];
     if (stellen) {
-        stellen[0] = x0;
-        stellen[1] = x1;
+        stellen[0] = x[0];
+        stellen[1] = x[1];
     }
     return stellen;
 }
@@ -87,11 +99,31 @@ const Stababschnitt* AbschnittBei(const Stab* stab, double t, double* xi) {
 struct LokaleVerschiebung {
     double uA, wA, phiA, uE, wE, phiE;
 };
+// cos and sin of an angle.  The records of one bar nearly always share
+// their angles, and listing or drawing a bar asks for them dozens of
+// times, so the last angle's values are kept (compared bit for bit, so
+// that -0.0 keeps its own sine).
+struct Drehung {
+    double c, s;
+};
+Drehung DrehungZu(double winkel) {
+    static std::uint64_t letzter = 0;  // the bits of +0.0
+    static Drehung d{1.0, 0.0};
+    std::uint64_t bits;
+    std::memcpy(&bits, &winkel, sizeof bits);
+    if (bits != letzter) {
+        d = {std::cos(winkel), std::sin(winkel)};
+        letzter = bits;
+    }
+    return d;
+}
+
 LokaleVerschiebung Lokal(const Stab* stab, const Stababschnitt* r) {
     const double* d = r->Verschiebungen;
-    const double a = stab->Winkel - r->WinkelA, e = stab->Winkel - r->WinkelE;
-    return {std::cos(a) * d[0] + std::sin(a) * d[1], -std::sin(a) * d[0] + std::cos(a) * d[1], d[2],
-            std::cos(e) * d[3] + std::sin(e) * d[4], -std::sin(e) * d[3] + std::cos(e) * d[4], d[5]};
+    const Drehung a = DrehungZu(stab->Winkel - r->WinkelA);
+    const Drehung e = DrehungZu(stab->Winkel - r->WinkelE);
+    return {a.c * d[0] + a.s * d[1], -a.s * d[0] + a.c * d[1], d[2],
+            e.c * d[3] + e.s * d[4], -e.s * d[3] + e.c * d[4], d[5]};
 }
 
 // Slope of the axial displacement, N / (E A); 0 when the bar's material or
@@ -140,15 +172,15 @@ double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfu
     };
     for (const Stababschnitt* r : Elemente<Stababschnitt>(stab->Ergebnisse)) {
         const Kurve c = kurve(stab, r);
-        double* kandidaten = HermiteExtremstellen(c.f0, c.s0, c.f1, c.s1, r->Laenge);
+        double kandidaten[2];
+        const bool innen = Extremstellen(c.f0, c.s0, c.f1, c.s1, r->Laenge, kandidaten);
         pruefen(r, -1.0, r->tAnfang);
         pruefen(r, 1.0, r->tEnde);
-        if (kandidaten) {
+        if (innen) {
             for (int i = 0; i < 2; ++i) {
                 const double xi = kandidaten[i];
                 if (xi >= -1.0 && xi <= 1.0) pruefen(r, xi, ((1 - xi) * r->tAnfang + (1 + xi) * r->tEnde) / 2);
             }
-            delete[] kandidaten;
         }
     }
     if (position) *position = stelle;
@@ -199,7 +231,7 @@ using StabExtremum = double (*)(const Stab*, double*);
 double SystemExtremum(Kette staebe, Stab** stab, double* position, StabExtremum extremum, bool maximum) {
     if (stab) *stab = nullptr;
     if (position) *position = -1.0;
-    if (KeAnzahl(staebe) == 0) return 0.0;
+    if (KeLeer(staebe)) return 0.0;
     Stab* bester = static_cast<Stab*>(staebe->next->element);
     double stelle;
     double ergebnis = extremum(bester, &stelle);

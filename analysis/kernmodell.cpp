@@ -301,7 +301,7 @@ bool KernmodellErzeugen() {
     // The model of an earlier run must never be computed again, so it goes
     // first, also when there is nothing to build.
     KernmodellLeeren(sys);
-    if (KeAnzahl(sys->Staebe) == 0) {
+    if (KeLeer(sys->Staebe)) {
         MeldungAusgeben("kein System !");
         Ui()->Flush();
         return true;

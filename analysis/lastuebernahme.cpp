@@ -30,7 +30,7 @@ std::unordered_map<long, std::vector<Element*>> ElementeNachStab(const System* s
 
 void PunktlastenUebernehmen(const AktiveLastfaelle& aktiv) {
     System* sys = Programm.AktuellesSystem;
-    if (!sys || KeAnzahl(sys->Punktlasten) == 0 || KeAnzahl(sys->Elemente) == 0) return;
+    if (!sys || KeLeer(sys->Punktlasten) || KeLeer(sys->Elemente)) return;
     const auto lastfaelle = LastfaelleNachKennung(sys);
     const auto elemente = ElementeNachStab(sys);
 
@@ -75,7 +75,7 @@ void PunktlastenUebernehmen(const AktiveLastfaelle& aktiv) {
 
 void StreckenlastenUebernehmen(const AktiveLastfaelle& aktiv) {
     System* sys = Programm.AktuellesSystem;
-    if (!sys || KeAnzahl(sys->Streckenlasten) == 0 || KeAnzahl(sys->Elemente) == 0) return;
+    if (!sys || KeLeer(sys->Streckenlasten) || KeLeer(sys->Elemente)) return;
     const auto lastfaelle = LastfaelleNachKennung(sys);
 
     // Active loads by bar, in load-chain order, so that every element adds

@@ -217,7 +217,6 @@ int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog) {
     System* sys = Programm.AktuellesSystem;
     std::vector<std::array<int, 6>> nummern;
     try {
-        nummern.reserve(static_cast<std::size_t>(KeAnzahl(sys->Elemente)));
         for (const Element* e : Elemente<Element>(sys->Elemente)) {
             if (!SlotsPruefen(e, n)) return 0;
             nummern.push_back(Gleichungen(e));

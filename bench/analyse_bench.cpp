@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "analysis/berechnung.h"
+#include "analysis/duennloeser.h"
 #include "analysis/gleichungsloeser.h"
 #include "analysis/kernmodell.h"
 #include "analysis/nachlauf.h"
@@ -81,47 +82,68 @@ void Phasen(benchmark::State& state) {
         std::vector<double> u(n), fKnoten(n), fErsatz(n), fGesamt(n);
         std::vector<int> zustand(n), erste(n);
 
+        // The same steps as TheorieIOrdnungBerechnen, on the same solver.
+        const bool duenn = DuennLoeserFuer(n);
         t = Uhr::now();
         FreiheitsgradeNummerieren();
         const double kette = static_cast<double>(ProfilFuerNummerierung({}));
         const double tKette = Seit(t);
         t = Uhr::now();
-        FreiheitsgradeUmnummerieren();
-        ProfilBestimmen(erste.data(), n);
-        state.counters["Nummerierung_s"] = Seit(t) + tKette;
+        if (!duenn) {
+            FreiheitsgradeUmnummerieren();
+            ProfilBestimmen(erste.data(), n);
+        }
+        state.counters["Nummerierung_s"] = Seit(t) + (duenn ? 0.0 : tKette);
 
         t = Uhr::now();
         const KatalogIndex katalog;
         ErsatzlastenBerechnen(fErsatz.data(), n);
         PrimalDualAufbauen(u.data(), fKnoten.data(), zustand.data(), n);
         PMatrix* k = nullptr;
-        SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog);
+        Elementmatrizen ke;
+        DMatrix* kDuenn = nullptr;
+        DuennZerlegung zerlegung;
+        if (duenn) {
+            SystemsteifigkeitAufbauen(kDuenn, n, &katalog);
+            zerlegung.Vorbereiten(*kDuenn, zustand.data());
+        } else {
+            SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog, &ke);
+        }
         state.counters["Aufbau_s"] = Seit(t);
 
         t = Uhr::now();
         int singulaer = -1;
-        if (SystemsteifigkeitZerlegen(n, zustand.data(), erste.data(), k, &singulaer) != 0)
-            state.SkipWithError("kinematisch");
+        const int zerlegt = duenn ? zerlegung.Zerlegen(*kDuenn, zustand.data(), &singulaer)
+                                  : SystemsteifigkeitZerlegen(n, zustand.data(), erste.data(), k, &singulaer);
+        if (zerlegt != 0) state.SkipWithError("kinematisch");
         state.counters["Zerlegung_s"] = Seit(t);
 
         t = Uhr::now();
         for (int i = 0; i < n; ++i) fGesamt[i] = fKnoten[i] + fErsatz[i];
-        GleichungssystemLoesen(n, zustand.data(), erste.data(), k, u.data(), fGesamt.data());
+        if (duenn)
+            zerlegung.Loesen(*kDuenn, zustand.data(), u.data(), fGesamt.data());
+        else
+            GleichungssystemLoesen(n, zustand.data(), erste.data(), k, u.data(), fGesamt.data());
         state.counters["Loesung_s"] = Seit(t);
 
         t = Uhr::now();
-        SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog);
-        KnotenkraefteBerechnen(k, erste.data(), u.data(), fErsatz.data(), fKnoten.data(), n);
+        if (duenn)
+            KnotenkraefteBerechnen(*kDuenn, u.data(), fErsatz.data(), fKnoten.data());
+        else
+            KnotenkraefteBerechnen(ke, u.data(), fErsatz.data(), fKnoten.data(), n);
         ErgebnisseUebernehmen(u.data(), fKnoten.data());
         SchnittkraefteBerechnen(&katalog);
         ErgebnisseInSystemUebernehmen();
         state.counters["Nachlauf_s"] = Seit(t);
 
         state.counters["Gleichungen"] = n;
-        state.counters["Profil"] = static_cast<double>(k->Eintraege);
+        // Stored entries of the matrix that is decomposed: the profile, or
+        // the sparse factor.
+        state.counters["Profil"] = static_cast<double>(duenn ? zerlegung.FaktorEintraege() : k->Eintraege);
         state.counters["Profil_Kette"] = kette;
         state.counters["Spitze_MB"] = SpitzeMB();
         FreePMatrix(k);
+        FreeDMatrix(kDuenn);
     }
     ProgrammZuruecksetzen();
     BerichtSetzen(nullptr);

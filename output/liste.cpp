@@ -1,6 +1,8 @@
 #include "output/liste.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -107,135 +109,229 @@ void SystemExtremaSchreiben(FILE* f, Kette staebe) {
     fputs("\n\r", f);
 }
 
+// One bar's block is put together in memory and written in one piece.
+// Numbers go through std::to_chars, which gives exactly the digits of
+// printf's "%.Nf" and "%.Ne" (both round the exact binary value) at a
+// fraction of the cost: a large frame lists hundreds of thousands of them.
+class Block {
+public:
+    void Text(const char* s) { text_ += s; }
+    // At most `laenge` characters, like "%.*s".
+    void Name(const char* s, int laenge) { text_.append(s, strnlen(s, static_cast<std::size_t>(laenge))); }
+    // "%<breite>.<stellen>f"
+    void Fest(double v, int breite, int stellen) { Zahl(v, breite, stellen, std::chars_format::fixed); }
+    // "%.<stellen>e"
+    void Exponent(double v, int stellen) { Zahl(v, 0, stellen, std::chars_format::scientific); }
+    // "%<breite>ld"
+    void Ganz(long v, int breite) {
+        char ziffern[24];
+        const auto [ende, fehler] = std::to_chars(ziffern, ziffern + sizeof ziffern, v);
+        (void)fehler;  // 24 characters hold every long
+        Rechtsbuendig(ziffern, ende, breite);
+    }
+    void Schreiben(FILE* f) {
+        fwrite(text_.data(), 1, text_.size(), f);
+        text_.clear();
+    }
+
+private:
+    void Zahl(double v, int breite, int stellen, std::chars_format art) {
+        char ziffern[400];  // the longest fixed double with 6 places
+        const auto [ende, fehler] = std::to_chars(ziffern, ziffern + sizeof ziffern, v, art, stellen);
+        if (fehler == std::errc()) {
+            Rechtsbuendig(ziffern, ende, breite);
+            return;
+        }
+        char format[16];
+        snprintf(format, sizeof format, "%%%d.%d%c", breite, stellen, art == std::chars_format::fixed ? 'f' : 'e');
+        char zeile[512];
+        snprintf(zeile, sizeof zeile, format, v);
+        text_ += zeile;
+    }
+    void Rechtsbuendig(const char* anfang, const char* ende, int breite) {
+        const long laenge = ende - anfang;
+        if (laenge < breite) text_.append(static_cast<std::size_t>(breite - laenge), ' ');
+        text_.append(anfang, ende);
+    }
+    std::string text_;
+};
+
 // A bar read from a damaged file may lack a point; it is listed with
 // dashes instead of taking the listing down.
-void PunktSchreiben(FILE* f, const char* format, const char* ersatz, const Punkt* p) {
-    if (p)
-        fprintf(f, format, p->Nummer, p->X, p->Y);
-    else
-        fputs(ersatz, f);
+void PunktSchreiben(Block& b, const char* titel, const char* ende, const Punkt* p) {
+    b.Text(titel);
+    if (p) {
+        b.Text("[");
+        b.Ganz(p->Nummer, 2);
+        b.Text("] (");
+        b.Fest(p->X, 0, 2);
+        b.Text("/");
+        b.Fest(p->Y, 0, 2);
+        b.Text(")");
+    } else {
+        b.Text("[--] (---/---)");
+    }
+    b.Text(ende);
 }
 
-void GeometrieSchreiben(FILE* f, const Stab* s) {
-    fputs("  Geometrie :\n\r", f);
-    PunktSchreiben(f, "     Von  Punkt : [%2ld] (%.2f/%.2f) \n\r",
-                   "     Von  Punkt : [--] (---/---) \n\r", s->PunktA);
-    PunktSchreiben(f, "     Nach Punkt : [%2ld] (%.2f/%.2f)\n\r",
-                   "     Nach Punkt : [--] (---/---)\n\r", s->PunktB);
-    fprintf(f, "     Länge : %8.3f m   Winkel : %8.3f rad \n\r", s->Laenge, s->Winkel);
-    fputs("\n\r", f);
+void GeometrieSchreiben(Block& b, const Stab* s) {
+    b.Text("  Geometrie :\n\r");
+    PunktSchreiben(b, "     Von  Punkt : ", " \n\r", s->PunktA);
+    PunktSchreiben(b, "     Nach Punkt : ", "\n\r", s->PunktB);
+    b.Text("     Länge : ");
+    b.Fest(s->Laenge, 8, 3);
+    b.Text(" m   Winkel : ");
+    b.Fest(s->Winkel, 8, 3);
+    b.Text(" rad \n\r");
+    b.Text("\n\r");
 }
 
-void KatalogSchreiben(FILE* f, const Stab* s) {
+void KatalogSchreiben(Block& b, const Stab* s) {
     if (const Querschnitt* q = QuerschnittSuchen(s->Querschnitt)) {
-        fprintf(f, "  Querschnitt : %.*s\n\r", Laenge(q->Name), q->Name);
-        fprintf(f, "     Iz : %.6f m^4  A : %.4f m²\n\r", q->Traegheitsmoment, q->Flaeche);
+        b.Text("  Querschnitt : ");
+        b.Name(q->Name, Laenge(q->Name));
+        b.Text("\n\r     Iz : ");
+        b.Fest(q->Traegheitsmoment, 0, 6);
+        b.Text(" m^4  A : ");
+        b.Fest(q->Flaeche, 0, 4);
+        b.Text(" m²\n\r");
     } else {
-        fputs("  Querschnitt : kein Querschnitt !\n\r", f);
-        fputs("     Iz : ---  m^4  A : --- m²\n\r", f);
+        b.Text("  Querschnitt : kein Querschnitt !\n\r");
+        b.Text("     Iz : ---  m^4  A : --- m²\n\r");
     }
-    fputs("\n\r", f);
+    b.Text("\n\r");
     if (const Material* m = MaterialSuchen(s->Material)) {
-        fprintf(f, "  Material :    %.*s\n\r", Laenge(m->Name), m->Name);
-        fprintf(f, "     E : %.4e kN/m²\n\r", m->EModul);
+        b.Text("  Material :    ");
+        b.Name(m->Name, Laenge(m->Name));
+        b.Text("\n\r     E : ");
+        b.Exponent(m->EModul, 4);
+        b.Text(" kN/m²\n\r");
     } else {
-        fputs("  Material :    kein Material ! \n\r", f);
-        fputs("     E : -----  kN/m²\n\r", f);
+        b.Text("  Material :    kein Material ! \n\r");
+        b.Text("     E : -----  kN/m²\n\r");
     }
-    fputs("\n\r", f);
+    b.Text("\n\r");
 }
 
-void LastenSchreiben(FILE* f, const Stab* s, const Lastverzeichnis& lasten) {
-    fputs("  Lasten :    \n\r", f);
+void LastenSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
+    b.Text("  Lasten :    \n\r");
     if (auto it = lasten.strecken.find(s->Nummer); it != lasten.strecken.end())
         for (const Streckenlast* sl : it->second) {
-            fprintf(f, "   [SL] LF %ld  %.*s\n\r", lasten.Fallnummer(sl->Lastfall), Laenge(sl->Name),
-                    sl->Name);
-            fprintf(f, "     A : %.3f kN/m  B : %.3f kN/m   Position : von %.2f m bis %.2f m\n\r",
-                    sl->GroesseA, sl->GroesseB, sl->PositionA * s->Laenge,
-                    sl->PositionB * s->Laenge);
+            b.Text("   [SL] LF ");
+            b.Ganz(lasten.Fallnummer(sl->Lastfall), 0);
+            b.Text("  ");
+            b.Name(sl->Name, Laenge(sl->Name));
+            b.Text("\n\r     A : ");
+            b.Fest(sl->GroesseA, 0, 3);
+            b.Text(" kN/m  B : ");
+            b.Fest(sl->GroesseB, 0, 3);
+            b.Text(" kN/m   Position : von ");
+            b.Fest(sl->PositionA * s->Laenge, 0, 2);
+            b.Text(" m bis ");
+            b.Fest(sl->PositionB * s->Laenge, 0, 2);
+            b.Text(" m\n\r");
         }
     if (auto it = lasten.punkte.find(s->Nummer); it != lasten.punkte.end())
         for (const Punktlast* pl : it->second) {
-            fprintf(f, "   [PL] LF %ld  %.*s\n\r", lasten.Fallnummer(pl->Lastfall), Laenge(pl->Name),
-                    pl->Name);
-            fprintf(f, "    Größe : %.3f %s  Position %.2f\n\r", pl->Groesse,
-                    pl->Art == ART_KRAFT ? "kN" : "kNm", pl->Position * s->Laenge);
+            b.Text("   [PL] LF ");
+            b.Ganz(lasten.Fallnummer(pl->Lastfall), 0);
+            b.Text("  ");
+            b.Name(pl->Name, Laenge(pl->Name));
+            b.Text("\n\r    Größe : ");
+            b.Fest(pl->Groesse, 0, 3);
+            b.Text(pl->Art == ART_KRAFT ? " kN" : " kNm");
+            b.Text("  Position ");
+            b.Fest(pl->Position * s->Laenge, 0, 2);
+            b.Text("\n\r");
         }
 }
 
 using Verlauf = double (*)(const Stab*, double);
 
-void VerlaufSchreiben(FILE* f, const Stab* s, const char* titel, Verlauf funktion,
-                      const char* zahl) {
-    fputs(titel, f);
+// Ten values at t = i/9, five to a row, each as " %11.<stellen>f ".
+void VerlaufSchreiben(Block& b, const Stab* s, const char* titel, Verlauf funktion, int stellen) {
+    b.Text(titel);
     for (int zeile = 0; zeile < 2; ++zeile) {
-        fputs("    ", f);
-        for (int i = 5 * zeile; i < 5 * zeile + 5; ++i) fprintf(f, zahl, funktion(s, i / 9.0));
-        fputs(zeile == 0 ? "\n\r" : "\n\n\r", f);
+        b.Text("    ");
+        for (int i = 5 * zeile; i < 5 * zeile + 5; ++i) {
+            b.Text(" ");
+            b.Fest(funktion(s, i / 9.0), 11, stellen);
+            b.Text(" ");
+        }
+        b.Text(zeile == 0 ? "\n\r" : "\n\n\r");
     }
 }
 
 using StabExtremum = double (*)(const Stab*, double*);
 
-void ExtremumSchreiben(FILE* f, const Stab* s, StabExtremum max, StabExtremum min,
-                       const char* maxFormat, const char* minFormat) {
+// "  <name>  max = %11.<stellen>f <einheit>[ %4.2f m ]  min = ...\n\r"
+void ExtremumSchreiben(Block& b, const Stab* s, StabExtremum max, StabExtremum min, const char* name,
+                       const char* einheit, int stellen) {
     double tMax = 0.0, tMin = 0.0;
-    double wMax = max(s, &tMax);
-    double wMin = min(s, &tMin);
-    fputs("  ", f);
-    fprintf(f, maxFormat, wMax, tMax * s->Laenge);
-    fputs("  ", f);
-    fprintf(f, minFormat, wMin, tMin * s->Laenge);
+    const double wMax = max(s, &tMax);
+    const double wMin = min(s, &tMin);
+    b.Text("    ");
+    b.Text(name);
+    b.Text("  max = ");
+    b.Fest(wMax, 11, stellen);
+    b.Text(einheit);
+    b.Text("[ ");
+    b.Fest(tMax * s->Laenge, 4, 2);
+    b.Text(" m ]    min = ");
+    b.Fest(wMin, 11, stellen);
+    b.Text(einheit);
+    b.Text("[ ");
+    b.Fest(tMin * s->Laenge, 4, 2);
+    b.Text(" m ]\n\r");
 }
 
-void SchnittgroessenSchreiben(FILE* f, const Stab* s) {
-    fputs("\n\n\r", f);
-    fputs("  Schnittgrößen :    \n\r", f);
-    VerlaufSchreiben(f, s, "  - Moment [kNm] - \n\r", MomentAn, " %11.3f ");
-    VerlaufSchreiben(f, s, "  - Querkraft [kN] - \n\r", QuerkraftAn, " %11.3f ");
-    VerlaufSchreiben(f, s, "  - Normalkraft [kN] - \n\r", NormalkraftAn, " %11.3f ");
-    VerlaufSchreiben(f, s, "  - Verschiebungen senkrecht zur Stabachse [m] - \n\r", DurchbiegungAn,
-                     " %11.5f ");
-    VerlaufSchreiben(f, s, "  - Verschiebungen in Stabachse [m] - \n\r", LaengsverschiebungAn,
-                     " %11.5f ");
+void SchnittgroessenSchreiben(Block& b, const Stab* s) {
+    b.Text("\n\n\r");
+    b.Text("  Schnittgrößen :    \n\r");
+    VerlaufSchreiben(b, s, "  - Moment [kNm] - \n\r", MomentAn, 3);
+    VerlaufSchreiben(b, s, "  - Querkraft [kN] - \n\r", QuerkraftAn, 3);
+    VerlaufSchreiben(b, s, "  - Normalkraft [kN] - \n\r", NormalkraftAn, 3);
+    VerlaufSchreiben(b, s, "  - Verschiebungen senkrecht zur Stabachse [m] - \n\r", DurchbiegungAn, 5);
+    VerlaufSchreiben(b, s, "  - Verschiebungen in Stabachse [m] - \n\r", LaengsverschiebungAn, 5);
 
-    fputs("  - Extrema : \n\r", f);
-    ExtremumSchreiben(f, s, MaxMoment, MinMoment, "  M  max = %11.3f kNm [ %4.2f m ]",
-                      "  min = %11.3f kNm [ %4.2f m ]\n\r");
-    ExtremumSchreiben(f, s, MaxQuerkraft, MinQuerkraft, "  Q  max = %11.3f kN  [ %4.2f m ]",
-                      "  min = %11.3f kN  [ %4.2f m ]\n\r");
-    ExtremumSchreiben(f, s, MaxNormalkraft, MinNormalkraft, "  N  max = %11.3f kN  [ %4.2f m ]",
-                      "  min = %11.3f kN  [ %4.2f m ]\n\r");
-    ExtremumSchreiben(f, s, MaxDurchbiegung, MinDurchbiegung, "  w  max = %11.5f m   [ %4.2f m ]",
-                      "  min = %11.5f m   [ %4.2f m ]\n\r");
-    ExtremumSchreiben(f, s, MaxLaengsverschiebung, MinLaengsverschiebung,
-                      "  u  max = %11.5f m   [ %4.2f m ]", "  min = %11.5f m   [ %4.2f m ]\n\r");
-    fputs("\n\n\r", f);
+    b.Text("  - Extrema : \n\r");
+    ExtremumSchreiben(b, s, MaxMoment, MinMoment, "M", " kNm ", 3);
+    ExtremumSchreiben(b, s, MaxQuerkraft, MinQuerkraft, "Q", " kN  ", 3);
+    ExtremumSchreiben(b, s, MaxNormalkraft, MinNormalkraft, "N", " kN  ", 3);
+    ExtremumSchreiben(b, s, MaxDurchbiegung, MinDurchbiegung, "w", " m   ", 5);
+    ExtremumSchreiben(b, s, MaxLaengsverschiebung, MinLaengsverschiebung, "u", " m   ", 5);
+    b.Text("\n\n\r");
 }
 
-void StabSchreiben(FILE* f, const Stab* s, const Lastverzeichnis& lasten) {
-    fprintf(f, "%s\n\n\r", LINIE_STAB);
-    fprintf(f, "   Nummer : %ld  \n\n\r", s->Nummer);
-    fprintf(f, "%s\n\r", LINIE_STAB);
-    fputs("\n\r", f);
-    GeometrieSchreiben(f, s);
-    KatalogSchreiben(f, s);
-    LastenSchreiben(f, s, lasten);
-    SchnittgroessenSchreiben(f, s);
+void StabSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
+    b.Text(LINIE_STAB);
+    b.Text("\n\n\r   Nummer : ");
+    b.Ganz(s->Nummer, 0);
+    b.Text("  \n\n\r");
+    b.Text(LINIE_STAB);
+    b.Text("\n\r");
+    b.Text("\n\r");
+    GeometrieSchreiben(b, s);
+    KatalogSchreiben(b, s);
+    LastenSchreiben(b, s, lasten);
+    SchnittgroessenSchreiben(b, s);
 }
 
 }  // namespace
 
 void ListeAusgeben(FILE* datei, System* system, Kette staebe) {
-    if (!datei || !system || KeAnzahl(staebe) == 0) return;
+    if (!datei || !system || KeLeer(staebe)) return;
     KopfSchreiben(datei, system);
     // The extrema come before the sorting: on equal values the earlier bar
     // of the chain is the one named.
     SystemExtremaSchreiben(datei, staebe);
     std::vector<Stab*> folge = NachNummerOrdnen(staebe);
     Lastverzeichnis lasten(system);
-    for (const Stab* s : folge) StabSchreiben(datei, s, lasten);
+    Block block;
+    for (const Stab* s : folge) {
+        StabSchreiben(block, s, lasten);
+        block.Schreiben(datei);
+    }
     fputs("\f", datei);
 }
 
