@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <initializer_list>
 #include <new>
+#include <vector>
 
+#include "analysis/drehung.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -99,25 +99,6 @@ const Stababschnitt* AbschnittBei(const Stab* stab, double t, double* xi) {
 struct LokaleVerschiebung {
     double uA, wA, phiA, uE, wE, phiE;
 };
-// cos and sin of an angle.  The records of one bar nearly always share
-// their angles, and listing or drawing a bar asks for them dozens of
-// times, so the last angle's values are kept (compared bit for bit, so
-// that -0.0 keeps its own sine).
-struct Drehung {
-    double c, s;
-};
-Drehung DrehungZu(double winkel) {
-    static std::uint64_t letzter = 0;  // the bits of +0.0
-    static Drehung d{1.0, 0.0};
-    std::uint64_t bits;
-    std::memcpy(&bits, &winkel, sizeof bits);
-    if (bits != letzter) {
-        d = {std::cos(winkel), std::sin(winkel)};
-        letzter = bits;
-    }
-    return d;
-}
-
 LokaleVerschiebung Lokal(const Stab* stab, const Stababschnitt* r) {
     const double* d = r->Verschiebungen;
     const Drehung a = DrehungZu(stab->Winkel - r->WinkelA);
@@ -232,22 +213,18 @@ double SystemExtremum(Kette staebe, Stab** stab, double* position, StabExtremum 
     if (stab) *stab = nullptr;
     if (position) *position = -1.0;
     if (KeLeer(staebe)) return 0.0;
-    Stab* bester = static_cast<Stab*>(staebe->next->element);
-    double stelle;
-    double ergebnis = extremum(bester, &stelle);
+    std::vector<Stab*> kette;
+    std::vector<double> werte, stellen;
     for (Stab* s : Elemente<Stab>(staebe)) {
         double p;
-        const double v = extremum(s, &p);
-        const double rundung = GLEICH_RELATIV * std::max(std::fabs(v), std::fabs(ergebnis));
-        if ((maximum ? v > ergebnis : v < ergebnis) && std::fabs(v - ergebnis) > rundung) {
-            ergebnis = v;
-            stelle = p;
-            bester = s;
-        }
+        kette.push_back(s);
+        werte.push_back(extremum(s, &p));
+        stellen.push_back(p);
     }
-    if (stab) *stab = bester;
-    if (position) *position = stelle;
-    return ergebnis;
+    const std::size_t bester = SystemExtremumWaehlen(werte.data(), werte.size(), maximum);
+    if (stab) *stab = kette[bester];
+    if (position) *position = stellen[bester];
+    return werte[bester];
 }
 
 }  // namespace
@@ -290,6 +267,20 @@ double SystemMaxNormalkraft(Kette k, Stab** s, double* p) {
 }
 double SystemMinNormalkraft(Kette k, Stab** s, double* p) {
     return SystemExtremum(k, s, p, MinNormalkraft, false);
+}
+
+std::size_t SystemExtremumWaehlen(const double* werte, std::size_t anzahl, bool maximum) {
+    std::size_t bester = 0;
+    double ergebnis = werte[0];
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        const double v = werte[i];
+        const double rundung = GLEICH_RELATIV * std::max(std::fabs(v), std::fabs(ergebnis));
+        if ((maximum ? v > ergebnis : v < ergebnis) && std::fabs(v - ergebnis) > rundung) {
+            ergebnis = v;
+            bester = i;
+        }
+    }
+    return bester;
 }
 
 double* Systemgrenzen(Kette staebe) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "analysis/drehung.h"
 #include "analysis/steifigkeit.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -19,10 +20,10 @@ void SchnittkraefteBerechnen(const KatalogIndex* katalog) {
         double d[6];
         for (int s = 0; s < 6; ++s) d[s] = e->Fg[s]->Wert;
         // The y slots are taken as turned like the x slots of the same end.
-        const double a0 = e->Winkel - e->Fg[0]->Winkel, a3 = e->Winkel - e->Fg[3]->Winkel;
-        const double l[6] = {
-            std::cos(a0) * d[0] + std::sin(a0) * d[1], -std::sin(a0) * d[0] + std::cos(a0) * d[1], d[2],
-            std::cos(a3) * d[3] + std::sin(a3) * d[4], -std::sin(a3) * d[3] + std::cos(a3) * d[4], d[5]};
+        const Drehung a0 = DrehungZu(e->Winkel - e->Fg[0]->Winkel);
+        const Drehung a3 = DrehungZu(e->Winkel - e->Fg[3]->Winkel);
+        const double l[6] = {a0.c * d[0] + a0.s * d[1], -a0.s * d[0] + a0.c * d[1], d[2],
+                             a3.c * d[3] + a3.s * d[4], -a3.s * d[3] + a3.c * d[4], d[5]};
         double f[6];
         LokaleErsatzlasten(e, f);
         double s[6];

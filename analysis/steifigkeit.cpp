@@ -4,6 +4,7 @@
 #include <cmath>
 #include <new>
 
+#include "analysis/drehung.h"
 #include "core/bericht.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -24,6 +25,11 @@ const Querschnitt* KatalogIndex::QuerschnittZu(long nummer) const {
 }
 
 namespace {
+
+// The columns T (and T*) may hold in row (column) i: the x/y pair of an
+// end, or the rotation alone.
+constexpr int BLOCK_ANFANG[6] = {0, 0, 2, 3, 3, 5};
+constexpr int BLOCK_ENDE[6] = {2, 2, 3, 5, 5, 6};
 
 const Material* MaterialVon(const Element* e, const KatalogIndex* katalog) {
     return katalog ? katalog->MaterialZu(e->Material) : MaterialSuchen(e->Material);
@@ -90,17 +96,17 @@ void LokaleSteifigkeit(Matrix6 k, double e, double a, double iz, double l) {
 int TransformationsmatrixBerechnen(Matrix6 t, const Element* e) {
     for (int i = 0; i < 6; ++i)
         for (int j = 0; j < 6; ++j) t[i][j] = 0.0;
-    const double th0 = e->Winkel - e->Fg[0]->Winkel, th1 = e->Winkel - e->Fg[1]->Winkel;
-    const double th3 = e->Winkel - e->Fg[3]->Winkel, th4 = e->Winkel - e->Fg[4]->Winkel;
-    t[0][0] = std::cos(th0);
-    t[0][1] = -std::sin(th0);
-    t[1][0] = std::sin(th1);
-    t[1][1] = std::cos(th1);
+    const Drehung d0 = DrehungZu(e->Winkel - e->Fg[0]->Winkel), d1 = DrehungZu(e->Winkel - e->Fg[1]->Winkel);
+    const Drehung d3 = DrehungZu(e->Winkel - e->Fg[3]->Winkel), d4 = DrehungZu(e->Winkel - e->Fg[4]->Winkel);
+    t[0][0] = d0.c;
+    t[0][1] = -d0.s;
+    t[1][0] = d1.s;
+    t[1][1] = d1.c;
     t[2][2] = 1.0;
-    t[3][3] = std::cos(th3);
-    t[3][4] = -std::sin(th3);
-    t[4][3] = std::sin(th4);
-    t[4][4] = std::cos(th4);
+    t[3][3] = d3.c;
+    t[3][4] = -d3.s;
+    t[4][3] = d4.s;
+    t[4][4] = d4.c;
     t[5][5] = 1.0;
     return 1;
 }
@@ -130,14 +136,30 @@ int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex
     Matrix6 k, t, w, tStern;
     LokaleSteifigkeit(k, m->EModul, q->Flaeche, q->Traegheitsmoment, e->Laenge);
     TransformationsmatrixBerechnen(t, e);
-    MatrixMultiplizieren(w, t, k);
     for (int i = 0; i < 6; ++i)
         for (int j = 0; j < 6; ++j) tStern[i][j] = t[i][j];
     tStern[0][1] = -t[0][1];
     tStern[1][0] = -t[1][0];
     tStern[3][4] = -t[3][4];
     tStern[4][3] = -t[4][3];
-    MatrixMultiplizieren(ke, w, tStern);
+    // W = T k and Ke = W T* as MatrixMultiplizieren forms them, over the
+    // entries T and T* can hold only: every sum keeps its order, and the
+    // products left out are exact zeros, so the result is the same to the
+    // last bit at a third of the work.
+    for (int i = 0; i < 6; ++i) {
+        const int von = BLOCK_ANFANG[i], bis = BLOCK_ENDE[i];
+        for (int j = 0; j < 6; ++j) {
+            double s = 0.0;
+            for (int x = von; x < bis; ++x) s += t[i][x] * k[x][j];
+            w[i][j] = s;
+        }
+    }
+    for (int i = 0; i < 6; ++i)
+        for (int j = 0; j < 6; ++j) {
+            double s = 0.0;
+            for (int x = BLOCK_ANFANG[j]; x < BLOCK_ENDE[j]; ++x) s += w[i][x] * tStern[x][j];
+            ke[i][j] = s;
+        }
     return 1;
 }
 

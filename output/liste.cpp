@@ -29,14 +29,16 @@ int Laenge(const char (&)[N]) {
 // Orders the links of the chain by bar number without moving the links
 // themselves: the bars are collected once, sorted and written back, so a
 // listing of thousands of bars stays fast.
-std::vector<Stab*> NachNummerOrdnen(Kette staebe) {
-    std::vector<Stab*> folge;
-    for (Stab* s : Elemente<Stab>(staebe)) folge.push_back(s);
-    std::stable_sort(folge.begin(), folge.end(),
-                     [](const Stab* a, const Stab* b) { return a->Nummer < b->Nummer; });
+// Returns the new order as positions in the old chain order.
+std::vector<std::size_t> NachNummerOrdnen(Kette staebe, const std::vector<Stab*>& kettenfolge) {
+    std::vector<std::size_t> folge(kettenfolge.size());
+    for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = i;
+    std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
+        return kettenfolge[a]->Nummer < kettenfolge[b]->Nummer;
+    });
     Glied* g = staebe->next;
-    for (Stab* s : folge) {
-        g->element = s;
+    for (std::size_t i : folge) {
+        g->element = kettenfolge[i];
         g = g->next;
     }
     return folge;
@@ -78,33 +80,57 @@ void KopfSchreiben(FILE* f, const System* system) {
                     lf->Name);
 }
 
-using SystemExtremum = double (*)(Kette, Stab**, double*);
+// The ten extrema of a bar (maximum and minimum of M, Q, N, w, u) with
+// their relative positions.  Each is found once: the extrema of the whole
+// System come from the same values as the bars' own blocks.
+enum Groesse { MOMENT, QUERKRAFT, NORMALKRAFT, DURCHBIEGUNG, LAENGSVERSCHIEBUNG, GROESSEN };
+struct StabExtrema {
+    double Max[GROESSEN], MaxStelle[GROESSEN], Min[GROESSEN], MinStelle[GROESSEN];
+};
 
-void SystemExtremumSchreiben(FILE* f, Kette staebe, SystemExtremum funktion, const char* format) {
-    Stab* stab = nullptr;
-    double t = 0.0;
-    double wert = funktion(staebe, &stab, &t);
-    // The chain is never empty here; a missing bar would only mean a result
-    // function that found nothing, printed as bar 0 at 0 m.
-    fprintf(f, format, stab ? stab->Nummer : 0L, wert, stab ? t * stab->Laenge : 0.0);
+StabExtrema ExtremaBerechnen(const Stab* s) {
+    using Extremum = double (*)(const Stab*, double*);
+    static const Extremum maxima[GROESSEN] = {MaxMoment, MaxQuerkraft, MaxNormalkraft, MaxDurchbiegung,
+                                              MaxLaengsverschiebung};
+    static const Extremum minima[GROESSEN] = {MinMoment, MinQuerkraft, MinNormalkraft, MinDurchbiegung,
+                                              MinLaengsverschiebung};
+    StabExtrema e;
+    for (int g = 0; g < GROESSEN; ++g) {
+        e.MaxStelle[g] = e.MinStelle[g] = 0.0;
+        e.Max[g] = maxima[g](s, &e.MaxStelle[g]);
+        e.Min[g] = minima[g](s, &e.MinStelle[g]);
+    }
+    return e;
 }
 
-void SystemExtremaSchreiben(FILE* f, Kette staebe) {
+void SystemExtremumSchreiben(FILE* f, const std::vector<Stab*>& staebe, const std::vector<StabExtrema>& extrema,
+                             Groesse g, bool maximum, const char* format) {
+    std::vector<double> werte(staebe.size());
+    for (std::size_t i = 0; i < staebe.size(); ++i) werte[i] = maximum ? extrema[i].Max[g] : extrema[i].Min[g];
+    const std::size_t bester = SystemExtremumWaehlen(werte.data(), werte.size(), maximum);
+    const double t = maximum ? extrema[bester].MaxStelle[g] : extrema[bester].MinStelle[g];
+    const Stab* stab = staebe[bester];
+    fprintf(f, format, stab->Nummer, werte[bester], t * stab->Laenge);
+}
+
+// Over the bars in chain order: on equal values the earlier bar of the
+// chain is the one named.
+void SystemExtremaSchreiben(FILE* f, const std::vector<Stab*>& staebe, const std::vector<StabExtrema>& extrema) {
     fputs("\n\r", f);
     fputs("  Extrema im System :\n\r", f);
     fputs("\n\r", f);
-    SystemExtremumSchreiben(f, staebe, SystemMaxMoment,
+    SystemExtremumSchreiben(f, staebe, extrema, MOMENT, true,
                             "  Stab Nr : %3ld   max M : %8.2f kNm [ %5.2f m ]\n\r");
-    SystemExtremumSchreiben(f, staebe, SystemMaxQuerkraft,
+    SystemExtremumSchreiben(f, staebe, extrema, QUERKRAFT, true,
                             "  Stab Nr : %3ld   max Q : %8.2f kN  [ %5.2f m ]\n\r");
-    SystemExtremumSchreiben(f, staebe, SystemMaxNormalkraft,
+    SystemExtremumSchreiben(f, staebe, extrema, NORMALKRAFT, true,
                             "  Stab Nr : %3ld   max N : %8.2f kN  [ %5.2f m ]\n\r");
     fputs("\n\r", f);
-    SystemExtremumSchreiben(f, staebe, SystemMinMoment,
+    SystemExtremumSchreiben(f, staebe, extrema, MOMENT, false,
                             "  Stab Nr : %3ld   min M : %8.2f kNm [ %5.2f m ]\n\r");
-    SystemExtremumSchreiben(f, staebe, SystemMinQuerkraft,
+    SystemExtremumSchreiben(f, staebe, extrema, QUERKRAFT, false,
                             "  Stab Nr : %3ld   min Q : %8.2f kN  [ %5.2f m ]\n\r");
-    SystemExtremumSchreiben(f, staebe, SystemMinNormalkraft,
+    SystemExtremumSchreiben(f, staebe, extrema, NORMALKRAFT, false,
                             "  Stab Nr : %3ld   min N : %8.2f kN  [ %5.2f m ]\n\r");
     fputs("\n\r", f);
 }
@@ -129,6 +155,7 @@ public:
         (void)fehler;  // 24 characters hold every long
         Rechtsbuendig(ziffern, ende, breite);
     }
+    std::size_t Groesse() const { return text_.size(); }
     void Schreiben(FILE* f) {
         fwrite(text_.data(), 1, text_.size(), f);
         text_.clear();
@@ -155,6 +182,8 @@ private:
     }
     std::string text_;
 };
+
+constexpr std::size_t BLOCK_SCHREIBEN = std::size_t{1} << 18;
 
 // A bar read from a damaged file may lack a point; it is listed with
 // dashes instead of taking the listing down.
@@ -262,30 +291,25 @@ void VerlaufSchreiben(Block& b, const Stab* s, const char* titel, Verlauf funkti
     }
 }
 
-using StabExtremum = double (*)(const Stab*, double*);
-
 // "  <name>  max = %11.<stellen>f <einheit>[ %4.2f m ]  min = ...\n\r"
-void ExtremumSchreiben(Block& b, const Stab* s, StabExtremum max, StabExtremum min, const char* name,
+void ExtremumSchreiben(Block& b, const Stab* s, const StabExtrema& e, Groesse g, const char* name,
                        const char* einheit, int stellen) {
-    double tMax = 0.0, tMin = 0.0;
-    const double wMax = max(s, &tMax);
-    const double wMin = min(s, &tMin);
     b.Text("    ");
     b.Text(name);
     b.Text("  max = ");
-    b.Fest(wMax, 11, stellen);
+    b.Fest(e.Max[g], 11, stellen);
     b.Text(einheit);
     b.Text("[ ");
-    b.Fest(tMax * s->Laenge, 4, 2);
+    b.Fest(e.MaxStelle[g] * s->Laenge, 4, 2);
     b.Text(" m ]    min = ");
-    b.Fest(wMin, 11, stellen);
+    b.Fest(e.Min[g], 11, stellen);
     b.Text(einheit);
     b.Text("[ ");
-    b.Fest(tMin * s->Laenge, 4, 2);
+    b.Fest(e.MinStelle[g] * s->Laenge, 4, 2);
     b.Text(" m ]\n\r");
 }
 
-void SchnittgroessenSchreiben(Block& b, const Stab* s) {
+void SchnittgroessenSchreiben(Block& b, const Stab* s, const StabExtrema& e) {
     b.Text("\n\n\r");
     b.Text("  Schnittgrößen :    \n\r");
     VerlaufSchreiben(b, s, "  - Moment [kNm] - \n\r", MomentAn, 3);
@@ -295,15 +319,15 @@ void SchnittgroessenSchreiben(Block& b, const Stab* s) {
     VerlaufSchreiben(b, s, "  - Verschiebungen in Stabachse [m] - \n\r", LaengsverschiebungAn, 5);
 
     b.Text("  - Extrema : \n\r");
-    ExtremumSchreiben(b, s, MaxMoment, MinMoment, "M", " kNm ", 3);
-    ExtremumSchreiben(b, s, MaxQuerkraft, MinQuerkraft, "Q", " kN  ", 3);
-    ExtremumSchreiben(b, s, MaxNormalkraft, MinNormalkraft, "N", " kN  ", 3);
-    ExtremumSchreiben(b, s, MaxDurchbiegung, MinDurchbiegung, "w", " m   ", 5);
-    ExtremumSchreiben(b, s, MaxLaengsverschiebung, MinLaengsverschiebung, "u", " m   ", 5);
+    ExtremumSchreiben(b, s, e, MOMENT, "M", " kNm ", 3);
+    ExtremumSchreiben(b, s, e, QUERKRAFT, "Q", " kN  ", 3);
+    ExtremumSchreiben(b, s, e, NORMALKRAFT, "N", " kN  ", 3);
+    ExtremumSchreiben(b, s, e, DURCHBIEGUNG, "w", " m   ", 5);
+    ExtremumSchreiben(b, s, e, LAENGSVERSCHIEBUNG, "u", " m   ", 5);
     b.Text("\n\n\r");
 }
 
-void StabSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
+void StabSchreiben(Block& b, const Stab* s, const StabExtrema& e, const Lastverzeichnis& lasten) {
     b.Text(LINIE_STAB);
     b.Text("\n\n\r   Nummer : ");
     b.Ganz(s->Nummer, 0);
@@ -314,7 +338,7 @@ void StabSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
     GeometrieSchreiben(b, s);
     KatalogSchreiben(b, s);
     LastenSchreiben(b, s, lasten);
-    SchnittgroessenSchreiben(b, s);
+    SchnittgroessenSchreiben(b, s, e);
 }
 
 }  // namespace
@@ -322,16 +346,24 @@ void StabSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
 void ListeAusgeben(FILE* datei, System* system, Kette staebe) {
     if (!datei || !system || KeLeer(staebe)) return;
     KopfSchreiben(datei, system);
+    std::vector<Stab*> kettenfolge;
+    std::vector<StabExtrema> extrema;
+    for (Stab* s : Elemente<Stab>(staebe)) {
+        kettenfolge.push_back(s);
+        extrema.push_back(ExtremaBerechnen(s));
+    }
     // The extrema come before the sorting: on equal values the earlier bar
     // of the chain is the one named.
-    SystemExtremaSchreiben(datei, staebe);
-    std::vector<Stab*> folge = NachNummerOrdnen(staebe);
+    SystemExtremaSchreiben(datei, kettenfolge, extrema);
+    const std::vector<std::size_t> folge = NachNummerOrdnen(staebe, kettenfolge);
     Lastverzeichnis lasten(system);
     Block block;
-    for (const Stab* s : folge) {
-        StabSchreiben(block, s, lasten);
-        block.Schreiben(datei);
+    for (std::size_t i : folge) {
+        StabSchreiben(block, kettenfolge[i], extrema[i], lasten);
+        // Written in large pieces, which pass the stream's buffer.
+        if (block.Groesse() >= BLOCK_SCHREIBEN) block.Schreiben(datei);
     }
+    block.Schreiben(datei);
     fputs("\f", datei);
 }
 
