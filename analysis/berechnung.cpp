@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/duennloeser.h"
+#include "analysis/endlichkeit.h"
 #include "analysis/gleichungsloeser.h"
 #include "analysis/kernmodell.h"
 #include "analysis/nachlauf.h"
@@ -75,8 +76,8 @@ int ModellPruefen() {
             Melden("es existieren Stäbe ohne Material !");
             return 0;
         }
-        if (m->EModul == 0) {
-            Melden("es existiert Material mit E = 0 !");
+        if (!(m->EModul > 0)) {
+            Melden(m->EModul == 0 ? "es existiert Material mit E = 0 !" : "es existiert Material mit E < 0 !");
             return 0;
         }
         const Querschnitt* q = katalog.QuerschnittZu(e->Querschnitt);
@@ -84,12 +85,14 @@ int ModellPruefen() {
             Melden("es existieren Stäbe ohne Querschnitt !");
             return 0;
         }
-        if (q->Flaeche == 0) {
-            Melden("es existieren Querschnitte mit A = 0 !");
+        if (!(q->Flaeche > 0)) {
+            Melden(q->Flaeche == 0 ? "es existieren Querschnitte mit A = 0 !"
+                                   : "es existieren Querschnitte mit A < 0 !");
             return 0;
         }
-        if (q->Traegheitsmoment == 0) {
-            Melden("es existieren Querschnitte mit Iz = 0 !");
+        if (!(q->Traegheitsmoment > 0)) {
+            Melden(q->Traegheitsmoment == 0 ? "es existieren Querschnitte mit Iz = 0 !"
+                                            : "es existieren Querschnitte mit Iz < 0 !");
             return 0;
         }
         // A bar whose end points coincide has no stiffness matrix (it
@@ -201,6 +204,7 @@ bool TheorieIOrdnungBerechnen() {
         KnotenkraefteBerechnen(d.elementmatrizen, d.u.data(), d.fErsatz.data(), d.fKnoten.data(), n);
     ErgebnisseUebernehmen(d.u.data(), d.fKnoten.data());
     SchnittkraefteBerechnen(&katalog);
+    if (!ErgebnisseEndlich()) return false;
     Melden("Nachlaufrechnung durchgeführt ... ");
     ErgebnisseInSystemUebernehmen();
 

@@ -6,18 +6,22 @@
 // beside the numbered messages of the run.
 
 #include <cerrno>
+#include <fcntl.h>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "analysis/berechnung.h"
 #include "cli/rechnen_optionen.h"
 #include "core/bericht.h"
 #include "core/programm.h"
+#include "files/ausgabepruefung.h"
 #include "files/kataloge.h"
+#include "files/massstab.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
 #include "files/systemdatei.h"
@@ -67,40 +71,52 @@ FILE* StandardausgabeSichern() {
     return f;
 }
 
+// Without blocking on a FIFO: the reader refuses anything but a regular file.
 bool Lesbar(const std::string& pfad) {
-    FILE* f = fopen(pfad.c_str(), "r");
-    if (!f) return false;
-    fclose(f);
+    int fd = open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    close(fd);
     return true;
 }
 
-// Takes the catalogue directory from --katalog or ~/.velko and reads both
-// catalogues; a missing catalogue is a missing input file, not a failed run.
-bool KatalogeLaden(const RechnenAuftrag& auftrag) {
+const char* const KATALOGDATEIEN[] = {"material.dat", "querschnitte.dat"};
+
+// Takes the catalogue directory from --katalog or ~/.velko.
+bool KatalogverzeichnisBestimmen(const RechnenAuftrag& auftrag) {
     if (!auftrag.Katalog.empty()) {
         Pfade.Katalogverzeichnis = auftrag.Katalog;
-    } else if (!PfadeLesen()) {
-        Fehler("keine Pfadeinstellungen in " + HomeVerzeichnis() +
-               "/.velko; das Katalogverzeichnis mit --katalog VERZEICHNIS angeben");
-        return false;
+        return true;
     }
-    struct Katalog {
-        const char* datei;
-        bool (*lesen)(const char*);
-    };
-    for (const Katalog& k : {Katalog{"material.dat", MaterialienLesen},
-                             Katalog{"querschnitte.dat", QuerschnitteLesen}}) {
-        std::string pfad = Pfade.Katalogverzeichnis + "/" + k.datei;
+    if (PfadeLesen()) return true;
+    Fehler("keine Pfadeinstellungen in " + HomeVerzeichnis() +
+           "/.velko; das Katalogverzeichnis mit --katalog VERZEICHNIS angeben");
+    return false;
+}
+
+// Reads both catalogues; a missing catalogue is a missing input file, not a
+// failed run.
+bool KatalogeLaden() {
+    bool (*const lesen[])(const char*) = {MaterialienLesen, QuerschnitteLesen};
+    for (int i = 0; i < 2; ++i) {
+        std::string pfad = Pfade.Katalogverzeichnis + "/" + KATALOGDATEIEN[i];
         if (!Lesbar(pfad)) {
             Fehler("der Katalog '" + pfad + "' ist nicht lesbar: " + strerror(errno));
             return false;
         }
-        if (!k.lesen(Pfade.Katalogverzeichnis.c_str())) {
+        if (!lesen[i](Pfade.Katalogverzeichnis.c_str())) {
             Fehler("der Katalog '" + pfad + "' ist beschädigt oder unvollständig");
             return false;
         }
     }
     return true;
+}
+
+// Every file the run reads: none of them may be overwritten by an output.
+std::vector<std::string> Eingaben(const RechnenAuftrag& auftrag) {
+    std::vector<std::string> e = {auftrag.Systemdatei, MassstabDateiname(auftrag.Systemdatei.c_str())};
+    for (const char* datei : KATALOGDATEIEN) e.push_back(Pfade.Katalogverzeichnis + "/" + datei);
+    if (auftrag.Katalog.empty()) e.push_back(HomeVerzeichnis() + "/.velko");
+    return e;
 }
 
 // An output file, opened before the run so that an unwritable name is
@@ -120,15 +136,33 @@ bool AusgabeAbschliessen(SichereDatei& datei) {
     return false;
 }
 
-int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
-    if (!KatalogeLaden(auftrag)) return UNGUELTIG;
+int Rechnen(const RechnenAuftrag& auftrag) {
+    if (!KatalogverzeichnisBestimmen(auftrag)) return UNGUELTIG;
 
+    // Before anything is written: an output must neither replace an input
+    // nor be given twice, under whatever name.
     const bool listeInDatei = !auftrag.Liste.empty() && auftrag.Liste != "-";
+    const bool tabelleInDatei = !auftrag.Tabelle.empty() && auftrag.Tabelle != "-";
+    const std::string konflikt =
+        AusgabenPruefen(Eingaben(auftrag), {auftrag.Liste, auftrag.Tabelle, auftrag.Postscript});
+    if (!konflikt.empty()) {
+        Fehler(konflikt);
+        return UNGUELTIG;
+    }
+
+    // Outputs are opened while file descriptor 1 is still the real standard
+    // output, so that "--liste /dev/stdout" means it.
     std::unique_ptr<SichereDatei> liste, tabelle, plot;
     if (listeInDatei && !(liste = AusgabeOeffnen(auftrag.Liste))) return UNGUELTIG;
-    const bool tabelleInDatei = !auftrag.Tabelle.empty() && auftrag.Tabelle != "-";
     if (tabelleInDatei && !(tabelle = AusgabeOeffnen(auftrag.Tabelle))) return UNGUELTIG;
     if (!auftrag.Postscript.empty() && !(plot = AusgabeOeffnen(auftrag.Postscript))) return UNGUELTIG;
+
+    std::unique_ptr<FILE, int (*)(FILE*)> standardausgabe(StandardausgabeSichern(), fclose);
+    if (!standardausgabe) {
+        Fehler("die Standardausgabe ist nicht verfügbar");
+        return UNGUELTIG;
+    }
+    if (!KatalogeLaden()) return UNGUELTIG;
 
     System* system = SystemLesen(auftrag.Systemdatei.c_str());
     if (!system) {
@@ -147,15 +181,15 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
         ListeAusgeben(liste->Datei(), system, system->Staebe);
         if (!AusgabeAbschliessen(*liste)) return UNGUELTIG;
     } else {
-        ListeAusgeben(standardausgabe, system, system->Staebe);
+        ListeAusgeben(standardausgabe.get(), system, system->Staebe);
     }
     if (tabelle) {
         TabelleAusgeben(tabelle->Datei(), system);
         if (!AusgabeAbschliessen(*tabelle)) return UNGUELTIG;
     } else if (auftrag.Tabelle == "-") {
-        TabelleAusgeben(standardausgabe, system);
+        TabelleAusgeben(standardausgabe.get(), system);
     }
-    if (fflush(standardausgabe) != 0 || ferror(standardausgabe)) {
+    if (fflush(standardausgabe.get()) != 0 || ferror(standardausgabe.get())) {
         Fehler(std::string("die Standardausgabe konnte nicht geschrieben werden: ") +
                strerror(errno));
         return UNGUELTIG;
@@ -165,6 +199,10 @@ int Rechnen(const RechnenAuftrag& auftrag, FILE* standardausgabe) {
         if (PlotSchreiben(plot->Datei(), system, auftrag.Plot) == 0)
             Fehler("keine Stäbe zu zeichnen, '" + auftrag.Postscript + "' bleibt leer");
         if (!AusgabeAbschliessen(*plot)) return UNGUELTIG;
+    }
+    if (fclose(standardausgabe.release()) != 0) {
+        Fehler(std::string("die Standardausgabe konnte nicht geschrieben werden: ") + strerror(errno));
+        return UNGUELTIG;
     }
     return ERFOLG;
 }
@@ -186,14 +224,9 @@ int main(int argc, char** argv) {
         return fflush(stdout) == 0 ? ERFOLG : UNGUELTIG;
     }
 
-    FILE* standardausgabe = StandardausgabeSichern();
-    if (!standardausgabe) {
-        Fehler("die Standardausgabe ist nicht verfügbar");
-        return UNGUELTIG;
-    }
     TerminalBericht bericht(stderr);
     BerichtSetzen(&bericht);
-    int rueckgabe = Rechnen(auftrag, standardausgabe);
+    int rueckgabe = Rechnen(auftrag);
     if (AM_ENDE_FREIGEBEN) {
         // Freeing the System at the end is no news to the user.
         SammelBericht still;
@@ -201,6 +234,5 @@ int main(int argc, char** argv) {
         ProgrammZuruecksetzen();
     }
     BerichtSetzen(nullptr);
-    if (fclose(standardausgabe) != 0 && rueckgabe == ERFOLG) rueckgabe = UNGUELTIG;
     return rueckgabe;
 }

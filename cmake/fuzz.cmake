@@ -1,17 +1,25 @@
-# Fuzzing of the system file reader.
+# Fuzzing of every reader: system file, catalogues, colour file, scale file
+# and ~/.velko.
 #
-# The replay of fuzz/korpus and fuzz/funde runs in every build as a test.
-# With -DVELKO_FUZZ=ON (configure a separate build with CXX=clang++) the
-# libFuzzer target is built as well; its sources are compiled into it
-# directly so that the reader itself is instrumented:
+# The replay of fuzz/korpus/<ziel> and fuzz/funde/<ziel> runs in every build
+# as a test.  With -DVELKO_FUZZ=ON (configure a separate build with
+# CXX=clang++) the libFuzzer targets are built as well; the sources are
+# compiled into them directly so that the readers themselves are
+# instrumented:
 #   CXX=clang++ cmake -S . -B build-fuzz -DVELKO_FUZZ=ON -DVELKO_GUI=OFF -DVELKO_BENCHMARK=OFF
-#   cmake --build build-fuzz --target systemdatei_fuzz
-#   build-fuzz/systemdatei_fuzz -max_total_time=600 fuzz/ergebnisse fuzz/korpus
+#   cmake --build build-fuzz --target kataloge_fuzz
+#   build-fuzz/kataloge_fuzz -runs=1000000 -close_fd_mask=1 neu/ fuzz/korpus/kataloge
+# A crash is saved as crash-<hash>; it belongs into fuzz/funde/<ziel> once
+# fixed, so that the replay keeps it covered.
 
-add_executable(systemdatei_nachspielen fuzz/systemdatei_nachspielen.cpp fuzz/systemdatei_fuzz.cpp)
-target_link_libraries(systemdatei_nachspielen velko_kern)
-add_test(NAME systemdatei_fuzz_nachspielen
-  COMMAND systemdatei_nachspielen ${CMAKE_SOURCE_DIR}/fuzz/korpus ${CMAKE_SOURCE_DIR}/fuzz/funde)
+set(velko_fuzz_ziele systemdatei kataloge farben massstab pfade)
+
+foreach(ziel ${velko_fuzz_ziele})
+  add_executable(${ziel}_nachspielen fuzz/nachspielen.cpp fuzz/${ziel}_fuzz.cpp)
+  target_link_libraries(${ziel}_nachspielen velko_kern)
+  add_test(NAME ${ziel}_fuzz_nachspielen
+    COMMAND ${ziel}_nachspielen ${CMAKE_SOURCE_DIR}/fuzz/korpus/${ziel} ${CMAKE_SOURCE_DIR}/fuzz/funde/${ziel})
+endforeach()
 
 if(VELKO_FUZZ)
   if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
@@ -22,13 +30,24 @@ if(VELKO_FUZZ)
     file(GLOB q CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND fuzz_quellen ${q})
   endforeach()
-  add_executable(systemdatei_fuzz fuzz/systemdatei_fuzz.cpp ${fuzz_quellen})
+  # One object library for all targets, so the program is compiled once.
+  add_library(velko_fuzz_objekte OBJECT ${fuzz_quellen})
+  set(fuzz_optionen -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   # clang knows no other execution character set than UTF-8; only the
   # bytes of the program's own messages differ, which the fuzzer ignores.
-  get_target_property(fuzz_optionen systemdatei_fuzz COMPILE_OPTIONS)
-  list(REMOVE_ITEM fuzz_optionen -fexec-charset=ISO-8859-1)
-  set_target_properties(systemdatei_fuzz PROPERTIES COMPILE_OPTIONS "${fuzz_optionen}")
-  target_compile_options(systemdatei_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-omit-frame-pointer)
-  target_link_options(systemdatei_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_libraries(systemdatei_fuzz m)
+  get_target_property(objekt_optionen velko_fuzz_objekte COMPILE_OPTIONS)
+  list(REMOVE_ITEM objekt_optionen -fexec-charset=ISO-8859-1)
+  set_target_properties(velko_fuzz_objekte PROPERTIES COMPILE_OPTIONS "${objekt_optionen}")
+  target_compile_options(velko_fuzz_objekte PRIVATE -fsanitize=fuzzer-no-link,address,undefined
+    -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  foreach(ziel ${velko_fuzz_ziele})
+    add_executable(${ziel}_fuzz fuzz/${ziel}_fuzz.cpp $<TARGET_OBJECTS:velko_fuzz_objekte>)
+    get_target_property(ziel_optionen ${ziel}_fuzz COMPILE_OPTIONS)
+    list(REMOVE_ITEM ziel_optionen -fexec-charset=ISO-8859-1)
+    set_target_properties(${ziel}_fuzz PROPERTIES COMPILE_OPTIONS "${ziel_optionen}")
+    # Undefined behaviour aborts, so that libFuzzer keeps the input.
+    target_compile_options(${ziel}_fuzz PRIVATE ${fuzz_optionen})
+    target_link_options(${ziel}_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+    target_link_libraries(${ziel}_fuzz m)
+  endforeach()
 endif()

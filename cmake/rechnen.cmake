@@ -116,3 +116,37 @@ if(EXISTS /dev/full)
     ARGS --katalog ${rechnen_katalog} ${rechnen_daten}/rahmen.sysdat
     OPTIONEN RC=2 STANDARDAUSGABE=/dev/full "FEHLER_TEXT=Standardausgabe konnte nicht geschrieben")
 endif()
+
+# Outputs never destroy an input or one another, and the system file is
+# never overwritten by its own listing.
+velko_rechnen_test(liste_ueberschreibt_eingabe_nicht
+  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/./r.sysdat {ARBEIT}/r.sysdat
+  OPTIONEN RC=2 LISTE=r.sysdat "VORHER=V 1 alt" "FEHLER_TEXT=die Eingabe"
+           "NICHT_TEXT=Kernmodell")
+velko_rechnen_test(katalog_ist_keine_ausgabe
+  ARGS --katalog ${rechnen_katalog} --ps ${rechnen_katalog}/material.dat ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=2 "FEHLER_TEXT=material.dat" "NICHT_TEXT=Kernmodell")
+velko_rechnen_test(zweimal_dieselbe_ausgabe
+  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/a.list --tabelle {ARBEIT}/./a.list
+       ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=2 LISTE=a.list "VORHER=alte Liste" "FEHLER_TEXT=ist zweimal als Ausgabe angegeben !")
+# Devices and the standard output are written in place.
+velko_rechnen_test(liste_auf_dev_stdout
+  ARGS --katalog ${rechnen_katalog} --liste /dev/stdout --tabelle /dev/null ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=0 "AUSGABE_TEXT=  Extrema im System :")
+
+# Input that would be computed as something never entered is refused, and
+# results that are no finite numbers are never listed.
+set(rahmen ${rechnen_daten}/rahmen.sysdat)
+velko_rechnen_test(punktlast_unbekannter_art
+  ARGS --katalog ${rechnen_katalog} {ARBEIT}/abgewandelt.sysdat
+  OPTIONEN RC=2 "ABWANDLUNG=${rahmen}|0.300000\\n2\\n|0.300000\\n3\\n"
+           "FEHLER_TEXT=Punktlast 10000011" "NICHT_TEXT=Kernmodell")
+velko_rechnen_test(punktlast_neben_dem_stab
+  ARGS --katalog ${rechnen_katalog} {ARBEIT}/abgewandelt.sysdat
+  OPTIONEN RC=2 "ABWANDLUNG=${rahmen}|0.500000\\n1\\n|2.000000\\n1\\n"
+           "FEHLER_TEXT=Position 2 liegt nicht auf dem Stab" "NICHT_TEXT=Kernmodell")
+velko_rechnen_test(ergebnisse_nicht_endlich
+  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/e.list {ARBEIT}/abgewandelt.sysdat
+  OPTIONEN RC=1 LISTE=e.list "VORHER=alte Liste" "FEHLER_TEXT=Ergebnisse nicht endlich"
+           "ABWANDLUNG=${rahmen}|Windlast\\n10.000000|Windlast\\n1e308" "NICHT_TEXT=berechnet !")

@@ -1,13 +1,17 @@
 #include "files/farben.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <string>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
+#include "files/eingabedatei.h"
 #include "files/sicher_schreiben.h"
 
 namespace {
+
+// 18 indices take a few dozen bytes.
+constexpr std::size_t GROESSTE_FARBDATEI = 64 * 1024;
 
 struct Rolle {
     const char* beschriftung;
@@ -63,21 +67,33 @@ void FarbenVorgaben() {
 }
 
 bool FarbenLesen(const char* pfad) {
-    FILE* f = pfad ? fopen(pfad, "r") : nullptr;
-    if (!f) {
+    std::string text;
+    const Einlesen e = DateiEinlesen(pfad, GROESSTE_FARBDATEI, text);
+    if (e != Einlesen::Gelesen) {
         MeldungFormatiert("Datei %s konnte nicht geöffnet werden !", pfad ? pfad : "");
+        if (e == Einlesen::KeineDatei || e == Einlesen::ZuGross)
+            MeldungFormatiert("Datei %s %s !", pfad, EinlesefehlerText(e));
         return false;
     }
-    for (int i = 0; i < FARBEN_ANZAHL; ++i) {
-        char token[64];
-        if (fscanf(f, "%63s", token) != 1) break;
-        char* ende = nullptr;
-        errno = 0;
-        long index = strtol(token, &ende, 10);
-        if (*ende != '\0' || errno == ERANGE) break;  // the rest of a damaged file is ignored
-        FarbeSetzen(i, index);
+    // All or nothing: a file with anything but colour indices in it (a
+    // binary file, a file of another kind) would paint the canvas at
+    // random.  A short file of good indices sets those it has.
+    long indizes[FARBEN_ANZAHL];
+    int gelesen = 0;
+    Wortleser w(text, 32);
+    std::string_view wort;
+    bool brauchbar = true;
+    while (brauchbar && gelesen < FARBEN_ANZAHL && w.Wort(wort)) {
+        long index = -1;
+        brauchbar = !w.Zulang() && GanzzahlAusWort(wort, index) && index >= 0 && index < FARBINDEX_GRENZE;
+        indizes[gelesen++] = index;
     }
-    fclose(f);
+    if (!brauchbar || gelesen == 0) {
+        MeldungFormatiert("Datei %s enthält keine gültigen Farben, die bisherigen Farben bleiben !"_l1,
+                          pfad);
+        return false;
+    }
+    for (int i = 0; i < gelesen; ++i) FarbeSetzen(i, indizes[i]);
     return true;
 }
 

@@ -36,7 +36,8 @@ void FarbenVorgaben();
 
 // Reads up to 18 indices; a short file leaves the remaining roles as they
 // were.  Returns false, reporting "Datei %s konnte nicht geöffnet werden !",
-// when the file cannot be opened.
+// when the file cannot be opened (or is no regular file, or too large), and
+// changes nothing, with a message, when a token is no colour index.
 bool FarbenLesen(const char* pfad);
 // Writes the 18 indices through a temporary file and reports "Farben
 // geschrieben."; on failure the old file stays and the same message as for

@@ -1,16 +1,21 @@
 #include "files/massstab.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "core/bericht.h"
+#include "files/eingabedatei.h"
 #include "files/sicher_schreiben.h"
 
 Massstabeinstellungen Massstaebe;
 std::function<void()> MassstaebeGeaendert;
 
 namespace {
+
+// Seven short values; anything much larger is no scale file.
+constexpr std::size_t GROESSTE_MASSSTABDATEI = 64 * 1024;
 
 const char* const VORGABEN[MASSSTAB_FELDER] = {"1", "1", "1", "20", "50", "0", "0"};
 const char* const BESCHRIFTUNGEN[MASSSTAB_FELDER] = {"Schnittkraft", "Streckenlast", "Punktlast", "Verschiebung",
@@ -68,23 +73,35 @@ std::string MassstabDateiname(const char* systempfad) {
 
 bool MassstabLesen(const char* systempfad) {
     std::string datei = MassstabDateiname(systempfad);
-    FILE* f = fopen(datei.c_str(), "r");
+    std::string text;
+    const Einlesen e = DateiEinlesen(datei.c_str(), GROESSTE_MASSSTABDATEI, text);
     Massstaebe.Vorgaben();
-    if (!f) {
+    if (e != Einlesen::Gelesen) {
         MeldungFormatiert("Datei %s konnte nicht geladen werden ", datei.c_str());
+        if (e == Einlesen::KeineDatei || e == Einlesen::ZuGross)
+            MeldungFormatiert("Datei %s %s !", datei.c_str(), EinlesefehlerText(e));
         Benachrichtigen();
         return false;
     }
-    static_assert(MASSSTAB_TEXT_MAX == 63, "the fscanf width below");
+    // Overlong tokens are cut by Setzen.
+    Wortleser w(text, MASSSTAB_TEXT_MAX);
     int gelesen = 0;
-    char token[MASSSTAB_TEXT_MAX + 1];
-    // Cut overlong tokens: read at most MASSSTAB_TEXT_MAX bytes, then skip
-    // the rest of the token.
-    while (gelesen < MASSSTAB_FELDER && fscanf(f, "%63s%*[^ \t\n\r\v\f]", token) == 1)
-        Massstaebe.Setzen(DATEIREIHENFOLGE[gelesen++], token);
-    fclose(f);
+    bool unendlich = false;
+    std::string_view wort;
+    while (gelesen < MASSSTAB_FELDER && w.Wort(wort)) {
+        const int feld = DATEIREIHENFOLGE[gelesen++];
+        // "inf" or "nan" as a scale would put no pixel anywhere: the
+        // default stays.
+        if (!std::isfinite(std::atof(std::string(wort).c_str()))) {
+            unendlich = true;
+            continue;
+        }
+        // A NUL byte would end the text when it is written.
+        Massstaebe.Setzen(feld, std::string(wort.substr(0, wort.find('\0'))));
+    }
+    if (unendlich) MeldungFormatiert("Datei %s: Werte ohne endlichen Betrag durch Vorgaben ersetzt", datei.c_str());
     Benachrichtigen();
-    return gelesen == MASSSTAB_FELDER;
+    return gelesen == MASSSTAB_FELDER && !unendlich;
 }
 
 bool MassstabSchreiben(const char* systempfad) {

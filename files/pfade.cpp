@@ -1,5 +1,6 @@
 #include "files/pfade.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 #include "core/bericht.h"
+#include "files/eingabedatei.h"
 #include "files/sicher_schreiben.h"
 
 Pfadeinstellungen Pfade;
@@ -22,6 +24,8 @@ std::string* Einstellung(Pfadeinstellungen& p, int i) {
 }
 
 constexpr int EINSTELLUNGEN = 6;
+// Six lines of at most a few hundred characters.
+constexpr std::size_t GROESSTE_PFADDATEI = 64 * 1024;
 
 std::string Home(const char* home) { return home ? std::string(home) : HomeVerzeichnis(); }
 
@@ -92,9 +96,9 @@ std::string PfadBereinigen(const std::string& wert) {
     const char* leer = " \t\v\f";
     size_t anfang = s.find_first_not_of(leer);
     if (anfang == std::string::npos) return "";
-    size_t ende = s.find_last_not_of(leer);
-    s = s.substr(anfang, ende - anfang + 1);
-    if (s.size() > PFAD_EINSTELLUNG_MAX) s.resize(PFAD_EINSTELLUNG_MAX);
+    s = s.substr(anfang, PFAD_EINSTELLUNG_MAX);
+    // Trimmed after cutting, so that cleaning a cleaned value changes nothing.
+    s.resize(s.find_last_not_of(leer) + 1);
     return s;
 }
 
@@ -105,27 +109,26 @@ void PfadeUebernehmen(const Pfadeinstellungen& einstellungen) {
 
 bool PfadeLesen(const char* home) {
     std::string datei = Home(home) + "/.velko";
-    FILE* f = fopen(datei.c_str(), "r");
-    if (!f) return false;
+    std::string text;
+    const Einlesen e = DateiEinlesen(datei.c_str(), GROESSTE_PFADDATEI, text);
+    if (e != Einlesen::Gelesen) {
+        // A missing file is the first run; anything else is worth a word.
+        if (e != Einlesen::Fehlt) MeldungFormatiert("Die Datei %s %s !", datei.c_str(), EinlesefehlerText(e));
+        return false;
+    }
     // One setting per line.  Reading lines rather than blank-separated
     // tokens keeps an empty setting (written as an empty line) from moving
     // every later setting up by one.
     Pfadeinstellungen gelesen;
-    std::string zeile;
-    int i = 0;
-    int c;
-    while (i < EINSTELLUNGEN) {
-        c = fgetc(f);
-        if (c == '\n' || c == EOF) {
-            if (c == EOF && zeile.empty()) break;
-            *Einstellung(gelesen, i++) = PfadBereinigen(zeile);
-            zeile.clear();
-            if (c == EOF) break;
-        } else if (zeile.size() <= PFAD_EINSTELLUNG_MAX + 64) {
-            zeile.push_back(static_cast<char>(c));  // the rest of an overlong line is dropped
-        }
+    std::size_t anfang = 0;
+    for (int i = 0; i < EINSTELLUNGEN && anfang < text.size(); ++i) {
+        std::size_t ende = text.find('\n', anfang);
+        if (ende == std::string::npos) ende = text.size();
+        // The rest of an overlong line is dropped.
+        const std::size_t laenge = std::min(ende - anfang, PFAD_EINSTELLUNG_MAX + 64);
+        *Einstellung(gelesen, i) = PfadBereinigen(text.substr(anfang, laenge));
+        anfang = ende + 1;
     }
-    fclose(f);
     for (int k = 0; k < EINSTELLUNGEN; ++k) *Einstellung(Pfade, k) = *Einstellung(gelesen, k);
     Pfade.Verwaltungsverzeichnis = VerwaltungsverzeichnisVon(Pfade.Programmverzeichnis);
     return true;

@@ -9,11 +9,13 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -21,9 +23,11 @@
 
 #include "analysis/stabgeometrie.h"
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
+#include "files/eingabedatei.h"
 #include "files/massstab.h"
 #include "files/systemdatei_intern.h"
 
@@ -34,6 +38,9 @@ namespace {
 constexpr long GROESSTE_DATEI = 64L * 1024 * 1024;
 // How much of a stray token is shown in a message.
 constexpr int ZITAT_LAENGE = 40;
+// No value of ours is longer ("%f" of the largest double has 316
+// characters); a longer token is damage, not data.
+constexpr std::size_t LAENGSTES_WORT = 400;
 
 // ------------------------------------------------------------ records read
 
@@ -126,6 +133,10 @@ public:
         pos_ = i;
         ++nummer_;
         wort = std::string_view(text_).substr(anfang, i - anfang);
+        if (wort.size() > LAENGSTES_WORT) {
+            Fehler = std::string(was) + " zu lang: \"" + Zitat(wort) + "\"";
+            return false;
+        }
         return true;
     }
 
@@ -190,6 +201,11 @@ public:
     }
 
     long Nummer() const { return nummer_; }
+    // At most this many further records of `woerter` tokens each can follow:
+    // a bound for reserving, whatever count the file claims.
+    std::size_t Hoechstens(long anzahl, std::size_t woerter) const {
+        return std::min(static_cast<std::size_t>(anzahl), (text_.size() - pos_) / (2 * woerter));
+    }
     std::string Fehler;
 
 private:
@@ -200,7 +216,56 @@ private:
 
 // ------------------------------------------------------------ first pass
 
-enum class Ergebnis { Gelesen, KeineSystemdatei, FalscherStatus, Beschaedigt };
+// A code outside its values or a position off the bar would be computed
+// as something the user never entered; the message names the load.
+bool LastFehler(Woerter& w, const char* art, long kennung, const std::string& name, const std::string& text) {
+    w.Fehler = std::string(art) + " " + std::to_string(kennung) + " \"" + Woerter::Zitat(name) + "\": " + text;
+    return false;
+}
+
+std::string Zahltext(double x) {
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%g", x);
+    return puffer;
+}
+
+bool Kennziffer(long wert) { return wert == 1 || wert == 2; }
+bool AufDemStab(double t) { return t >= 0.0 && t <= 1.0; }
+
+bool PunktlastGueltig(Woerter& w, const PunktlastSatz& p) {
+    const char* art = "Punktlast";
+    const char* lokalGlobal = " ungültig (1 lokal, 2 global)"_l1;
+    if (!Kennziffer(p.Koordinatensystem))
+        return LastFehler(w, art, p.Kennung, p.Name,
+                          "Koordinatensystem " + std::to_string(p.Koordinatensystem) + lokalGlobal);
+    if (!Kennziffer(p.Positionsbezug))
+        return LastFehler(w, art, p.Kennung, p.Name, "Positionsbezug " + std::to_string(p.Positionsbezug) + lokalGlobal);
+    if (!Kennziffer(p.Art))
+        return LastFehler(w, art, p.Kennung, p.Name,
+                          "Art " + std::to_string(p.Art) + " ungültig (1 Kraft, 2 Moment)"_l1);
+    if (!AufDemStab(p.Position))
+        return LastFehler(w, art, p.Kennung, p.Name,
+                          "Position " + Zahltext(p.Position) + " liegt nicht auf dem Stab (0 bis 1)");
+    return true;
+}
+
+bool StreckenlastGueltig(Woerter& w, const StreckenlastSatz& s) {
+    const char* art = "Streckenlast";
+    if (!Kennziffer(s.Koordinatensystem))
+        return LastFehler(w, art, s.Kennung, s.Name,
+                          "Koordinatensystem " + std::to_string(s.Koordinatensystem) +
+                              " ungültig (1 lokal, 2 global)"_l1);
+    if (!AufDemStab(s.PositionA) || !AufDemStab(s.PositionB))
+        return LastFehler(w, art, s.Kennung, s.Name,
+                          "Position " + Zahltext(s.PositionA) + " bis " + Zahltext(s.PositionB) +
+                              " liegt nicht auf dem Stab (0 bis 1)");
+    if (s.PositionA > s.PositionB)
+        return LastFehler(w, art, s.Kennung, s.Name,
+                          "Position A " + Zahltext(s.PositionA) + " hinter Position B " + Zahltext(s.PositionB));
+    return true;
+}
+
+enum class Ergebnis { Gelesen, KeineSystemdatei, FalscherStatus, Beschaedigt, KeinSpeicher };
 
 // Reads the sections after the header.  `status` receives the offending
 // letter when a degree of freedom carries an unknown status.
@@ -208,6 +273,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
     long anzahl = 0;
 
     if (!w.NichtNegativ(anzahl, "Anzahl der Punkte")) return Ergebnis::Beschaedigt;
+    d.Punkte.reserve(w.Hoechstens(anzahl, 3));
     for (long i = 0; i < anzahl; ++i) {
         PunktSatz p{};
         if (!w.NichtNegativ(p.Nummer, "Punktnummer") || !w.Zahl(p.X, "x-Koordinate") ||
@@ -217,6 +283,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
     }
 
     if (!w.NichtNegativ(anzahl, "Anzahl der Freiheitsgrade")) return Ergebnis::Beschaedigt;
+    d.Freiheitsgrade.reserve(w.Hoechstens(anzahl, 6));
     for (long i = 0; i < anzahl; ++i) {
         FgSatz f{};
         std::string_view buchstabe;
@@ -245,6 +312,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
     }
 
     if (!w.NichtNegativ(anzahl, "Anzahl der Stäbe")) return Ergebnis::Beschaedigt;
+    d.Staebe.reserve(w.Hoechstens(anzahl, 11));
     for (long i = 0; i < anzahl; ++i) {
         StabSatz s{};
         if (!w.NichtNegativ(s.Nummer, "Stabnummer")) return Ergebnis::Beschaedigt;
@@ -269,6 +337,8 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
         if (!w.Ganzzahl(l.Kennung, "Kennung des Lastfalls") || !w.Zahl(l.Gewicht, "Gewicht") ||
             !w.Name(l.Name, "Name des Lastfalls") || !w.Ganzzahl(l.Aktiv, "Lastfall aktiv"))
             return Ergebnis::Beschaedigt;
+        // 1 active; -1 as written, 0 as some older files have it, inactive.
+        if (l.Aktiv < -1 || l.Aktiv > 1) return w.Ungueltig("Lastfall aktiv", l.Aktiv), Ergebnis::Beschaedigt;
         d.Lastfaelle.push_back(std::move(l));
     }
 
@@ -282,6 +352,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
             !w.Ganzzahl(p.Positionsbezug, "Positionsbezug") || !w.Zahl(p.Position, "Position") ||
             !w.Ganzzahl(p.Art, "Art"))
             return Ergebnis::Beschaedigt;
+        if (!PunktlastGueltig(w, p)) return Ergebnis::Beschaedigt;
         d.Punktlasten.push_back(std::move(p));
     }
 
@@ -295,6 +366,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
             !w.Ganzzahl(s.Stab, "Stab der Streckenlast") || !w.Zahl(s.PositionA, "Position A") ||
             !w.Zahl(s.PositionB, "Position B"))
             return Ergebnis::Beschaedigt;
+        if (!StreckenlastGueltig(w, s)) return Ergebnis::Beschaedigt;
         d.Streckenlasten.push_back(std::move(s));
     }
 
@@ -361,35 +433,61 @@ bool RichtungenPassend(const Dateiinhalt& d, std::string& fehler) {
     return true;
 }
 
-bool DateiEinlesen(const char* pfad, std::string& text) {
-    FILE* f = std::fopen(pfad, "rb");
-    if (!f) return false;
-    struct stat info {};
-    bool gut = fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= GROESSTE_DATEI;
-    if (gut) {
-        text.resize(static_cast<std::size_t>(info.st_size));
-        std::size_t gelesen = text.empty() ? 0 : std::fread(text.data(), 1, text.size(), f);
-        // A file that shrank meanwhile is read as far as it goes.
-        text.resize(gelesen);
-        gut = !std::ferror(f);
-    }
-    std::fclose(f);
-    return gut;
-}
-
 // ------------------------------------------------------------ second pass
 
-System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
+// Records of the System are allocated by operations that end the program
+// when memory runs out.  So the memory they will need (record, chain link,
+// lookup table, allocator overhead: 256 bytes each is generous) is asked
+// for once beforehand; a file that cannot fit is refused instead.
+bool SpeicherVorhanden(const Dateiinhalt& d) {
+    std::size_t anzahl = d.Punkte.size() + d.Freiheitsgrade.size() + d.Staebe.size() + d.Relationen.size() +
+                         d.Lastfaelle.size() + d.Punktlasten.size() + d.Streckenlasten.size() +
+                         d.Kombinationen.size();
+    for (const KombinationSatz& k : d.Kombinationen) anzahl += k.Anteile.size();
+    // volatile: the compiler must not drop an allocation that is never used.
+    void* volatile probe = std::malloc(anzahl * 256 + 1);
+    if (!probe) return false;
+    std::free(probe);
+    return true;
+}
+
+// Records by number: a sorted array takes a fifth of the memory of a hash
+// table, which counts for files with millions of records.  Numbers are
+// unique (checked in the first pass).
+template <class T>
+class Nummernindex {
+public:
+    using Eintrag = std::pair<long, T>;
+    explicit Nummernindex(std::size_t anzahl) { eintraege_.reserve(anzahl); }
+    void Eintragen(long nummer, T wert) { eintraege_.emplace_back(nummer, wert); }
+    void Ordnen() {
+        std::sort(eintraege_.begin(), eintraege_.end(), [](const Eintrag& a, const Eintrag& b) { return a.first < b.first; });
+    }
+    typename std::vector<Eintrag>::const_iterator find(long nummer) const {
+        auto it = std::lower_bound(eintraege_.begin(), eintraege_.end(), nummer,
+                                   [](const Eintrag& e, long n) { return e.first < n; });
+        return it != eintraege_.end() && it->first == nummer ? it : eintraege_.end();
+    }
+    typename std::vector<Eintrag>::const_iterator end() const { return eintraege_.end(); }
+    bool count(long nummer) const { return find(nummer) != end(); }
+
+private:
+    std::vector<Eintrag> eintraege_;
+};
+
+System* SystemAufbauen(const char* pfad, Dateiinhalt& d) {
     System* sys = SystemErzeugen();
     Programm.AktuellesSystem = sys;
     MassstabLesen(pfad);
     NameSetzen(sys->Dateiname, pfad);
     sys->SystemID = d.SystemID;
 
-    std::unordered_map<long, Punkt*> punkte;
-    for (const PunktSatz& p : d.Punkte) punkte[p.Nummer] = PunktErzeugen(p.X, p.Y, p.Nummer);
+    Nummernindex<Punkt*> punkte(d.Punkte.size());
+    for (const PunktSatz& p : d.Punkte) punkte.Eintragen(p.Nummer, PunktErzeugen(p.X, p.Y, p.Nummer));
+    punkte.Ordnen();
+    std::vector<PunktSatz>().swap(d.Punkte);  // room for the records that follow
 
-    std::unordered_map<long, Freiheitsgrad*> fgs;
+    Nummernindex<Freiheitsgrad*> fgs(d.Freiheitsgrade.size());
     for (const FgSatz& f : d.Freiheitsgrade) {
         Freiheitsgrad* fg = NeuerDatensatz<Freiheitsgrad>();
         fg->SystemID = sys->SystemID;
@@ -400,13 +498,15 @@ System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
         fg->Richtung = f.Richtung;
         fg->Feder = f.Feder;
         KeVorneEintragen(sys->Freiheitsgrade, fg);
-        fgs[f.Nummer] = fg;
+        fgs.Eintragen(f.Nummer, fg);
     }
+    fgs.Ordnen();
+    std::vector<FgSatz>().swap(d.Freiheitsgrade);
 
-    std::unordered_set<long> stabnummern;
+    Nummernindex<bool> stabnummern(d.Staebe.size());
     for (const StabSatz& s : d.Staebe) {
         Stab* stab = StabAnlegen(s.Nummer);
-        stabnummern.insert(s.Nummer);
+        stabnummern.Eintragen(s.Nummer, true);
         for (int slot = 0; slot < 6; ++slot) {
             auto it = fgs.find(s.Fg[slot]);
             if (it != fgs.end()) {
@@ -427,6 +527,8 @@ System* SystemAufbauen(const char* pfad, const Dateiinhalt& d) {
         if (!MaterialSuchen(s.Material)) MeldungAusgeben("es wurden Stäbe ohne Material geladen !");
         if (!QuerschnittSuchen(s.Querschnitt)) MeldungAusgeben("es wurden Stäbe ohne Querschnitt geladen !");
     }
+
+    stabnummern.Ordnen();
 
     for (const auto& [a, b] : d.Relationen) {
         auto fa = fgs.find(a);
@@ -505,8 +607,15 @@ System* SystemLesen(const char* pfad) {
     CGebietsschema c;
 
     std::string text;
-    if (std::strlen(pfad) >= static_cast<std::size_t>(PFAD_LAENGE) || !DateiEinlesen(pfad, text)) {
+    const Einlesen eingelesen = std::strlen(pfad) >= static_cast<std::size_t>(PFAD_LAENGE)
+                                    ? Einlesen::NichtLesbar
+                                    : DateiEinlesen(pfad, GROESSTE_DATEI, text);
+    if (eingelesen != Einlesen::Gelesen) {
         MeldungAusgeben("Fehler beim Oeffnen der Datei !");
+        // Only the plain cases speak for themselves.
+        if (eingelesen == Einlesen::KeineDatei || eingelesen == Einlesen::ZuGross ||
+            eingelesen == Einlesen::KeinSpeicher)
+            MeldungFormatiert("Datei %s %s !", pfad, EinlesefehlerText(eingelesen));
         return nullptr;
     }
 
@@ -536,12 +645,19 @@ System* SystemLesen(const char* pfad) {
     Dateiinhalt d;
     char status = 0;
     Ergebnis e = Ergebnis::Beschaedigt;
-    if (w.Ganzzahl(d.SystemID, "SystemID")) {
-        std::printf("SystemID: %ld\n", d.SystemID);
-        e = AbschnitteLesen(w, d, status);
+    try {
+        if (w.Ganzzahl(d.SystemID, "SystemID")) {
+            std::printf("SystemID: %ld\n", d.SystemID);
+            e = AbschnitteLesen(w, d, status);
+        }
+        if (e == Ergebnis::Gelesen && !NummernEindeutig(d, w.Fehler)) e = Ergebnis::Beschaedigt;
+        if (e == Ergebnis::Gelesen && !RichtungenPassend(d, w.Fehler)) e = Ergebnis::Beschaedigt;
+    } catch (const std::bad_alloc&) {
+        e = Ergebnis::KeinSpeicher;
     }
-    if (e == Ergebnis::Gelesen && !NummernEindeutig(d, w.Fehler)) e = Ergebnis::Beschaedigt;
-    if (e == Ergebnis::Gelesen && !RichtungenPassend(d, w.Fehler)) e = Ergebnis::Beschaedigt;
+    // The text is no longer needed; its memory goes to the records.
+    std::string().swap(text);
+    if (e == Ergebnis::Gelesen && !SpeicherVorhanden(d)) e = Ergebnis::KeinSpeicher;
 
     if (e == Ergebnis::FalscherStatus) {
         // The status letter is not one of ours: the file is refused as a
@@ -552,6 +668,11 @@ System* SystemLesen(const char* pfad) {
         NichtGelesen();
         return nullptr;
     }
+    if (e == Ergebnis::KeinSpeicher) {
+        MeldungFormatiert("Datei %s nicht gelesen: zu wenig Speicher !", pfad);
+        NichtGelesen();
+        return nullptr;
+    }
     if (e != Ergebnis::Gelesen) {
         MeldungFormatiert("Datei %s ist fehlerhaft und wurde nicht gelesen !", pfad);
         MeldungFormatiert("(Wort %ld: %s)", w.Nummer(), w.Fehler.c_str());
@@ -559,7 +680,19 @@ System* SystemLesen(const char* pfad) {
         return nullptr;
     }
 
-    System* sys = SystemAufbauen(pfad, d);
+    System* vorher = Programm.AktuellesSystem;
+    System* sys = nullptr;
+    try {
+        sys = SystemAufbauen(pfad, d);
+    } catch (const std::bad_alloc&) {
+        // SystemAufbauen made its System current: remove it again, the one
+        // the user had stays as it was.
+        if (Programm.AktuellesSystem != vorher) SystemLoeschen(Programm.AktuellesSystem);
+        Programm.AktuellesSystem = vorher;
+        MeldungFormatiert("Datei %s nicht gelesen: zu wenig Speicher !", pfad);
+        NichtGelesen();
+        return nullptr;
+    }
     MeldungAusgeben("System geladen !");
     Ui()->SystemEintragen(sys);
     Ui()->ModusSetzen(1);

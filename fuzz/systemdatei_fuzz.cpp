@@ -1,44 +1,26 @@
 // Fuzz entry for the system file reader: the bytes become a file, the file
-// is read, and everything read is freed again.  Built with libFuzzer when
-// VELKO_FUZZ is on, and replayed over the corpus by a plain test otherwise.
-#include <unistd.h>
-
-#include <cstdint>
-#include <cstdio>
-#include <string>
-
-#include "core/bericht.h"
+// is read, a System read is written and must read back, and everything is
+// freed again.  Built with libFuzzer when VELKO_FUZZ is on, and replayed
+// over the corpus by a plain test otherwise.
 #include "core/programm.h"
 #include "files/systemdatei.h"
-
-namespace {
-
-// Messages are dropped: a fuzz run produces millions of them.
-class StillerBericht : public Berichtsempfaenger {
-public:
-    void ZeileAnzeigen(const char*) override {}
-    void Fortschritt(double) override {}
-};
-
-const std::string& Eingabedatei() {
-    static const std::string pfad = "/tmp/velko_fuzz_" + std::to_string(static_cast<long>(getpid())) + ".sysdat";
-    return pfad;
-}
-
-}  // namespace
+#include "fuzz/fuzz_hilfen.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge) {
-    static StillerBericht still;
-    BerichtSetzen(&still);
-    const std::string& pfad = Eingabedatei();
-    FILE* f = std::fopen(pfad.c_str(), "wb");
-    if (!f) return 0;
-    // An empty input arrives with a null pointer, which fwrite must not see.
-    if (laenge > 0) std::fwrite(daten, 1, laenge, f);
-    std::fclose(f);
-
-    SystemLesen(pfad.c_str());
+    fuzz::Ruhe();
+    const std::string pfad = fuzz::Pfad("eingabe.sysdat");
+    fuzz::Belegen(pfad, daten, laenge);
+    if (System* sys = SystemLesen(pfad.c_str())) {
+        const long punkte = KeAnzahl(sys->Punkte), staebe = KeAnzahl(sys->Staebe);
+        const long lasten = KeAnzahl(sys->Punktlasten) + KeAnzahl(sys->Streckenlasten);
+        const std::string kopie = fuzz::Pfad("kopie.sysdat");
+        if (!SystemSchreiben(kopie.c_str())) fuzz::Verletzt("ein gelesenes System ist nicht schreibbar");
+        System* wieder = SystemLesen(kopie.c_str());
+        if (!wieder) fuzz::Verletzt("ein geschriebenes System ist nicht lesbar");
+        if (KeAnzahl(wieder->Punkte) != punkte || KeAnzahl(wieder->Staebe) != staebe ||
+            KeAnzahl(wieder->Punktlasten) + KeAnzahl(wieder->Streckenlasten) != lasten)
+            fuzz::Verletzt("das wieder gelesene System ist ein anderes");
+    }
     ProgrammZuruecksetzen();
-    unlink(pfad.c_str());
     return 0;
 }

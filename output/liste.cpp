@@ -8,6 +8,7 @@
 
 #include "analysis/ergebnisse.h"
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
@@ -207,7 +208,7 @@ void GeometrieSchreiben(Block& b, const Stab* s) {
     b.Text("  Geometrie :\n\r");
     PunktSchreiben(b, "     Von  Punkt : ", " \n\r", s->PunktA);
     PunktSchreiben(b, "     Nach Punkt : ", "\n\r", s->PunktB);
-    b.Text("     Länge : ");
+    b.Text("     Länge : "_l1);
     b.Fest(s->Laenge, 8, 3);
     b.Text(" m   Winkel : ");
     b.Fest(s->Winkel, 8, 3);
@@ -223,10 +224,10 @@ void KatalogSchreiben(Block& b, const Stab* s) {
         b.Fest(q->Traegheitsmoment, 0, 6);
         b.Text(" m^4  A : ");
         b.Fest(q->Flaeche, 0, 4);
-        b.Text(" m²\n\r");
+        b.Text(" m²\n\r"_l1);
     } else {
         b.Text("  Querschnitt : kein Querschnitt !\n\r");
-        b.Text("     Iz : ---  m^4  A : --- m²\n\r");
+        b.Text("     Iz : ---  m^4  A : --- m²\n\r"_l1);
     }
     b.Text("\n\r");
     if (const Material* m = MaterialSuchen(s->Material)) {
@@ -234,10 +235,10 @@ void KatalogSchreiben(Block& b, const Stab* s) {
         b.Name(m->Name, Laenge(m->Name));
         b.Text("\n\r     E : ");
         b.Exponent(m->EModul, 4);
-        b.Text(" kN/m²\n\r");
+        b.Text(" kN/m²\n\r"_l1);
     } else {
         b.Text("  Material :    kein Material ! \n\r");
-        b.Text("     E : -----  kN/m²\n\r");
+        b.Text("     E : -----  kN/m²\n\r"_l1);
     }
     b.Text("\n\r");
 }
@@ -266,7 +267,7 @@ void LastenSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
             b.Ganz(lasten.Fallnummer(pl->Lastfall), 0);
             b.Text("  ");
             b.Name(pl->Name, Laenge(pl->Name));
-            b.Text("\n\r    Größe : ");
+            b.Text("\n\r    Größe : "_l1);
             b.Fest(pl->Groesse, 0, 3);
             b.Text(pl->Art == ART_KRAFT ? " kN" : " kNm");
             b.Text("  Position ");
@@ -311,7 +312,7 @@ void ExtremumSchreiben(Block& b, const Stab* s, const StabExtrema& e, Groesse g,
 
 void SchnittgroessenSchreiben(Block& b, const Stab* s, const StabExtrema& e) {
     b.Text("\n\n\r");
-    b.Text("  Schnittgrößen :    \n\r");
+    b.Text("  Schnittgrößen :    \n\r"_l1);
     VerlaufSchreiben(b, s, "  - Moment [kNm] - \n\r", MomentAn, 3);
     VerlaufSchreiben(b, s, "  - Querkraft [kN] - \n\r", QuerkraftAn, 3);
     VerlaufSchreiben(b, s, "  - Normalkraft [kN] - \n\r", NormalkraftAn, 3);

@@ -106,13 +106,19 @@ TEST_F(Ablauf, ModellpruefungMeldetDenErstenFehler) {
         const char* meldung;
     };
     MaterialAnlegen(2, 0.0);
+    MaterialAnlegen(3, -2.1e8);
     QuerschnittAnlegen(2, 0.0, 1.0);
     QuerschnittAnlegen(3, 1.0, 0.0);
+    QuerschnittAnlegen(4, -0.1, 1.0);
+    QuerschnittAnlegen(5, 1.0, -1e-4);
     const Fall faelle[] = {{9, 1, "es existieren St\xE4""be ohne Material !"},
                            {2, 1, "es existiert Material mit E = 0 !"},
                            {1, 9, "es existieren St\xE4""be ohne Querschnitt !"},
                            {1, 2, "es existieren Querschnitte mit A = 0 !"},
                            {1, 3, "es existieren Querschnitte mit Iz = 0 !"},
+                           {3, 1, "es existiert Material mit E < 0 !"},
+                           {1, 4, "es existieren Querschnitte mit A < 0 !"},
+                           {1, 5, "es existieren Querschnitte mit Iz < 0 !"},
                            {9, 9, "es existieren St\xE4""be ohne Material !"}};
     for (const Fall& f : faelle) {
         s->Material = f.material;
@@ -134,6 +140,21 @@ TEST_F(Ablauf, StabDerLaengeNullWirdNichtGerechnet) {
     StabZwischen(p, p);
     EXPECT_FALSE(Rechnen());
     EXPECT_EQ(Meldungen().back(), "es existieren St\xE4""be der L\xE4nge 0 !");
+}
+
+TEST_F(Ablauf, NichtEndlicheErgebnisseWerdenNichtGezeigt) {
+    // Finite input whose results overflow: no "nan" may be listed as a
+    // result, and none of the earlier run may stay.
+    Stab* s = Kragarm();
+    ASSERT_TRUE(Rechnen());
+    ASSERT_GT(KeAnzahl(s->Ergebnisse), 0);
+    Kraft(Lastfall_(), s, 0.5, 1e308, 0.3);
+    Kraft(Lastfall_(), s, 0.7, 1e308, 0.3);
+    bericht.Zeilen.clear();
+    EXPECT_FALSE(Rechnen());
+    EXPECT_EQ(Meldungen().back(), "Fehler beim Berechnen ! - Ergebnisse nicht endlich, Eingabewerte pr\xFC" "fen !");
+    EXPECT_EQ(KeAnzahl(s->Ergebnisse), 0);
+    EXPECT_EQ(bericht.Werte.back(), 0.0);
 }
 
 TEST_F(Ablauf, KinematischesSystem) {

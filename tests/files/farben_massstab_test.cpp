@@ -1,6 +1,10 @@
 // Colour files and scale files.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cmath>
+
 #include "core/bericht.h"
 #include "files/farben.h"
 #include "files/massstab.h"
@@ -68,15 +72,36 @@ TEST_F(DateiTest, FarbdateiRundreiseUndIndexVierZuerst) {
     EXPECT_EQ(Farben.Pixel[17], 1003u);
 }
 
-TEST_F(DateiTest, KurzeOderBeschaedigteFarbdateiAendertNurGelesenes) {
+TEST_F(DateiTest, KurzeFarbdateiAendertNurGelesenes) {
     std::string pfad = dir.Pfad("kurz.col");
-    DateiSchreiben(pfad, "4\n99999\n2\nabc\n5\n");
+    DateiSchreiben(pfad, "4\n2\n");
     FarbeSetzen(4, 12);
     ASSERT_TRUE(FarbenLesen(pfad.c_str()));
     EXPECT_EQ(Farben.Index[0], 4);
-    EXPECT_EQ(Farben.Index[1], 7);  // out of the toolkit's range: kept
-    EXPECT_EQ(Farben.Index[2], 2);
-    EXPECT_EQ(Farben.Index[3], 3);  // reading stopped at the damage
+    EXPECT_EQ(Farben.Index[1], 2);
+    EXPECT_EQ(Farben.Index[2], 3);
+    EXPECT_EQ(Farben.Index[4], 12);
+}
+
+TEST_F(DateiTest, UnbrauchbareFarbdateiAendertNichtsUndSagtEs) {
+    // NUL bytes, words, indices the toolkit does not have, a device, a pipe.
+    const std::string pfad = dir.Pfad("kaputt.col");
+    ASSERT_EQ(mkfifo(dir.Pfad("rohr.col").c_str(), 0600), 0);
+    FarbeSetzen(4, 12);
+    const std::string faelle[] = {std::string(18, '\0'), "4\n99999\n2\n", "4\nabc\n", "", "1\n-1\n"};
+    for (const std::string& inhalt : faelle) {
+        bericht.Zeilen.clear();
+        DateiSchreiben(pfad, inhalt);
+        EXPECT_FALSE(FarbenLesen(pfad.c_str()));
+        EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad + " enth\xE4lt keine g\xFCltigen Farben, "
+                                                                              "die bisherigen Farben bleiben !"});
+    }
+    for (const std::string& p : {std::string("/dev/zero"), dir.Pfad("rohr.col")}) {
+        EXPECT_FALSE(FarbenLesen(p.c_str()));
+        EXPECT_EQ(Texte().back(), "Datei " + p + " ist keine regul\xE4re Datei !");
+    }
+    EXPECT_EQ(Farben.Index[0], 0);
+    EXPECT_EQ(Farben.Index[1], 7);
     EXPECT_EQ(Farben.Index[4], 12);
 }
 
@@ -169,6 +194,20 @@ TEST_F(DateiTest, KurzeMassstabdateiFuelltMitVorgaben) {
     EXPECT_EQ(Massstaebe.Text(MASSSTAB_PUNKTLAST).size(), MASSSTAB_TEXT_MAX);
     EXPECT_EQ(Massstaebe.Text(MASSSTAB_STRECKENLAST), "1");
     EXPECT_EQ(Massstaebe.Text(MASSSTAB_POSITION_X), "0");
+}
+
+TEST_F(DateiTest, MassstabdateiOhneEndlicheWerteOderAusEinemGeraet) {
+    DateiSchreiben(dir.Pfad("u.massdat"), "nan\n1e999\n2\ninf\n3\n0\n0\n");
+    EXPECT_FALSE(MassstabLesen(dir.Pfad("u.sysdat").c_str()));
+    EXPECT_EQ(Massstaebe.Text(MASSSTAB_SYSTEM), "50");
+    EXPECT_EQ(Massstaebe.Text(MASSSTAB_VERSCHIEBUNG), "20");
+    EXPECT_EQ(Massstaebe.Text(MASSSTAB_PUNKTLAST), "2");
+    EXPECT_EQ(Massstaebe.Text(MASSSTAB_SCHNITTKRAFT), "3");
+    EXPECT_TRUE(std::isfinite(Massstaebe.Streckenlast()));
+    // A pipe beside the system file neither blocks nor is read.
+    ASSERT_EQ(mkfifo(dir.Pfad("r.massdat").c_str(), 0600), 0);
+    EXPECT_FALSE(MassstabLesen(dir.Pfad("r.sysdat").c_str()));
+    EXPECT_EQ(Texte().back(), "Datei " + dir.Pfad("r.massdat") + " ist keine regul\xE4re Datei !");
 }
 
 TEST_F(DateiTest, FehlgeschlagenesMassstabschreiben) {

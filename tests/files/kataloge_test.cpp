@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cmath>
 #include <vector>
 
 #include "core/bericht.h"
@@ -62,6 +65,81 @@ TEST_F(KatalogTest, MaterialdateiHatDasFesteFormat) {
               "2\n2\n"
               "2\n Beton_C20/25\n3.000000e+07\n0.200000\n0.000010\n"
               "1\n S_235\n2.100000e+08\n0.300000\n0.000012\n");
+    // "%f" stays where it is exact: the installed catalogue is unchanged.
+    ProgrammZuruecksetzen();
+    const std::string installiert = DateiLesen(std::string(VELKO_QUELLEN) + "/daten/verwaltung/material.dat");
+    DateiSchreiben(dir.Pfad("material.dat"), installiert);
+    ASSERT_TRUE(MaterialienLesen());
+    ASSERT_TRUE(MaterialienSchreiben());
+    ASSERT_TRUE(MaterialienLesen());
+    ASSERT_TRUE(MaterialienSchreiben());
+    EXPECT_EQ(DateiLesen(dir.Pfad("material.dat")), installiert);
+}
+
+TEST_F(KatalogTest, JederWertKommtUnveraendertZurueck) {
+    const double werte[] = {1.25e-5, 1e-7, 1e260, -1e308, 5e-324, 1.0 / 3.0, -0.0, 2.1e8, 0.3, 123456.789012345};
+    for (double w : werte) {
+        MaterialEintragen(static_cast<long>(KeAnzahl(Programm.Materialien)), "M", w, w, w);
+        Querschnitt* q = NeuerDatensatz<Querschnitt>();
+        q->Nummer = KeAnzahl(Programm.Querschnitte);
+        q->Flaeche = q->Traegheitsmoment = q->MaxY = w;
+        KeVorneEintragen(Programm.Querschnitte, q);
+    }
+    for (int runde = 0; runde < 2; ++runde) {
+        ASSERT_TRUE(MaterialienSchreiben());
+        ASSERT_TRUE(QuerschnitteSchreiben());
+        ProgrammZuruecksetzen();
+        ASSERT_TRUE(MaterialienLesen());
+        ASSERT_TRUE(QuerschnitteLesen());
+    }
+    for (Material* m : Elemente<Material>(Programm.Materialien)) {
+        const double w = werte[m->Nummer];
+        EXPECT_EQ(m->EModul, w);
+        EXPECT_EQ(m->Querkontraktion, w);
+        EXPECT_EQ(m->Waermedehnzahl, w);
+        EXPECT_EQ(std::signbit(m->EModul), std::signbit(w));
+    }
+    for (Querschnitt* q : Elemente<Querschnitt>(Programm.Querschnitte)) {
+        const double w = werte[q->Nummer];
+        EXPECT_EQ(q->Flaeche, w);
+        EXPECT_EQ(q->Traegheitsmoment, w);
+        EXPECT_EQ(q->MaxY, w);
+    }
+}
+
+TEST_F(KatalogTest, DoppelteNummernUndUnbrauchbareWerteWerdenGemeldet) {
+    DateiSchreiben(dir.Pfad("material.dat"),
+                   "1\n5\n1\n erst\n2e8\n0.3\n1e-5\n1\n zweit\n3e8\n0.3\n1e-5\n"
+                   "2\n negativ\n-2e8\n0.3\n1e-5\n3\n gummi\n1e3\n0.7\n1e-5\n2\n wieder\n1\n0.3\n1e-5\n");
+    ASSERT_TRUE(MaterialienLesen());
+    const std::string pfad = dir.Pfad("material.dat");
+    EXPECT_TRUE(Gemeldet("Die Datei " + pfad +
+                         " enth\xE4lt die Nummern 1, 2 mehrfach, es gilt jeweils der erste Eintrag !"));
+    EXPECT_TRUE(Gemeldet(pfad + ": Material 2 hat E = -2e+08 !"));
+    EXPECT_TRUE(Gemeldet(pfad + ": Material 3 hat die Querkontraktionszahl 0.7 (nicht zwischen -1 und 0.5) !"));
+    EXPECT_EQ(KeAnzahl(Programm.Materialien), 3);
+    EXPECT_STREQ(MaterialSuchen(1)->Name, "erst");
+    EXPECT_STREQ(MaterialSuchen(2)->Name, "negativ");
+
+    DateiSchreiben(dir.Pfad("querschnitte.dat"), "1\n2\n1\n Q\n0\n1\n0.1\n2\n R\n1\n-1e-4\n0.1\n");
+    ASSERT_TRUE(QuerschnitteLesen());
+    EXPECT_TRUE(Gemeldet(dir.Pfad("querschnitte.dat") + ": Querschnitt 1 hat A = 0 !"));
+    EXPECT_TRUE(Gemeldet(dir.Pfad("querschnitte.dat") + ": Querschnitt 2 hat Iz = -0.0001 !"));
+}
+
+TEST_F(KatalogTest, NurGewoehnlicheDateienWerdenGelesen) {
+    // A pipe would block, /dev/zero never ends; neither is overwritten.
+    const std::string pfad = dir.Pfad("material.dat");
+    ASSERT_EQ(mkfifo(pfad.c_str(), 0600), 0);
+    EXPECT_FALSE(MaterialienLesen());
+    EXPECT_TRUE(Gemeldet("Die Datei " + pfad + " ist keine regul\xE4re Datei !"));
+    EXPECT_FALSE(KatalogSchreibbar(pfad));
+    EXPECT_FALSE(MaterialienSchreiben());
+    EXPECT_FALSE(MaterialienLesen("/dev"));  // "/dev/material.dat" does not exist
+    // An endless token is refused, not read without end.
+    DateiSchreiben(dir.Pfad("querschnitte.dat"), "1\n1\n1\n Q\n" + std::string(100000, '1') + "\n1\n1\n");
+    EXPECT_FALSE(QuerschnitteLesen());
+    EXPECT_EQ(KeAnzahl(Programm.Querschnitte), 0);
 }
 
 TEST_F(KatalogTest, LesenUndSchreibenKehrtDieReihenfolgeUm) {
@@ -171,6 +249,7 @@ TEST_F(KatalogTest, LangeUndLeereNamen) {
     ASSERT_TRUE(QuerschnitteLesen());
     ASSERT_NE(QuerschnittSuchen(1), nullptr);
     EXPECT_DOUBLE_EQ(QuerschnittSuchen(1)->MaxY, 0.05);
+    EXPECT_STREQ(QuerschnittSuchen(1)->Name, "");  // and stays empty
 }
 
 TEST_F(KatalogTest, LesenErsetztDenKatalog) {

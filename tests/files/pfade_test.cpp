@@ -88,6 +88,24 @@ TEST_F(PfadeTest, FehlendeDateiLaesstEinstellungenUnberuehrt) {
     EXPECT_EQ(Pfade.Programmverzeichnis, "/bleibt");
 }
 
+TEST_F(PfadeTest, NurEineGewoehnlicheDateiWirdGelesen) {
+    // A pipe would block at start-up, a directory or device has no lines.
+    Pfade.Katalogverzeichnis = "/alt";
+    ASSERT_EQ(mkfifo(home.Pfad(".velko").c_str(), 0600), 0);
+    EXPECT_FALSE(PfadeLesen(home.Pfad().c_str()));
+    EXPECT_TRUE(Gemeldet("Die Datei " + home.Pfad(".velko") + " ist keine regul\xE4re Datei !"));
+    EXPECT_EQ(Pfade.Katalogverzeichnis, "/alt");
+    // Endless lines are cut, the file is read to its end only once.
+    std::filesystem::remove(home.Pfad(".velko"));
+    DateiSchreiben(home.Pfad(".velko"), std::string(60000, 'x') + "\n/kat\n");
+    ASSERT_TRUE(PfadeLesen(home.Pfad().c_str()));
+    EXPECT_EQ(Pfade.Programmverzeichnis.size(), PFAD_EINSTELLUNG_MAX);
+    EXPECT_EQ(Pfade.Katalogverzeichnis, "/kat");
+    DateiSchreiben(home.Pfad(".velko"), std::string(100000, '\0'));
+    EXPECT_FALSE(PfadeLesen(home.Pfad().c_str()));
+    EXPECT_TRUE(Gemeldet("Die Datei " + home.Pfad(".velko") + " ist zu gro\xDF !"));
+}
+
 TEST_F(PfadeTest, KurzeDateiLaesstDieUebrigenEinstellungenLeer) {
     DateiSchreiben(home.Pfad(".velko"), "/opt/velko\n/kat");  // no final newline
     Pfade.PsBetrachter = "alt";

@@ -119,6 +119,51 @@ TEST_F(SystemdateiFehlerTest, BeschaedigteDateiWirdMitDateinamenAbgelehnt) {
     }
 }
 
+TEST_F(SystemdateiFehlerTest, UnzulaessigeKennziffernUndLagenNennenDieLast) {
+    const std::string punktlast = "P\n5.0\n0\n0.0\n2\n1\n0.5\n1\n";
+    const std::string streckenlast = "0.0\n2\n0\n0.0 1.0";
+    const std::string pl = "Punktlast 10000002 \"P\": ", sl = "Streckenlast 10000003 \"q\": ";
+    struct Fall {
+        std::string alt, neu, meldung;
+    };
+    const Fall faelle[] = {
+        {punktlast, "P\n5.0\n0\n0.0\n7\n1\n0.5\n1\n", pl + "Koordinatensystem 7 "},
+        {punktlast, "P\n5.0\n0\n0.0\n2\n9\n0.5\n1\n", pl + "Positionsbezug 9 "},
+        {punktlast, "P\n5.0\n0\n0.0\n2\n1\n0.5\n3\n", pl + "Art 3 "},  // neither force nor moment
+        {punktlast, "P\n5.0\n0\n0.0\n2\n1\n2.0\n1\n", pl + "Position 2 liegt nicht auf dem Stab"},
+        {punktlast, "P\n5.0\n0\n0.0\n2\n1\n-0.1\n1\n", pl + "Position -0.1 liegt"},
+        {streckenlast, "0.0\n0\n0\n0.0 1.0", sl + "Koordinatensystem 0 "},
+        {streckenlast, "0.0\n2\n0\n0.0 1.5", sl + "Position 0 bis 1.5 liegt nicht"},
+        {streckenlast, "0.0\n2\n0\n0.75 0.25", sl + "Position A 0.75 hinter Position B 0.25"},
+        {"LF\n1\n", "LF\n5\n", "Lastfall aktiv "},  // 1, 0 or -1
+    };
+    for (const Fall& f : faelle) {
+        bericht.Zeilen.clear();
+        EXPECT_EQ(Lesen(Datei(f.alt, f.neu)), nullptr) << f.neu;
+        EXPECT_TRUE(Gemeldet("Datei " + pfad + " ist fehlerhaft und wurde nicht gelesen !")) << f.neu;
+        bool gefunden = false;
+        for (const std::string& t : bericht.Texte()) gefunden |= t.find(f.meldung) != std::string::npos;
+        EXPECT_TRUE(gefunden) << f.meldung;
+    }
+    // The limits themselves are on the bar.
+    EXPECT_NE(Lesen(Datei(punktlast, "P\n5.0\n0\n0.0\n1\n2\n1.0\n2\n")), nullptr);
+}
+
+TEST_F(SystemdateiFehlerTest, NurGewoehnlicheDateienBegrenzterGroesse) {
+    // Neither blocks on a pipe nor reads an endless device.
+    const std::string fifo = verzeichnis.Pfad("rohr.sysdat");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& p : {fifo, std::string("/dev/zero")}) {
+        bericht.Zeilen.clear();
+        EXPECT_EQ(SystemLesen(p.c_str()), nullptr);
+        EXPECT_TRUE(Gemeldet("Datei " + p + " ist keine reguläre Datei !")) << p;
+    }
+    // An overlong token is damage, whatever it would have been.
+    EXPECT_EQ(Lesen(Datei(" 1 4.0 0.0", " 1 4." + std::string(500, '0') + " 0.0")), nullptr);
+    EXPECT_TRUE(GemeldetBeginnend("(Wort 9: x-Koordinate zu lang: "));
+    EXPECT_EQ(Programm.Systeme, nullptr);
+}
+
 TEST_F(SystemdateiFehlerTest, AbgeschnitteneDateiHinterlaesstNieEinSystem) {
     for (const std::string& vorlage : {Datei(), DateiLesen(Fixture("klein.sysdat"))}) {
         // Where the last token starts: any shorter prefix lacks a value.

@@ -219,6 +219,8 @@ TEST_F(SystemdateiTest, NamenWerdenAlsEinWortGeschriebenUndSicherGekuerzt) {
     Stab* s = systembau::StabZiehen(0, 0, 1, 0, 1, 1);
     p->Stab = s->Nummer;
     p->Art = ART_KRAFT;
+    p->Koordinatensystem = KOORD_LOKAL;
+    p->Positionsbezug = KOORD_LOKAL;
     const std::string pfad = verzeichnis.Pfad("namen.sysdat");
     ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
     const std::string datei = DateiLesen(pfad);

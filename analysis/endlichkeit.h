@@ -1,0 +1,11 @@
+// The last check of a run: finite input can still overflow (a modulus of
+// 1e308, a load of 1e308), and a listing full of "nan" must never be shown
+// as a result.
+#pragma once
+
+// True when every displacement, reaction and element end force of the
+// current System's model is a finite number.  Otherwise reports "Fehler
+// beim Berechnen ! - Ergebnisse nicht endlich, Eingabewerte prüfen !" and
+// removes the bars' results, so that none of an earlier run stays shown as
+// if it belonged to this input.
+bool ErgebnisseEndlich();
