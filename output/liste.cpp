@@ -1,7 +1,6 @@
 #include "output/liste.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <unordered_map>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
+#include "output/zahlformat.h"
 
 namespace {
 
@@ -137,25 +137,14 @@ void SystemExtremaSchreiben(FILE* f, const std::vector<Stab*>& staebe, const std
 }
 
 // One bar's block is put together in memory and written in one piece.
-// Numbers go through std::to_chars, which gives exactly the digits of
-// printf's "%.Nf" and "%.Ne" (both round the exact binary value) at a
-// fraction of the cost: a large frame lists hundreds of thousands of them.
 class Block {
 public:
     void Text(const char* s) { text_ += s; }
     // At most `laenge` characters, like "%.*s".
     void Name(const char* s, int laenge) { text_.append(s, strnlen(s, static_cast<std::size_t>(laenge))); }
-    // "%<breite>.<stellen>f"
-    void Fest(double v, int breite, int stellen) { Zahl(v, breite, stellen, std::chars_format::fixed); }
-    // "%.<stellen>e"
-    void Exponent(double v, int stellen) { Zahl(v, 0, stellen, std::chars_format::scientific); }
-    // "%<breite>ld"
-    void Ganz(long v, int breite) {
-        char ziffern[24];
-        const auto [ende, fehler] = std::to_chars(ziffern, ziffern + sizeof ziffern, v);
-        (void)fehler;  // 24 characters hold every long
-        Rechtsbuendig(ziffern, ende, breite);
-    }
+    void Fest(double v, int breite, int stellen) { FestAnhaengen(text_, v, breite, stellen); }
+    void Exponent(double v, int stellen) { ExponentAnhaengen(text_, v, stellen); }
+    void Ganz(long v, int breite) { GanzAnhaengen(text_, v, breite); }
     std::size_t Groesse() const { return text_.size(); }
     void Schreiben(FILE* f) {
         fwrite(text_.data(), 1, text_.size(), f);
@@ -163,24 +152,6 @@ public:
     }
 
 private:
-    void Zahl(double v, int breite, int stellen, std::chars_format art) {
-        char ziffern[400];  // the longest fixed double with 6 places
-        const auto [ende, fehler] = std::to_chars(ziffern, ziffern + sizeof ziffern, v, art, stellen);
-        if (fehler == std::errc()) {
-            Rechtsbuendig(ziffern, ende, breite);
-            return;
-        }
-        char format[16];
-        snprintf(format, sizeof format, "%%%d.%d%c", breite, stellen, art == std::chars_format::fixed ? 'f' : 'e');
-        char zeile[512];
-        snprintf(zeile, sizeof zeile, format, v);
-        text_ += zeile;
-    }
-    void Rechtsbuendig(const char* anfang, const char* ende, int breite) {
-        const long laenge = ende - anfang;
-        if (laenge < breite) text_.append(static_cast<std::size_t>(breite - laenge), ' ');
-        text_.append(anfang, ende);
-    }
     std::string text_;
 };
 
