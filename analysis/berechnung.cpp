@@ -63,14 +63,15 @@ struct Arbeitsdaten {
 
 }  // namespace
 
-int ModellPruefen() {
+int ModellPruefen(const Modellfolge* folge) {
     const System* sys = Programm.AktuellesSystem;
     if (!sys || KeLeer(sys->Elemente)) {
         Melden("keine Stäbe im System !");
         return 0;
     }
     const KatalogIndex katalog;
-    for (const Element* e : Elemente<Element>(sys->Elemente)) {
+    Modellfolge eigene;
+    for (const Element* e : ModellfolgeVon(folge, eigene).Elemente) {
         const Material* m = katalog.MaterialZu(e->Material);
         if (!m) {
             Melden("es existieren Stäbe ohne Material !");
@@ -125,11 +126,21 @@ bool TheorieIOrdnungBerechnen() {
         Melden("Fehler beim Berechnen ! - keine Stäbe");
         return false;
     }
-    const long anzahl = KeAnzahl(sys->Modellfreiheitsgrade);
+    // Both chains once into arrays, which every phase below goes over.
+    Modellfolge folge;
+    try {
+        folge = ModellfolgeSammeln(sys);
+    } catch (const std::bad_alloc&) {
+        std::fputs("Fehler !\n", stderr);
+        Melden("Fehler beim Berechnen ! - zu wenig Speicher");
+        FortschrittSetzen(0.0);
+        return false;
+    }
+    const long anzahl = static_cast<long>(folge.Freiheitsgrade.size());
     const int n = static_cast<int>(anzahl);
     MeldungFormatiert("Anzahl Freiheitsgrade : %ld ... ", anzahl);
     Ui()->Flush();
-    if (!ModellPruefen()) {
+    if (!ModellPruefen(&folge)) {
         FortschrittSetzen(0.0);
         return false;
     }
@@ -146,14 +157,14 @@ bool TheorieIOrdnungBerechnen() {
     // Large models go to the sparse solver, which orders the equations
     // itself; the profile solver needs them renumbered along the structure.
     const bool duenn = DuennLoeserFuer(n);
-    FreiheitsgradeNummerieren();
+    FreiheitsgradeNummerieren(&folge);
     if (!duenn) FreiheitsgradeUmnummerieren();
     FortschrittSetzen(0.2);
-    ErsatzlastenBerechnen(d.fErsatz.data(), n);
+    ErsatzlastenBerechnen(d.fErsatz.data(), n, &folge);
     FortschrittSetzen(0.3);
-    if (!PrimalDualAufbauen(d.u.data(), d.fKnoten.data(), d.zustand.data(), n)) return false;
+    if (!PrimalDualAufbauen(d.u.data(), d.fKnoten.data(), d.zustand.data(), n, &folge)) return false;
     if (duenn) {
-        if (!SystemsteifigkeitAufbauen(d.kDuenn, n, &katalog)) return false;
+        if (!SystemsteifigkeitAufbauen(d.kDuenn, n, &katalog, &folge)) return false;
         d.zerlegung.reset(new (std::nothrow) DuennZerlegung);
         if (!d.zerlegung || !d.zerlegung->Vorbereiten(*d.kDuenn, d.zustand.data())) {
             Melden("Speicherfehler !");
@@ -161,7 +172,7 @@ bool TheorieIOrdnungBerechnen() {
         }
     } else {
         ProfilBestimmen(d.erste.data(), n);
-        if (!SystemsteifigkeitAufbauen(d.k, d.erste.data(), n, &katalog, &d.elementmatrizen)) return false;
+        if (!SystemsteifigkeitAufbauen(d.k, d.erste.data(), n, &katalog, &d.elementmatrizen, &folge)) return false;
     }
 
     Melden("Systemsteifigkeit aufgebaut ...");
@@ -201,12 +212,12 @@ bool TheorieIOrdnungBerechnen() {
     if (duenn)
         KnotenkraefteBerechnen(*d.kDuenn, d.u.data(), d.fErsatz.data(), d.fKnoten.data());
     else
-        KnotenkraefteBerechnen(d.elementmatrizen, d.u.data(), d.fErsatz.data(), d.fKnoten.data(), n);
-    ErgebnisseUebernehmen(d.u.data(), d.fKnoten.data());
-    SchnittkraefteBerechnen(&katalog);
-    if (!ErgebnisseEndlich()) return false;
+        KnotenkraefteBerechnen(d.elementmatrizen, d.u.data(), d.fErsatz.data(), d.fKnoten.data(), n, &folge);
+    ErgebnisseUebernehmen(d.u.data(), d.fKnoten.data(), &folge);
+    SchnittkraefteBerechnen(&katalog, &folge);
+    if (!ErgebnisseEndlich(&folge)) return false;
     Melden("Nachlaufrechnung durchgeführt ... ");
-    ErgebnisseInSystemUebernehmen();
+    ErgebnisseInSystemUebernehmen(&folge);
 
     const std::clock_t t3 = std::clock();
     MeldungFormatiert("Rechenzeit : %.2f s", Sekunden(t0, t3));

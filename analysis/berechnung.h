@@ -5,4 +5,6 @@
 // list. Returns true when the run completed (results are in the System).
 bool TheorieIOrdnungBerechnen();
 // 1 when the computational model may be computed, else 0 after reporting.
-int ModellPruefen();
+// `folge`, when given, holds the model's records (kernmodell.h).
+struct Modellfolge;
+int ModellPruefen(const Modellfolge* folge = nullptr);

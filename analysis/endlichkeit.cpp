@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "analysis/kernmodell.h"
 #include "core/bericht.h"
 #include "core/latin1.h"
 #include "core/oberflaeche.h"
@@ -10,10 +11,10 @@
 
 namespace {
 
-bool ModellEndlich(const System* sys) {
-    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
+bool ModellEndlich(const Modellfolge& folge) {
+    for (const Freiheitsgrad* fg : folge.Freiheitsgrade)
         if (!std::isfinite(fg->Wert) || !std::isfinite(fg->Reaktion)) return false;
-    for (const Element* e : Elemente<Element>(sys->Elemente)) {
+    for (const Element* e : folge.Elemente) {
         for (double s : e->Schnittkraefte)
             if (!std::isfinite(s)) return false;
         // The diagrams between the ends are drawn from the element loads.
@@ -25,9 +26,10 @@ bool ModellEndlich(const System* sys) {
 
 }  // namespace
 
-bool ErgebnisseEndlich() {
+bool ErgebnisseEndlich(const Modellfolge* folge) {
     System* sys = Programm.AktuellesSystem;
-    if (!sys || ModellEndlich(sys)) return true;
+    Modellfolge eigene;
+    if (!sys || ModellEndlich(ModellfolgeVon(folge, eigene))) return true;
     MeldungAusgeben("Fehler beim Berechnen ! - Ergebnisse nicht endlich, Eingabewerte prüfen !"_l1);
     Ui()->Flush();
     for (Stab* s : Elemente<Stab>(sys->Staebe)) ErgebnisseLoeschen(s);

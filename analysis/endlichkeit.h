@@ -8,4 +8,6 @@
 // beim Berechnen ! - Ergebnisse nicht endlich, Eingabewerte prüfen !" and
 // removes the bars' results, so that none of an earlier run stays shown as
 // if it belonged to this input.
-bool ErgebnisseEndlich();
+// `folge`, when given, holds the model's records (kernmodell.h).
+struct Modellfolge;
+bool ErgebnisseEndlich(const Modellfolge* folge = nullptr);

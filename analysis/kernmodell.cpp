@@ -180,6 +180,20 @@ void StabZerlegen(System* sys, const Stab* stab, const LastenJeStab& lasten) {
 
 }  // namespace
 
+Modellfolge ModellfolgeSammeln(const System* sys) {
+    Modellfolge folge;
+    if (!sys) return folge;
+    for (Element* e : Elemente<Element>(sys->Elemente)) folge.Elemente.push_back(e);
+    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade)) folge.Freiheitsgrade.push_back(fg);
+    return folge;
+}
+
+const Modellfolge& ModellfolgeVon(const Modellfolge* folge, Modellfolge& ersatz) {
+    if (folge) return *folge;
+    ersatz = ModellfolgeSammeln(Programm.AktuellesSystem);
+    return ersatz;
+}
+
 void KernmodellLeeren(System* sys) {
     if (!sys) return;
     KetteLeeren<Element>(sys->Elemente);

@@ -5,11 +5,24 @@
 #pragma once
 
 #include <unordered_set>
+#include <vector>
 
 #include "core/datenmodell.h"
 
 // Identifiers (Kennung) of the active load cases of one run.
 using AktiveLastfaelle = std::unordered_set<long>;
+
+// The model's elements and degrees of freedom in chain order, gathered
+// once per run.  Every link of a long chain costs a cache miss, and a run
+// goes over both chains many times; the phases that take a Modellfolge go
+// over it instead (without one, they walk the chains themselves).
+struct Modellfolge {
+    std::vector<Element*> Elemente;
+    std::vector<Freiheitsgrad*> Freiheitsgrade;
+};
+Modellfolge ModellfolgeSammeln(const System* sys);
+// `folge` itself, or the current System's chains gathered into `ersatz`.
+const Modellfolge& ModellfolgeVon(const Modellfolge* folge, Modellfolge& ersatz);
 
 // Builds the model of the current System: cuts, elements, load transfer,
 // division.  Reports "kein System !" for a System without bars.  Returns

@@ -4,12 +4,14 @@
 #include <unordered_map>
 
 #include "analysis/drehung.h"
+#include "analysis/kernmodell.h"
 #include "analysis/steifigkeit.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
-void SchnittkraefteBerechnen(const KatalogIndex* katalog) {
-    for (Element* e : Elemente<Element>(Programm.AktuellesSystem->Elemente)) {
+void SchnittkraefteBerechnen(const KatalogIndex* katalog, const Modellfolge* folge) {
+    Modellfolge eigene;
+    for (Element* e : ModellfolgeVon(folge, eigene).Elemente) {
         const Material* mat = katalog ? katalog->MaterialZu(e->Material) : MaterialSuchen(e->Material);
         const Querschnitt* qs = katalog ? katalog->QuerschnittZu(e->Querschnitt) : QuerschnittSuchen(e->Querschnitt);
         Matrix6 k;
@@ -41,14 +43,15 @@ void SchnittkraefteBerechnen(const KatalogIndex* katalog) {
     }
 }
 
-void ErgebnisseInSystemUebernehmen() {
+void ErgebnisseInSystemUebernehmen(const Modellfolge* folge) {
     System* sys = Programm.AktuellesSystem;
     std::unordered_map<long, Stab*> staebe;  // first bar of the chain with the number
     for (Stab* s : Elemente<Stab>(sys->Staebe)) {
         ErgebnisseLoeschen(s);
         staebe.try_emplace(s->Nummer, s);
     }
-    for (const Element* e : Elemente<Element>(sys->Elemente)) {
+    Modellfolge eigene;
+    for (const Element* e : ModellfolgeVon(folge, eigene).Elemente) {
         auto it = staebe.find(e->Stabnummer);
         if (it == staebe.end()) continue;
         Stab* stab = it->second;

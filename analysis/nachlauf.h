@@ -4,9 +4,11 @@
 #pragma once
 
 class KatalogIndex;
+struct Modellfolge;
 
-// End forces (N, Q, M at start and end) of every element.
-void SchnittkraefteBerechnen(const KatalogIndex* katalog = nullptr);
+// End forces (N, Q, M at start and end) of every element (of `folge` when
+// given, which holds the model's elements in chain order).
+void SchnittkraefteBerechnen(const KatalogIndex* katalog = nullptr, const Modellfolge* folge = nullptr);
 // Replaces every bar's result records and copies displacements and
 // reactions of the bar ends into the System's degrees of freedom.
-void ErgebnisseInSystemUebernehmen();
+void ErgebnisseInSystemUebernehmen(const Modellfolge* folge = nullptr);

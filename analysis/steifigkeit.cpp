@@ -5,6 +5,7 @@
 #include <new>
 
 #include "analysis/drehung.h"
+#include "analysis/kernmodell.h"
 #include "core/bericht.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -40,15 +41,16 @@ const Querschnitt* QuerschnittVon(const Element* e, const KatalogIndex* katalog)
 
 }  // namespace
 
-void FreiheitsgradeNummerieren() {
+void FreiheitsgradeNummerieren(const Modellfolge* folge) {
+    Modellfolge eigene;
     long index = 0;
-    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(Programm.AktuellesSystem->Modellfreiheitsgrade))
-        fg->Index = index++;
+    for (Freiheitsgrad* fg : ModellfolgeVon(folge, eigene).Freiheitsgrade) fg->Index = index++;
 }
 
-int PrimalDualAufbauen(double* u, double* fKnoten, int* zustand, int n) {
+int PrimalDualAufbauen(double* u, double* fKnoten, int* zustand, int n, const Modellfolge* folge) {
     for (int i = 0; i < n; ++i) zustand[i] = STATUS_DUAL;
-    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(Programm.AktuellesSystem->Modellfreiheitsgrade)) {
+    Modellfolge eigene;
+    for (const Freiheitsgrad* fg : ModellfolgeVon(folge, eigene).Freiheitsgrade) {
         const long i = fg->Index;
         if (i >= n || i < 0) {
             MeldungAusgeben("Fehler ! Index eines Freiheitsgrades groesser als SystemDimension ");
@@ -185,7 +187,7 @@ std::array<int, 6> Gleichungen(const Element* e) {
 }  // namespace
 
 int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const KatalogIndex* katalog,
-                              Elementmatrizen* behalten) {
+                              Elementmatrizen* behalten, const Modellfolge* folge) {
     if (!k) {
         k = AllocPMatrix(n, erste);
         if (!k) {
@@ -195,12 +197,13 @@ int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const Katalo
     } else {
         std::fill(k->Block, k->Block + k->Eintraege, 0.0);
     }
-    System* sys = Programm.AktuellesSystem;
+    Modellfolge eigene;
+    const Modellfolge& m = ModellfolgeVon(folge, eigene);
     if (behalten) {
         behalten->Fg.clear();
         behalten->Ke.clear();
         try {
-            const std::size_t anzahl = static_cast<std::size_t>(KeAnzahl(sys->Elemente));
+            const std::size_t anzahl = m.Elemente.size();
             behalten->Fg.reserve(anzahl);
             behalten->Ke.reserve(anzahl);
         } catch (const std::bad_alloc&) {
@@ -208,7 +211,7 @@ int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const Katalo
             return 0;
         }
     }
-    for (const Element* e : Elemente<Element>(sys->Elemente)) {
+    for (const Element* e : m.Elemente) {
         if (!SlotsPruefen(e, n)) return 0;
         Matrix6 ke;
         ElementsteifigkeitBerechnen(ke, e, katalog);
@@ -229,17 +232,19 @@ int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const Katalo
             behalten->Ke.push_back(kopie);
         }
     }
-    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
+    for (const Freiheitsgrad* fg : m.Freiheitsgrade)
         if (fg->Index >= 0 && fg->Index < n && erste[fg->Index] <= fg->Index)
             (*k)(static_cast<int>(fg->Index), static_cast<int>(fg->Index)) += fg->Feder;
     return 1;
 }
 
-int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog) {
-    System* sys = Programm.AktuellesSystem;
+int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog, const Modellfolge* folge) {
+    Modellfolge eigene;
+    const Modellfolge& m = ModellfolgeVon(folge, eigene);
     std::vector<std::array<int, 6>> nummern;
     try {
-        for (const Element* e : Elemente<Element>(sys->Elemente)) {
+        nummern.reserve(m.Elemente.size());
+        for (const Element* e : m.Elemente) {
             if (!SlotsPruefen(e, n)) return 0;
             nummern.push_back(Gleichungen(e));
         }
@@ -253,7 +258,7 @@ int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog) {
         return 0;
     }
     std::size_t nr = 0;
-    for (const Element* e : Elemente<Element>(sys->Elemente)) {
+    for (const Element* e : m.Elemente) {
         Matrix6 ke;
         ElementsteifigkeitBerechnen(ke, e, katalog);
         const std::array<int, 6>& fg = nummern[nr++];
@@ -262,7 +267,7 @@ int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog) {
                 if (fg[static_cast<std::size_t>(a)] >= fg[static_cast<std::size_t>(b)])
                     *k->Eintrag(fg[static_cast<std::size_t>(a)], fg[static_cast<std::size_t>(b)]) += ke[a][b];
     }
-    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
+    for (const Freiheitsgrad* fg : m.Freiheitsgrade)
         if (fg->Index >= 0 && fg->Index < n) *k->Eintrag(static_cast<int>(fg->Index), static_cast<int>(fg->Index)) += fg->Feder;
     return 1;
 }
@@ -277,9 +282,10 @@ void LokaleErsatzlasten(const Element* e, double f[6]) {
     f[5] = -l * l * (qa / 30 + qe / 20);
 }
 
-void ErsatzlastenBerechnen(double* fErsatz, int n) {
+void ErsatzlastenBerechnen(double* fErsatz, int n, const Modellfolge* folge) {
     for (int i = 0; i < n; ++i) fErsatz[i] = 0.0;
-    for (const Element* e : Elemente<Element>(Programm.AktuellesSystem->Elemente)) {
+    Modellfolge eigene;
+    for (const Element* e : ModellfolgeVon(folge, eigene).Elemente) {
         double f[6];
         LokaleErsatzlasten(e, f);
         Matrix6 t;
@@ -309,7 +315,7 @@ void KnotenkraefteBerechnen(const PMatrix* k, const int* erste, const double* u,
 }
 
 void KnotenkraefteBerechnen(const Elementmatrizen& ke, const double* u, const double* fErsatz, double* fKnoten,
-                            int n) {
+                            int n, const Modellfolge* folge) {
     for (int i = 0; i < n; ++i) fKnoten[i] = 0.0;
     for (std::size_t e = 0; e < ke.Fg.size(); ++e) {
         const std::array<int, 6>& fg = ke.Fg[e];
@@ -325,7 +331,8 @@ void KnotenkraefteBerechnen(const Elementmatrizen& ke, const double* u, const do
             }
         }
     }
-    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(Programm.AktuellesSystem->Modellfreiheitsgrade))
+    Modellfolge eigene;
+    for (const Freiheitsgrad* fg : ModellfolgeVon(folge, eigene).Freiheitsgrade)
         if (fg->Index >= 0 && fg->Index < n) fKnoten[fg->Index] += fg->Feder * u[fg->Index];
     for (int i = 0; i < n; ++i) fKnoten[i] -= fErsatz[i];
 }
@@ -335,8 +342,9 @@ void KnotenkraefteBerechnen(const DMatrix& k, const double* u, const double* fEr
     for (int i = 0; i < k.n; ++i) fKnoten[i] -= fErsatz[i];
 }
 
-void ErgebnisseUebernehmen(const double* u, const double* fKnoten) {
-    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(Programm.AktuellesSystem->Modellfreiheitsgrade)) {
+void ErgebnisseUebernehmen(const double* u, const double* fKnoten, const Modellfolge* folge) {
+    Modellfolge eigene;
+    for (Freiheitsgrad* fg : ModellfolgeVon(folge, eigene).Freiheitsgrade) {
         const long i = fg->Index;
         fg->Wert = u[i];
         if (fg->Status == STATUS_PRIMAL)

@@ -26,9 +26,13 @@ private:
 
 using Matrix6 = double[6][6];
 
+// The phases below walk the model's chains, or the Modellfolge given
+// (kernmodell.h), which holds the same records in the same order.
+struct Modellfolge;
+
 // Index = 0, 1, 2, ... along the model degrees of freedom, chain order.
-void FreiheitsgradeNummerieren();
-int PrimalDualAufbauen(double* u, double* fKnoten, int* zustand, int n);
+void FreiheitsgradeNummerieren(const Modellfolge* folge = nullptr);
+int PrimalDualAufbauen(double* u, double* fKnoten, int* zustand, int n, const Modellfolge* folge = nullptr);
 void ProfilBestimmen(int* erste, int n);
 // The element matrices of one assembly, kept for the end forces: the
 // decomposition overwrites the profile matrix, and assembling it a second
@@ -42,10 +46,11 @@ struct Elementmatrizen {
 // springs.  1 on success, 0 after a message.  With `behalten` the element
 // matrices are kept there.
 int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const KatalogIndex* katalog = nullptr,
-                              Elementmatrizen* behalten = nullptr);
+                              Elementmatrizen* behalten = nullptr, const Modellfolge* folge = nullptr);
 // The same into a sparse matrix, whose pattern is made here; "Speicherfehler !"
 // when memory is short.
-int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog = nullptr);
+int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog = nullptr,
+                              const Modellfolge* folge = nullptr);
 
 // Local element stiffness for E, A, Iz and length L.
 void LokaleSteifigkeit(Matrix6 k, double e, double a, double iz, double l);
@@ -57,7 +62,7 @@ void MatrixMultiplizieren(Matrix6 z, const Matrix6 x, const Matrix6 y);
 int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex* katalog = nullptr);
 // Local equivalent nodal loads of the element's linear loads.
 void LokaleErsatzlasten(const Element* e, double f[6]);
-void ErsatzlastenBerechnen(double* fErsatz, int n);
+void ErsatzlastenBerechnen(double* fErsatz, int n, const Modellfolge* folge = nullptr);
 
 // fKnoten = K u - fErsatz over the full symmetric matrix.
 void KnotenkraefteBerechnen(const PMatrix* k, const int* erste, const double* u, const double* fErsatz,
@@ -65,6 +70,6 @@ void KnotenkraefteBerechnen(const PMatrix* k, const int* erste, const double* u,
 // The same product from the kept element matrices and the springs (the
 // lower triangle of every element mirrored, as the profile holds it).
 void KnotenkraefteBerechnen(const Elementmatrizen& ke, const double* u, const double* fErsatz, double* fKnoten,
-                            int n);
+                            int n, const Modellfolge* folge = nullptr);
 void KnotenkraefteBerechnen(const DMatrix& k, const double* u, const double* fErsatz, double* fKnoten);
-void ErgebnisseUebernehmen(const double* u, const double* fKnoten);
+void ErgebnisseUebernehmen(const double* u, const double* fKnoten, const Modellfolge* folge = nullptr);
