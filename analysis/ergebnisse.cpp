@@ -127,12 +127,10 @@ struct Kurve {
 };
 using Kurvenfunktion = Kurve (*)(const Stab*, const Stababschnitt*);
 
-double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfunktion kurve, double start,
-                bool maximum) {
-    if (!HatErgebnisse(stab)) {
-        if (position) *position = -1.0;
-        return 0.0;
-    }
+// Maximum and minimum in one search: they share every value computed.
+// `grenze` is the start value (the maximum starts at -grenze).
+StabExtremwerte Extrema(const Stab* stab, Abschnittwert wert, Kurvenfunktion kurve, double grenze) {
+    if (!HatErgebnisse(stab)) return {0.0, -1.0, 0.0, -1.0};
     // Values that differ only by round-off count as equal, so that the
     // first place keeps a tie: a constant normal force, for instance, is
     // reported where the bar begins and not wherever the last bits of the
@@ -143,12 +141,16 @@ double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfu
         skala = std::max({skala, std::fabs(c.f0), std::fabs(c.f1)});
     }
     const double rundung = GLEICH_RELATIV * skala;
-    double ergebnis = start, stelle = 0.0;
+    StabExtremwerte e{-grenze, 0.0, grenze, 0.0};
     auto pruefen = [&](const Stababschnitt* r, double xi, double t) {
         const double v = wert(stab, r, xi);
-        if ((maximum ? v > ergebnis : v < ergebnis) && (ergebnis == start || std::fabs(v - ergebnis) > rundung)) {
-            ergebnis = v;
-            stelle = t;
+        if (v > e.Max && (e.Max == -grenze || std::fabs(v - e.Max) > rundung)) {
+            e.Max = v;
+            e.MaxStelle = t;
+        }
+        if (v < e.Min && (e.Min == grenze || std::fabs(v - e.Min) > rundung)) {
+            e.Min = v;
+            e.MinStelle = t;
         }
     };
     for (const Stababschnitt* r : Elemente<Stababschnitt>(stab->Ergebnisse)) {
@@ -164,8 +166,16 @@ double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfu
             }
         }
     }
-    if (position) *position = stelle;
-    return ergebnis;
+    return e;
+}
+
+double Maximum(const StabExtremwerte& e, double* position) {
+    if (position) *position = e.MaxStelle;
+    return e.Max;
+}
+double Minimum(const StabExtremwerte& e, double* position) {
+    if (position) *position = e.MinStelle;
+    return e.Min;
 }
 
 double MomentIn(const Stab*, const Stababschnitt* r, double xi) {
@@ -235,28 +245,24 @@ double QuerkraftAn(const Stab* stab, double t) { return WertAn(stab, t, Querkraf
 double DurchbiegungAn(const Stab* stab, double t) { return WertAn(stab, t, DurchbiegungIn); }
 double LaengsverschiebungAn(const Stab* stab, double t) { return WertAn(stab, t, LaengsverschiebungIn); }
 
-double MaxMoment(const Stab* s, double* p) { return Extremum(s, p, MomentIn, MomentKurve, -1e10, true); }
-double MinMoment(const Stab* s, double* p) { return Extremum(s, p, MomentIn, MomentKurve, 1e10, false); }
-double MaxQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftIn, QuerkraftKurve, -1e10, true); }
-double MinQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftIn, QuerkraftKurve, 1e10, false); }
-double MaxNormalkraft(const Stab* s, double* p) {
-    return Extremum(s, p, NormalkraftIn, NormalkraftKurve, -1e10, true);
+StabExtremwerte MomentExtrema(const Stab* s) { return Extrema(s, MomentIn, MomentKurve, 1e10); }
+StabExtremwerte QuerkraftExtrema(const Stab* s) { return Extrema(s, QuerkraftIn, QuerkraftKurve, 1e10); }
+StabExtremwerte NormalkraftExtrema(const Stab* s) { return Extrema(s, NormalkraftIn, NormalkraftKurve, 1e10); }
+StabExtremwerte DurchbiegungExtrema(const Stab* s) { return Extrema(s, DurchbiegungIn, DurchbiegungKurve, 1e12); }
+StabExtremwerte LaengsverschiebungExtrema(const Stab* s) {
+    return Extrema(s, LaengsverschiebungIn, LaengsKurve, 1e12);
 }
-double MinNormalkraft(const Stab* s, double* p) {
-    return Extremum(s, p, NormalkraftIn, NormalkraftKurve, 1e10, false);
-}
-double MaxDurchbiegung(const Stab* s, double* p) {
-    return Extremum(s, p, DurchbiegungIn, DurchbiegungKurve, -1e12, true);
-}
-double MinDurchbiegung(const Stab* s, double* p) {
-    return Extremum(s, p, DurchbiegungIn, DurchbiegungKurve, 1e12, false);
-}
-double MaxLaengsverschiebung(const Stab* s, double* p) {
-    return Extremum(s, p, LaengsverschiebungIn, LaengsKurve, -1e12, true);
-}
-double MinLaengsverschiebung(const Stab* s, double* p) {
-    return Extremum(s, p, LaengsverschiebungIn, LaengsKurve, 1e12, false);
-}
+
+double MaxMoment(const Stab* s, double* p) { return Maximum(MomentExtrema(s), p); }
+double MinMoment(const Stab* s, double* p) { return Minimum(MomentExtrema(s), p); }
+double MaxQuerkraft(const Stab* s, double* p) { return Maximum(QuerkraftExtrema(s), p); }
+double MinQuerkraft(const Stab* s, double* p) { return Minimum(QuerkraftExtrema(s), p); }
+double MaxNormalkraft(const Stab* s, double* p) { return Maximum(NormalkraftExtrema(s), p); }
+double MinNormalkraft(const Stab* s, double* p) { return Minimum(NormalkraftExtrema(s), p); }
+double MaxDurchbiegung(const Stab* s, double* p) { return Maximum(DurchbiegungExtrema(s), p); }
+double MinDurchbiegung(const Stab* s, double* p) { return Minimum(DurchbiegungExtrema(s), p); }
+double MaxLaengsverschiebung(const Stab* s, double* p) { return Maximum(LaengsverschiebungExtrema(s), p); }
+double MinLaengsverschiebung(const Stab* s, double* p) { return Minimum(LaengsverschiebungExtrema(s), p); }
 
 double SystemMaxMoment(Kette k, Stab** s, double* p) { return SystemExtremum(k, s, p, MaxMoment, true); }
 double SystemMinMoment(Kette k, Stab** s, double* p) { return SystemExtremum(k, s, p, MinMoment, false); }

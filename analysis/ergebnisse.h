@@ -33,6 +33,17 @@ double MinDurchbiegung(const Stab* stab, double* position);
 double MaxLaengsverschiebung(const Stab* stab, double* position);
 double MinLaengsverschiebung(const Stab* stab, double* position);
 
+// Maximum and minimum with their positions from one search (what the two
+// functions above give one by one; -1.0 and 0 without results).
+struct StabExtremwerte {
+    double Max, MaxStelle, Min, MinStelle;
+};
+StabExtremwerte MomentExtrema(const Stab* stab);
+StabExtremwerte QuerkraftExtrema(const Stab* stab);
+StabExtremwerte NormalkraftExtrema(const Stab* stab);
+StabExtremwerte DurchbiegungExtrema(const Stab* stab);
+StabExtremwerte LaengsverschiebungExtrema(const Stab* stab);
+
 double SystemMaxMoment(Kette staebe, Stab** stab, double* position);
 double SystemMinMoment(Kette staebe, Stab** stab, double* position);
 double SystemMaxQuerkraft(Kette staebe, Stab** stab, double* position);

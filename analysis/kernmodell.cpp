@@ -37,11 +37,6 @@ struct Koordinaten {
     std::uint64_t x, y;
     bool operator==(const Koordinaten&) const = default;
 };
-struct KoordinatenHash {
-    std::size_t operator()(const Koordinaten& k) const {
-        return std::hash<std::uint64_t>()(k.x * 0x9E3779B97F4A7C15ull ^ (k.y + 0x632BE59BD9B4E019ull));
-    }
-};
 std::uint64_t Bits(double v) {
     v += 0.0;  // turns -0.0 into 0.0
     std::uint64_t b;
@@ -49,11 +44,70 @@ std::uint64_t Bits(double v) {
     return b;
 }
 
+// Nodes by their exact coordinates: open addressing in one array, since a
+// divided frame enters a new node for nearly every element and a table of
+// linked entries would allocate each time.  The first node entered for a
+// pair of coordinates stays the one found.
+class Knotentafel {
+public:
+    void Reservieren(std::size_t anzahl) {
+        std::size_t platz = 16;
+        while (platz < 2 * anzahl) platz *= 2;
+        if (platz > eintraege_.size()) Umziehen(platz);
+    }
+    Knoten* Finden(const Koordinaten& k) const {
+        if (eintraege_.empty()) return nullptr;
+        for (std::size_t i = Start(k);; i = (i + 1) & maske_) {
+            const Eintrag& e = eintraege_[i];
+            if (!e.knoten) return nullptr;
+            if (e.schluessel == k) return e.knoten;
+        }
+    }
+    // Enters k unless it is there already.
+    void Eintragen(const Koordinaten& k, Knoten* knoten) {
+        if (2 * (anzahl_ + 1) > eintraege_.size()) Umziehen(std::max<std::size_t>(16, 2 * eintraege_.size()));
+        for (std::size_t i = Start(k);; i = (i + 1) & maske_) {
+            Eintrag& e = eintraege_[i];
+            if (!e.knoten) {
+                e = {k, knoten};
+                ++anzahl_;
+                return;
+            }
+            if (e.schluessel == k) return;
+        }
+    }
+
+private:
+    struct Eintrag {
+        Koordinaten schluessel;
+        Knoten* knoten;
+    };
+    // The low bits of round coordinates are all zero, so the bits are
+    // mixed before the table's mask takes the low ones.
+    std::size_t Start(const Koordinaten& k) const {
+        std::uint64_t h = k.x * 0x9E3779B97F4A7C15ull ^ k.y * 0xC2B2AE3D27D4EB4Full;
+        h ^= h >> 32;
+        h *= 0xFF51AFD7ED558CCDull;
+        h ^= h >> 33;
+        return static_cast<std::size_t>(h) & maske_;
+    }
+    void Umziehen(std::size_t platz) {
+        std::vector<Eintrag> alt(platz, Eintrag{{0, 0}, nullptr});
+        alt.swap(eintraege_);
+        maske_ = platz - 1;
+        anzahl_ = 0;
+        for (const Eintrag& e : alt)
+            if (e.knoten) Eintragen(e.schluessel, e.knoten);
+    }
+    std::vector<Eintrag> eintraege_;
+    std::size_t maske_ = 0, anzahl_ = 0;
+};
+
 // Lookup indices that stand in for the linear chain searches while one
 // model is being built; outside that scope the searches walk the chains.
 struct ModellIndex {
     System* sys = nullptr;
-    std::unordered_map<Koordinaten, Knoten*, KoordinatenHash> knoten;
+    Knotentafel knoten;
     std::unordered_map<long, Freiheitsgrad*> freiheitsgrade;
 };
 ModellIndex* aktiverIndex = nullptr;
@@ -65,10 +119,9 @@ public:
         // about one node per bar end and division point saves rehashing;
         // the guess stays modest whatever the division count says
         const long teilungen = std::clamp(sys->Stabteilungen, 1L, 16L);
-        index_.knoten.reserve(static_cast<std::size_t>(std::min(KeAnzahl(sys->Staebe) * teilungen + 1, 1L << 22)));
+        index_.knoten.Reservieren(static_cast<std::size_t>(std::min(KeAnzahl(sys->Staebe) * teilungen + 1, 1L << 22)));
         for (Knoten* k : Elemente<Knoten>(sys->Knoten))
-            if (!std::isnan(k->X) && !std::isnan(k->Y))
-                index_.knoten.try_emplace(Koordinaten{Bits(k->X), Bits(k->Y)}, k);
+            if (!std::isnan(k->X) && !std::isnan(k->Y)) index_.knoten.Eintragen(Koordinaten{Bits(k->X), Bits(k->Y)}, k);
         for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
             if (fg->Nummer != -1) index_.freiheitsgrade.try_emplace(fg->Nummer, fg);
         aktiverIndex = &index_;
@@ -207,15 +260,13 @@ Knoten* KnotenSuchenOderAnlegen(double x, double y) {
     System* sys = Programm.AktuellesSystem;
     if (ModellIndex* index = IndexFuer(sys)) {
         const bool zahl = !std::isnan(x) && !std::isnan(y);
-        if (zahl) {
-            auto it = index->knoten.find(Koordinaten{Bits(x), Bits(y)});
-            if (it != index->knoten.end()) return it->second;
-        }
+        if (zahl)
+            if (Knoten* k = index->knoten.Finden(Koordinaten{Bits(x), Bits(y)})) return k;
         Knoten* k = NeuerModellsatz<Knoten>();
         k->X = x;
         k->Y = y;
         KeVorneEintragen(sys->Knoten, k);
-        if (zahl) index->knoten.emplace(Koordinaten{Bits(x), Bits(y)}, k);
+        if (zahl) index->knoten.Eintragen(Koordinaten{Bits(x), Bits(y)}, k);
         return k;
     }
     for (Knoten* k : Elemente<Knoten>(sys->Knoten))

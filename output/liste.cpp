@@ -90,16 +90,16 @@ struct StabExtrema {
 };
 
 StabExtrema ExtremaBerechnen(const Stab* s) {
-    using Extremum = double (*)(const Stab*, double*);
-    static const Extremum maxima[GROESSEN] = {MaxMoment, MaxQuerkraft, MaxNormalkraft, MaxDurchbiegung,
-                                              MaxLaengsverschiebung};
-    static const Extremum minima[GROESSEN] = {MinMoment, MinQuerkraft, MinNormalkraft, MinDurchbiegung,
-                                              MinLaengsverschiebung};
+    using Suche = StabExtremwerte (*)(const Stab*);
+    static const Suche suchen[GROESSEN] = {MomentExtrema, QuerkraftExtrema, NormalkraftExtrema, DurchbiegungExtrema,
+                                           LaengsverschiebungExtrema};
     StabExtrema e;
     for (int g = 0; g < GROESSEN; ++g) {
-        e.MaxStelle[g] = e.MinStelle[g] = 0.0;
-        e.Max[g] = maxima[g](s, &e.MaxStelle[g]);
-        e.Min[g] = minima[g](s, &e.MinStelle[g]);
+        const StabExtremwerte w = suchen[g](s);
+        e.Max[g] = w.Max;
+        e.MaxStelle[g] = w.MaxStelle;
+        e.Min[g] = w.Min;
+        e.MinStelle[g] = w.MinStelle;
     }
     return e;
 }
