@@ -166,7 +166,13 @@ bool TheorieIOrdnungBerechnen() {
     if (duenn) {
         if (!SystemsteifigkeitAufbauen(d.kDuenn, n, &katalog, &folge)) return false;
         d.zerlegung.reset(new (std::nothrow) DuennZerlegung);
-        if (!d.zerlegung || !d.zerlegung->Vorbereiten(*d.kDuenn, d.zustand.data())) {
+        bool vorbereitet = false;
+        try {
+            vorbereitet = d.zerlegung &&
+                          d.zerlegung->Vorbereiten(*d.kDuenn, d.zustand.data(), Knotengruppen(n, &folge).data());
+        } catch (const std::bad_alloc&) {
+        }
+        if (!vorbereitet) {
             Melden("Speicherfehler !");
             return false;
         }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <new>
 
+#include <amd.h>
 #include <cholmod.h>
 
 #include "analysis/gleichungsloeser.h"
@@ -143,7 +144,60 @@ std::size_t DuennZerlegung::FaktorEintraege() const {
     return summe;
 }
 
-bool DuennZerlegung::Vorbereiten(const DMatrix& k, const int* zustand) {
+// A fill-reducing order of the free equations from an AMD order of the
+// groups (model nodes) they belong to, the equations of a group together.
+bool DuennZerlegung::KnotenOrdnen(const DMatrix& k, const int* gruppe, std::vector<int>& folge) const {
+    const std::size_t m = zeileVonFrei_.size();
+    // Groups numbered 0..g-1 in order of first appearance; an equation of
+    // no group is a group of its own.
+    std::vector<int> nummer(static_cast<std::size_t>(k.n), -1), gruppeVonFrei(m);
+    int g = 0;
+    for (std::size_t f = 0; f < m; ++f) {
+        const int alt = gruppe[zeileVonFrei_[f]];
+        if (alt < 0 || alt >= k.n) {
+            gruppeVonFrei[f] = g++;
+        } else {
+            int& neu = nummer[static_cast<std::size_t>(alt)];
+            if (neu < 0) neu = g++;
+            gruppeVonFrei[f] = neu;
+        }
+    }
+    // The graph of the groups, one triangle, each edge once per column.
+    std::vector<int> anfang(static_cast<std::size_t>(g) + 1, 0), zeilen, marke(static_cast<std::size_t>(g), -1);
+    std::vector<int> anfangFrei(static_cast<std::size_t>(g) + 1, 0), freie(m);
+    for (std::size_t f = 0; f < m; ++f) ++anfangFrei[static_cast<std::size_t>(gruppeVonFrei[f]) + 1];
+    for (int a = 0; a < g; ++a) anfangFrei[static_cast<std::size_t>(a) + 1] += anfangFrei[static_cast<std::size_t>(a)];
+    {
+        std::vector<int> platz(anfangFrei.begin(), anfangFrei.end() - 1);
+        for (std::size_t f = 0; f < m; ++f) freie[static_cast<std::size_t>(platz[static_cast<std::size_t>(gruppeVonFrei[f])]++)] = static_cast<int>(f);
+    }
+    zeilen.reserve(m * 3);
+    for (int a = 0; a < g; ++a) {
+        for (int q = anfangFrei[static_cast<std::size_t>(a)]; q < anfangFrei[static_cast<std::size_t>(a) + 1]; ++q) {
+            const int j = zeileVonFrei_[static_cast<std::size_t>(freie[static_cast<std::size_t>(q)])];
+            for (std::size_t p = k.Anfang[static_cast<std::size_t>(j)]; p < k.Anfang[static_cast<std::size_t>(j) + 1]; ++p) {
+                const int f = freiVonZeile_[static_cast<std::size_t>(k.Zeilen[p])];
+                if (f < 0) continue;
+                const int b = gruppeVonFrei[static_cast<std::size_t>(f)];
+                if (b == a || marke[static_cast<std::size_t>(b)] == a) continue;
+                marke[static_cast<std::size_t>(b)] = a;
+                zeilen.push_back(b);
+            }
+        }
+        anfang[static_cast<std::size_t>(a) + 1] = static_cast<int>(zeilen.size());
+    }
+    std::vector<int> gruppenfolge(static_cast<std::size_t>(g));
+    const int status = amd_order(g, anfang.data(), zeilen.data(), gruppenfolge.data(), nullptr, nullptr);
+    if (status != AMD_OK && status != AMD_OK_BUT_JUMBLED) return false;
+    folge.clear();
+    folge.reserve(m);
+    for (int a : gruppenfolge)
+        for (int q = anfangFrei[static_cast<std::size_t>(a)]; q < anfangFrei[static_cast<std::size_t>(a) + 1]; ++q)
+            folge.push_back(freie[static_cast<std::size_t>(q)]);
+    return true;
+}
+
+bool DuennZerlegung::Vorbereiten(const DMatrix& k, const int* zustand, const int* gruppe) {
     if (!c_) return false;
     try {
         // The free rows in their order, numbered 0..m-1.
@@ -183,7 +237,20 @@ bool DuennZerlegung::Vorbereiten(const DMatrix& k, const int* zustand) {
     a.dtype = CHOLMOD_DOUBLE;
     a.sorted = 1;
     a.packed = 1;
-    c_->faktor = cholmod_analyze(&a, &c_->common);
+    std::vector<int> folge;
+    bool geordnet = false;
+    try {
+        geordnet = gruppe && KnotenOrdnen(k, gruppe, folge);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (geordnet) {
+        c_->common.method[0].ordering = CHOLMOD_GIVEN;
+        c_->faktor = cholmod_analyze_p(&a, folge.data(), nullptr, 0, &c_->common);
+    } else {
+        c_->common.method[0].ordering = CHOLMOD_AMD;
+        c_->faktor = cholmod_analyze(&a, &c_->common);
+    }
     if (!c_->faktor) return false;
     // Storage of the factor, booked like the profile of the other solver.
     const std::size_t bytes = static_cast<std::size_t>(c_->common.lnz) * (sizeof(double) + sizeof(int)) +

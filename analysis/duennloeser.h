@@ -49,7 +49,10 @@ public:
     DuennZerlegung& operator=(const DuennZerlegung&) = delete;
 
     // Ordering and storage of the factor; false when memory is short.
-    bool Vorbereiten(const DMatrix& k, const int* zustand);
+    // `gruppe` (optional) names for every equation its model node (or -1):
+    // the nodes are then ordered, which is as good and much cheaper than
+    // ordering the equations one by one.
+    bool Vorbereiten(const DMatrix& k, const int* zustand, const int* gruppe = nullptr);
     // 0, or -2 with the row (an equation number of K) in `singulaer`; rows
     // with a negative pivot become -3 in zustand.  Progress runs from 0 to 1.
     int Zerlegen(const DMatrix& k, int* zustand, int* singulaer);
@@ -62,6 +65,7 @@ public:
     std::size_t FaktorEintraege() const;
 
 private:
+    bool KnotenOrdnen(const DMatrix& k, const int* gruppe, std::vector<int>& folge) const;
     struct Cholmod;
     Cholmod* c_;
     std::vector<int> freiVonZeile_;  // compact number of a free row, -1 = prescribed

@@ -272,6 +272,17 @@ int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog, c
     return 1;
 }
 
+std::vector<int> Knotengruppen(int n, const Modellfolge* folge) {
+    std::vector<int> gruppe(static_cast<std::size_t>(n), -1);
+    Modellfolge eigene;
+    for (const Element* e : ModellfolgeVon(folge, eigene).Elemente)
+        for (int s = 0; s < 6; ++s) {
+            const long i = e->Fg[s]->Index, x = e->Fg[s < 3 ? 0 : 3]->Index;
+            if (i >= 0 && i < n && gruppe[static_cast<std::size_t>(i)] < 0) gruppe[static_cast<std::size_t>(i)] = static_cast<int>(x);
+        }
+    return gruppe;
+}
+
 void LokaleErsatzlasten(const Element* e, double f[6]) {
     const double qa = e->qAnfang, qe = e->qEnde, na = e->nAnfang, ne = e->nEnde, l = e->Laenge;
     f[0] = (na / 3 + ne / 6) * l;

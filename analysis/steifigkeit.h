@@ -64,6 +64,11 @@ int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex
 void LokaleErsatzlasten(const Element* e, double f[6]);
 void ErsatzlastenBerechnen(double* fErsatz, int n, const Modellfolge* folge = nullptr);
 
+// For every equation the equation of the x degree of freedom at the
+// element end where it first occurs (-1 for none): the equations of one
+// model node share it, which lets the sparse solver order the nodes.
+std::vector<int> Knotengruppen(int n, const Modellfolge* folge = nullptr);
+
 // fKnoten = K u - fErsatz over the full symmetric matrix.
 void KnotenkraefteBerechnen(const PMatrix* k, const int* erste, const double* u, const double* fErsatz,
                             double* fKnoten, int n);

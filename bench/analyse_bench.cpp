@@ -105,7 +105,7 @@ void Phasen(benchmark::State& state) {
         DuennZerlegung zerlegung;
         if (duenn) {
             SystemsteifigkeitAufbauen(kDuenn, n, &katalog);
-            zerlegung.Vorbereiten(*kDuenn, zustand.data());
+            zerlegung.Vorbereiten(*kDuenn, zustand.data(), Knotengruppen(n).data());
         } else {
             SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog, &ke);
         }
