@@ -111,8 +111,18 @@ bool TheorieIOrdnungBerechnen() {
     if (!sys) return false;
     const std::clock_t t0 = std::clock();
 
-    if (!KernmodellErzeugen()) {
-        Ui()->Flush();
+    // The model's elements and degrees of freedom in arrays, which every
+    // phase below goes over instead of the chains.
+    Modellfolge folge;
+    try {
+        if (!KernmodellErzeugen(&folge)) {
+            Ui()->Flush();
+            FortschrittSetzen(0.0);
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
+        std::fputs("Fehler !\n", stderr);
+        Melden("Fehler beim Berechnen ! - zu wenig Speicher");
         FortschrittSetzen(0.0);
         return false;
     }
@@ -124,16 +134,6 @@ bool TheorieIOrdnungBerechnen() {
     }
     if (KeLeer(sys->Elemente)) {
         Melden("Fehler beim Berechnen ! - keine Stäbe");
-        return false;
-    }
-    // Both chains once into arrays, which every phase below goes over.
-    Modellfolge folge;
-    try {
-        folge = ModellfolgeSammeln(sys);
-    } catch (const std::bad_alloc&) {
-        std::fputs("Fehler !\n", stderr);
-        Melden("Fehler beim Berechnen ! - zu wenig Speicher");
-        FortschrittSetzen(0.0);
         return false;
     }
     const long anzahl = static_cast<long>(folge.Freiheitsgrade.size());

@@ -109,6 +109,9 @@ struct ModellIndex {
     System* sys = nullptr;
     Knotentafel knoten;
     std::unordered_map<long, Freiheitsgrad*> freiheitsgrade;
+    // Every element and degree of freedom entered, in the order entered;
+    // as each goes to the head of its chain, the chains run the other way.
+    Modellfolge eingetragen;
 };
 ModellIndex* aktiverIndex = nullptr;
 
@@ -127,6 +130,12 @@ public:
         aktiverIndex = &index_;
     }
     ~IndexBereich() { aktiverIndex = nullptr; }
+    // The model's records in chain order.
+    void FolgeUebergeben(Modellfolge& folge) {
+        folge = std::move(index_.eingetragen);
+        std::reverse(folge.Elemente.begin(), folge.Elemente.end());
+        std::reverse(folge.Freiheitsgrade.begin(), folge.Freiheitsgrade.end());
+    }
     IndexBereich(const IndexBereich&) = delete;
     IndexBereich& operator=(const IndexBereich&) = delete;
 private:
@@ -135,6 +144,11 @@ private:
 
 ModellIndex* IndexFuer(System* sys) {
     return aktiverIndex && aktiverIndex->sys == sys ? aktiverIndex : nullptr;
+}
+
+void ElementEintragen(System* sys, Element* e) {
+    KeVorneEintragen(sys->Elemente, e);
+    if (ModellIndex* index = IndexFuer(sys)) index->eingetragen.Elemente.push_back(e);
 }
 
 Freiheitsgrad* NeuerSchnittFreiheitsgrad(int richtung) {
@@ -227,7 +241,7 @@ void StabZerlegen(System* sys, const Stab* stab, const LastenJeStab& lasten) {
         } else {
             for (int s = 3; s < 6; ++s) e->Fg[s] = schnittFg[3 * schnittpunkt + s - 3];
         }
-        KeVorneEintragen(sys->Elemente, e);
+        ElementEintragen(sys, e);
     }
 }
 
@@ -295,7 +309,10 @@ Freiheitsgrad* FreiheitsgradSuchenOderAnlegen(int richtung, long nummer) {
     fg->Nummer = nummer;
     fg->Richtung = richtung;
     KeVorneEintragen(sys->Modellfreiheitsgrade, fg);
-    if (index && nummer != -1) index->freiheitsgrade.emplace(nummer, fg);
+    if (index) {
+        index->eingetragen.Freiheitsgrade.push_back(fg);
+        if (nummer != -1) index->freiheitsgrade.emplace(nummer, fg);
+    }
     return fg;
 }
 
@@ -354,14 +371,15 @@ void ElementeUnterteilen() {
             stueck->qEnde = (1 - b) * alt.qAnfang + b * alt.qEnde;
             stueck->nAnfang = (1 - a) * alt.nAnfang + a * alt.nEnde;
             stueck->nEnde = (1 - b) * alt.nAnfang + b * alt.nEnde;
-            if (j > 0) KeVorneEintragen(sys->Elemente, stueck);
+            if (j > 0) ElementEintragen(sys, stueck);
             vorher = stueck;
         }
     }
 }
 
-bool KernmodellErzeugen() {
+bool KernmodellErzeugen(Modellfolge* folge) {
     System* sys = Programm.AktuellesSystem;
+    if (folge) *folge = Modellfolge{};
     if (!sys) return false;
     // The model of an earlier run must never be computed again, so it goes
     // first, also when there is nothing to build.
@@ -388,5 +406,6 @@ bool KernmodellErzeugen() {
     PunktlastenUebernehmen(aktiv);
     StreckenlastenUebernehmen(aktiv);
     ElementeUnterteilen();
+    if (folge) index.FolgeUebergeben(*folge);
     return true;
 }

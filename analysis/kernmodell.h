@@ -28,7 +28,9 @@ const Modellfolge& ModellfolgeVon(const Modellfolge* folge, Modellfolge& ersatz)
 // division.  Reports "kein System !" for a System without bars.  Returns
 // false (after a message) when a bar lacks its points or degrees of freedom;
 // the model then stays empty.
-bool KernmodellErzeugen();
+// With `folge`, its elements and degrees of freedom in chain order come
+// along without a walk over the chains.
+bool KernmodellErzeugen(Modellfolge* folge = nullptr);
 // Frees every node, element and model degree of freedom; the chain heads stay.
 void KernmodellLeeren();
 void KernmodellLeeren(System* sys);
