@@ -258,7 +258,63 @@ bool DuennZerlegung::Vorbereiten(const DMatrix& k, const int* zustand, const int
     if (!ArbeitsspeicherReservieren(bytes)) return false;
     c_->gebucht = bytes;
     // Numeric storage now, so that a shortage shows before the decomposition.
-    return cholmod_change_factor(CHOLMOD_REAL, 0, 0, 0, 1, c_->faktor, &c_->common) != 0;
+    if (!cholmod_change_factor(CHOLMOD_REAL, 0, 0, 0, 1, c_->faktor, &c_->common)) return false;
+    try {
+        return GeordnetAnlegen(k);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
+// The pattern of P K_ff P^T as its upper triangle (the form the row-by-row
+// factorisation reads; it gathers every column into a dense work vector,
+// so the rows of a column may come in any order) and for every entry of K
+// the place its value goes to, -1 for the couplings of prescribed rows.
+// The values then need one pass, also for a second decomposition of the
+// same pattern.
+bool DuennZerlegung::GeordnetAnlegen(const DMatrix& k) {
+    const std::size_t m = zeileVonFrei_.size();
+    const int* perm = static_cast<const int*>(c_->faktor->Perm);
+    std::vector<int> stelle(m);
+    for (std::size_t r = 0; r < m; ++r) stelle[static_cast<std::size_t>(perm[r])] = static_cast<int>(r);
+    // Row and column in the ordered upper triangle of entry p of column j.
+    auto ort = [&](int j, std::size_t p, int& zeile, int& spalte) {
+        const int f = freiVonZeile_[static_cast<std::size_t>(k.Zeilen[p])];
+        if (f < 0) return false;
+        const int a = stelle[static_cast<std::size_t>(f)];
+        const int b = stelle[static_cast<std::size_t>(freiVonZeile_[static_cast<std::size_t>(j)])];
+        zeile = std::min(a, b);
+        spalte = std::max(a, b);
+        return true;
+    };
+    std::vector<int> platz(m + 1, 0);
+    for (int j : zeileVonFrei_)
+        for (std::size_t p = k.Anfang[static_cast<std::size_t>(j)]; p < k.Anfang[static_cast<std::size_t>(j) + 1]; ++p) {
+            int zeile = 0, spalte = 0;
+            if (ort(j, p, zeile, spalte)) ++platz[static_cast<std::size_t>(spalte) + 1];
+        }
+    for (std::size_t r = 0; r < m; ++r) platz[r + 1] += platz[r];
+    cholmod_free_sparse(&c_->geordnet, &c_->common);
+    c_->geordnet = cholmod_allocate_sparse(m, m, static_cast<std::size_t>(platz[m]), 0, 1, 1, CHOLMOD_REAL,
+                                           &c_->common);
+    if (!c_->geordnet) return false;
+    int* sp = static_cast<int*>(c_->geordnet->p);
+    int* si = static_cast<int*>(c_->geordnet->i);
+    for (std::size_t r = 0; r <= m; ++r) sp[r] = platz[r];
+    ziel_.assign(k.Zeilen.size(), -1);
+    for (int j : zeileVonFrei_)
+        for (std::size_t p = k.Anfang[static_cast<std::size_t>(j)]; p < k.Anfang[static_cast<std::size_t>(j) + 1]; ++p) {
+            int zeile = 0, spalte = 0;
+            if (!ort(j, p, zeile, spalte)) continue;
+            const int q = platz[static_cast<std::size_t>(spalte)]++;
+            si[q] = zeile;
+            ziel_[p] = q;
+        }
+    // The copy of K_ff's pattern served the ordering only.
+    std::vector<int>().swap(c_->anfang);
+    std::vector<int>().swap(c_->zeilen);
+    std::vector<double>().swap(c_->werte);
+    return true;
 }
 
 int DuennZerlegung::Zerlegen(const DMatrix& k, int* zustand, int* singulaer) {
@@ -268,31 +324,11 @@ int DuennZerlegung::Zerlegen(const DMatrix& k, int* zustand, int* singulaer) {
     negativ_ = 0;
     if (zeileVonFrei_.empty()) return 0;
 
-    // The values of K_ff, in the pattern of Vorbereiten.
-    std::size_t q = 0;
-    for (std::size_t f = 0; f < zeileVonFrei_.size(); ++f) {
-        const int j = zeileVonFrei_[f];
-        for (std::size_t p = k.Anfang[static_cast<std::size_t>(j)]; p < k.Anfang[static_cast<std::size_t>(j) + 1]; ++p)
-            if (freiVonZeile_[static_cast<std::size_t>(k.Zeilen[p])] >= 0) c_->werte[q++] = k.Werte[p];
-    }
-    cholmod_sparse a = {};
-    a.nrow = a.ncol = zeileVonFrei_.size();
-    a.nzmax = c_->zeilen.size();
-    a.p = c_->anfang.data();
-    a.i = c_->zeilen.data();
-    a.x = c_->werte.data();
-    a.stype = -1;
-    a.itype = CHOLMOD_INT;
-    a.xtype = CHOLMOD_REAL;
-    a.dtype = CHOLMOD_DOUBLE;
-    a.sorted = 1;
-    a.packed = 1;
+    // The values of K_ff into the ordered pattern of Vorbereiten.
+    double* sx = static_cast<double*>(c_->geordnet->x);
+    for (std::size_t p = 0; p < ziel_.size(); ++p)
+        if (ziel_[p] >= 0) sx[ziel_[p]] = k.Werte[p];
     cholmod_factor* l = c_->faktor;
-    // P K_ff P^T as the upper triangle, the form the row-by-row
-    // factorisation reads.
-    cholmod_free_sparse(&c_->geordnet, &c_->common);
-    c_->geordnet = cholmod_ptranspose(&a, 1, static_cast<int*>(l->Perm), nullptr, 0, &c_->common);
-    if (!c_->geordnet) return -1;
 
     const int m = static_cast<int>(zeileVonFrei_.size());
     const int* perm = static_cast<const int*>(l->Perm);

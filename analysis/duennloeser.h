@@ -55,6 +55,7 @@ public:
     bool Vorbereiten(const DMatrix& k, const int* zustand, const int* gruppe = nullptr);
     // 0, or -2 with the row (an equation number of K) in `singulaer`; rows
     // with a negative pivot become -3 in zustand.  Progress runs from 0 to 1.
+    // Once after every Vorbereiten.
     int Zerlegen(const DMatrix& k, int* zustand, int* singulaer);
     // On entry u holds the prescribed displacements and f the loads; on
     // return u holds all displacements and f, at prescribed rows, the
@@ -66,10 +67,12 @@ public:
 
 private:
     bool KnotenOrdnen(const DMatrix& k, const int* gruppe, std::vector<int>& folge) const;
+    bool GeordnetAnlegen(const DMatrix& k);
     struct Cholmod;
     Cholmod* c_;
     std::vector<int> freiVonZeile_;  // compact number of a free row, -1 = prescribed
     std::vector<int> zeileVonFrei_;
+    std::vector<int> ziel_;  // place of every entry of K in the ordered matrix, -1 = none
     int negativ_ = 0;
 };
 
