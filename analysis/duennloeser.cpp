@@ -110,8 +110,7 @@ struct DuennZerlegung::Cholmod {
     cholmod_common common;
     cholmod_factor* faktor = nullptr;
     cholmod_sparse* geordnet = nullptr;  // P K_ff P^T, upper triangle
-    std::vector<int> anfang, zeilen;      // K_ff, lower triangle, compressed columns
-    std::vector<double> werte;
+    std::vector<int> anfang, zeilen;      // pattern of K_ff, lower triangle, compressed columns
     std::size_t gebucht = 0;
 };
 
@@ -220,7 +219,6 @@ bool DuennZerlegung::Vorbereiten(const DMatrix& k, const int* zustand, const int
             }
             c_->anfang[f + 1] = static_cast<int>(c_->zeilen.size());
         }
-        c_->werte.assign(c_->zeilen.size(), 0.0);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -230,10 +228,9 @@ bool DuennZerlegung::Vorbereiten(const DMatrix& k, const int* zustand, const int
     a.nzmax = c_->zeilen.size();
     a.p = c_->anfang.data();
     a.i = c_->zeilen.data();
-    a.x = c_->werte.data();
     a.stype = -1;
     a.itype = CHOLMOD_INT;
-    a.xtype = CHOLMOD_REAL;
+    a.xtype = CHOLMOD_PATTERN;  // the ordering needs no values
     a.dtype = CHOLMOD_DOUBLE;
     a.sorted = 1;
     a.packed = 1;
@@ -313,7 +310,6 @@ bool DuennZerlegung::GeordnetAnlegen(const DMatrix& k) {
     // The copy of K_ff's pattern served the ordering only.
     std::vector<int>().swap(c_->anfang);
     std::vector<int>().swap(c_->zeilen);
-    std::vector<double>().swap(c_->werte);
     return true;
 }
 
