@@ -78,16 +78,17 @@ void Phasen(benchmark::State& state) {
         state.ResumeTiming();
 
         auto t = Uhr::now();
-        KernmodellErzeugen();
+        Modellfolge folge;
+        KernmodellErzeugen(&folge);
         state.counters["Modell_s"] = Seit(t);
-        const int n = static_cast<int>(KeAnzahl(Programm.AktuellesSystem->Modellfreiheitsgrade));
+        const int n = static_cast<int>(folge.Freiheitsgrade.size());
         std::vector<double> u(n), fKnoten(n), fErsatz(n), fGesamt(n);
         std::vector<int> zustand(n), erste(n);
 
         // The same steps as TheorieIOrdnungBerechnen, on the same solver.
         const bool duenn = DuennLoeserFuer(n);
         t = Uhr::now();
-        FreiheitsgradeNummerieren();
+        FreiheitsgradeNummerieren(&folge);
         const double kette = static_cast<double>(ProfilFuerNummerierung({}));
         const double tKette = Seit(t);
         t = Uhr::now();
@@ -99,17 +100,17 @@ void Phasen(benchmark::State& state) {
 
         t = Uhr::now();
         const KatalogIndex katalog;
-        ErsatzlastenBerechnen(fErsatz.data(), n);
-        PrimalDualAufbauen(u.data(), fKnoten.data(), zustand.data(), n);
+        ErsatzlastenBerechnen(fErsatz.data(), n, &folge);
+        PrimalDualAufbauen(u.data(), fKnoten.data(), zustand.data(), n, &folge);
         PMatrix* k = nullptr;
         Elementmatrizen ke;
         DMatrix* kDuenn = nullptr;
         DuennZerlegung zerlegung;
         if (duenn) {
-            SystemsteifigkeitAufbauen(kDuenn, n, &katalog);
-            zerlegung.Vorbereiten(*kDuenn, zustand.data(), Knotengruppen(n).data());
+            SystemsteifigkeitAufbauen(kDuenn, n, &katalog, &folge);
+            zerlegung.Vorbereiten(*kDuenn, zustand.data(), Knotengruppen(n, &folge).data());
         } else {
-            SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog, &ke);
+            SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog, &ke, &folge);
         }
         state.counters["Aufbau_s"] = Seit(t);
 
@@ -132,10 +133,10 @@ void Phasen(benchmark::State& state) {
         if (duenn)
             KnotenkraefteBerechnen(*kDuenn, u.data(), fErsatz.data(), fKnoten.data());
         else
-            KnotenkraefteBerechnen(ke, u.data(), fErsatz.data(), fKnoten.data(), n);
-        ErgebnisseUebernehmen(u.data(), fKnoten.data());
-        SchnittkraefteBerechnen(&katalog);
-        ErgebnisseInSystemUebernehmen();
+            KnotenkraefteBerechnen(ke, u.data(), fErsatz.data(), fKnoten.data(), n, &folge);
+        ErgebnisseUebernehmen(u.data(), fKnoten.data(), &folge);
+        SchnittkraefteBerechnen(&katalog, &folge);
+        ErgebnisseInSystemUebernehmen(&folge);
         state.counters["Nachlauf_s"] = Seit(t);
 
         state.counters["Gleichungen"] = n;

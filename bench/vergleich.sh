@@ -28,7 +28,8 @@ bauen() {
 cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=Release -DVELKO_GUI=OFF -DVELKO_GUI_TESTS=OFF \
       -DVELKO_BENCHMARK=ON >/dev/null
 bauen velko-rechnen rahmen-schreiben prozess-messen
-if ! grep -q '^\.\.\. referenz-eigen$' <(cmake --build "$bau" --target help); then
+ziele=$(cmake --build "$bau" --target help)
+if ! grep -q '^\.\.\. referenz-eigen$' <<<"$ziele"; then
   echo "Eigen fehlt (libeigen3-dev): keine Referenz" >&2
   exit 1
 fi
