@@ -113,6 +113,10 @@ const std::vector<RechnenOption>& RechnenOptionen() {
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              return TextSetzen(a.Postscript, w, "--ps", f);
          }},
+        {"--pdf", nullptr, "DATEI", "den Plot als PDF in DATEI schreiben (mit Ghostscript, gs)",
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             return TextSetzen(a.Pdf, w, "--pdf", f);
+         }},
         {"--seiten", nullptr, "LISTE",
          "nur diese Plotseiten: system,moment,querkraft,normalkraft,verformung",
          SeitenSetzen},
@@ -221,8 +225,13 @@ bool RechnenOptionenLesen(int argc, const char* const argv[], RechnenAuftrag& au
         fehler = "--ps nennt dieselbe Datei wie --liste oder --tabelle: '" + auftrag.Postscript + "'";
         return false;
     }
-    if (auftrag.Postscript.empty() && auftrag.PlotoptionGenannt) {
-        fehler = "Plotoptionen wirken nur zusammen mit --ps DATEI";
+    if (!auftrag.Pdf.empty() && (auftrag.Pdf == auftrag.Liste || auftrag.Pdf == auftrag.Tabelle ||
+                                 auftrag.Pdf == auftrag.Postscript)) {
+        fehler = "--pdf nennt dieselbe Datei wie --liste, --tabelle oder --ps: '" + auftrag.Pdf + "'";
+        return false;
+    }
+    if (auftrag.Postscript.empty() && auftrag.Pdf.empty() && auftrag.PlotoptionGenannt) {
+        fehler = "Plotoptionen wirken nur zusammen mit --ps DATEI oder --pdf DATEI";
         return false;
     }
     return true;
@@ -234,7 +243,8 @@ std::string RechnenHilfe(const char* programm) {
         "Berechnet das ebene Stabwerk der Systemdatei (*.sysdat) nach Theorie I. Ordnung\n"
         "mit den aktiven Lastfällen und schreibt die Ergebnisliste aller Stäbe\n"
         "(ISO 8859-1, Zeilenenden \"\\n\\r\") auf die Standardausgabe.  Mit --ps zeichnet es\n"
-        "außerdem System und Ergebnisse als PostScript-Seiten (Vorgabe: alle fünf Seiten).\n\n"
+        "außerdem System und Ergebnisse als PostScript-Seiten (Vorgabe: alle fünf Seiten),\n"
+        "mit --pdf dieselben Seiten als PDF (mit Ghostscript, gs).\n\n"
         "Optionen:\n";
     size_t breite = 0;
     auto kopf = [](const RechnenOption& o) {
@@ -251,7 +261,8 @@ std::string RechnenHilfe(const char* programm) {
     text +=
         "\nDie Meldungen der Berechnung erscheinen nummeriert auf der Standardfehlerausgabe.\n"
         "Ohne --katalog kommen Material- und Querschnittskatalog aus dem\n"
-        "Katalogverzeichnis der Datei ~/.velko.\n\n"
+        "Katalogverzeichnis der Datei ~/.velko; ohne diese Datei aus der Installation\n"
+        "(PREFIX/share/velko/verwaltung neben PREFIX/bin).\n\n"
         "Rückgabewert:\n"
         "  0   berechnet, Ergebnisse geschrieben\n"
         "  1   Berechnung abgebrochen (Modellprüfung, kinematisches System)\n"

@@ -18,8 +18,9 @@ struct RechnenAuftrag {
     long Stabteilungen = 0;    // 0 = as stored in the System
     bool Hilfe = false;
     std::string Postscript;    // empty = no plot
+    std::string Pdf;           // empty = no plot as PDF
     Druckoptionen Plot;        // settings of the plot, defaults as in the dialog
-    bool PlotoptionGenannt = false;  // a plot setting was given (needs --ps)
+    bool PlotoptionGenannt = false;  // a plot setting was given (needs --ps or --pdf)
 };
 
 struct RechnenOption {

@@ -10,6 +10,7 @@
 #include <clocale>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -21,14 +22,17 @@
 #include "analysis/berechnung.h"
 #include "cli/rechnen_optionen.h"
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "files/ausgabepruefung.h"
+#include "files/installation.h"
 #include "files/kataloge.h"
 #include "files/massstab.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
 #include "files/systemdatei.h"
 #include "output/liste.h"
+#include "output/pdf.h"
 #include "output/plot.h"
 
 namespace {
@@ -78,6 +82,7 @@ void HeapVorbereiten() {
 enum Rueckgabe { ERFOLG = 0, ABGEBROCHEN = 1, UNGUELTIG = 2 };
 
 void Fehler(const std::string& text) { fprintf(stderr, "%s: %s\n", PROGRAMM, text.c_str()); }
+void Hinweis(const std::string& text) { Fehler(text); }
 
 // The real standard output, kept for the listing, while file descriptor 1
 // itself points at standard error.
@@ -108,16 +113,26 @@ bool Lesbar(const std::string& pfad) {
 
 const char* const KATALOGDATEIEN[] = {"material.dat", "querschnitte.dat"};
 
-// Takes the catalogue directory from --katalog or ~/.velko.
+// Takes the catalogue directory from --katalog, ~/.velko or, for a user who
+// never started the window program, the installation.
 bool KatalogverzeichnisBestimmen(const RechnenAuftrag& auftrag) {
     if (!auftrag.Katalog.empty()) {
         Pfade.Katalogverzeichnis = auftrag.Katalog;
         return true;
     }
     if (PfadeLesen()) return true;
-    Fehler("keine Pfadeinstellungen in " + HomeVerzeichnis() +
-           "/.velko; das Katalogverzeichnis mit --katalog VERZEICHNIS angeben");
-    return false;
+    const std::string daten = InstallierteDaten();
+    if (daten.empty()) {
+        Fehler("keine Pfadeinstellungen in " + HomeVerzeichnis() +
+               "/.velko; das Katalogverzeichnis mit --katalog VERZEICHNIS angeben");
+        return false;
+    }
+    Pfade.Katalogverzeichnis = VerwaltungsverzeichnisVon(daten);
+    // Said once, so that results computed with the installed catalogues are
+    // not mistaken for results with the user's own.
+    Hinweis("keine Pfadeinstellungen in " + HomeVerzeichnis() + "/.velko, die Kataloge kommen aus '" +
+            Pfade.Katalogverzeichnis + "'");
+    return true;
 }
 
 // Reads both catalogues; a missing catalogue is a missing input file, not a
@@ -171,7 +186,7 @@ int Rechnen(const RechnenAuftrag& auftrag) {
     const bool listeInDatei = !auftrag.Liste.empty() && auftrag.Liste != "-";
     const bool tabelleInDatei = !auftrag.Tabelle.empty() && auftrag.Tabelle != "-";
     const std::string konflikt =
-        AusgabenPruefen(Eingaben(auftrag), {auftrag.Liste, auftrag.Tabelle, auftrag.Postscript});
+        AusgabenPruefen(Eingaben(auftrag), {auftrag.Liste, auftrag.Tabelle, auftrag.Postscript, auftrag.Pdf});
     if (!konflikt.empty()) {
         Fehler(konflikt);
         return UNGUELTIG;
@@ -183,6 +198,15 @@ int Rechnen(const RechnenAuftrag& auftrag) {
     if (listeInDatei && !(liste = AusgabeOeffnen(auftrag.Liste))) return UNGUELTIG;
     if (tabelleInDatei && !(tabelle = AusgabeOeffnen(auftrag.Tabelle))) return UNGUELTIG;
     if (!auftrag.Postscript.empty() && !(plot = AusgabeOeffnen(auftrag.Postscript))) return UNGUELTIG;
+    std::unique_ptr<SichereDatei> pdf;
+    if (!auftrag.Pdf.empty()) {
+        // Known before the run: without Ghostscript there will be no PDF.
+        if (ImSuchpfad(GHOSTSCRIPT, getenv("PATH")).empty()) {
+            Fehler(PdfErgebnisText(PdfErgebnis::KeinGhostscript));
+            return UNGUELTIG;
+        }
+        if (!(pdf = AusgabeOeffnen(auftrag.Pdf))) return UNGUELTIG;
+    }
 
     std::unique_ptr<FILE, int (*)(FILE*)> standardausgabe(StandardausgabeSichern(), fclose);
     if (!standardausgabe) {
@@ -226,6 +250,16 @@ int Rechnen(const RechnenAuftrag& auftrag) {
         if (PlotSchreiben(plot->Datei(), system, auftrag.Plot) == 0)
             Fehler("keine Stäbe zu zeichnen, '" + auftrag.Postscript + "' bleibt leer");
         if (!AusgabeAbschliessen(*plot)) return UNGUELTIG;
+    }
+    if (pdf) {
+        PdfErgebnis e = PdfSchreiben(*pdf, [&](FILE* ps) { return PlotSchreiben(ps, system, auftrag.Plot); });
+        if (e == PdfErgebnis::KeineSeiten) {
+            Fehler("keine Stäbe zu zeichnen, '"_l1 + auftrag.Pdf + "' bleibt leer");
+        } else if (e != PdfErgebnis::Geschrieben) {
+            Fehler(PdfErgebnisText(e));
+            return UNGUELTIG;
+        }
+        if (!AusgabeAbschliessen(*pdf)) return UNGUELTIG;
     }
     if (fclose(standardausgabe.release()) != 0) {
         Fehler(std::string("die Standardausgabe konnte nicht geschrieben werden: ") + strerror(errno));

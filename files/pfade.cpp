@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,11 +41,9 @@ bool DieselbeDatei(const std::string& a, const std::string& b) {
            sa.st_ino == sb.st_ino;
 }
 
-// Copies one installation file into the catalogue directory.  A file the
-// user already has there is kept: it may hold entries of their own.
-bool KatalogdateiKopieren(const std::string& name) {
-    std::string quelle = Pfade.Verwaltungsverzeichnis + "/" + name;
-    std::string ziel = Pfade.Katalogverzeichnis + "/" + name;
+// Copies one installation file.  A file the user already has there is
+// kept: it may hold entries of their own.
+bool DateiKopieren(const std::string& quelle, const std::string& ziel) {
     if (access(ziel.c_str(), F_OK) == 0 || DieselbeDatei(quelle, ziel)) return true;
     FILE* ein = fopen(quelle.c_str(), "rb");
     if (!ein) {
@@ -61,6 +60,36 @@ bool KatalogdateiKopieren(const std::string& name) {
     fclose(ein);
     gut = gut && aus.Abschliessen();
     if (!gut) MeldungFormatiert(">> Fehler beim Kopieren von '%s'!", quelle.c_str());
+    return gut;
+}
+
+bool KatalogdateiKopieren(const std::string& name) {
+    return DateiKopieren(Pfade.Verwaltungsverzeichnis + "/" + name, Pfade.Katalogverzeichnis + "/" + name);
+}
+
+// The example systems of the installation, copied into "beispiele" of the
+// projects directory so that they open from the file selector and can be
+// changed and saved.  Only when that folder does not exist yet: examples
+// the user has changed or removed are not brought back.
+bool BeispieleKopieren() {
+    const std::string quelle = Pfade.Programmverzeichnis + "/beispiele";
+    const std::string ziel = Pfade.Projektverzeichnis + "/beispiele";
+    DIR* verzeichnis = opendir(quelle.c_str());
+    if (!verzeichnis) return true;  // an installation without examples
+    if (IstVerzeichnis(ziel) || !VerzeichnisAnlegen(ziel)) {
+        closedir(verzeichnis);
+        return IstVerzeichnis(ziel);
+    }
+    bool gut = true;
+    while (const dirent* eintrag = readdir(verzeichnis)) {
+        std::string name = eintrag->d_name;
+        auto endetMit = [&](const std::string& endung) {
+            return name.size() > endung.size() && name.compare(name.size() - endung.size(), endung.size(), endung) == 0;
+        };
+        if (endetMit(".sysdat") || endetMit(".massdat"))
+            gut = DateiKopieren(quelle + "/" + name, ziel + "/" + name) && gut;
+    }
+    closedir(verzeichnis);
     return gut;
 }
 
@@ -83,7 +112,7 @@ Pfadeinstellungen PfadeVorgaben(const std::string& home) {
     p.Katalogverzeichnis = PfadBereinigen(home + "/Velko/verwaltung");
     p.Projektverzeichnis = PfadBereinigen(home + "/Velko/projekte");
     p.Tempverzeichnis = PfadBereinigen(home + "/Velko");
-    p.HtmlBetrachter = "mozilla";
+    p.HtmlBetrachter = "xdg-open";
     p.PsBetrachter = "gv";
     p.Verwaltungsverzeichnis = VerwaltungsverzeichnisVon(p.Programmverzeichnis);
     return p;
@@ -183,5 +212,5 @@ bool ErststartAbschliessen(const Pfadeinstellungen& einstellungen, const char* h
     bool gut = PfadeSchreiben(home);
     for (const char* name : {"material.dat", "querschnitte.dat", "standard.col"})
         gut = KatalogdateiKopieren(name) && gut;
-    return gut;
+    return BeispieleKopieren() && gut;
 }

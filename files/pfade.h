@@ -59,6 +59,8 @@ bool VerzeichnisAnlegen(const std::string& pfad);
 // The first run without its dialog: takes the settings, derives the
 // administration directory, writes .velko with its directories and copies
 // material.dat, querschnitte.dat and standard.col from the administration
-// directory into the catalogue directory.  A catalogue that is already there
-// is kept.  Returns true when everything succeeded.
+// directory into the catalogue directory, and the examples of the program
+// directory ("beispiele") into "beispiele" of the projects directory when
+// that folder is new.  A file that is already there is kept.  Returns true
+// when everything succeeded.
 bool ErststartAbschliessen(const Pfadeinstellungen& einstellungen, const char* home = nullptr);

@@ -2,6 +2,7 @@
 #include "output/druckauftrag.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,6 +10,8 @@
 #include <algorithm>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
+#include "files/installation.h"
 #include "files/pfade.h"
 
 namespace {
@@ -40,15 +43,20 @@ std::vector<std::string> DruckargumenteBilden(const std::string& kommando, const
     return argumente;
 }
 
-Startergebnis ProgrammStarten(const std::vector<std::string>& argumente, int* fehlernummer) {
+namespace {
+
+// Starts the program with standard input and output from the descriptors
+// (-1 = inherited).  Whether the exec itself failed is known before this
+// returns: a close-on-exec pipe carries the child's errno back.
+Startergebnis Starten(const std::vector<std::string>& argumente, int eingabe, int ausgabe, pid_t* kind,
+                      int* fehlernummer) {
     if (fehlernummer) *fehlernummer = 0;
-    KinderEinsammeln();
     if (argumente.empty() || argumente[0].empty()) {
         if (fehlernummer) *fehlernummer = ENOENT;
         return Startergebnis::NichtAusfuehrbar;
     }
     // Everything the child needs is prepared before the fork: after it, the
-    // child only calls exec, write and _exit.
+    // child only calls dup2, exec, write and _exit.
     std::vector<char*> argv;
     for (const std::string& a : argumente) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -68,7 +76,9 @@ Startergebnis ProgrammStarten(const std::vector<std::string>& argumente, int* fe
     }
     if (pid == 0) {
         close(rohr[0]);
-        execvp(argv[0], argv.data());
+        bool umgelenkt = (eingabe < 0 || dup2(eingabe, STDIN_FILENO) >= 0) &&
+                         (ausgabe < 0 || dup2(ausgabe, STDOUT_FILENO) >= 0);
+        if (umgelenkt) execvp(argv[0], argv.data());
         int e = errno;
         ssize_t geschrieben = write(rohr[1], &e, sizeof e);
         (void)geschrieben;
@@ -88,8 +98,33 @@ Startergebnis ProgrammStarten(const std::vector<std::string>& argumente, int* fe
         if (fehlernummer) *fehlernummer = e;
         return Startergebnis::NichtAusfuehrbar;
     }
-    Kinder().push_back(pid);
+    *kind = pid;
     return Startergebnis::Gestartet;
+}
+
+}  // namespace
+
+Startergebnis ProgrammStarten(const std::vector<std::string>& argumente, int* fehlernummer) {
+    KinderEinsammeln();
+    pid_t pid = 0;
+    Startergebnis ergebnis = Starten(argumente, -1, -1, &pid, fehlernummer);
+    if (ergebnis == Startergebnis::Gestartet) Kinder().push_back(pid);
+    return ergebnis;
+}
+
+Startergebnis ProgrammAusfuehren(const std::vector<std::string>& argumente, int eingabe, int ausgabe,
+                                 int* status, int* fehlernummer) {
+    if (status) *status = -1;
+    pid_t pid = 0;
+    Startergebnis ergebnis = Starten(argumente, eingabe, ausgabe, &pid, fehlernummer);
+    if (ergebnis != Startergebnis::Gestartet) return ergebnis;
+    int s = 0;
+    pid_t r;
+    do {
+        r = waitpid(pid, &s, 0);
+    } while (r < 0 && errno == EINTR);
+    if (status && r == pid && WIFEXITED(s)) *status = WEXITSTATUS(s);
+    return ergebnis;
 }
 
 int KinderEinsammeln() {
@@ -126,21 +161,44 @@ const char* DruckergebnisText(Druckergebnis ergebnis) {
     return "";
 }
 
-void HilfeAnzeigen() {
+namespace {
+
+// The help of the configured program directory; when that has none (a
+// .velko from an older installation), the help of this installation.
+std::string Hilfeseite() {
     std::string pfad = Pfade.Programmverzeichnis + "/hilfe/hilfe.html";
+    if (access(pfad.c_str(), R_OK) == 0) return pfad;
+    std::string daten = InstallierteDaten();
+    std::string installiert = daten + "/hilfe/hilfe.html";
+    if (!daten.empty() && access(installiert.c_str(), R_OK) == 0) return installiert;
+    return pfad;
+}
+
+}  // namespace
+
+void HilfeAnzeigen() {
+    const std::string pfad = Hilfeseite();
     MeldungAusgeben("Lade Hilfe ...");
     if (Pfade.HtmlBetrachter.empty()) {
         MeldungAusgeben("Hilfe konnte nicht geladen werden ! Kein HTML-Browser angegeben.");
         return;
     }
     switch (ProgrammStarten({Pfade.HtmlBetrachter, pfad})) {
-    case Startergebnis::Gestartet: break;
-    case Startergebnis::KeinProzess: MeldungAusgeben("fork error !"); break;
-    case Startergebnis::NichtAusfuehrbar:
-        // Said rather than passed over: the user would otherwise wait for a
-        // browser that never comes.
-        MeldungFormatiert("Hilfe konnte nicht geladen werden ! '%s' ist nicht ausführbar.",
-                          Pfade.HtmlBetrachter.c_str());
-        break;
+    case Startergebnis::Gestartet: return;
+    case Startergebnis::KeinProzess: MeldungAusgeben("fork error !"); return;
+    case Startergebnis::NichtAusfuehrbar: break;
     }
+    // A browser named in an old .velko ("mozilla") may be long gone: the
+    // browser the desktop offers stands in, and the message says so.
+    const std::string ersatz = HtmlBetrachterVorschlagen(getenv("PATH"));
+    if (ersatz != Pfade.HtmlBetrachter && !ImSuchpfad(ersatz, getenv("PATH")).empty() &&
+        ProgrammStarten({ersatz, pfad}) == Startergebnis::Gestartet) {
+        MeldungFormatiert("'%s' ist nicht ausführbar, die Hilfe öffnet '%s' (Einstellungen, Pfade)."_l1,
+                          Pfade.HtmlBetrachter.c_str(), ersatz.c_str());
+        return;
+    }
+    // Said rather than passed over: the user would otherwise wait for a
+    // browser that never comes.
+    MeldungFormatiert("Hilfe konnte nicht geladen werden ! '%s' ist nicht ausführbar.",
+                      Pfade.HtmlBetrachter.c_str());
 }

@@ -27,6 +27,13 @@ enum class Startergebnis {
 // argument vector.  `fehlernummer` receives errno of a failure.
 Startergebnis ProgrammStarten(const std::vector<std::string>& argumente, int* fehlernummer = nullptr);
 
+// Runs argumente[0] (searched along PATH) with standard input and output
+// taken from the descriptors `eingabe` and `ausgabe` (-1 = the program's
+// own) and waits for it to end.  `status` receives its exit status, or -1
+// when it did not end normally.
+Startergebnis ProgrammAusfuehren(const std::vector<std::string>& argumente, int eingabe, int ausgabe,
+                                 int* status, int* fehlernummer = nullptr);
+
 // Reaps every child started by ProgrammStarten that has ended, without
 // waiting; other children of the process are left alone.  Returns the
 // number still running.

@@ -10,6 +10,7 @@
 #include "files/sicher_schreiben.h"
 #include "output/druckauftrag.h"
 #include "output/liste.h"
+#include "output/pdf.h"
 #include "output/plot.h"
 
 namespace {
@@ -20,13 +21,24 @@ void ListeExportieren(FILE* datei) {
     if (Programm.AktuellesSystem) ListeAusgeben(datei, Programm.AktuellesSystem->Staebe);
 }
 
-// Writes a format through a temporary file beside `pfad`.
-bool FormatSchreiben(int format, const std::string& pfad) {
+// Writes a format through a temporary file beside `pfad`; `fehler` is the
+// result of a failure (the file could not be written).
+Exportergebnis FormatSchreiben(int format, const std::string& pfad, Exportergebnis fehler) {
     SichereDatei datei(pfad);
     FILE* f = datei.Oeffnen();
-    if (!f) return false;
-    Exportformate[format].Schreiber(f);
-    return datei.Abschliessen();
+    if (!f) return fehler;
+    if (Exportformate[format].AlsPdf) {
+        switch (PdfSchreiben(datei, [](FILE* ps) { return PlotSchreiben(ps); })) {
+        case PdfErgebnis::Geschrieben:
+        case PdfErgebnis::KeineSeiten: break;
+        case PdfErgebnis::KeinGhostscript: return Exportergebnis::KeinGhostscript;
+        case PdfErgebnis::Umwandlungsfehler: return Exportergebnis::PdfFehler;
+        case PdfErgebnis::Dateifehler: return fehler;
+        }
+    } else {
+        Exportformate[format].Schreiber(f);
+    }
+    return datei.Abschliessen() ? Exportergebnis::Geschrieben : fehler;
 }
 
 Exportergebnis Pruefen(int format) {
@@ -41,6 +53,7 @@ const Exportformat Exportformate[] = {
     {PlotExportieren, "PostScript", "*.ps", true},
     {TabelleExportieren, "Tab Delimited", "*.tab", false},
     {ListeExportieren, "Liste aller Stäbe", "*.list", false},
+    {PlotExportieren, "PDF", "*.pdf", true, true},
     {nullptr, "", "", false},
 };
 
@@ -56,7 +69,8 @@ Exportergebnis InDateiExportieren(int format, const char* pfad) {
     Exportergebnis e = Pruefen(format);
     if (e != Exportergebnis::Geschrieben) return e;
     if (!pfad || !*pfad) return Exportergebnis::KeinDateiname;
-    if (!FormatSchreiben(format, pfad)) return Exportergebnis::DateiFehler;
+    e = FormatSchreiben(format, pfad, Exportergebnis::DateiFehler);
+    if (e != Exportergebnis::Geschrieben) return e;
     MeldungFormatiert("Datei %s geschrieben ", pfad);
     return Exportergebnis::Geschrieben;
 }
@@ -67,7 +81,8 @@ Exportergebnis Drucken(int format, const char* kommando, std::string* druckfehle
     Druckkommando = kommando ? kommando : "";
     if (Druckkommando.size() > static_cast<std::size_t>(DRUCKKOMMANDO_MAX)) Druckkommando.resize(DRUCKKOMMANDO_MAX);
     const std::string pfad = Pfade.Tempverzeichnis + "/tmp";
-    if (!FormatSchreiben(format, pfad)) return Exportergebnis::TempFehler;
+    e = FormatSchreiben(format, pfad, Exportergebnis::TempFehler);
+    if (e != Exportergebnis::Geschrieben) return e;
     Druckergebnis d = DruckauftragAusfuehren(pfad.c_str(), Druckkommando.c_str());
     if (d == Druckergebnis::Gestartet) return Exportergebnis::Geschrieben;
     if (druckfehler) *druckfehler = DruckergebnisText(d);
@@ -87,6 +102,8 @@ void ExportergebnisText(Exportergebnis ergebnis, const char** zeile1, const char
     case Exportergebnis::DateiFehler: *zeile1 = "Fehler beim Öffnen der Datei"; break;
     case Exportergebnis::TempFehler: *zeile1 = "Fehler beim Öffnen der tmp. Datei"; break;
     case Exportergebnis::Druckfehler: *zeile1 = "Fehler beim Drucken !"; break;
+    case Exportergebnis::KeinGhostscript: *zeile1 = PdfErgebnisText(PdfErgebnis::KeinGhostscript); break;
+    case Exportergebnis::PdfFehler: *zeile1 = PdfErgebnisText(PdfErgebnis::Umwandlungsfehler); break;
     }
 }
 

@@ -1,5 +1,5 @@
 // Export of the current System: the PostScript plot, the tab-delimited bar
-// table or the listing of all bars, written to a chosen file or, through a
+// table, the listing of all bars or the plot as PDF, written to a chosen file or, through a
 // temporary file, to a print command; and the PostScript preview.
 //
 // Toolkit-free: the "Exportieren" dialog only reads its objects, calls these
@@ -14,6 +14,7 @@ struct Exportformat {
     const char* Name;                // text of the format choice
     const char* Muster;              // pattern of the file selector
     bool HatOptionen;                // "Optionen" opens the plot options
+    bool AlsPdf = false;             // the PostScript of Schreiber goes through Ghostscript
 };
 
 // In the order of the format choice, ended by a record with an empty name.
@@ -32,7 +33,9 @@ enum class Exportergebnis {
     KeinDateiname,
     DateiFehler,     // the chosen file could not be written
     TempFehler,      // the temporary print file could not be written
-    Druckfehler      // the temporary file was written, the print job failed
+    Druckfehler,     // the temporary file was written, the print job failed
+    KeinGhostscript, // PDF: gs is not installed; nothing written
+    PdfFehler        // PDF: gs made no PDF; nothing written
 };
 
 // Writes format `format` of the current System into `pfad` through a

@@ -2,16 +2,19 @@
 """Draws the icon and logo pixmaps of the administration directory.
 
 Every picture is built from a few simple shapes on a small canvas and
-written as XPM 3.  Run from the repository root:
+written as XPM 3; the desktop icon of the installation is written as PNG.
+Run from the repository root:
 
-    python3 scripts/pixmaps_erzeugen.py [target directory]
+    python3 scripts/pixmaps_erzeugen.py [target directory [icon directory]]
 
-(default: daten/verwaltung).  The output is deterministic, so the committed
-files change only when this script does.
+(default: daten/verwaltung and daten/desktop).  The output is
+deterministic, so the committed files change only when this script does.
 """
 import math
 import os
+import struct
 import sys
+import zlib
 
 # Colours: one character each.  ' ' is transparent (XPM "None").
 FARBEN = {
@@ -125,6 +128,21 @@ class Bild:
         zeilen[-1] = zeilen[-1].rstrip(',')
         zeilen.append('};')
         return '\n'.join(zeilen) + '\n'
+
+    def png(self):
+        """8-bit RGBA, unfiltered rows; ' ' is fully transparent."""
+        def rgba(c):
+            if FARBEN[c] == 'None':
+                return b'\0\0\0\0'
+            return bytes.fromhex(FARBEN[c][1:]) + b'\xff'
+        roh = b''.join(b'\0' + b''.join(rgba(c) for c in zeile) for zeile in self.p)
+
+        def block(art, daten):
+            inhalt = art + daten
+            return struct.pack('>I', len(daten)) + inhalt + struct.pack('>I', zlib.crc32(inhalt))
+        kopf = struct.pack('>IIBBBBB', self.b, self.h, 8, 6, 0, 0, 0)
+        return (b'\x89PNG\r\n\x1a\n' + block(b'IHDR', kopf) +
+                block(b'IDAT', zlib.compress(roh, 9)) + block(b'IEND', b''))
 
 
 # 5 x 7 capitals and digits, enough for the labels drawn here.
@@ -301,6 +319,26 @@ def velko_logo():
     return b
 
 
+def programmsymbol():
+    """The desktop icon: the frame of the logo on a white tile."""
+    b = Bild(48, 48)
+    b.vieleck([(3, 1), (44, 1), (46, 3), (46, 44), (44, 46), (3, 46), (1, 44), (1, 3)], 'w', 'g')
+    blau, rot = 'b', 'r'
+    b.linie(8, 35, 8, 18, blau, 3)
+    b.linie(8, 18, 40, 18, blau, 3)
+    b.linie(24, 18, 24, 35, blau, 3)
+    b.linie(40, 18, 40, 35, blau, 3)
+    for x in (8, 24, 40):
+        b.vieleck([(x, 36), (x - 4, 42), (x + 4, 42)], 'e', 'n')
+    b.linie(3, 43, 44, 43, 'k', 1)
+    b.linie(8, 5, 40, 5, rot, 1)
+    for x in range(10, 40, 6):
+        b.linie(x, 5, x, 14, rot, 1)
+        b.linie(x - 2, 12, x, 14, rot, 1)
+        b.linie(x + 2, 12, x, 14, rot, 1)
+    return b
+
+
 def linux_logo():
     """A plain penguin."""
     b = Bild(90, 100, 'w')
@@ -336,6 +374,11 @@ BILDER = {
 }
 
 
+SYMBOLE = {
+    'velko.png': programmsymbol,
+}
+
+
 def main():
     ziel = sys.argv[1] if len(sys.argv) > 1 else 'daten/verwaltung'
     os.makedirs(ziel, exist_ok=True)
@@ -343,6 +386,11 @@ def main():
         name = os.path.splitext(datei)[0].replace('-', '_')
         with open(os.path.join(ziel, datei), 'w', encoding='ascii') as f:
             f.write(zeichner().xpm(name))
+    symbolziel = sys.argv[2] if len(sys.argv) > 2 else 'daten/desktop'
+    os.makedirs(symbolziel, exist_ok=True)
+    for datei, zeichner in SYMBOLE.items():
+        with open(os.path.join(symbolziel, datei), 'wb') as f:
+            f.write(zeichner().png())
 
 
 if __name__ == '__main__':

@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
-# Builds Velko, installs it into ~/Velko and starts it on an example system.
+# Builds Velko, installs it into ~/.local (or $VELKO_PREFIX) and starts it on
+# an example system: the window when there is a display, otherwise the
+# listing of the example computed by velko-rechnen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/abhaengigkeiten.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
-bash scripts/installieren.sh build
-beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-# On a fresh home directory the program first asks for its paths (the
-# proposed ones are where installieren.sh put everything), then opens the
-# example.
-if [ -x "$HOME/Velko/velko" ] && [ -n "${DISPLAY:-}" ]; then
-  exec "$HOME/Velko/velko" "$beispiel"
+prefix=${VELKO_PREFIX:-$HOME/.local}
+bash scripts/installieren.sh build "$prefix"
+
+# The copy in the user's projects folder once the first run has made it
+# (it can be changed and saved there), the installed one before.
+beispiel="$prefix/share/velko/beispiele/rahmen.sysdat"
+projekte=$(sed -n 3p "$HOME/.velko" 2>/dev/null || true)
+if [ -n "$projekte" ] && [ -f "$projekte/beispiele/rahmen.sysdat" ]; then
+  beispiel="$projekte/beispiele/rahmen.sysdat"
 fi
-if [ -x "$HOME/Velko/velko" ]; then
+
+# On a fresh home directory the window program first shows the paths it
+# proposes; "OK" sets them up and the example opens.
+if [ -x "$prefix/bin/velko" ] && [ -n "${DISPLAY:-}" ]; then
+  exec "$prefix/bin/velko" "$beispiel"
+fi
+if [ -x "$prefix/bin/velko" ]; then
   echo "Keine X-Anzeige (DISPLAY ist leer); berechne das Beispiel mit velko-rechnen:"
 else
   echo "Das Programmfenster wurde nicht gebaut (XForms fehlt?); berechne das Beispiel mit velko-rechnen:"
 fi
-exec "$HOME/Velko/velko-rechnen" "$beispiel"
+exec "$prefix/bin/velko-rechnen" "$beispiel"

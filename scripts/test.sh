@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: a normal
-# build and one under AddressSanitizer and UndefinedBehaviorSanitizer.
+# build (followed by a check of its installation) and one under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/abhaengigkeiten.sh
@@ -9,6 +10,8 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+# What a newcomer installs: programs, data, desktop entry, manual pages.
+bash scripts/installation_pruefen.sh build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELKO_SANITIZE=ON \
       -DVELKO_BENCHMARK=OFF -DVELKO_GUI_TESTS=OFF >/dev/null

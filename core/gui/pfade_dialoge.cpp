@@ -5,6 +5,7 @@
 
 #include "core/eingabetext.h"
 #include "core/gui/hauptfenster.h"
+#include "files/installation.h"
 #include "files/pfade.h"
 #include "workspace/gui/zeichenflaeche.h"
 
@@ -133,7 +134,7 @@ void ErststartDialog() {
     fl_end_form();
     for (int i = 0; i < 6; ++i) fl_set_object_helper(erst.Eingaben[i], HILFETEXTE[i]);
 
-    FelderFuellen(erst, PfadeVorgaben(HomeVerzeichnis()));
+    FelderFuellen(erst, ErststartVorgaben(HomeVerzeichnis()));
     fl_show_form(erst.Form, FL_PLACE_CENTER, FL_FULLBORDER, "Pfade");
     // This dialog has no callbacks of its own: the event loop hands its
     // buttons back here.  A window-manager close counts as "Abbrechen".

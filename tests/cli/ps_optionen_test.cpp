@@ -77,10 +77,26 @@ TEST(PsOptionen, FehlerWerdenVorDemRechnenAbgewiesen) {
         {{"--querformat", "r.sysdat"}, "--ps"},
         {{"--momentenmassstab", "0.2", "r.sysdat"}, "--ps"},
         {{"--beschriftung=ja", "--ps", "r.ps", "r.sysdat"}, "keinen Wert"},
+        {{"--pdf", "", "r.sysdat"}, "--pdf"},
+        {{"--pdf", "r.ps", "--ps", "r.ps", "r.sysdat"}, "dieselbe Datei"},
+        {{"--pdf", "r.list", "--liste", "r.list", "r.sysdat"}, "dieselbe Datei"},
     };
     for (const Fall& f : faelle) {
         Aufruf a = Lesen(f.args);
         EXPECT_FALSE(a.gelungen) << *f.args.begin();
         EXPECT_NE(a.fehler.find(f.meldung), std::string::npos) << a.fehler;
     }
+}
+
+TEST(PsOptionen, PdfNimmtDieselbenPlotoptionen) {
+    Aufruf a = Lesen({"--pdf", "r.pdf", "--seiten", "moment", "--querformat", "r.sysdat"});
+    ASSERT_TRUE(a.gelungen) << a.fehler;
+    EXPECT_EQ(a.auftrag.Pdf, "r.pdf");
+    EXPECT_TRUE(a.auftrag.Postscript.empty());
+    EXPECT_TRUE(a.auftrag.Plot.Moment && a.auftrag.Plot.Querformat);
+    EXPECT_FALSE(a.auftrag.Plot.System);
+    Aufruf beide = Lesen({"--ps", "r.ps", "--pdf=r.pdf", "r.sysdat"});
+    ASSERT_TRUE(beide.gelungen) << beide.fehler;
+    EXPECT_EQ(beide.auftrag.Postscript, "r.ps");
+    EXPECT_EQ(beide.auftrag.Pdf, "r.pdf");
 }

@@ -41,7 +41,7 @@ TEST_F(PfadeTest, VorgabenFuerDenErstenStart) {
     EXPECT_EQ(p.Katalogverzeichnis, "/home/ina/Velko/verwaltung");
     EXPECT_EQ(p.Projektverzeichnis, "/home/ina/Velko/projekte");
     EXPECT_EQ(p.Tempverzeichnis, "/home/ina/Velko");
-    EXPECT_EQ(p.HtmlBetrachter, "mozilla");
+    EXPECT_EQ(p.HtmlBetrachter, "xdg-open");
     EXPECT_EQ(p.PsBetrachter, "gv");
     EXPECT_EQ(p.Verwaltungsverzeichnis, "/home/ina/Velko/verwaltung");
 }
@@ -54,7 +54,7 @@ TEST_F(PfadeTest, SchreibenUndLesenErgibtDieselbenEinstellungen) {
     ASSERT_TRUE(PfadeSchreiben(home.Pfad().c_str()));
     EXPECT_TRUE(Gemeldet("Pfade geschrieben und Verzeichnisse erstellt"));
     EXPECT_EQ(DateiLesen(home.Pfad(".velko")),
-              basis + "\n" + basis + "/verwaltung\n" + basis + "/projekte\n" + basis + "\nmozilla\nevince\n");
+              basis + "\n" + basis + "/verwaltung\n" + basis + "/projekte\n" + basis + "\nxdg-open\nevince\n");
     EXPECT_TRUE(IstVerzeichnis(basis + "/verwaltung"));
     EXPECT_TRUE(IstVerzeichnis(basis + "/projekte"));
 
@@ -64,7 +64,7 @@ TEST_F(PfadeTest, SchreibenUndLesenErgibtDieselbenEinstellungen) {
     EXPECT_EQ(Pfade.Katalogverzeichnis, basis + "/verwaltung");
     EXPECT_EQ(Pfade.Projektverzeichnis, basis + "/projekte");
     EXPECT_EQ(Pfade.Tempverzeichnis, basis);
-    EXPECT_EQ(Pfade.HtmlBetrachter, "mozilla");
+    EXPECT_EQ(Pfade.HtmlBetrachter, "xdg-open");
     EXPECT_EQ(Pfade.PsBetrachter, "evince");
     EXPECT_EQ(Pfade.Verwaltungsverzeichnis, basis + "/verwaltung");
 }
@@ -221,4 +221,30 @@ TEST_F(PfadeTest, ErsterStartOhneVorlagenMeldetFehler) {
     EXPECT_FALSE(ErststartAbschliessen(p, home.Pfad().c_str()));
     EXPECT_FALSE(Existiert(home.Pfad("kataloge/material.dat")));
     EXPECT_TRUE(Gemeldet(">> Fehler beim Kopieren von '" + home.Pfad("Velko/verwaltung/material.dat") + "'!"));
+}
+
+TEST_F(PfadeTest, ErsterStartKopiertDieBeispieleNurInEinenNeuenOrdner) {
+    // An installation: program directory with its examples, catalogues
+    // elsewhere.
+    std::string daten = home.Pfad("prefix/share/velko");
+    ASSERT_TRUE(VerzeichnisAnlegen(daten + "/verwaltung") && VerzeichnisAnlegen(daten + "/beispiele"));
+    for (const char* n : {"material.dat", "querschnitte.dat", "standard.col"}) DateiSchreiben(daten + "/verwaltung/" + n, n);
+    DateiSchreiben(daten + "/beispiele/rahmen.sysdat", "S");
+    DateiSchreiben(daten + "/beispiele/rahmen.massdat", "M");
+    DateiSchreiben(daten + "/beispiele/liesmich.txt", "T");
+
+    Pfadeinstellungen p = PfadeVorgaben(home.Pfad());
+    p.Programmverzeichnis = daten;
+    ASSERT_TRUE(ErststartAbschliessen(p, home.Pfad().c_str()));
+    const std::string beispiele = p.Projektverzeichnis + "/beispiele";
+    EXPECT_EQ(DateiLesen(beispiele + "/rahmen.sysdat"), "S");
+    EXPECT_EQ(DateiLesen(beispiele + "/rahmen.massdat"), "M");
+    EXPECT_FALSE(Existiert(beispiele + "/liesmich.txt"));
+    EXPECT_EQ(DateiLesen(p.Katalogverzeichnis + "/material.dat"), "material.dat");
+
+    // A second first run (the .velko was removed) brings back no example
+    // the user deleted.
+    std::remove((beispiele + "/rahmen.massdat").c_str());
+    ASSERT_TRUE(ErststartAbschliessen(p, home.Pfad().c_str()));
+    EXPECT_FALSE(Existiert(beispiele + "/rahmen.massdat"));
 }

@@ -66,12 +66,35 @@ gui_start() {
   unset LANG LC_ALL
 }
 
-# Installs programs, data and examples into $HOME/Velko and writes the
-# .velko a first run would write, so a test can skip the first-run dialog.
+# The build directory of $VELKO (the one holding CMakeCache.txt).
+gui_bauverzeichnis() {
+  local d
+  d=$(dirname "$VELKO")
+  while [ "$d" != / ] && [ ! -f "$d/CMakeCache.txt" ]; do d=$(dirname "$d"); done
+  [ -f "$d/CMakeCache.txt" ] || gui_fehler "kein Build-Verzeichnis über $VELKO"
+  echo "$d"
+}
+
+# gui_prefix_installieren PREFIX: cmake --install of $VELKO's build.
+gui_prefix_installieren() {
+  bash "$GUI_QUELLEN/scripts/installieren.sh" "$(gui_bauverzeichnis)" "$1" >/dev/null ||
+    gui_fehler "Installation nach $1 gescheitert"
+}
+
+# Installs the build into $GUI_TMP/prefix and sets up $HOME/Velko as a
+# first run with the proposed paths would (.velko, catalogues and colours in
+# Velko/verwaltung, examples in Velko/projekte/beispiele), so a test can skip
+# the first-run dialog.  Sets VELKO_PREFIX.
 gui_installieren() {
-  VELKO_ZIEL="$HOME/Velko" bash "$GUI_QUELLEN/scripts/installieren.sh" "$(dirname "$VELKO")" >/dev/null
-  printf '%s\n' "$HOME/Velko" "$HOME/Velko/verwaltung" "$HOME/Velko/projekte" "$HOME/Velko" \
-    "mozilla" "gv" >"$HOME/.velko"
+  VELKO_PREFIX="$GUI_TMP/prefix"
+  gui_prefix_installieren "$VELKO_PREFIX"
+  local daten="$VELKO_PREFIX/share/velko"
+  mkdir -p "$HOME/Velko/verwaltung" "$HOME/Velko/projekte/beispiele"
+  cp "$daten/verwaltung/material.dat" "$daten/verwaltung/querschnitte.dat" \
+     "$daten/verwaltung/standard.col" "$HOME/Velko/verwaltung/"
+  cp "$daten/beispiele/"* "$HOME/Velko/projekte/beispiele/"
+  printf '%s\n' "$daten" "$HOME/Velko/verwaltung" "$HOME/Velko/projekte" "$HOME/Velko" \
+    "xdg-open" "gv" >"$HOME/.velko"
 }
 
 velko_starten() {

@@ -10,9 +10,11 @@
 #include "core/bericht.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
+#include "files/installation.h"
 #include "files/pfade.h"
 #include "output/druckauftrag.h"
 #include "output/liste.h"
+#include "output/pdf.h"
 #include "output/plot.h"
 #include "tests/files/testverzeichnis.h"
 
@@ -64,8 +66,8 @@ const char* Zeile1(Exportergebnis e) {
 
 }  // namespace
 
-TEST(Exportformate, DreiFormateInDerReihenfolgeDerAuswahl) {
-    ASSERT_EQ(ExportformatAnzahl(), 3);
+TEST(Exportformate, VierFormateInDerReihenfolgeDerAuswahl) {
+    ASSERT_EQ(ExportformatAnzahl(), 4);
     EXPECT_STREQ(Exportformate[0].Name, "PostScript");
     EXPECT_STREQ(Exportformate[0].Muster, "*.ps");
     EXPECT_TRUE(Exportformate[0].HatOptionen);
@@ -73,7 +75,10 @@ TEST(Exportformate, DreiFormateInDerReihenfolgeDerAuswahl) {
     EXPECT_STREQ(Exportformate[1].Muster, "*.tab");
     EXPECT_STREQ(Exportformate[2].Name, "Liste aller Stäbe");
     EXPECT_STREQ(Exportformate[2].Muster, "*.list");
-    EXPECT_STREQ(Exportformate[3].Name, "");
+    EXPECT_STREQ(Exportformate[3].Name, "PDF");
+    EXPECT_STREQ(Exportformate[3].Muster, "*.pdf");
+    EXPECT_TRUE(Exportformate[3].HatOptionen);
+    EXPECT_STREQ(Exportformate[4].Name, "");
     EXPECT_EQ(Druckkommando, "lpr");
 }
 
@@ -88,7 +93,7 @@ TEST_F(Export, InDateiSchreibtDasGewaehlteFormatOderNichts) {
 
     // Refusals write nothing, in the order the dialog checks them.
     EXPECT_EQ(InDateiExportieren(-1, ""), Exportergebnis::KeinFormat);
-    EXPECT_EQ(InDateiExportieren(3, ps.c_str()), Exportergebnis::KeinFormat);
+    EXPECT_EQ(InDateiExportieren(4, ps.c_str()), Exportergebnis::KeinFormat);
     EXPECT_EQ(InDateiExportieren(2, ""), Exportergebnis::KeinDateiname);
     EXPECT_STREQ(Zeile1(Exportergebnis::KeinDateiname), "kein Dateiname zum");
     EXPECT_EQ(InDateiExportieren(2, temp.Pfad("fehlt/x.list").c_str()), Exportergebnis::DateiFehler);
@@ -101,6 +106,37 @@ TEST_F(Export, InDateiSchreibtDasGewaehlteFormatOderNichts) {
     const std::string alt = DateiLesen(ps);
     EXPECT_EQ(InDateiExportieren(0, ps.c_str()), Exportergebnis::KeinSystem);
     EXPECT_EQ(DateiLesen(ps), alt);
+}
+
+TEST_F(Export, PdfHatDieSeitenDesPostscriptPlots) {
+    if (ImSuchpfad(GHOSTSCRIPT, getenv("PATH")).empty()) GTEST_SKIP() << "gs fehlt";
+    const std::string pdf = temp.Pfad("halle.pdf");
+    ASSERT_EQ(InDateiExportieren(3, pdf.c_str()), Exportergebnis::Geschrieben);
+    const std::string inhalt = DateiLesen(pdf);
+    EXPECT_EQ(inhalt.rfind("%PDF-", 0), 0u);
+    const std::string ps = Erwartet([](FILE* f) { PlotSchreiben(f); });
+    size_t seiten = 0;
+    for (size_t p = ps.find("showpage"); p != std::string::npos; p = ps.find("showpage", p + 1)) ++seiten;
+    EXPECT_NE(inhalt.find("/Count " + std::to_string(seiten)), std::string::npos) << seiten << " Seiten";
+    EXPECT_EQ(bericht.Texte().back(), "Datei " + pdf + " geschrieben ");
+
+    // Printing a PDF hands the print command the PDF.
+    EXPECT_EQ(Drucken(3, "true"), Exportergebnis::Geschrieben);
+    EXPECT_EQ(DateiLesen(temp.Pfad("tmp")).rfind("%PDF-", 0), 0u);
+}
+
+TEST_F(Export, PdfOhneGhostscriptBehaeltDieAlteDatei) {
+    const std::string pdf = temp.Pfad("halle.pdf");
+    DateiSchreiben(pdf, "alt");
+    const char* pfad = getenv("PATH");
+    const std::string gesichert = pfad ? pfad : "";
+    setenv("PATH", temp.Pfad().c_str(), 1);
+    Exportergebnis e = InDateiExportieren(3, pdf.c_str());
+    setenv("PATH", gesichert.c_str(), 1);
+    EXPECT_EQ(e, Exportergebnis::KeinGhostscript);
+    EXPECT_STREQ(Zeile1(e), "Ghostscript (gs) nicht gefunden, PDF nicht erzeugt !");
+    EXPECT_EQ(DateiLesen(pdf), "alt");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Pfad()), {}), 1);  // no temporary left
 }
 
 TEST_F(Export, DruckenSchreibtErstDieTempdateiDannStartetDasKommando) {
