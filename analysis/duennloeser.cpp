@@ -341,7 +341,9 @@ int DuennZerlegung::Zerlegen(const DMatrix& k, int* zustand, int* singulaer) {
         for (int r = von; r < bis; ++r) {
             const double d = static_cast<const double*>(l->x)[lp[r]];
             const int zeile = zeileVonFrei_[static_cast<std::size_t>(perm[r])];
-            if (!(std::fabs(d) >= eps)) {  // also a pivot that is no number
+            // The test of the profile solver, strict on both sides; a pivot
+            // that is no number goes on to the check of the results there too.
+            if (-eps < d && d < eps) {
                 if (singulaer) *singulaer = zeile;
                 return -2;
             }
