@@ -329,6 +329,19 @@ int DuennZerlegung::Zerlegen(const DMatrix& k, int* zustand, int* singulaer) {
     const int m = static_cast<int>(zeileVonFrei_.size());
     const int* perm = static_cast<const int*>(l->Perm);
     const int* lp = static_cast<const int*>(l->p);
+    if (zerlegt_) {
+        // The row-by-row factorisation starts from L = I, D = I: a second
+        // decomposition of the same pattern (new values) empties the
+        // columns of the first.
+        int* nz = static_cast<int*>(l->nz);
+        double* lx = static_cast<double*>(l->x);
+        for (int r = 0; r < m; ++r) {
+            nz[r] = 1;
+            lx[lp[r]] = 1.0;
+        }
+        l->minor = static_cast<std::size_t>(m);
+    }
+    zerlegt_ = true;
     double beta[2] = {0.0, 0.0};
     const int schritt = std::max(1, m / FORTSCHRITT_SCHRITTE);
     for (int von = 0; von < m; von += schritt) {

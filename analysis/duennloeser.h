@@ -55,7 +55,8 @@ public:
     bool Vorbereiten(const DMatrix& k, const int* zustand, const int* gruppe = nullptr);
     // 0, or -2 with the row (an equation number of K) in `singulaer`; rows
     // with a negative pivot become -3 in zustand.  Progress runs from 0 to 1.
-    // Once after every Vorbereiten.
+    // Again and again on the same pattern with new values (K's pattern
+    // must stay that of Vorbereiten), which second-order theory needs.
     int Zerlegen(const DMatrix& k, int* zustand, int* singulaer);
     // On entry u holds the prescribed displacements and f the loads; on
     // return u holds all displacements and f, at prescribed rows, the
@@ -74,6 +75,7 @@ private:
     std::vector<int> zeileVonFrei_;
     std::vector<int> ziel_;  // place of every entry of K in the ordered matrix, -1 = none
     int negativ_ = 0;
+    bool zerlegt_ = false;
 };
 
 // Whether a model of n equations is decomposed by the sparse solver (the

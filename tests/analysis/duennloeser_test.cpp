@@ -112,6 +112,29 @@ TEST(Duennloeser, WieProfilloeserMitVorgabenUndNegativenPivots) {
     }
 }
 
+TEST(Duennloeser, NeueWerteImSelbenMusterNeuZerlegt) {
+    // the same pattern decomposed again with new values, as a search along a
+    // load factor does: the answers follow the values, not the first ones
+    const Zufallsmatrix m(30, 20, 0.2, 5);
+    DMatrix* k = m.Duenn();
+    std::vector<int> zustand(30, STATUS_DUAL);
+    DuennZerlegung z;
+    ASSERT_TRUE(z.Vorbereiten(*k, zustand.data()));
+    int singulaer = -1;
+    std::vector<double> u1(30, 0.0), f1(30, 1.0);
+    ASSERT_EQ(z.Zerlegen(*k, zustand.data(), &singulaer), 0);
+    ASSERT_TRUE(z.Loesen(*k, zustand.data(), u1.data(), f1.data()));
+    const int negativ = z.NegativePivots();
+    for (double& w : k->Werte) w *= -4.0;  // every sign turns
+    std::fill(zustand.begin(), zustand.end(), static_cast<int>(STATUS_DUAL));
+    std::vector<double> u2(30, 0.0), f2(30, 1.0);
+    ASSERT_EQ(z.Zerlegen(*k, zustand.data(), &singulaer), 0);
+    ASSERT_TRUE(z.Loesen(*k, zustand.data(), u2.data(), f2.data()));
+    EXPECT_EQ(z.NegativePivots(), 30 - negativ);
+    for (int i = 0; i < 30; ++i) EXPECT_NEAR(u2[i], -u1[i] / 4, 1e-12 * (1 + std::fabs(u1[i])));
+    FreeDMatrix(k);
+}
+
 TEST(Duennloeser, NurVorgabenUndSingulaereMatrix) {
     // everything prescribed: nothing to decompose, the reactions K u - f
     const std::vector<std::array<int, 6>> elemente{{0, 1, 2, 0, 1, 2}};
