@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 #include <malloc.h>
@@ -63,17 +64,22 @@ constexpr bool AM_ENDE_FREIGEBEN = MIT_SANITIZER;
 // longer than filling the page.  The heap is grown once by far more than a
 // run needs (address space only, nothing is touched) and handed to
 // transparent huge pages, so that it is faulted in 2 MB at a time; blocks
-// up to 32 MB come from it too.  Not under the sanitizers, whose allocator
-// is another.
+// up to 32 MB come from it too.  Should the system refuse so much address
+// space, the heap just grows as usual.  Not under the sanitizers, whose
+// allocator is another.
 void HeapVorbereiten() {
     if (MIT_SANITIZER) return;
     constexpr std::size_t VORRAT = std::size_t{1} << 30, SEITE = std::size_t{2} << 20;
-    if (!mallopt(M_TOP_PAD, static_cast<int>(VORRAT)) || !mallopt(M_TRIM_THRESHOLD, static_cast<int>(VORRAT)) ||
-        !mallopt(M_MMAP_THRESHOLD, 32 << 20))
+    constexpr int UEBLICHER_ZUSCHLAG = 128 * 1024;  // M_TOP_PAD as glibc sets it
+    // The grown heap is never given back while the program runs.
+    if (!mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max()) || !mallopt(M_MMAP_THRESHOLD, 32 << 20))
         return;
     const auto vorher = reinterpret_cast<std::uintptr_t>(sbrk(0));
-    void* volatile block = malloc(SEITE);  // grows the heap by the pad
-    free(block);
+    if (mallopt(M_TOP_PAD, static_cast<int>(VORRAT))) {
+        void* volatile block = malloc(SEITE);  // grows the heap by the pad
+        free(block);
+        mallopt(M_TOP_PAD, UEBLICHER_ZUSCHLAG);
+    }
     const auto nachher = reinterpret_cast<std::uintptr_t>(sbrk(0));
     const std::uintptr_t von = (vorher + SEITE - 1) & ~(SEITE - 1), bis = nachher & ~(SEITE - 1);
     if (bis > von) madvise(reinterpret_cast<void*>(von), bis - von, MADV_HUGEPAGE);
