@@ -1,8 +1,8 @@
 #include "output/zahlformat.h"
 
 #include <charconv>
-#include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <cstdio>
 
 namespace {
@@ -18,40 +18,48 @@ void Rechtsbuendig(std::string& text, const char* anfang, const char* ende, int 
 // printf rounds.  False for values beyond 128 bits (and for no number),
 // which go the general way.
 bool FestGanzzahlig(std::string& text, double wert, int breite, int stellen) {
-    if (!std::isfinite(wert) || stellen < 0 || stellen > 9) return false;
-    int e = 0;
-    const double bruch = std::frexp(std::fabs(wert), &e);  // |wert| = bruch 2^e, 0.5 <= bruch < 1
-    const auto m = static_cast<std::uint64_t>(std::ldexp(bruch, 53));
-    e -= 53;
-    unsigned __int128 zehner = 1;
+    if (stellen < 0 || stellen > 9) return false;
+    std::uint64_t bits;
+    std::memcpy(&bits, &wert, sizeof bits);
+    const int roh = static_cast<int>((bits >> 52) & 0x7FF);
+    if (roh == 0x7FF) return false;  // infinite or no number
+    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+    int e;
+    if (roh == 0) {
+        e = -1074;  // subnormal (or zero)
+    } else {
+        m |= std::uint64_t{1} << 52;
+        e = roh - 1075;
+    }
+    std::uint64_t zehner = 1;
     for (int i = 0; i < stellen; ++i) zehner *= 10;
+    const unsigned __int128 x = static_cast<unsigned __int128>(m) * zehner;  // below 2^83
     unsigned __int128 n;
     if (e >= 0) {
-        if (e > 40) return false;  // m 10^9 2^40 still fits
-        n = (static_cast<unsigned __int128>(m) * zehner) << e;
+        if (e > 40) return false;
+        n = x << e;
+    } else if (-e >= 120) {
+        n = 0;  // far below half a unit of the last place
     } else {
-        const unsigned __int128 x = static_cast<unsigned __int128>(m) * zehner;  // below 2^83
-        if (-e >= 120) {
-            n = 0;  // far below half a unit of the last place
-        } else {
-            const int s = -e;
-            n = x >> s;
-            const unsigned __int128 rest = x & ((static_cast<unsigned __int128>(1) << s) - 1);
-            const unsigned __int128 halb = static_cast<unsigned __int128>(1) << (s - 1);
-            if (rest > halb || (rest == halb && (n & 1))) ++n;
-        }
+        const int s = -e;
+        n = x >> s;
+        const unsigned __int128 rest = x & ((static_cast<unsigned __int128>(1) << s) - 1);
+        const unsigned __int128 halb = static_cast<unsigned __int128>(1) << (s - 1);
+        if (rest > halb || (rest == halb && (n & 1))) ++n;
     }
-    char ziffern[64];
+    if (n >> 64) return false;  // more digits than the listing ever shows
+    std::uint64_t ziffern64 = static_cast<std::uint64_t>(n);
+    char ziffern[32];
     char* ende = ziffern + sizeof ziffern;
     char* p = ende;
     int stelle = 0;
     do {
         if (stelle == stellen && stellen > 0) *--p = '.';
-        *--p = static_cast<char>('0' + static_cast<int>(n % 10));
-        n /= 10;
+        *--p = static_cast<char>('0' + ziffern64 % 10);
+        ziffern64 /= 10;
         ++stelle;
-    } while (n != 0 || stelle <= stellen);
-    if (std::signbit(wert)) *--p = '-';
+    } while (ziffern64 != 0 || stelle <= stellen);
+    if (bits >> 63) *--p = '-';
     const long laenge = ende - p;
     if (laenge < breite) text.append(static_cast<std::size_t>(breite - laenge), ' ');
     text.append(p, ende);
