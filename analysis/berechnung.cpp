@@ -1,89 +1,68 @@
 #include "analysis/berechnung.h"
 
-#include <cstdio>
 #include <ctime>
 #include <memory>
 #include <new>
-#include <vector>
 
-#include "analysis/duennloeser.h"
 #include "analysis/endlichkeit.h"
 #include "analysis/gleichungsloeser.h"
-#include "analysis/kernmodell.h"
 #include "analysis/nachlauf.h"
 #include "analysis/nummerierung.h"
-#include "analysis/steifigkeit.h"
+#include "core/aenderungen.h"
 #include "core/bericht.h"
-#include "core/oberflaeche.h"
-#include "core/programm.h"
+#include "core/latin1.h"
 
 namespace {
 
-// Every message shows at once, also while the run keeps the event loop busy.
-void Melden(const char* text) {
-    MeldungAusgeben(text);
-    Ui()->Flush();
-}
-
 double Sekunden(std::clock_t von, std::clock_t bis) { return static_cast<double>(bis - von) / 1000000.0; }
-
-// The work data of one run; the destructor frees whatever exists.
-struct Arbeitsdaten {
-    std::vector<double> u, fKnoten, fErsatz, fGesamt;
-    std::vector<int> zustand, erste;
-    PMatrix* k = nullptr;           // profile solver
-    Elementmatrizen elementmatrizen;  // what its end forces need
-    DMatrix* kDuenn = nullptr;        // sparse solver of large models
-    std::unique_ptr<DuennZerlegung> zerlegung;
-    std::size_t gebucht = 0;
-
-    bool Anlegen(int n) {
-        const std::size_t bytes = static_cast<std::size_t>(n) * (4 * sizeof(double) + 2 * sizeof(int));
-        if (!ArbeitsspeicherReservieren(bytes)) return false;
-        gebucht = bytes;
-        try {
-            u.assign(static_cast<std::size_t>(n), 0.0);
-            fKnoten.assign(static_cast<std::size_t>(n), 0.0);
-            fErsatz.assign(static_cast<std::size_t>(n), 0.0);
-            fGesamt.assign(static_cast<std::size_t>(n), 0.0);
-            zustand.assign(static_cast<std::size_t>(n), 0);
-            erste.assign(static_cast<std::size_t>(n), 0);
-        } catch (const std::bad_alloc&) {
-            return false;
-        }
-        return true;
-    }
-    ~Arbeitsdaten() {
-        zerlegung.reset();
-        FreeDMatrix(kDuenn);
-        FreePMatrix(k);
-        ArbeitsspeicherFreigeben(gebucht);
-    }
-};
 
 }  // namespace
 
-int ModellPruefen(const Modellfolge* folge) {
-    const System* sys = Programm.AktuellesSystem;
-    if (!sys || KeLeer(sys->Elemente)) {
-        Melden("keine Stäbe im System !");
+Berechnung::Berechnung(System& system, const Kataloge& kataloge, Berichtsempfaenger& bericht)
+    : system_(system), bericht_(bericht), katalog_(kataloge) {}
+
+Berechnung::~Berechnung() {
+    daten_.zerlegung.reset();
+    FreeDMatrix(daten_.kDuenn);
+    FreePMatrix(daten_.k);
+    ArbeitsspeicherFreigeben(daten_.gebucht);
+}
+
+void Berechnung::Melden(const char* text) { MeldungAusgeben(bericht_, text); }
+
+void Berechnung::Fortschritt(double wert) { bericht_.Fortschritt(wert); }
+
+bool Berechnung::ModellErzeugen() {
+    try {
+        return KernmodellErzeugen(modell_, system_, bericht_, &folge_);
+    } catch (const std::bad_alloc&) {
+        // The model stays as far as it was built; the run ends here.
+        KernmodellLeeren(modell_);
+        folge_ = Modellfolge{};
+        bericht_.Ausgeben(Ausgabekanal::Fehler, "Fehler !\n");
+        Melden("Fehler beim Berechnen ! - zu wenig Speicher");
+        return false;
+    }
+}
+
+int Berechnung::ModellPruefen() {
+    if (KeLeer(modell_.Elemente)) {
+        Melden("keine Stäbe im System !"_l1);
         return 0;
     }
-    const KatalogIndex katalog;
-    Modellfolge eigene;
-    for (const Element* e : ModellfolgeVon(folge, eigene).Elemente) {
-        const Material* m = katalog.MaterialZu(e->Material);
+    for (const Element* e : folge_.Elemente) {
+        const Material* m = katalog_.MaterialZu(e->Material);
         if (!m) {
-            Melden("es existieren Stäbe ohne Material !");
+            Melden("es existieren Stäbe ohne Material !"_l1);
             return 0;
         }
         if (!(m->EModul > 0)) {
             Melden(m->EModul == 0 ? "es existiert Material mit E = 0 !" : "es existiert Material mit E < 0 !");
             return 0;
         }
-        const Querschnitt* q = katalog.QuerschnittZu(e->Querschnitt);
+        const Querschnitt* q = katalog_.QuerschnittZu(e->Querschnitt);
         if (!q) {
-            Melden("es existieren Stäbe ohne Querschnitt !");
+            Melden("es existieren Stäbe ohne Querschnitt !"_l1);
             return 0;
         }
         if (!(q->Flaeche > 0)) {
@@ -96,147 +75,201 @@ int ModellPruefen(const Modellfolge* folge) {
                                             : "es existieren Querschnitte mit Iz < 0 !");
             return 0;
         }
-        // A bar whose end points coincide has no stiffness matrix (it
+        // An element whose end points coincide has no stiffness matrix (it
         // divides by its length) and would fill every result with NaN.
         if (!(e->Laenge > 0)) {
-            Melden("es existieren Stäbe der Länge 0 !");
+            Melden("es existieren Stäbe der Länge 0 !"_l1);
             return 0;
         }
     }
     return 1;
 }
 
-bool TheorieIOrdnungBerechnen() {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys) return false;
-    const std::clock_t t0 = std::clock();
+int Berechnung::Anzahl() const { return static_cast<int>(folge_.Freiheitsgrade.size()); }
 
-    // The model's elements and degrees of freedom in arrays, which every
-    // phase below goes over instead of the chains.
-    Modellfolge folge;
+bool Berechnung::ArbeitsdatenAnlegen() {
+    const int n = Anzahl();
+    const std::size_t bytes = static_cast<std::size_t>(n) * (4 * sizeof(double) + 2 * sizeof(int));
+    if (!ArbeitsspeicherReservieren(bytes)) return false;
+    daten_.gebucht += bytes;
     try {
-        if (!KernmodellErzeugen(&folge)) {
-            Ui()->Flush();
-            FortschrittSetzen(0.0);
-            return false;
-        }
+        daten_.u.assign(static_cast<std::size_t>(n), 0.0);
+        daten_.fKnoten.assign(static_cast<std::size_t>(n), 0.0);
+        daten_.fErsatz.assign(static_cast<std::size_t>(n), 0.0);
+        daten_.fGesamt.assign(static_cast<std::size_t>(n), 0.0);
+        daten_.zustand.assign(static_cast<std::size_t>(n), 0);
+        daten_.erste.assign(static_cast<std::size_t>(n), 0);
     } catch (const std::bad_alloc&) {
-        std::fputs("Fehler !\n", stderr);
-        Melden("Fehler beim Berechnen ! - zu wenig Speicher");
-        FortschrittSetzen(0.0);
         return false;
     }
-    FortschrittSetzen(0.1);
+    return true;
+}
+
+void Berechnung::Nummerieren() {
+    duenn_ = DuennLoeserFuer(Anzahl());
+    FreiheitsgradeNummerieren(modell_, &folge_);
+    if (!duenn_) FreiheitsgradeUmnummerieren(modell_);
+}
+
+void Berechnung::ErsatzlastenBerechnen() {
+    ::ErsatzlastenBerechnen(modell_, daten_.fErsatz.data(), Anzahl(), &folge_);
+}
+
+bool Berechnung::PrimalDualAufbauen() {
+    return ::PrimalDualAufbauen(modell_, daten_.u.data(), daten_.fKnoten.data(), daten_.zustand.data(), Anzahl(),
+                                bericht_, &folge_) != 0;
+}
+
+void Berechnung::ProfilBestimmen() {
+    if (!duenn_) ::ProfilBestimmen(modell_, daten_.erste.data(), Anzahl());
+}
+
+Elementsteifigkeit Berechnung::ElementsteifigkeitErsterOrdnung() {
+    return [this](Matrix6 ke, const Element* e) { return ElementsteifigkeitBerechnen(ke, e, katalog_, bericht_); };
+}
+
+bool Berechnung::SteifigkeitAufbauen(const Elementsteifigkeit& elementsteifigkeit) {
+    const int n = Anzahl();
+    if (!duenn_)
+        return SystemsteifigkeitAufbauen(modell_, daten_.k, daten_.erste.data(), n, elementsteifigkeit, bericht_,
+                                         &daten_.elementmatrizen, &folge_) != 0;
+    if (!SystemsteifigkeitAufbauen(modell_, daten_.kDuenn, n, elementsteifigkeit, bericht_, &folge_)) return false;
+    if (daten_.zerlegung) return true;  // ordered and laid out by the first assembly
+    bool vorbereitet = false;
+    try {
+        daten_.zerlegung = std::make_unique<DuennZerlegung>();
+        vorbereitet = daten_.zerlegung->Vorbereiten(*daten_.kDuenn, daten_.zustand.data(),
+                                                    Knotengruppen(modell_, n, &folge_).data());
+    } catch (const std::bad_alloc&) {
+    }
+    if (!vorbereitet) {
+        daten_.zerlegung.reset();
+        Melden("Speicherfehler !");
+    }
+    return vorbereitet;
+}
+
+bool Berechnung::Zerlegen() {
+    int singulaer = -1;
+    speicherfehler_ = false;
+    if (!duenn_)
+        return SystemsteifigkeitZerlegen(Anzahl(), daten_.zustand.data(), daten_.erste.data(), daten_.k,
+                                         &singulaer, &bericht_) != -2;
+    const int zerlegt = daten_.zerlegung->Zerlegen(*daten_.kDuenn, daten_.zustand.data(), &singulaer, &bericht_);
+    if (zerlegt == -1) {
+        speicherfehler_ = true;
+        Melden("Speicherfehler !");
+    }
+    return zerlegt == 0;
+}
+
+bool Berechnung::Loesen() {
+    const int n = Anzahl();
+    for (int i = 0; i < n; ++i) daten_.fGesamt[i] = daten_.fKnoten[i] + daten_.fErsatz[i];
+    if (!duenn_) {
+        GleichungssystemLoesen(n, daten_.zustand.data(), daten_.erste.data(), daten_.k, daten_.u.data(),
+                               daten_.fGesamt.data());
+        return true;
+    }
+    if (daten_.zerlegung->Loesen(*daten_.kDuenn, daten_.zustand.data(), daten_.u.data(), daten_.fGesamt.data()))
+        return true;
+    Melden("Speicherfehler !");
+    return false;
+}
+
+void Berechnung::Nachlaufrechnung() {
+    if (duenn_)
+        KnotenkraefteBerechnen(*daten_.kDuenn, daten_.u.data(), daten_.fErsatz.data(), daten_.fKnoten.data());
+    else
+        KnotenkraefteBerechnen(modell_, daten_.elementmatrizen, daten_.u.data(), daten_.fErsatz.data(),
+                               daten_.fKnoten.data(), Anzahl(), &folge_);
+    ::ErgebnisseUebernehmen(modell_, daten_.u.data(), daten_.fKnoten.data(), &folge_);
+    SchnittkraefteBerechnen(modell_, katalog_, &folge_);
+}
+
+bool Berechnung::ErgebnisseEndlich() { return ::ErgebnisseEndlich(modell_, system_, bericht_, &folge_); }
+
+void Berechnung::ErgebnisseUebernehmen() {
+    ErgebnisseInSystemUebernehmen(modell_, system_, &folge_);
+    AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
+}
+
+bool Berechnung::TheorieIOrdnung() {
+    const std::clock_t t0 = std::clock();
+
+    if (!ModellErzeugen()) {
+        Fortschritt(0.0);
+        return false;
+    }
+    Fortschritt(0.1);
     Melden("Kernmodell erstellt ...");
-    if (KeLeer(sys->Modellfreiheitsgrade)) {
+    if (KeLeer(modell_.Modellfreiheitsgrade)) {
         Melden("Fehler beim Berechnen ! - keine FG");
         return false;
     }
-    if (KeLeer(sys->Elemente)) {
-        Melden("Fehler beim Berechnen ! - keine Stäbe");
+    if (KeLeer(modell_.Elemente)) {
+        Melden("Fehler beim Berechnen ! - keine Stäbe"_l1);
         return false;
     }
-    const long anzahl = static_cast<long>(folge.Freiheitsgrade.size());
-    const int n = static_cast<int>(anzahl);
-    MeldungFormatiert("Anzahl Freiheitsgrade : %ld ... ", anzahl);
-    Ui()->Flush();
-    if (!ModellPruefen(&folge)) {
-        FortschrittSetzen(0.0);
+    MeldungFormatiert(bericht_, "Anzahl Freiheitsgrade : %ld ... ", static_cast<long>(Anzahl()));
+    if (!ModellPruefen()) {
+        Fortschritt(0.0);
         return false;
     }
 
-    Arbeitsdaten d;
-    if (!d.Anlegen(n)) {
-        std::fputs("Fehler !\n", stderr);
+    if (!ArbeitsdatenAnlegen()) {
+        bericht_.Ausgeben(Ausgabekanal::Fehler, "Fehler !\n");
         Melden("Fehler beim Berechnen ! - zu wenig Speicher");
-        FortschrittSetzen(0.0);
+        Fortschritt(0.0);
         return false;
     }
-    const KatalogIndex katalog;
 
-    // Large models go to the sparse solver, which orders the equations
-    // itself; the profile solver needs them renumbered along the structure.
-    const bool duenn = DuennLoeserFuer(n);
-    FreiheitsgradeNummerieren(&folge);
-    if (!duenn) FreiheitsgradeUmnummerieren();
-    FortschrittSetzen(0.2);
-    ErsatzlastenBerechnen(d.fErsatz.data(), n, &folge);
-    FortschrittSetzen(0.3);
-    if (!PrimalDualAufbauen(d.u.data(), d.fKnoten.data(), d.zustand.data(), n, &folge)) return false;
-    if (duenn) {
-        if (!SystemsteifigkeitAufbauen(d.kDuenn, n, &katalog, &folge)) return false;
-        d.zerlegung.reset(new (std::nothrow) DuennZerlegung);
-        bool vorbereitet = false;
-        try {
-            vorbereitet = d.zerlegung &&
-                          d.zerlegung->Vorbereiten(*d.kDuenn, d.zustand.data(), Knotengruppen(n, &folge).data());
-        } catch (const std::bad_alloc&) {
-        }
-        if (!vorbereitet) {
-            Melden("Speicherfehler !");
-            return false;
-        }
-    } else {
-        ProfilBestimmen(d.erste.data(), n);
-        if (!SystemsteifigkeitAufbauen(d.k, d.erste.data(), n, &katalog, &d.elementmatrizen, &folge)) return false;
-    }
+    Nummerieren();
+    Fortschritt(0.2);
+    ErsatzlastenBerechnen();
+    Fortschritt(0.3);
+    if (!PrimalDualAufbauen()) return false;
+    ProfilBestimmen();
+    const Elementsteifigkeit steifigkeit = ElementsteifigkeitErsterOrdnung();
+    if (!SteifigkeitAufbauen(steifigkeit)) return false;
 
     Melden("Systemsteifigkeit aufgebaut ...");
     const std::clock_t t1 = std::clock();
-    FortschrittSetzen(0.4);
+    Fortschritt(0.4);
     Melden("Zerlege Systemsteifigkeit ...");
-    int singulaer = -1;
-    const int zerlegt = duenn ? d.zerlegung->Zerlegen(*d.kDuenn, d.zustand.data(), &singulaer)
-                              : SystemsteifigkeitZerlegen(n, d.zustand.data(), d.erste.data(), d.k, &singulaer);
-    if (zerlegt == -2) {
-        Melden("Fehler beim Zerlegen der SystemSteifigkeit ! System kinematisch !");
+    if (!Zerlegen()) {
+        if (!Speicherfehler()) Melden("Fehler beim Zerlegen der SystemSteifigkeit ! System kinematisch !");
         return false;
     }
-    if (zerlegt != 0) {
-        Melden("Speicherfehler !");
-        return false;
-    }
-    FortschrittSetzen(0.7);
+    Fortschritt(0.7);
     const std::clock_t t2 = std::clock();
-    MeldungFormatiert("Gleichungssystem zerlegt [%.2f s] ... ", Sekunden(t1, t2));
-    Ui()->Flush();
+    MeldungFormatiert(bericht_, "Gleichungssystem zerlegt [%.2f s] ... ", Sekunden(t1, t2));
 
-    for (int i = 0; i < n; ++i) d.fGesamt[i] = d.fKnoten[i] + d.fErsatz[i];
-    if (duenn) {
-        if (!d.zerlegung->Loesen(*d.kDuenn, d.zustand.data(), d.u.data(), d.fGesamt.data())) {
-            Melden("Speicherfehler !");
-            return false;
-        }
-    } else {
-        GleichungssystemLoesen(n, d.zustand.data(), d.erste.data(), d.k, d.u.data(), d.fGesamt.data());
-    }
-    FortschrittSetzen(0.9);
-    Melden("Gleichungssystem gelöst ... ");
+    if (!Loesen()) return false;
+    Fortschritt(0.9);
+    Melden("Gleichungssystem gelöst ... "_l1);
 
     // The stiffness was kept (the element matrices, or the sparse matrix
     // beside its factor), so the end forces need no second assembly.
-    if (duenn)
-        KnotenkraefteBerechnen(*d.kDuenn, d.u.data(), d.fErsatz.data(), d.fKnoten.data());
-    else
-        KnotenkraefteBerechnen(d.elementmatrizen, d.u.data(), d.fErsatz.data(), d.fKnoten.data(), n, &folge);
-    ErgebnisseUebernehmen(d.u.data(), d.fKnoten.data(), &folge);
-    SchnittkraefteBerechnen(&katalog, &folge);
-    if (!ErgebnisseEndlich(&folge)) return false;
-    Melden("Nachlaufrechnung durchgeführt ... ");
-    ErgebnisseInSystemUebernehmen(&folge);
+    Nachlaufrechnung();
+    if (!ErgebnisseEndlich()) return false;
+    Melden("Nachlaufrechnung durchgeführt ... "_l1);
+    ErgebnisseUebernehmen();
 
     const std::clock_t t3 = std::clock();
-    MeldungFormatiert("Rechenzeit : %.2f s", Sekunden(t0, t3));
-    Ui()->Flush();
+    MeldungFormatiert(bericht_, "Rechenzeit : %.2f s", Sekunden(t0, t3));
     Melden("-> System nach Theorie I.Ordnung berechnet !");
-    Ui()->SystemZeichnen();
-    FortschrittSetzen(1.0);
-    Ui()->Flush();
-    d.zerlegung.reset();
-    FreeDMatrix(d.kDuenn);
-    d.kDuenn = nullptr;
-    FreePMatrix(d.k);
-    d.k = nullptr;
-    FortschrittSetzen(0.0);
+    Fortschritt(1.0);
+    daten_.zerlegung.reset();
+    FreeDMatrix(daten_.kDuenn);
+    daten_.kDuenn = nullptr;
+    FreePMatrix(daten_.k);
+    daten_.k = nullptr;
+    Fortschritt(0.0);
     return true;
+}
+
+bool TheorieIOrdnungBerechnen(System& system, const Kataloge& kataloge, Berichtsempfaenger& bericht) {
+    Berechnung berechnung(system, kataloge, bericht);
+    return berechnung.TheorieIOrdnung();
 }

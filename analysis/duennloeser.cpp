@@ -313,7 +313,7 @@ bool DuennZerlegung::GeordnetAnlegen(const DMatrix& k) {
     return true;
 }
 
-int DuennZerlegung::Zerlegen(const DMatrix& k, int* zustand, int* singulaer) {
+int DuennZerlegung::Zerlegen(const DMatrix& k, int* zustand, int* singulaer, Berichtsempfaenger* fortschritt) {
     double s = 0.0;
     for (int i = 0; i < k.n; ++i) s += std::fabs(k.Diagonale(i));
     const double eps = (1e-12 / k.n) * s;
@@ -345,7 +345,7 @@ int DuennZerlegung::Zerlegen(const DMatrix& k, int* zustand, int* singulaer) {
     double beta[2] = {0.0, 0.0};
     const int schritt = std::max(1, m / FORTSCHRITT_SCHRITTE);
     for (int von = 0; von < m; von += schritt) {
-        FortschrittSetzen(static_cast<double>(von) / m);
+        if (fortschritt) fortschritt->Fortschritt(static_cast<double>(von) / m);
         const int bis = std::min(m, von + schritt);
         c_->common.status = CHOLMOD_OK;
         cholmod_rowfac(c_->geordnet, nullptr, beta, static_cast<std::size_t>(von), static_cast<std::size_t>(bis), l,

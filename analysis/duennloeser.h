@@ -15,6 +15,8 @@
 #include <cstddef>
 #include <vector>
 
+class Berichtsempfaenger;
+
 // Symmetric n x n matrix, lower triangle in compressed columns: column j
 // holds the rows Zeilen[Anfang[j]] .. Zeilen[Anfang[j+1]-1], ascending, the
 // diagonal first.  Every diagonal entry is stored.
@@ -54,10 +56,11 @@ public:
     // ordering the equations one by one.
     bool Vorbereiten(const DMatrix& k, const int* zustand, const int* gruppe = nullptr);
     // 0, or -2 with the row (an equation number of K) in `singulaer`; rows
-    // with a negative pivot become -3 in zustand.  Progress runs from 0 to 1.
+    // with a negative pivot become -3 in zustand.  Progress runs from 0 to 1
+    // (to `fortschritt` when one is given).
     // Again and again on the same pattern with new values (K's pattern
     // must stay that of Vorbereiten), which second-order theory needs.
-    int Zerlegen(const DMatrix& k, int* zustand, int* singulaer);
+    int Zerlegen(const DMatrix& k, int* zustand, int* singulaer, Berichtsempfaenger* fortschritt = nullptr);
     // On entry u holds the prescribed displacements and f the loads; on
     // return u holds all displacements and f, at prescribed rows, the
     // reactions (K u)_p - f_p.  False when memory is short.

@@ -3,10 +3,9 @@
 #include <cmath>
 
 #include "analysis/kernmodell.h"
+#include "core/aenderungen.h"
 #include "core/bericht.h"
 #include "core/latin1.h"
-#include "core/oberflaeche.h"
-#include "core/programm.h"
 #include "core/systemoperationen.h"
 
 namespace {
@@ -26,13 +25,13 @@ bool ModellEndlich(const Modellfolge& folge) {
 
 }  // namespace
 
-bool ErgebnisseEndlich(const Modellfolge* folge) {
-    System* sys = Programm.AktuellesSystem;
+bool ErgebnisseEndlich(const Kernmodell& modell, System& system, Berichtsempfaenger& bericht,
+                       const Modellfolge* folge) {
     Modellfolge eigene;
-    if (!sys || ModellEndlich(ModellfolgeVon(folge, eigene))) return true;
-    MeldungAusgeben("Fehler beim Berechnen ! - Ergebnisse nicht endlich, Eingabewerte prüfen !"_l1);
-    Ui()->Flush();
-    for (Stab* s : Elemente<Stab>(sys->Staebe)) ErgebnisseLoeschen(s);
-    FortschrittSetzen(0.0);
+    if (ModellEndlich(ModellfolgeVon(modell, folge, eigene))) return true;
+    MeldungAusgeben(bericht, "Fehler beim Berechnen ! - Ergebnisse nicht endlich, Eingabewerte prüfen !"_l1);
+    for (Stab* s : Elemente<Stab>(system.Staebe)) ErgebnisseLoeschen(s);
+    AenderungMelden(&system, AENDERUNG_ERGEBNISSE);
+    bericht.Fortschritt(0.0);
     return false;
 }

@@ -3,11 +3,16 @@
 // as a result.
 #pragma once
 
-// True when every displacement, reaction and element end force of the
-// current System's model is a finite number.  Otherwise reports "Fehler
-// beim Berechnen ! - Ergebnisse nicht endlich, Eingabewerte prüfen !" and
-// removes the bars' results, so that none of an earlier run stays shown as
-// if it belonged to this input.
-// `folge`, when given, holds the model's records (kernmodell.h).
+struct Kernmodell;
 struct Modellfolge;
-bool ErgebnisseEndlich(const Modellfolge* folge = nullptr);
+struct System;
+class Berichtsempfaenger;
+
+// True when every displacement, reaction and element end force of the
+// model is a finite number.  Otherwise reports "Fehler beim Berechnen ! -
+// Ergebnisse nicht endlich, Eingabewerte prüfen !" and removes the results
+// of the System's bars, so that none of an earlier run stays shown as if it
+// belonged to this input.
+// `folge`, when given, holds the model's records (kernmodell.h).
+bool ErgebnisseEndlich(const Kernmodell& modell, System& system, Berichtsempfaenger& bericht,
+                       const Modellfolge* folge = nullptr);

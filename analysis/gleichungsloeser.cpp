@@ -136,7 +136,7 @@ PMatrix* AllocPMatrix(int n, const int* erste) {
         }
     }
     if (!k) {
-        std::fputs("# AllocPMatrix() Mem-Fault \n", stderr);
+        FehlerAusgeben("# AllocPMatrix() Mem-Fault \n");
         return nullptr;
     }
     // Row i begins right after row i-1; entry (i, j) lies j - erste[i] into it.
@@ -171,7 +171,7 @@ Matrix* AllocMatrix(int zeilen, int spalten) {
             }
         }
     }
-    if (!m) std::fputs("Fehler beim allokieren !", stdout);
+    if (!m) DiagnoseAusgeben("Fehler beim allokieren !");
     return m;
 }
 
@@ -181,7 +181,8 @@ void FreeMatrix(Matrix* m) {
     delete m;
 }
 
-int SystemsteifigkeitZerlegen(int n, int* zustand, const int* erste, PMatrix* k, int* singulaer) {
+int SystemsteifigkeitZerlegen(int n, int* zustand, const int* erste, PMatrix* k, int* singulaer,
+                              Berichtsempfaenger* fortschritt) {
     double s = 0.0;
     for (int i = 0; i < n; ++i) s += std::fabs((*k)(i, i));
     const double eps = (1e-12 / n) * s;
@@ -193,7 +194,7 @@ int SystemsteifigkeitZerlegen(int n, int* zustand, const int* erste, PMatrix* k,
     std::vector<double> vorzeichen(static_cast<std::size_t>(n), 0.0);
     std::vector<int> abweichend(static_cast<std::size_t>(n) + 1, 0);
     for (int i = 0; i < n; ++i) {
-        FortschrittSetzen(static_cast<double>(i) / n);
+        if (fortschritt) fortschritt->Fortschritt(static_cast<double>(i) / n);
         if (zustand[i] != STATUS_DUAL) {
             abweichend[i + 1] = abweichend[i] + 1;
             continue;

@@ -7,6 +7,8 @@
 
 #include <cstddef>
 
+class Berichtsempfaenger;
+
 // Symmetric n x n matrix, lower triangle; row i holds columns erste[i]..i.
 struct PMatrix {
     int n = 0;
@@ -24,7 +26,7 @@ struct PMatrix {
 std::size_t ProfilGroesse(const int* erste, int n);
 
 // Zero-filled profile matrix, or null ("# AllocPMatrix() Mem-Fault \n" on
-// standard error) when memory is short or erste[i] > i.
+// the error channel of the report) when memory is short or erste[i] > i.
 PMatrix* AllocPMatrix(int n, const int* erste);
 void FreePMatrix(PMatrix* k);
 
@@ -36,14 +38,16 @@ struct Matrix {
     double* operator[](int i) { return Block + static_cast<std::ptrdiff_t>(i) * Spalten; }
     const double* operator[](int i) const { return Block + static_cast<std::ptrdiff_t>(i) * Spalten; }
 };
-// Null ("Fehler beim allokieren !" on standard output) when memory is short.
+// Null ("Fehler beim allokieren !" as a diagnostic) when memory is short.
 Matrix* AllocMatrix(int zeilen, int spalten);
 void FreeMatrix(Matrix* m);
 
 // Decomposes the dual rows (zustand -2; rows with a negative pivot become
 // -3).  Returns 0, or -2 with the row in `singulaer` when a pivot lies
-// within +-eps (a kinematic system).  Reports progress i/n for every row.
-int SystemsteifigkeitZerlegen(int n, int* zustand, const int* erste, PMatrix* k, int* singulaer);
+// within +-eps (a kinematic system).  Reports progress i/n for every row to
+// `fortschritt` when one is given.
+int SystemsteifigkeitZerlegen(int n, int* zustand, const int* erste, PMatrix* k, int* singulaer,
+                              Berichtsempfaenger* fortschritt = nullptr);
 
 // On entry u holds the prescribed displacements (primal rows) and f the
 // loads; on return u holds all displacements and f, at primal rows, the

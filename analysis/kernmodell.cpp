@@ -8,10 +8,8 @@
 #include <vector>
 
 #include "analysis/lastuebernahme.h"
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/bericht.h"
-#include "core/oberflaeche.h"
-#include "core/programm.h"
 #include "core/systemoperationen.h"
 
 namespace {
@@ -106,7 +104,7 @@ private:
 // Lookup indices that stand in for the linear chain searches while one
 // model is being built; outside that scope the searches walk the chains.
 struct ModellIndex {
-    System* sys = nullptr;
+    Kernmodell* modell = nullptr;
     Knotentafel knoten;
     std::unordered_map<long, Freiheitsgrad*> freiheitsgrade;
     // Every element and degree of freedom entered, in the order entered;
@@ -117,15 +115,15 @@ ModellIndex* aktiverIndex = nullptr;
 
 class IndexBereich {
 public:
-    explicit IndexBereich(System* sys) {
-        index_.sys = sys;
+    IndexBereich(Kernmodell& modell, const System& sys) {
+        index_.modell = &modell;
         // about one node per bar end and division point saves rehashing;
         // the guess stays modest whatever the division count says
-        const long teilungen = std::clamp(sys->Stabteilungen, 1L, 16L);
-        index_.knoten.Reservieren(static_cast<std::size_t>(std::min(KeAnzahl(sys->Staebe) * teilungen + 1, 1L << 22)));
-        for (Knoten* k : Elemente<Knoten>(sys->Knoten))
+        const long teilungen = std::clamp(sys.Stabteilungen, 1L, 16L);
+        index_.knoten.Reservieren(static_cast<std::size_t>(std::min(KeAnzahl(sys.Staebe) * teilungen + 1, 1L << 22)));
+        for (Knoten* k : Elemente<Knoten>(modell.Knoten))
             if (!std::isnan(k->X) && !std::isnan(k->Y)) index_.knoten.Eintragen(Koordinaten{Bits(k->X), Bits(k->Y)}, k);
-        for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
+        for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade))
             if (fg->Nummer != -1) index_.freiheitsgrade.try_emplace(fg->Nummer, fg);
         aktiverIndex = &index_;
     }
@@ -142,17 +140,17 @@ private:
     ModellIndex index_;
 };
 
-ModellIndex* IndexFuer(System* sys) {
-    return aktiverIndex && aktiverIndex->sys == sys ? aktiverIndex : nullptr;
+ModellIndex* IndexFuer(Kernmodell& modell) {
+    return aktiverIndex && aktiverIndex->modell == &modell ? aktiverIndex : nullptr;
 }
 
-void ElementEintragen(System* sys, Element* e) {
-    KeVorneEintragen(sys->Elemente, e);
-    if (ModellIndex* index = IndexFuer(sys)) index->eingetragen.Elemente.push_back(e);
+void ElementEintragen(Kernmodell& modell, Element* e) {
+    KeVorneEintragen(modell.Elemente, e);
+    if (ModellIndex* index = IndexFuer(modell)) index->eingetragen.Elemente.push_back(e);
 }
 
-Freiheitsgrad* NeuerSchnittFreiheitsgrad(int richtung) {
-    Freiheitsgrad* fg = FreiheitsgradSuchenOderAnlegen(richtung, -1);
+Freiheitsgrad* NeuerSchnittFreiheitsgrad(Kernmodell& modell, int richtung) {
+    Freiheitsgrad* fg = FreiheitsgradSuchenOderAnlegen(modell, richtung, -1);
     fg->Status = STATUS_DUAL;
     fg->Feder = 0.0;
     fg->Winkel = 0.0;
@@ -160,8 +158,8 @@ Freiheitsgrad* NeuerSchnittFreiheitsgrad(int richtung) {
 }
 
 // Takes over a bar-end degree of freedom into the model.
-Freiheitsgrad* ModellFreiheitsgrad(const Freiheitsgrad* stabFg) {
-    Freiheitsgrad* fg = FreiheitsgradSuchenOderAnlegen(static_cast<int>(stabFg->Richtung), stabFg->Nummer);
+Freiheitsgrad* ModellFreiheitsgrad(Kernmodell& modell, const Freiheitsgrad* stabFg) {
+    Freiheitsgrad* fg = FreiheitsgradSuchenOderAnlegen(modell, static_cast<int>(stabFg->Richtung), stabFg->Nummer);
     fg->Wert = stabFg->Wert;
     fg->Last = stabFg->Last;
     fg->Feder = stabFg->Feder;
@@ -191,16 +189,16 @@ struct LastenJeStab {
     std::unordered_map<long, std::vector<const Streckenlast*>> streckenlasten;
 };
 
-LastenJeStab AktiveLastenNachStab(const System* sys, const AktiveLastfaelle& aktiv) {
+LastenJeStab AktiveLastenNachStab(const System& sys, const AktiveLastfaelle& aktiv) {
     LastenJeStab lasten;
-    for (const Punktlast* pl : Elemente<Punktlast>(sys->Punktlasten))
+    for (const Punktlast* pl : Elemente<Punktlast>(sys.Punktlasten))
         if (aktiv.count(pl->Lastfall)) lasten.punktlasten[pl->Stab].push_back(pl);
-    for (const Streckenlast* sl : Elemente<Streckenlast>(sys->Streckenlasten))
+    for (const Streckenlast* sl : Elemente<Streckenlast>(sys.Streckenlasten))
         if (aktiv.count(sl->Lastfall)) lasten.streckenlasten[sl->Stab].push_back(sl);
     return lasten;
 }
 
-void StabZerlegen(System* sys, const Stab* stab, const LastenJeStab& lasten) {
+void StabZerlegen(Kernmodell& modell, const Stab* stab, const LastenJeStab& lasten) {
     std::vector<double> schnitte{0.0, 1.0};
     if (auto it = lasten.punktlasten.find(stab->Nummer); it != lasten.punktlasten.end())
         for (const Punktlast* pl : it->second)
@@ -214,7 +212,7 @@ void StabZerlegen(System* sys, const Stab* stab, const LastenJeStab& lasten) {
 
     std::vector<Freiheitsgrad*> schnittFg;
     for (std::size_t i = 1; i + 1 < schnitte.size(); ++i)
-        for (int r = 0; r < 3; ++r) schnittFg.push_back(NeuerSchnittFreiheitsgrad(r));
+        for (int r = 0; r < 3; ++r) schnittFg.push_back(NeuerSchnittFreiheitsgrad(modell, r));
 
     const double x1 = stab->PunktA->X, y1 = stab->PunktA->Y;
     const double x2 = stab->PunktB->X, y2 = stab->PunktB->Y;
@@ -227,88 +225,83 @@ void StabZerlegen(System* sys, const Stab* stab, const LastenJeStab& lasten) {
         e->Querschnitt = stab->Querschnitt;
         e->tAnfang = t;
         e->tEnde = z;
-        e->KnotenA = KnotenSuchenOderAnlegen((1 - t) * x1 + t * x2, (1 - t) * y1 + t * y2);
-        e->KnotenB = KnotenSuchenOderAnlegen((1 - z) * x1 + z * x2, (1 - z) * y1 + z * y2);
+        e->KnotenA = KnotenSuchenOderAnlegen(modell, (1 - t) * x1 + t * x2, (1 - t) * y1 + t * y2);
+        e->KnotenB = KnotenSuchenOderAnlegen(modell, (1 - z) * x1 + z * x2, (1 - z) * y1 + z * y2);
         ElementGeometrie(e);
         if (t == 0.0) {
-            for (int s = 0; s < 3; ++s) e->Fg[s] = ModellFreiheitsgrad(stab->Freiheitsgrade[s]);
+            for (int s = 0; s < 3; ++s) e->Fg[s] = ModellFreiheitsgrad(modell, stab->Freiheitsgrade[s]);
         } else {
             for (int s = 0; s < 3; ++s) e->Fg[s] = schnittFg[3 * schnittpunkt + s];
             ++schnittpunkt;
         }
         if (z == 1.0) {
-            for (int s = 3; s < 6; ++s) e->Fg[s] = ModellFreiheitsgrad(stab->Freiheitsgrade[s]);
+            for (int s = 3; s < 6; ++s) e->Fg[s] = ModellFreiheitsgrad(modell, stab->Freiheitsgrade[s]);
         } else {
             for (int s = 3; s < 6; ++s) e->Fg[s] = schnittFg[3 * schnittpunkt + s - 3];
         }
-        ElementEintragen(sys, e);
+        ElementEintragen(modell, e);
     }
+}
+
+template <class T>
+void KetteFreigeben(Kette& kette) {
+    if (!kette) return;
+    KetteLeeren<T>(kette);
+    KetteLoeschen(kette);
+    kette = nullptr;
 }
 
 }  // namespace
 
-Modellfolge ModellfolgeSammeln(const System* sys) {
-    Modellfolge folge;
-    if (!sys) return folge;
-    for (Element* e : Elemente<Element>(sys->Elemente)) folge.Elemente.push_back(e);
-    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade)) folge.Freiheitsgrade.push_back(fg);
-    return folge;
+Kernmodell::~Kernmodell() {
+    KetteFreigeben<Element>(Elemente);
+    KetteFreigeben<::Knoten>(Knoten);
+    KetteFreigeben<Freiheitsgrad>(Modellfreiheitsgrade);
 }
 
-const Modellfolge& ModellfolgeVon(const Modellfolge* folge, Modellfolge& ersatz) {
-    if (folge) return *folge;
-    ersatz = ModellfolgeSammeln(Programm.AktuellesSystem);
-    return ersatz;
+void KernmodellLeeren(Kernmodell& modell) {
+    KetteLeeren<Element>(modell.Elemente);
+    KetteLeeren<Knoten>(modell.Knoten);
+    KetteLeeren<Freiheitsgrad>(modell.Modellfreiheitsgrade);
 }
 
-void KernmodellLeeren(System* sys) {
-    if (!sys) return;
-    KetteLeeren<Element>(sys->Elemente);
-    KetteLeeren<Knoten>(sys->Knoten);
-    KetteLeeren<Freiheitsgrad>(sys->Modellfreiheitsgrade);
-}
-
-void KernmodellLeeren() { KernmodellLeeren(Programm.AktuellesSystem); }
-
-Knoten* KnotenSuchenOderAnlegen(double x, double y) {
-    System* sys = Programm.AktuellesSystem;
-    if (ModellIndex* index = IndexFuer(sys)) {
+Knoten* KnotenSuchenOderAnlegen(Kernmodell& modell, double x, double y) {
+    if (ModellIndex* index = IndexFuer(modell)) {
         const bool zahl = !std::isnan(x) && !std::isnan(y);
         if (zahl)
             if (Knoten* k = index->knoten.Finden(Koordinaten{Bits(x), Bits(y)})) return k;
         Knoten* k = NeuerModellsatz<Knoten>();
         k->X = x;
         k->Y = y;
-        KeVorneEintragen(sys->Knoten, k);
+        KeVorneEintragen(modell.Knoten, k);
         if (zahl) index->knoten.Eintragen(Koordinaten{Bits(x), Bits(y)}, k);
         return k;
     }
-    for (Knoten* k : Elemente<Knoten>(sys->Knoten))
+    for (Knoten* k : Elemente<Knoten>(modell.Knoten))
         if (k->X == x && k->Y == y) return k;
     Knoten* k = NeuerModellsatz<Knoten>();
     k->X = x;
     k->Y = y;
-    KeVorneEintragen(sys->Knoten, k);
+    KeVorneEintragen(modell.Knoten, k);
     return k;
 }
 
-Freiheitsgrad* FreiheitsgradSuchenOderAnlegen(int richtung, long nummer) {
-    System* sys = Programm.AktuellesSystem;
-    ModellIndex* index = IndexFuer(sys);
+Freiheitsgrad* FreiheitsgradSuchenOderAnlegen(Kernmodell& modell, int richtung, long nummer) {
+    ModellIndex* index = IndexFuer(modell);
     if (nummer != -1) {
         if (index) {
             auto it = index->freiheitsgrade.find(nummer);
             if (it != index->freiheitsgrade.end()) return it->second;
         } else {
-            for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
+            for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade))
                 if (fg->Nummer == nummer) return fg;
         }
     }
     Freiheitsgrad* fg = NeuerModellsatz<Freiheitsgrad>();
-    fg->SystemID = sys->SystemID;
+    fg->SystemID = modell.SystemID;
     fg->Nummer = nummer;
     fg->Richtung = richtung;
-    KeVorneEintragen(sys->Modellfreiheitsgrade, fg);
+    KeVorneEintragen(modell.Modellfreiheitsgrade, fg);
     if (index) {
         index->eingetragen.Freiheitsgrade.push_back(fg);
         if (nummer != -1) index->freiheitsgrade.emplace(nummer, fg);
@@ -325,11 +318,9 @@ void ElementGeometrie(Element* e) {
     e->Sin = std::sin(e->Winkel);
 }
 
-void ElementeUnterteilen() {
-    System* sys = Programm.AktuellesSystem;
+void ElementeUnterteilen(Kernmodell& modell, long teilungen) {
     std::vector<Element*> schnappschuss;
-    for (Element* e : Elemente<Element>(sys->Elemente)) schnappschuss.push_back(e);
-    const long teilungen = sys->Stabteilungen;
+    for (Element* e : Elemente<Element>(modell.Elemente)) schnappschuss.push_back(e);
 
     for (auto it = schnappschuss.rbegin(); it != schnappschuss.rend(); ++it) {
         Element* e = *it;
@@ -345,7 +336,7 @@ void ElementeUnterteilen() {
         for (long i = 1; i < n; ++i) {
             const double r = 2.0 * i / n - 1.0;
             knoten[static_cast<std::size_t>(i)] =
-                KnotenSuchenOderAnlegen(((1 - r) * alt.KnotenA->X + (1 + r) * alt.KnotenB->X) * 0.5,
+                KnotenSuchenOderAnlegen(modell, ((1 - r) * alt.KnotenA->X + (1 + r) * alt.KnotenB->X) * 0.5,
                                         ((1 - r) * alt.KnotenA->Y + (1 + r) * alt.KnotenB->Y) * 0.5);
         }
         Element* vorher = nullptr;
@@ -361,7 +352,7 @@ void ElementeUnterteilen() {
             if (j == n - 1) {
                 for (int s = 3; s < 6; ++s) stueck->Fg[s] = alt.Fg[s];
             } else {
-                for (int s = 3; s < 6; ++s) stueck->Fg[s] = NeuerSchnittFreiheitsgrad(s - 3);
+                for (int s = 3; s < 6; ++s) stueck->Fg[s] = NeuerSchnittFreiheitsgrad(modell, s - 3);
             }
             ElementGeometrie(stueck);
             const double a = static_cast<double>(j) / n, b = static_cast<double>(j + 1) / n;
@@ -371,41 +362,52 @@ void ElementeUnterteilen() {
             stueck->qEnde = (1 - b) * alt.qAnfang + b * alt.qEnde;
             stueck->nAnfang = (1 - a) * alt.nAnfang + a * alt.nEnde;
             stueck->nEnde = (1 - b) * alt.nAnfang + b * alt.nEnde;
-            if (j > 0) ElementEintragen(sys, stueck);
+            if (j > 0) ElementEintragen(modell, stueck);
             vorher = stueck;
         }
     }
 }
 
-bool KernmodellErzeugen(Modellfolge* folge) {
-    System* sys = Programm.AktuellesSystem;
-    if (folge) *folge = Modellfolge{};
-    if (!sys) return false;
+bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenger& bericht, Modellfolge* folge) {
     // The model of an earlier run must never be computed again, so it goes
     // first, also when there is nothing to build.
-    KernmodellLeeren(sys);
-    if (KeLeer(sys->Staebe)) {
-        MeldungAusgeben("kein System !");
-        Ui()->Flush();
+    KernmodellLeeren(modell);
+    if (folge) *folge = Modellfolge{};
+    modell.SystemID = sys.SystemID;
+    if (KeLeer(sys.Staebe)) {
+        MeldungAusgeben(bericht, "kein System !");
         return true;
     }
-    for (const Stab* s : Elemente<Stab>(sys->Staebe))
+    for (const Stab* s : Elemente<Stab>(sys.Staebe))
         if (!StabVollstaendig(s)) {
-            MeldungFormatiert("Fehler beim Berechnen ! - Stab %ld ohne Punkte oder Freiheitsgrade", s->Nummer);
-            Ui()->Flush();
+            MeldungFormatiert(bericht, "Fehler beim Berechnen ! - Stab %ld ohne Punkte oder Freiheitsgrade",
+                              s->Nummer);
             return false;
         }
 
     AktiveLastfaelle aktiv;
-    for (const Lastfall* lf : Elemente<Lastfall>(sys->Lastfaelle))
+    for (const Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle))
         if (lf->Aktiv == 1) aktiv.insert(lf->Kennung);
 
-    IndexBereich index(sys);
+    IndexBereich index(modell, sys);
     const LastenJeStab lasten = AktiveLastenNachStab(sys, aktiv);
-    for (const Stab* s : Elemente<Stab>(sys->Staebe)) StabZerlegen(sys, s, lasten);
-    PunktlastenUebernehmen(aktiv);
-    StreckenlastenUebernehmen(aktiv);
-    ElementeUnterteilen();
+    for (const Stab* s : Elemente<Stab>(sys.Staebe)) StabZerlegen(modell, s, lasten);
+    PunktlastenUebernehmen(modell, sys, aktiv, bericht);
+    StreckenlastenUebernehmen(modell, sys, aktiv, bericht);
+    ElementeUnterteilen(modell, sys.Stabteilungen);
     if (folge) index.FolgeUebergeben(*folge);
     return true;
+}
+
+Modellfolge ModellfolgeSammeln(const Kernmodell& modell) {
+    Modellfolge folge;
+    for (Element* e : Elemente<Element>(modell.Elemente)) folge.Elemente.push_back(e);
+    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade)) folge.Freiheitsgrade.push_back(fg);
+    return folge;
+}
+
+const Modellfolge& ModellfolgeVon(const Kernmodell& modell, const Modellfolge* folge, Modellfolge& ersatz) {
+    if (folge) return *folge;
+    ersatz = ModellfolgeSammeln(modell);
+    return ersatz;
 }

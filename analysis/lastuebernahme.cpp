@@ -5,41 +5,39 @@
 #include <vector>
 
 #include "core/bericht.h"
-#include "core/oberflaeche.h"
-#include "core/programm.h"
+#include "core/latin1.h"
 
 namespace {
 
 constexpr double LAGE_TOLERANZ = 0.0001;
 
 // Load case by identifier: the first of the chain, as a chain search finds it.
-std::unordered_map<long, const Lastfall*> LastfaelleNachKennung(const System* sys) {
+std::unordered_map<long, const Lastfall*> LastfaelleNachKennung(const System& sys) {
     std::unordered_map<long, const Lastfall*> index;
-    for (const Lastfall* lf : Elemente<Lastfall>(sys->Lastfaelle)) index.try_emplace(lf->Kennung, lf);
+    for (const Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle)) index.try_emplace(lf->Kennung, lf);
     return index;
 }
 
 // The elements of every bar, in element-chain order.
-std::unordered_map<long, std::vector<Element*>> ElementeNachStab(const System* sys) {
+std::unordered_map<long, std::vector<Element*>> ElementeNachStab(const Kernmodell& modell) {
     std::unordered_map<long, std::vector<Element*>> index;
-    for (Element* e : Elemente<Element>(sys->Elemente)) index[e->Stabnummer].push_back(e);
+    for (Element* e : Elemente<Element>(modell.Elemente)) index[e->Stabnummer].push_back(e);
     return index;
 }
 
 }  // namespace
 
-void PunktlastenUebernehmen(const AktiveLastfaelle& aktiv) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || KeLeer(sys->Punktlasten) || KeLeer(sys->Elemente)) return;
+void PunktlastenUebernehmen(Kernmodell& modell, const System& sys, const AktiveLastfaelle& aktiv,
+                            Berichtsempfaenger& bericht) {
+    if (KeLeer(sys.Punktlasten) || KeLeer(modell.Elemente)) return;
     const auto lastfaelle = LastfaelleNachKennung(sys);
-    const auto elemente = ElementeNachStab(sys);
+    const auto elemente = ElementeNachStab(modell);
 
-    for (const Punktlast* pl : Elemente<Punktlast>(sys->Punktlasten)) {
+    for (const Punktlast* pl : Elemente<Punktlast>(sys.Punktlasten)) {
         if (!aktiv.count(pl->Lastfall)) continue;
         auto lf = lastfaelle.find(pl->Lastfall);
         if (lf == lastfaelle.end()) {
-            MeldungAusgeben("Fehler : PL kein Lastfall");
-            Ui()->Flush();
+            MeldungAusgeben(bericht, "Fehler : PL kein Lastfall");
             return;
         }
         const double w = lf->second->Gewicht;
@@ -64,34 +62,32 @@ void PunktlastenUebernehmen(const AktiveLastfaelle& aktiv) {
             } else {
                 // A damaged file may hold any number here; the load is left
                 // out and the run goes on.
-                MeldungFormatiert("Fehler : Punktlast %ld hat falschen Typ %ld - nicht berücksichtigt !",
+                MeldungFormatiert(bericht, "Fehler : Punktlast %ld hat falschen Typ %ld - nicht berücksichtigt !"_l1,
                                   pl->Kennung, pl->Art);
-                Ui()->Flush();
             }
             break;
         }
     }
 }
 
-void StreckenlastenUebernehmen(const AktiveLastfaelle& aktiv) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || KeLeer(sys->Streckenlasten) || KeLeer(sys->Elemente)) return;
+void StreckenlastenUebernehmen(Kernmodell& modell, const System& sys, const AktiveLastfaelle& aktiv,
+                               Berichtsempfaenger& bericht) {
+    if (KeLeer(sys.Streckenlasten) || KeLeer(modell.Elemente)) return;
     const auto lastfaelle = LastfaelleNachKennung(sys);
 
     // Active loads by bar, in load-chain order, so that every element adds
     // its loads in the same order as a walk over the whole chain would.
     std::unordered_map<long, std::vector<const Streckenlast*>> lastenJeStab;
-    for (const Streckenlast* sl : Elemente<Streckenlast>(sys->Streckenlasten)) {
+    for (const Streckenlast* sl : Elemente<Streckenlast>(sys.Streckenlasten)) {
         if (!aktiv.count(sl->Lastfall)) continue;
         if (!lastfaelle.count(sl->Lastfall)) {
-            MeldungAusgeben("Fehler : SL kein Lastfall");
-            Ui()->Flush();
+            MeldungAusgeben(bericht, "Fehler : SL kein Lastfall");
             return;
         }
         lastenJeStab[sl->Stab].push_back(sl);
     }
 
-    for (Element* e : Elemente<Element>(sys->Elemente)) {
+    for (Element* e : Elemente<Element>(modell.Elemente)) {
         auto it = lastenJeStab.find(e->Stabnummer);
         if (it == lastenJeStab.end()) continue;
         for (const Streckenlast* sl : it->second) {

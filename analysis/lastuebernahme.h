@@ -5,5 +5,7 @@
 
 #include "analysis/kernmodell.h"
 
-void PunktlastenUebernehmen(const AktiveLastfaelle& aktiv);
-void StreckenlastenUebernehmen(const AktiveLastfaelle& aktiv);
+void PunktlastenUebernehmen(Kernmodell& modell, const System& sys, const AktiveLastfaelle& aktiv,
+                            Berichtsempfaenger& bericht);
+void StreckenlastenUebernehmen(Kernmodell& modell, const System& sys, const AktiveLastfaelle& aktiv,
+                               Berichtsempfaenger& bericht);

@@ -4,16 +4,14 @@
 #include <unordered_map>
 
 #include "analysis/drehung.h"
-#include "analysis/kernmodell.h"
 #include "analysis/steifigkeit.h"
-#include "core/programm.h"
 #include "core/systemoperationen.h"
 
-void SchnittkraefteBerechnen(const KatalogIndex* katalog, const Modellfolge* folge) {
+void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog, const Modellfolge* folge) {
     Modellfolge eigene;
-    for (Element* e : ModellfolgeVon(folge, eigene).Elemente) {
-        const Material* mat = katalog ? katalog->MaterialZu(e->Material) : MaterialSuchen(e->Material);
-        const Querschnitt* qs = katalog ? katalog->QuerschnittZu(e->Querschnitt) : QuerschnittSuchen(e->Querschnitt);
+    for (Element* e : ModellfolgeVon(modell, folge, eigene).Elemente) {
+        const Material* mat = katalog.MaterialZu(e->Material);
+        const Querschnitt* qs = katalog.QuerschnittZu(e->Querschnitt);
         Matrix6 k;
         if (mat && qs)
             LokaleSteifigkeit(k, mat->EModul, qs->Flaeche, qs->Traegheitsmoment, e->Laenge);
@@ -43,15 +41,14 @@ void SchnittkraefteBerechnen(const KatalogIndex* katalog, const Modellfolge* fol
     }
 }
 
-void ErgebnisseInSystemUebernehmen(const Modellfolge* folge) {
-    System* sys = Programm.AktuellesSystem;
+void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys, const Modellfolge* folge) {
     std::unordered_map<long, Stab*> staebe;  // first bar of the chain with the number
-    for (Stab* s : Elemente<Stab>(sys->Staebe)) {
+    for (Stab* s : Elemente<Stab>(sys.Staebe)) {
         ErgebnisseLoeschen(s);
         staebe.try_emplace(s->Nummer, s);
     }
     Modellfolge eigene;
-    for (const Element* e : ModellfolgeVon(folge, eigene).Elemente) {
+    for (const Element* e : ModellfolgeVon(modell, folge, eigene).Elemente) {
         auto it = staebe.find(e->Stabnummer);
         if (it == staebe.end()) continue;
         Stab* stab = it->second;

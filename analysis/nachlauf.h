@@ -3,12 +3,13 @@
 // reactions of the bar-end degrees of freedom).
 #pragma once
 
+#include "analysis/kernmodell.h"
+
 class KatalogIndex;
-struct Modellfolge;
 
 // End forces (N, Q, M at start and end) of every element (of `folge` when
 // given, which holds the model's elements in chain order).
-void SchnittkraefteBerechnen(const KatalogIndex* katalog = nullptr, const Modellfolge* folge = nullptr);
+void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog, const Modellfolge* folge = nullptr);
 // Replaces every bar's result records and copies displacements and
 // reactions of the bar ends into the System's degrees of freedom.
-void ErgebnisseInSystemUebernehmen(const Modellfolge* folge = nullptr);
+void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys, const Modellfolge* folge = nullptr);

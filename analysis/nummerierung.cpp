@@ -8,7 +8,7 @@
 #include <numeric>
 #include <queue>
 
-#include "core/programm.h"
+#include "analysis/kernmodell.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ struct Knotengraph {
     int Grad(int v) const { return anfang[v + 1] - anfang[v]; }
 };
 
-Knotengraph GraphAufbauen(const System* sys, int n) {
+Knotengraph GraphAufbauen(const Kernmodell* sys, int n) {
     Knotengraph g;
     // Nodes numbered in chain order; found by their address through a
     // sorted table, which is much cheaper than a hash map of this size.
@@ -325,7 +325,7 @@ std::size_t Profil(const Knotengraph& g, const std::vector<int>& neu, int n) {
     return summe;
 }
 
-bool IndizesLueckenlos(const System* sys, int& n) {
+bool IndizesLueckenlos(const Kernmodell* sys, int& n) {
     n = static_cast<int>(KeAnzahl(sys->Modellfreiheitsgrade));
     std::vector<char> gesehen(static_cast<std::size_t>(n), 0);
     for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade)) {
@@ -340,8 +340,8 @@ bool IndizesLueckenlos(const System* sys, int& n) {
 
 }  // namespace
 
-std::size_t ProfilFuerNummerierung(const std::vector<int>& neu) {
-    const System* sys = Programm.AktuellesSystem;
+std::size_t ProfilFuerNummerierung(const Kernmodell& modell, const std::vector<int>& neu) {
+    const Kernmodell* sys = &modell;
     const int n = static_cast<int>(KeAnzahl(sys->Modellfreiheitsgrade));
     std::vector<int> erste(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) erste[static_cast<std::size_t>(i)] = i;  // the diagonal is always stored
@@ -361,10 +361,10 @@ std::size_t ProfilFuerNummerierung(const std::vector<int>& neu) {
     return summe;
 }
 
-std::vector<int> StrukturNummerierung() {
-    const System* sys = Programm.AktuellesSystem;
+std::vector<int> StrukturNummerierung(const Kernmodell& modell) {
+    const Kernmodell* sys = &modell;
     int n = 0;
-    if (!sys || !IndizesLueckenlos(sys, n) || n == 0) return {};
+    if (!IndizesLueckenlos(sys, n) || n == 0) return {};
     const Knotengraph g = GraphAufbauen(sys, n);
     if (g.knoten.empty()) return {};
 
@@ -411,9 +411,9 @@ std::vector<int> StrukturNummerierung() {
     return beste;
 }
 
-void FreiheitsgradeUmnummerieren() {
-    const std::vector<int> neu = StrukturNummerierung();
+void FreiheitsgradeUmnummerieren(Kernmodell& modell) {
+    const std::vector<int> neu = StrukturNummerierung(modell);
     if (neu.empty()) return;
-    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(Programm.AktuellesSystem->Modellfreiheitsgrade))
+    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade))
         fg->Index = neu[static_cast<std::size_t>(fg->Index)];
 }

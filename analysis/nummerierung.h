@@ -8,14 +8,16 @@
 #include <cstddef>
 #include <vector>
 
-// For the current model, whose degrees of freedom are numbered 0..n-1:
+struct Kernmodell;
+
+// For a model whose degrees of freedom are numbered 0..n-1:
 // a permutation neu[alt] that keeps the three (or more) degrees of freedom
 // of a model node together and orders the nodes by (reverse) Cuthill-McKee
 // from several start sets, the one with the smallest profile; never worse
 // than the given numbering.  Empty when the given numbering is not 0..n-1.
-std::vector<int> StrukturNummerierung();
-// Profile size (stored entries of the lower triangle) of the current model
-// under the numbering neu[alt]; an empty vector means the given numbering.
-std::size_t ProfilFuerNummerierung(const std::vector<int>& neu);
+std::vector<int> StrukturNummerierung(const Kernmodell& modell);
+// Profile size (stored entries of the lower triangle) of the model under
+// the numbering neu[alt]; an empty vector means the given numbering.
+std::size_t ProfilFuerNummerierung(const Kernmodell& modell, const std::vector<int>& neu);
 // Computes the numbering and sets every model degree of freedom's Index.
-void FreiheitsgradeUmnummerieren();
+void FreiheitsgradeUmnummerieren(Kernmodell& modell);

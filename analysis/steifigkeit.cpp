@@ -5,14 +5,13 @@
 #include <new>
 
 #include "analysis/drehung.h"
-#include "analysis/kernmodell.h"
 #include "core/bericht.h"
-#include "core/programm.h"
-#include "core/systemoperationen.h"
+#include "core/latin1.h"
 
-KatalogIndex::KatalogIndex() {
-    for (const Material* m : Elemente<Material>(Programm.Materialien)) materialien_.try_emplace(m->Nummer, m);
-    for (const Querschnitt* q : Elemente<Querschnitt>(Programm.Querschnitte)) querschnitte_.try_emplace(q->Nummer, q);
+KatalogIndex::KatalogIndex(const Kataloge& kataloge) {
+    for (const Material* m : Elemente<Material>(kataloge.Materialien)) materialien_.try_emplace(m->Nummer, m);
+    for (const Querschnitt* q : Elemente<Querschnitt>(kataloge.Querschnitte))
+        querschnitte_.try_emplace(q->Nummer, q);
 }
 
 const Material* KatalogIndex::MaterialZu(long nummer) const {
@@ -32,28 +31,39 @@ namespace {
 constexpr int BLOCK_ANFANG[6] = {0, 0, 2, 3, 3, 5};
 constexpr int BLOCK_ENDE[6] = {2, 2, 3, 5, 5, 6};
 
-const Material* MaterialVon(const Element* e, const KatalogIndex* katalog) {
-    return katalog ? katalog->MaterialZu(e->Material) : MaterialSuchen(e->Material);
+// Slot s must hold a degree of freedom of direction s mod 3 with an
+// equation number; else the message and false.
+bool SlotsPruefen(const Element* e, int n, Berichtsempfaenger& bericht) {
+    for (int s = 0; s < 6; ++s)
+        if (!e->Fg[s] || e->Fg[s]->Richtung != s % 3 || e->Fg[s]->Index < 0 || e->Fg[s]->Index >= n) {
+            MeldungFormatiert(bericht, "Fehler bei Freiheitsgrad %ld", static_cast<long>(s));
+            return false;
+        }
+    return true;
 }
-const Querschnitt* QuerschnittVon(const Element* e, const KatalogIndex* katalog) {
-    return katalog ? katalog->QuerschnittZu(e->Querschnitt) : QuerschnittSuchen(e->Querschnitt);
+
+std::array<int, 6> Gleichungen(const Element* e) {
+    std::array<int, 6> nummern;
+    for (int s = 0; s < 6; ++s) nummern[static_cast<std::size_t>(s)] = static_cast<int>(e->Fg[s]->Index);
+    return nummern;
 }
 
 }  // namespace
 
-void FreiheitsgradeNummerieren(const Modellfolge* folge) {
+void FreiheitsgradeNummerieren(Kernmodell& modell, const Modellfolge* folge) {
     Modellfolge eigene;
     long index = 0;
-    for (Freiheitsgrad* fg : ModellfolgeVon(folge, eigene).Freiheitsgrade) fg->Index = index++;
+    for (Freiheitsgrad* fg : ModellfolgeVon(modell, folge, eigene).Freiheitsgrade) fg->Index = index++;
 }
 
-int PrimalDualAufbauen(double* u, double* fKnoten, int* zustand, int n, const Modellfolge* folge) {
+int PrimalDualAufbauen(const Kernmodell& modell, double* u, double* fKnoten, int* zustand, int n,
+                       Berichtsempfaenger& bericht, const Modellfolge* folge) {
     for (int i = 0; i < n; ++i) zustand[i] = STATUS_DUAL;
     Modellfolge eigene;
-    for (const Freiheitsgrad* fg : ModellfolgeVon(folge, eigene).Freiheitsgrade) {
+    for (const Freiheitsgrad* fg : ModellfolgeVon(modell, folge, eigene).Freiheitsgrade) {
         const long i = fg->Index;
         if (i >= n || i < 0) {
-            MeldungAusgeben("Fehler ! Index eines Freiheitsgrades groesser als SystemDimension ");
+            MeldungAusgeben(bericht, "Fehler ! Index eines Freiheitsgrades groesser als SystemDimension ");
             return 0;
         }
         zustand[i] = static_cast<int>(fg->Status);
@@ -62,16 +72,16 @@ int PrimalDualAufbauen(double* u, double* fKnoten, int* zustand, int n, const Mo
         else if (fg->Status == STATUS_PRIMAL)
             u[i] = fg->Wert;
         else {
-            MeldungAusgeben("Fehler beim Aufbau Primal/Dual !");
+            MeldungAusgeben(bericht, "Fehler beim Aufbau Primal/Dual !");
             return 0;
         }
     }
     return 1;
 }
 
-void ProfilBestimmen(int* erste, int n) {
+void ProfilBestimmen(const Kernmodell& modell, int* erste, int n) {
     for (int i = 0; i < n; ++i) erste[i] = n;
-    for (const Element* e : Elemente<Element>(Programm.AktuellesSystem->Elemente)) {
+    for (const Element* e : Elemente<Element>(modell.Elemente)) {
         long m = n;
         for (const Freiheitsgrad* fg : e->Fg)
             if (fg) m = std::min(m, fg->Index);
@@ -122,17 +132,18 @@ void MatrixMultiplizieren(Matrix6 z, const Matrix6 x, const Matrix6 y) {
         }
 }
 
-int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex* katalog) {
+int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex& katalog,
+                                Berichtsempfaenger& bericht) {
     for (int i = 0; i < 6; ++i)
         for (int j = 0; j < 6; ++j) ke[i][j] = 0.0;
-    const Material* m = MaterialVon(e, katalog);
+    const Material* m = katalog.MaterialZu(e->Material);
     if (!m) {
-        MeldungAusgeben("es existieren Stäbe ohne Material !");
+        MeldungAusgeben(bericht, "es existieren Stäbe ohne Material !"_l1);
         return 0;
     }
-    const Querschnitt* q = QuerschnittVon(e, katalog);
+    const Querschnitt* q = katalog.QuerschnittZu(e->Querschnitt);
     if (!q) {
-        MeldungAusgeben("es existieren Stäbe ohne Querschnitt !");
+        MeldungAusgeben(bericht, "es existieren Stäbe ohne Querschnitt !"_l1);
         return 0;
     }
     Matrix6 k, t, w, tStern;
@@ -148,14 +159,12 @@ int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex
     // entries T and T* can hold only: every sum keeps its order, and the
     // products left out are exact zeros, so the result is the same to the
     // last bit at a third of the work.
-    for (int i = 0; i < 6; ++i) {
-        const int von = BLOCK_ANFANG[i], bis = BLOCK_ENDE[i];
+    for (int i = 0; i < 6; ++i)
         for (int j = 0; j < 6; ++j) {
             double s = 0.0;
-            for (int x = von; x < bis; ++x) s += t[i][x] * k[x][j];
+            for (int x = BLOCK_ANFANG[i]; x < BLOCK_ENDE[i]; ++x) s += t[i][x] * k[x][j];
             w[i][j] = s;
         }
-    }
     for (int i = 0; i < 6; ++i)
         for (int j = 0; j < 6; ++j) {
             double s = 0.0;
@@ -165,56 +174,35 @@ int ElementsteifigkeitBerechnen(Matrix6 ke, const Element* e, const KatalogIndex
     return 1;
 }
 
-namespace {
-
-// Slot s must hold a degree of freedom of direction s mod 3 with an
-// equation number; else the message and false.
-bool SlotsPruefen(const Element* e, int n) {
-    for (int s = 0; s < 6; ++s)
-        if (!e->Fg[s] || e->Fg[s]->Richtung != s % 3 || e->Fg[s]->Index < 0 || e->Fg[s]->Index >= n) {
-            MeldungFormatiert("Fehler bei Freiheitsgrad %ld", static_cast<long>(s));
-            return false;
-        }
-    return true;
-}
-
-std::array<int, 6> Gleichungen(const Element* e) {
-    std::array<int, 6> nummern;
-    for (int s = 0; s < 6; ++s) nummern[static_cast<std::size_t>(s)] = static_cast<int>(e->Fg[s]->Index);
-    return nummern;
-}
-
-}  // namespace
-
-int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const KatalogIndex* katalog,
+int SystemsteifigkeitAufbauen(const Kernmodell& modell, PMatrix*& k, const int* erste, int n,
+                              const Elementsteifigkeit& elementsteifigkeit, Berichtsempfaenger& bericht,
                               Elementmatrizen* behalten, const Modellfolge* folge) {
     if (!k) {
         k = AllocPMatrix(n, erste);
         if (!k) {
-            MeldungAusgeben("Speicherfehler !");
+            MeldungAusgeben(bericht, "Speicherfehler !");
             return 0;
         }
     } else {
         std::fill(k->Block, k->Block + k->Eintraege, 0.0);
     }
     Modellfolge eigene;
-    const Modellfolge& m = ModellfolgeVon(folge, eigene);
+    const Modellfolge& m = ModellfolgeVon(modell, folge, eigene);
     if (behalten) {
         behalten->Fg.clear();
         behalten->Ke.clear();
         try {
-            const std::size_t anzahl = m.Elemente.size();
-            behalten->Fg.reserve(anzahl);
-            behalten->Ke.reserve(anzahl);
+            behalten->Fg.reserve(m.Elemente.size());
+            behalten->Ke.reserve(m.Elemente.size());
         } catch (const std::bad_alloc&) {
-            MeldungAusgeben("Speicherfehler !");
+            MeldungAusgeben(bericht, "Speicherfehler !");
             return 0;
         }
     }
     for (const Element* e : m.Elemente) {
-        if (!SlotsPruefen(e, n)) return 0;
+        if (!SlotsPruefen(e, n, bericht)) return 0;
         Matrix6 ke;
-        ElementsteifigkeitBerechnen(ke, e, katalog);
+        elementsteifigkeit(ke, e);
         const std::array<int, 6> nummern = Gleichungen(e);
         for (int a = 0; a < 6; ++a) {
             const int ia = nummern[static_cast<std::size_t>(a)];
@@ -238,29 +226,34 @@ int SystemsteifigkeitAufbauen(PMatrix*& k, const int* erste, int n, const Katalo
     return 1;
 }
 
-int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog, const Modellfolge* folge) {
+int SystemsteifigkeitAufbauen(const Kernmodell& modell, DMatrix*& k, int n,
+                              const Elementsteifigkeit& elementsteifigkeit, Berichtsempfaenger& bericht,
+                              const Modellfolge* folge) {
     Modellfolge eigene;
-    const Modellfolge& m = ModellfolgeVon(folge, eigene);
+    const Modellfolge& m = ModellfolgeVon(modell, folge, eigene);
     std::vector<std::array<int, 6>> nummern;
     try {
         nummern.reserve(m.Elemente.size());
         for (const Element* e : m.Elemente) {
-            if (!SlotsPruefen(e, n)) return 0;
+            if (!SlotsPruefen(e, n, bericht)) return 0;
             nummern.push_back(Gleichungen(e));
         }
     } catch (const std::bad_alloc&) {
-        MeldungAusgeben("Speicherfehler !");
+        MeldungAusgeben(bericht, "Speicherfehler !");
         return 0;
     }
-    if (!k) k = DMatrixAnlegen(n, nummern);
+    if (k)
+        std::fill(k->Werte.begin(), k->Werte.end(), 0.0);  // the pattern of the first assembly
+    else
+        k = DMatrixAnlegen(n, nummern);
     if (!k) {
-        MeldungAusgeben("Speicherfehler !");
+        MeldungAusgeben(bericht, "Speicherfehler !");
         return 0;
     }
     std::size_t nr = 0;
     for (const Element* e : m.Elemente) {
         Matrix6 ke;
-        ElementsteifigkeitBerechnen(ke, e, katalog);
+        elementsteifigkeit(ke, e);
         const std::array<int, 6>& fg = nummern[nr++];
         for (int a = 0; a < 6; ++a)
             for (int b = 0; b < 6; ++b)
@@ -268,17 +261,19 @@ int SystemsteifigkeitAufbauen(DMatrix*& k, int n, const KatalogIndex* katalog, c
                     *k->Eintrag(fg[static_cast<std::size_t>(a)], fg[static_cast<std::size_t>(b)]) += ke[a][b];
     }
     for (const Freiheitsgrad* fg : m.Freiheitsgrade)
-        if (fg->Index >= 0 && fg->Index < n) *k->Eintrag(static_cast<int>(fg->Index), static_cast<int>(fg->Index)) += fg->Feder;
+        if (fg->Index >= 0 && fg->Index < n)
+            *k->Eintrag(static_cast<int>(fg->Index), static_cast<int>(fg->Index)) += fg->Feder;
     return 1;
 }
 
-std::vector<int> Knotengruppen(int n, const Modellfolge* folge) {
+std::vector<int> Knotengruppen(const Kernmodell& modell, int n, const Modellfolge* folge) {
     std::vector<int> gruppe(static_cast<std::size_t>(n), -1);
     Modellfolge eigene;
-    for (const Element* e : ModellfolgeVon(folge, eigene).Elemente)
+    for (const Element* e : ModellfolgeVon(modell, folge, eigene).Elemente)
         for (int s = 0; s < 6; ++s) {
             const long i = e->Fg[s]->Index, x = e->Fg[s < 3 ? 0 : 3]->Index;
-            if (i >= 0 && i < n && gruppe[static_cast<std::size_t>(i)] < 0) gruppe[static_cast<std::size_t>(i)] = static_cast<int>(x);
+            if (i >= 0 && i < n && gruppe[static_cast<std::size_t>(i)] < 0)
+                gruppe[static_cast<std::size_t>(i)] = static_cast<int>(x);
         }
     return gruppe;
 }
@@ -293,10 +288,10 @@ void LokaleErsatzlasten(const Element* e, double f[6]) {
     f[5] = -l * l * (qa / 30 + qe / 20);
 }
 
-void ErsatzlastenBerechnen(double* fErsatz, int n, const Modellfolge* folge) {
+void ErsatzlastenBerechnen(const Kernmodell& modell, double* fErsatz, int n, const Modellfolge* folge) {
     for (int i = 0; i < n; ++i) fErsatz[i] = 0.0;
     Modellfolge eigene;
-    for (const Element* e : ModellfolgeVon(folge, eigene).Elemente) {
+    for (const Element* e : ModellfolgeVon(modell, folge, eigene).Elemente) {
         double f[6];
         LokaleErsatzlasten(e, f);
         Matrix6 t;
@@ -325,8 +320,8 @@ void KnotenkraefteBerechnen(const PMatrix* k, const int* erste, const double* u,
     for (int i = 0; i < n; ++i) fKnoten[i] -= fErsatz[i];
 }
 
-void KnotenkraefteBerechnen(const Elementmatrizen& ke, const double* u, const double* fErsatz, double* fKnoten,
-                            int n, const Modellfolge* folge) {
+void KnotenkraefteBerechnen(const Kernmodell& modell, const Elementmatrizen& ke, const double* u,
+                            const double* fErsatz, double* fKnoten, int n, const Modellfolge* folge) {
     for (int i = 0; i < n; ++i) fKnoten[i] = 0.0;
     for (std::size_t e = 0; e < ke.Fg.size(); ++e) {
         const std::array<int, 6>& fg = ke.Fg[e];
@@ -343,7 +338,7 @@ void KnotenkraefteBerechnen(const Elementmatrizen& ke, const double* u, const do
         }
     }
     Modellfolge eigene;
-    for (const Freiheitsgrad* fg : ModellfolgeVon(folge, eigene).Freiheitsgrade)
+    for (const Freiheitsgrad* fg : ModellfolgeVon(modell, folge, eigene).Freiheitsgrade)
         if (fg->Index >= 0 && fg->Index < n) fKnoten[fg->Index] += fg->Feder * u[fg->Index];
     for (int i = 0; i < n; ++i) fKnoten[i] -= fErsatz[i];
 }
@@ -353,9 +348,9 @@ void KnotenkraefteBerechnen(const DMatrix& k, const double* u, const double* fEr
     for (int i = 0; i < k.n; ++i) fKnoten[i] -= fErsatz[i];
 }
 
-void ErgebnisseUebernehmen(const double* u, const double* fKnoten, const Modellfolge* folge) {
+void ErgebnisseUebernehmen(Kernmodell& modell, const double* u, const double* fKnoten, const Modellfolge* folge) {
     Modellfolge eigene;
-    for (Freiheitsgrad* fg : ModellfolgeVon(folge, eigene).Freiheitsgrade) {
+    for (Freiheitsgrad* fg : ModellfolgeVon(modell, folge, eigene).Freiheitsgrade) {
         const long i = fg->Index;
         fg->Wert = u[i];
         if (fg->Status == STATUS_PRIMAL)

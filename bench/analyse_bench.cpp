@@ -73,80 +73,53 @@ void Phasen(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ProgrammZuruecksetzen();
-        RahmenErzeugen(masse);
+        System* sys = RahmenErzeugen(masse);
         SpitzeZuruecksetzen();
         state.ResumeTiming();
 
+        // The steps of the run one by one, as a driver of its own calls them.
+        Berechnung b(*sys, Programm, still);
         auto t = Uhr::now();
-        Modellfolge folge;
-        KernmodellErzeugen(&folge);
+        b.ModellErzeugen();
         state.counters["Modell_s"] = Seit(t);
-        const int n = static_cast<int>(folge.Freiheitsgrade.size());
-        std::vector<double> u(n), fKnoten(n), fErsatz(n), fGesamt(n);
-        std::vector<int> zustand(n), erste(n);
+        const int n = b.Anzahl();
+        if (!b.ArbeitsdatenAnlegen()) state.SkipWithError("zu wenig Speicher");
 
-        // The same steps as TheorieIOrdnungBerechnen, on the same solver.
-        const bool duenn = DuennLoeserFuer(n);
+        // The profile the chain order would give, for comparison only.
+        FreiheitsgradeNummerieren(b.Modell());
+        const double kette = static_cast<double>(ProfilFuerNummerierung(b.Modell(), {}));
         t = Uhr::now();
-        FreiheitsgradeNummerieren(&folge);
-        const double kette = static_cast<double>(ProfilFuerNummerierung({}));
-        const double tKette = Seit(t);
-        t = Uhr::now();
-        if (!duenn) {
-            FreiheitsgradeUmnummerieren();
-            ProfilBestimmen(erste.data(), n);
-        }
-        state.counters["Nummerierung_s"] = Seit(t) + (duenn ? 0.0 : tKette);
+        b.Nummerieren();
+        b.ProfilBestimmen();
+        state.counters["Nummerierung_s"] = Seit(t);
 
         t = Uhr::now();
-        const KatalogIndex katalog;
-        ErsatzlastenBerechnen(fErsatz.data(), n, &folge);
-        PrimalDualAufbauen(u.data(), fKnoten.data(), zustand.data(), n, &folge);
-        PMatrix* k = nullptr;
-        Elementmatrizen ke;
-        DMatrix* kDuenn = nullptr;
-        DuennZerlegung zerlegung;
-        if (duenn) {
-            SystemsteifigkeitAufbauen(kDuenn, n, &katalog, &folge);
-            zerlegung.Vorbereiten(*kDuenn, zustand.data(), Knotengruppen(n, &folge).data());
-        } else {
-            SystemsteifigkeitAufbauen(k, erste.data(), n, &katalog, &ke, &folge);
-        }
+        b.ErsatzlastenBerechnen();
+        b.PrimalDualAufbauen();
+        const Elementsteifigkeit steifigkeit = b.ElementsteifigkeitErsterOrdnung();
+        b.SteifigkeitAufbauen(steifigkeit);
         state.counters["Aufbau_s"] = Seit(t);
 
         t = Uhr::now();
-        int singulaer = -1;
-        const int zerlegt = duenn ? zerlegung.Zerlegen(*kDuenn, zustand.data(), &singulaer)
-                                  : SystemsteifigkeitZerlegen(n, zustand.data(), erste.data(), k, &singulaer);
-        if (zerlegt != 0) state.SkipWithError("kinematisch");
+        if (!b.Zerlegen()) state.SkipWithError("kinematisch");
         state.counters["Zerlegung_s"] = Seit(t);
 
         t = Uhr::now();
-        for (int i = 0; i < n; ++i) fGesamt[i] = fKnoten[i] + fErsatz[i];
-        if (duenn)
-            zerlegung.Loesen(*kDuenn, zustand.data(), u.data(), fGesamt.data());
-        else
-            GleichungssystemLoesen(n, zustand.data(), erste.data(), k, u.data(), fGesamt.data());
+        b.Loesen();
         state.counters["Loesung_s"] = Seit(t);
 
         t = Uhr::now();
-        if (duenn)
-            KnotenkraefteBerechnen(*kDuenn, u.data(), fErsatz.data(), fKnoten.data());
-        else
-            KnotenkraefteBerechnen(ke, u.data(), fErsatz.data(), fKnoten.data(), n, &folge);
-        ErgebnisseUebernehmen(u.data(), fKnoten.data(), &folge);
-        SchnittkraefteBerechnen(&katalog, &folge);
-        ErgebnisseInSystemUebernehmen(&folge);
+        b.Nachlaufrechnung();
+        b.ErgebnisseUebernehmen();
         state.counters["Nachlauf_s"] = Seit(t);
 
         state.counters["Gleichungen"] = n;
         // Stored entries of the matrix that is decomposed: the profile, or
         // the sparse factor.
-        state.counters["Profil"] = static_cast<double>(duenn ? zerlegung.FaktorEintraege() : k->Eintraege);
+        state.counters["Profil"] = static_cast<double>(b.Daten().zerlegung ? b.Daten().zerlegung->FaktorEintraege()
+                                                                           : b.Daten().k->Eintraege);
         state.counters["Profil_Kette"] = kette;
         state.counters["Spitze_MB"] = SpitzeMB();
-        FreePMatrix(k);
-        FreeDMatrix(kDuenn);
     }
     ProgrammZuruecksetzen();
     BerichtSetzen(nullptr);
@@ -163,17 +136,17 @@ void Gesamt(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ProgrammZuruecksetzen();
-        RahmenErzeugen(masse);
+        System* sys = RahmenErzeugen(masse);
         SpitzeZuruecksetzen();
         state.ResumeTiming();
-        if (!TheorieIOrdnungBerechnen()) state.SkipWithError("Berechnung abgebrochen");
+        if (!TheorieIOrdnungBerechnen(*sys, Programm, still)) state.SkipWithError("Berechnung abgebrochen");
         state.counters["Spitze_MB"] = SpitzeMB();
     }
     ProgrammZuruecksetzen();
     BerichtSetzen(nullptr);
 }
 
-// The whole run on either solver (third argument: 1 = profile, 2 = sparse),
+// The whole run on either solver (fourth argument: 1 = profile, 2 = sparse),
 // for the size from which on the sparse one takes over.
 void Loeser(benchmark::State& state) {
     Still still;
@@ -186,9 +159,9 @@ void Loeser(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ProgrammZuruecksetzen();
-        RahmenErzeugen(masse);
+        System* sys = RahmenErzeugen(masse);
         state.ResumeTiming();
-        if (!TheorieIOrdnungBerechnen()) state.SkipWithError("Berechnung abgebrochen");
+        if (!TheorieIOrdnungBerechnen(*sys, Programm, still)) state.SkipWithError("Berechnung abgebrochen");
     }
     DuennLoeserGrenzeSetzen(0);
     ProgrammZuruecksetzen();
@@ -196,7 +169,7 @@ void Loeser(benchmark::State& state) {
 }
 
 void LoeserGroessen(benchmark::internal::Benchmark* b) {
-    // frames, and a single long beam (one bay, one storey, many divisions)
+    // frames, and three bars divided into many pieces
     for (auto [felder, geschosse, teilungen] : {std::tuple{10, 5, 2}, std::tuple{10, 5, 10}, std::tuple{20, 10, 10},
                                                 std::tuple{30, 10, 10}, std::tuple{50, 20, 2}, std::tuple{50, 20, 10},
                                                 std::tuple{100, 50, 1}, std::tuple{1, 1, 1000}})
@@ -207,9 +180,7 @@ void LoeserGroessen(benchmark::internal::Benchmark* b) {
 
 void Groessen(benchmark::internal::Benchmark* b) {
     for (auto [felder, geschosse] : {std::pair{10, 5}, std::pair{50, 20}, std::pair{100, 50}, std::pair{200, 100}})
-        for (int teilungen : {1, 2, 10}) {
-            b->Args({felder, geschosse, teilungen});
-        }
+        for (int teilungen : {1, 2, 10}) b->Args({felder, geschosse, teilungen});
     b->ArgNames({"Felder", "Geschosse", "Teilungen"});
     b->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 }

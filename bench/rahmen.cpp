@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -32,7 +32,6 @@ void KatalogErgaenzen() {
 System* RahmenErzeugen(const Rahmenmasse& masse) {
     KatalogErgaenzen();
     System* sys = SystemErzeugen();
-    Programm.AktuellesSystem = sys;
     sys->Stabteilungen = masse.Stabteilungen;
 
     const int spalten = masse.Felder + 1, ebenen = masse.Geschosse + 1;
@@ -43,11 +42,11 @@ System* RahmenErzeugen(const Rahmenmasse& masse) {
     for (int j = 0; j < ebenen; ++j)
         for (int i = 0; i < spalten; ++i)
             punkte[static_cast<std::size_t>(nr(i, j))] =
-                PunktErzeugen(i * masse.Feldweite, j * masse.Geschosshoehe, nr(i, j));
+                PunktErzeugen(*sys, i * masse.Feldweite, j * masse.Geschosshoehe, nr(i, j));
 
     long stabnummer = 0;
     auto stab = [&](int ia, int ja, int ib, int jb) {
-        Stab* s = StabAnlegen(stabnummer++);
+        Stab* s = StabAnlegen(*sys, stabnummer++);
         s->PunktA = punkte[static_cast<std::size_t>(nr(ia, ja))];
         s->PunktB = punkte[static_cast<std::size_t>(nr(ib, jb))];
         s->Material = 1;
@@ -58,27 +57,27 @@ System* RahmenErzeugen(const Rahmenmasse& masse) {
             if (f)
                 s->Freiheitsgrade[slot] = f;
             else
-                f = FreiheitsgradAnlegen(s, slot);
+                f = FreiheitsgradAnlegen(*sys, s, slot);
         }
         StabGeometrie(s);
         return s;
     };
 
-    Lastfall* lf = LastfallErzeugen(0, "Riegellast", -1);
+    Lastfall* lf = LastfallErzeugen(*sys, 0, "Riegellast", -1);
     lf->Aktiv = 1;
     lf->Gewicht = 1.0;
     for (int j = 1; j < ebenen; ++j) {
         for (int i = 0; i < spalten; ++i) stab(i, j - 1, i, j);
         for (int i = 1; i < spalten; ++i) {
             Stab* riegel = stab(i - 1, j, i, j);
-            Streckenlast* sl = StreckenlastErzeugen(lf->Kennung, -1);
+            Streckenlast* sl = StreckenlastErzeugen(*sys, lf->Kennung, -1);
             sl->Stab = riegel->Nummer;
             sl->PositionA = 0.0;
             sl->PositionB = 1.0;
             sl->GroesseA = sl->GroesseB = masse.Riegellast;
             sl->Koordinatensystem = KOORD_GLOBAL;
             if (i == 1 && masse.Horizontallast != 0.0) {
-                Punktlast* pl = PunktlastErzeugen(lf->Kennung, -1);
+                Punktlast* pl = PunktlastErzeugen(*sys, lf->Kennung, -1);
                 pl->Stab = riegel->Nummer;
                 pl->Position = 0.0;
                 pl->Groesse = masse.Horizontallast;

@@ -15,7 +15,7 @@ struct Rahmenmasse {
     double Horizontallast = 5.0;  // kN at the left end of every storey's first beam
 };
 
-// Creates a new System, makes it current and fills it through the System
+// Creates a new System and fills it through the System
 // operations; catalogue entries 1 (steel, E = 2.1e8 kN/m^2; A = 0.01 m^2,
 // Iz = 2e-4 m^4) are added when missing.  One active load case, weight 1.
 System* RahmenErzeugen(const Rahmenmasse& masse);

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     masse.Geschosse = 80;
     const auto t0 = std::chrono::steady_clock::now();
     System* sys = RahmenErzeugen(masse);
-    if (!TheorieIOrdnungBerechnen()) {
+    if (!TheorieIOrdnungBerechnen(*sys, Programm, *Bericht())) {
         std::fprintf(stderr, "Berechnung fehlgeschlagen\n");
         return 1;
     }

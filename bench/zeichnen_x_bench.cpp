@@ -9,8 +9,7 @@
 // server has processed everything (XSync).
 #include "core/datenmodell.h"
 
-#include <X11/Xlib.h>
-#include <forms.h>
+#include "gui/xforms.h"
 
 #include <algorithm>
 #include <chrono>
@@ -25,7 +24,7 @@
 #include "files/farben.h"
 #include "files/massstab.h"
 #include "workspace/ansicht.h"
-#include "workspace/gui/xmaler.h"
+#include "gui/xmaler.h"
 #include "workspace/zeichnen.h"
 
 namespace {
@@ -55,7 +54,7 @@ int main(int argc, char** argv) {
     masse.Felder = 12;
     masse.Geschosse = 80;
     System* sys = RahmenErzeugen(masse);
-    if (!TheorieIOrdnungBerechnen()) {
+    if (!TheorieIOrdnungBerechnen(*sys, Programm, *Bericht())) {
         std::fprintf(stderr, "Berechnung fehlgeschlagen\n");
         return 1;
     }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include "core/latin1.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ const std::vector<RechnenOption>& RechnenOptionen() {
              return TextSetzen(a.Liste, w, "--liste", f);
          }},
         {"--tabelle", nullptr, "DATEI",
-         "Stabtabelle (Tab Delimited) zusätzlich in DATEI schreiben (- = Standardausgabe)",
+         "Stabtabelle (Tab Delimited) zusätzlich in DATEI schreiben (- = Standardausgabe)"_l1,
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              return TextSetzen(a.Tabelle, w, "--tabelle", f);
          }},
@@ -120,22 +121,22 @@ const std::vector<RechnenOption>& RechnenOptionen() {
         {"--seiten", nullptr, "LISTE",
          "nur diese Plotseiten: system,moment,querkraft,normalkraft,verformung",
          SeitenSetzen},
-        {"--momentenmassstab", nullptr, "X", "Maßstab der Momentenlinie in m je kNm (Vorgabe 0.1)",
+        {"--momentenmassstab", nullptr, "X", "Maßstab der Momentenlinie in m je kNm (Vorgabe 0.1)"_l1,
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              a.PlotoptionGenannt = true;
              return MassstabSetzen(a.Plot.MomentMassstab, w, "--momentenmassstab", f);
          }},
-        {"--querkraftmassstab", nullptr, "X", "Maßstab der Querkraftlinie in m je kN (Vorgabe 0.1)",
+        {"--querkraftmassstab", nullptr, "X", "Maßstab der Querkraftlinie in m je kN (Vorgabe 0.1)"_l1,
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              a.PlotoptionGenannt = true;
              return MassstabSetzen(a.Plot.QuerkraftMassstab, w, "--querkraftmassstab", f);
          }},
-        {"--normalkraftmassstab", nullptr, "X", "Maßstab der Normalkraftlinie in m je kN (Vorgabe 0.1)",
+        {"--normalkraftmassstab", nullptr, "X", "Maßstab der Normalkraftlinie in m je kN (Vorgabe 0.1)"_l1,
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              a.PlotoptionGenannt = true;
              return MassstabSetzen(a.Plot.NormalkraftMassstab, w, "--normalkraftmassstab", f);
          }},
-        {"--verschiebungsmassstab", nullptr, "X", "Überhöhung der Verformungsfigur (Vorgabe 10)",
+        {"--verschiebungsmassstab", nullptr, "X", "Überhöhung der Verformungsfigur (Vorgabe 10)"_l1,
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              a.PlotoptionGenannt = true;
              return MassstabSetzen(a.Plot.VerschiebungMassstab, w, "--verschiebungsmassstab", f);
@@ -144,7 +145,7 @@ const std::vector<RechnenOption>& RechnenOptionen() {
          PlotSchalter<&Druckoptionen::Beschriftung, true>},
         {"--ohne-seitenzahlen", nullptr, nullptr, "keine Seitenzahlen",
          PlotSchalter<&Druckoptionen::Seitenzahlen, false>},
-        {"--markierte-staebe", nullptr, nullptr, "nur die markierten Stäbe zeichnen",
+        {"--markierte-staebe", nullptr, nullptr, "nur die markierten Stäbe zeichnen"_l1,
          PlotSchalter<&Druckoptionen::MarkierteStaebe, true>},
         {"--freiheitsgrade", nullptr, nullptr, "Nummern der Freiheitsgrade auf der Systemseite",
          PlotSchalter<&Druckoptionen::Freiheitsgrade, true>},
@@ -241,9 +242,9 @@ std::string RechnenHilfe(const char* programm) {
     std::string text = std::string("Aufruf: ") + programm + " [Optionen] SYSTEMDATEI\n\n";
     text +=
         "Berechnet das ebene Stabwerk der Systemdatei (*.sysdat) nach Theorie I. Ordnung\n"
-        "mit den aktiven Lastfällen und schreibt die Ergebnisliste aller Stäbe\n"
+        "mit den aktiven Lastfällen und schreibt die Ergebnisliste aller Stäbe\n"_l1
         "(ISO 8859-1, Zeilenenden \"\\n\\r\") auf die Standardausgabe.  Mit --ps zeichnet es\n"
-        "außerdem System und Ergebnisse als PostScript-Seiten (Vorgabe: alle fünf Seiten),\n"
+        "außerdem System und Ergebnisse als PostScript-Seiten (Vorgabe: alle fünf Seiten),\n"_l1
         "mit --pdf dieselben Seiten als PDF (mit Ghostscript, gs).\n\n"
         "Optionen:\n";
     size_t breite = 0;
@@ -263,10 +264,10 @@ std::string RechnenHilfe(const char* programm) {
         "Ohne --katalog kommen Material- und Querschnittskatalog aus dem\n"
         "Katalogverzeichnis der Datei ~/.velko; ohne diese Datei aus der Installation\n"
         "(PREFIX/share/velko/verwaltung neben PREFIX/bin).\n\n"
-        "Rückgabewert:\n"
+        "Rückgabewert:\n"_l1
         "  0   berechnet, Ergebnisse geschrieben\n"
-        "  1   Berechnung abgebrochen (Modellprüfung, kinematisches System)\n"
-        "  2   Datei nicht lesbar oder ungültig, Ausgabe nicht schreibbar,\n"
+        "  1   Berechnung abgebrochen (Modellprüfung, kinematisches System)\n"_l1
+        "  2   Datei nicht lesbar oder ungültig, Ausgabe nicht schreibbar,\n"_l1
         "      fehlerhafte Aufrufargumente\n";
     return text;
 }

@@ -1,9 +1,8 @@
 // velko-rechnen: computes a system file by first-order theory without a
 // display and writes the listing of all bars (and optionally the bar table).
 //
-// Standard output carries nothing but the listing: whatever the libraries
-// print to it while reading files or computing is sent to standard error,
-// beside the numbered messages of the run.
+// Standard output carries nothing but the listing: the numbered messages
+// of the run and the diagnostics of reading the file go to standard error.
 
 #include <cerrno>
 #include <fcntl.h>
@@ -90,25 +89,6 @@ enum Rueckgabe { ERFOLG = 0, ABGEBROCHEN = 1, UNGUELTIG = 2 };
 void Fehler(const std::string& text) { fprintf(stderr, "%s: %s\n", PROGRAMM, text.c_str()); }
 void Hinweis(const std::string& text) { Fehler(text); }
 
-// The real standard output, kept for the listing, while file descriptor 1
-// itself points at standard error.
-FILE* StandardausgabeSichern() {
-    fflush(stdout);
-    int fd = dup(STDOUT_FILENO);
-    if (fd < 0) return nullptr;
-    FILE* f = fdopen(fd, "w");
-    if (!f) {
-        close(fd);
-        return nullptr;
-    }
-    dup2(STDERR_FILENO, STDOUT_FILENO);
-    // Line by line, so that these lines keep their place among the messages.
-    setvbuf(stdout, nullptr, _IOLBF, 0);
-    static char puffer[1 << 20];
-    setvbuf(f, puffer, _IOFBF, sizeof puffer);
-    return f;
-}
-
 // Without blocking on a FIFO: the reader refuses anything but a regular file.
 bool Lesbar(const std::string& pfad) {
     int fd = open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -152,7 +132,7 @@ bool KatalogeLaden() {
             return false;
         }
         if (!lesen[i](Pfade.Katalogverzeichnis.c_str())) {
-            Fehler("der Katalog '" + pfad + "' ist beschädigt oder unvollständig");
+            Fehler("der Katalog '" + pfad + "' ist beschädigt oder unvollständig"_l1);
             return false;
         }
     }
@@ -180,11 +160,11 @@ std::unique_ptr<SichereDatei> AusgabeOeffnen(const std::string& pfad) {
 
 bool AusgabeAbschliessen(SichereDatei& datei) {
     if (datei.Abschliessen()) return true;
-    Fehler("'" + datei.Ziel() + "' konnte nicht vollständig geschrieben werden");
+    Fehler("'" + datei.Ziel() + "' konnte nicht vollständig geschrieben werden"_l1);
     return false;
 }
 
-int Rechnen(const RechnenAuftrag& auftrag) {
+int Rechnen(const RechnenAuftrag& auftrag, Berichtsempfaenger& bericht, FILE* standardausgabe) {
     if (!KatalogverzeichnisBestimmen(auftrag)) return UNGUELTIG;
 
     // Before anything is written: an output must neither replace an input
@@ -198,8 +178,8 @@ int Rechnen(const RechnenAuftrag& auftrag) {
         return UNGUELTIG;
     }
 
-    // Outputs are opened while file descriptor 1 is still the real standard
-    // output, so that "--liste /dev/stdout" means it.
+    // Outputs are opened before the run, so that an unwritable name costs
+    // no computing.
     std::unique_ptr<SichereDatei> liste, tabelle, plot;
     if (listeInDatei && !(liste = AusgabeOeffnen(auftrag.Liste))) return UNGUELTIG;
     if (tabelleInDatei && !(tabelle = AusgabeOeffnen(auftrag.Tabelle))) return UNGUELTIG;
@@ -214,22 +194,17 @@ int Rechnen(const RechnenAuftrag& auftrag) {
         if (!(pdf = AusgabeOeffnen(auftrag.Pdf))) return UNGUELTIG;
     }
 
-    std::unique_ptr<FILE, int (*)(FILE*)> standardausgabe(StandardausgabeSichern(), fclose);
-    if (!standardausgabe) {
-        Fehler("die Standardausgabe ist nicht verfügbar");
-        return UNGUELTIG;
-    }
     if (!KatalogeLaden()) return UNGUELTIG;
 
     System* system = SystemLesen(auftrag.Systemdatei.c_str());
     if (!system) {
         Fehler("die Systemdatei '" + auftrag.Systemdatei +
-               "' ist nicht lesbar oder keine gültige Systembeschreibung");
+               "' ist nicht lesbar oder keine gültige Systembeschreibung"_l1);
         return UNGUELTIG;
     }
     if (auftrag.Stabteilungen > 0) system->Stabteilungen = auftrag.Stabteilungen;
 
-    if (!TheorieIOrdnungBerechnen()) {
+    if (!TheorieIOrdnungBerechnen(*system, Programm, bericht)) {
         Fehler("Berechnung abgebrochen, keine Ergebnisse geschrieben");
         return ABGEBROCHEN;
     }
@@ -238,15 +213,15 @@ int Rechnen(const RechnenAuftrag& auftrag) {
         ListeAusgeben(liste->Datei(), system, system->Staebe);
         if (!AusgabeAbschliessen(*liste)) return UNGUELTIG;
     } else {
-        ListeAusgeben(standardausgabe.get(), system, system->Staebe);
+        ListeAusgeben(standardausgabe, system, system->Staebe);
     }
     if (tabelle) {
         TabelleAusgeben(tabelle->Datei(), system);
         if (!AusgabeAbschliessen(*tabelle)) return UNGUELTIG;
     } else if (auftrag.Tabelle == "-") {
-        TabelleAusgeben(standardausgabe.get(), system);
+        TabelleAusgeben(standardausgabe, system);
     }
-    if (fflush(standardausgabe.get()) != 0 || ferror(standardausgabe.get())) {
+    if (fflush(standardausgabe) != 0 || ferror(standardausgabe)) {
         Fehler(std::string("die Standardausgabe konnte nicht geschrieben werden: ") +
                strerror(errno));
         return UNGUELTIG;
@@ -254,7 +229,7 @@ int Rechnen(const RechnenAuftrag& auftrag) {
     if (plot) {
         // Without bars to draw the plot stays empty, as in the program.
         if (PlotSchreiben(plot->Datei(), system, auftrag.Plot) == 0)
-            Fehler("keine Stäbe zu zeichnen, '" + auftrag.Postscript + "' bleibt leer");
+            Fehler("keine Stäbe zu zeichnen, '"_l1 + auftrag.Postscript + "' bleibt leer");
         if (!AusgabeAbschliessen(*plot)) return UNGUELTIG;
     }
     if (pdf) {
@@ -266,10 +241,6 @@ int Rechnen(const RechnenAuftrag& auftrag) {
             return UNGUELTIG;
         }
         if (!AusgabeAbschliessen(*pdf)) return UNGUELTIG;
-    }
-    if (fclose(standardausgabe.release()) != 0) {
-        Fehler(std::string("die Standardausgabe konnte nicht geschrieben werden: ") + strerror(errno));
-        return UNGUELTIG;
     }
     return ERFOLG;
 }
@@ -292,9 +263,12 @@ int main(int argc, char** argv) {
         return fflush(stdout) == 0 ? ERFOLG : UNGUELTIG;
     }
 
-    TerminalBericht bericht(stderr);
+    // The listing leaves in large blocks; the messages are written line by line.
+    static char puffer[1 << 20];
+    setvbuf(stdout, puffer, _IOFBF, sizeof puffer);
+    TerminalBericht bericht(stderr, stderr);
     BerichtSetzen(&bericht);
-    int rueckgabe = Rechnen(auftrag);
+    int rueckgabe = Rechnen(auftrag, bericht, stdout);
     if (AM_ENDE_FREIGEBEN) {
         // Freeing the System at the end is no news to the user.
         SammelBericht still;
@@ -302,5 +276,6 @@ int main(int argc, char** argv) {
         ProgrammZuruecksetzen();
     }
     BerichtSetzen(nullptr);
+    if (fflush(stdout) != 0 && rueckgabe == ERFOLG) rueckgabe = UNGUELTIG;
     return rueckgabe;
 }

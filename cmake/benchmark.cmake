@@ -2,7 +2,7 @@
 if(VELKO_BENCHMARK)
   find_package(benchmark REQUIRED)
   add_executable(analyse_bench ${CMAKE_SOURCE_DIR}/bench/analyse_bench.cpp)
-  target_link_libraries(analyse_bench velko_rahmen benchmark::benchmark)
+  target_link_libraries(analyse_bench velko_rahmen velko_analysis benchmark::benchmark)
 
   # The yardstick of bench/vergleich.sh: Eigen's sparse LDL^T on the same
   # frames.  Only this program uses Eigen; without it there is no reference.

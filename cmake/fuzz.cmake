@@ -16,9 +16,10 @@ set(velko_fuzz_ziele systemdatei kataloge farben massstab pfade)
 
 foreach(ziel ${velko_fuzz_ziele})
   add_executable(${ziel}_nachspielen fuzz/nachspielen.cpp fuzz/${ziel}_fuzz.cpp)
-  target_link_libraries(${ziel}_nachspielen velko_kern)
+  target_link_libraries(${ziel}_nachspielen velko_files)
   add_test(NAME ${ziel}_fuzz_nachspielen
     COMMAND ${ziel}_nachspielen ${CMAKE_SOURCE_DIR}/fuzz/korpus/${ziel} ${CMAKE_SOURCE_DIR}/fuzz/funde/${ziel})
+  set_tests_properties(${ziel}_fuzz_nachspielen PROPERTIES LABELS e2e)
 endforeach()
 
 if(VELKO_FUZZ)
@@ -26,25 +27,17 @@ if(VELKO_FUZZ)
     message(FATAL_ERROR "VELKO_FUZZ needs clang++ (configure with CXX=clang++)")
   endif()
   set(fuzz_quellen)
-  foreach(dir core files analysis output workspace workspace/tooltips)
+  foreach(dir core files)
     file(GLOB q CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND fuzz_quellen ${q})
   endforeach()
   # One object library for all targets, so the program is compiled once.
   add_library(velko_fuzz_objekte OBJECT ${fuzz_quellen})
   set(fuzz_optionen -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-  # clang knows no other execution character set than UTF-8; only the
-  # bytes of the program's own messages differ, which the fuzzer ignores.
-  get_target_property(objekt_optionen velko_fuzz_objekte COMPILE_OPTIONS)
-  list(REMOVE_ITEM objekt_optionen -fexec-charset=ISO-8859-1)
-  set_target_properties(velko_fuzz_objekte PROPERTIES COMPILE_OPTIONS "${objekt_optionen}")
   target_compile_options(velko_fuzz_objekte PRIVATE -fsanitize=fuzzer-no-link,address,undefined
     -fno-sanitize-recover=all -fno-omit-frame-pointer)
   foreach(ziel ${velko_fuzz_ziele})
     add_executable(${ziel}_fuzz fuzz/${ziel}_fuzz.cpp $<TARGET_OBJECTS:velko_fuzz_objekte>)
-    get_target_property(ziel_optionen ${ziel}_fuzz COMPILE_OPTIONS)
-    list(REMOVE_ITEM ziel_optionen -fexec-charset=ISO-8859-1)
-    set_target_properties(${ziel}_fuzz PROPERTIES COMPILE_OPTIONS "${ziel_optionen}")
     # Undefined behaviour aborts, so that libFuzzer keeps the input.
     target_compile_options(${ziel}_fuzz PRIVATE ${fuzz_optionen})
     target_link_options(${ziel}_fuzz PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)

@@ -1,6 +1,6 @@
 # The X11/XForms program `velko`: built only when VELKO_GUI is on and the
-# toolkit is installed.  Every source of the toolkit-bound folders is picked
-# up by glob, so new windows and dialogs need no edit here.
+# toolkit is installed.  Every source of gui/ is picked up by glob, so new
+# windows and dialogs need no edit here.
 if(NOT VELKO_GUI)
   return()
 endif()
@@ -14,14 +14,16 @@ if(NOT XFORMS_INCLUDE_DIR OR NOT XFORMS_LIBRARY OR NOT XPM_LIBRARY OR NOT X11_FO
   return()
 endif()
 
-file(GLOB velko_gui_quellen CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/core/gui/*.cpp
-  ${CMAKE_SOURCE_DIR}/workspace/gui/*.cpp
-  ${CMAKE_SOURCE_DIR}/dialogs/*.cpp
-  ${CMAKE_SOURCE_DIR}/output/gui/*.cpp)
-add_executable(velko ${velko_gui_quellen})
-target_include_directories(velko PRIVATE ${XFORMS_INCLUDE_DIR} ${X11_INCLUDE_DIR})
-target_link_libraries(velko velko_kern ${XFORMS_LIBRARY} ${XPM_LIBRARY} ${X11_LIBRARIES} m)
+# Everything that includes the toolkit is one library; the program is its
+# start-up.  Windows call each other through plain declarations, so a
+# missing one is a link error.
+file(GLOB velko_gui_quellen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/gui/*.cpp)
+list(REMOVE_ITEM velko_gui_quellen ${CMAKE_SOURCE_DIR}/gui/start.cpp)
+add_library(velko_gui STATIC ${velko_gui_quellen})
+target_include_directories(velko_gui PUBLIC ${XFORMS_INCLUDE_DIR} ${X11_INCLUDE_DIR})
+target_link_libraries(velko_gui PUBLIC velko_workspace ${XFORMS_LIBRARY} ${XPM_LIBRARY} ${X11_LIBRARIES} m)
+add_executable(velko ${CMAKE_SOURCE_DIR}/gui/start.cpp)
+target_link_libraries(velko velko_gui)
 
 # Tests that drive the window under their own Xvfb.
 if(VELKO_GUI_TESTS)

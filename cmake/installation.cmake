@@ -37,4 +37,4 @@ cmake_language(DEFER DIRECTORY ${CMAKE_SOURCE_DIR} CALL velko_programme_installi
 add_executable(test_handbuch tests/cli/handbuch_test.cpp cli/rechnen_optionen.cpp)
 target_link_libraries(test_handbuch GTest::gtest GTest::gtest_main)
 gtest_discover_tests(test_handbuch DISCOVERY_TIMEOUT 60
-  PROPERTIES ENVIRONMENT "VELKO_QUELLEN=${CMAKE_SOURCE_DIR}")
+  PROPERTIES LABELS unit ENVIRONMENT "VELKO_QUELLEN=${CMAKE_SOURCE_DIR}")

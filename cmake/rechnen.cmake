@@ -2,13 +2,15 @@
 # writes the listing.  It links only the toolkit-free libraries, so it runs
 # without an X display.
 
-add_executable(velko-rechnen cli/velko_rechnen.cpp cli/rechnen_optionen.cpp)
-target_link_libraries(velko-rechnen velko_kern)
+add_library(velko_cli STATIC cli/rechnen_optionen.cpp)
+target_link_libraries(velko_cli PUBLIC velko_output)
+add_executable(velko-rechnen cli/velko_rechnen.cpp)
+target_link_libraries(velko-rechnen velko_cli)
 
 # The option parser on its own.
-add_executable(test_rechnen tests/cli/rechnen_optionen_test.cpp cli/rechnen_optionen.cpp)
-target_link_libraries(test_rechnen GTest::gtest GTest::gtest_main)
-gtest_discover_tests(test_rechnen DISCOVERY_TIMEOUT 60)
+add_executable(test_rechnen tests/cli/rechnen_optionen_test.cpp)
+target_link_libraries(test_rechnen velko_cli GTest::gtest GTest::gtest_main)
+gtest_discover_tests(test_rechnen DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
 
 # Listing comparison that forgives round-off in the last printed digit.
 add_executable(listenvergleich tests/cli/listenvergleich.cpp)
@@ -31,6 +33,7 @@ function(velko_rechnen_test name)
       -DARBEIT=${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests/${name}
       "-DARGS=${args}" ${defs}
       -P ${CMAKE_SOURCE_DIR}/tests/cli/rechnen_lauf.cmake)
+  set_tests_properties(rechnen_${name} PROPERTIES LABELS e2e)
 endfunction()
 
 velko_rechnen_test(rahmen_standardausgabe
@@ -83,12 +86,12 @@ velko_rechnen_test(hilfe
 # Generated frames: a writer for timings, and one run on a 10-bay, 5-storey
 # frame that must list every one of its 105 bars.
 add_executable(rahmen-schreiben tests/cli/rahmen_schreiben.cpp)
-target_link_libraries(rahmen-schreiben velko_rahmen)
+target_link_libraries(rahmen-schreiben velko_rahmen velko_files)
 # The work folder may not exist yet when this runs first in a fresh build.
 file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests)
 add_test(NAME rechnen_rahmen_erzeugen
   COMMAND rahmen-schreiben 10 5 ${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests/rahmen_10x5.sysdat)
-set_tests_properties(rechnen_rahmen_erzeugen PROPERTIES FIXTURES_SETUP rahmen_10x5)
+set_tests_properties(rechnen_rahmen_erzeugen PROPERTIES LABELS e2e FIXTURES_SETUP rahmen_10x5)
 velko_rechnen_test(erzeugter_rahmen
   ARGS --katalog ${rechnen_katalog} --stabteilungen 10
        ${CMAKE_CURRENT_BINARY_DIR}/rechnen_tests/rahmen_10x5.sysdat

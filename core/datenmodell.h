@@ -37,7 +37,7 @@ struct Freiheitsgrad {
     double Winkel;    // turn of the x/y directions against the global axes
 };
 
-// Slots of Stab::Freiheitsgrade and Element::Fg.
+// Slots of Stab::Freiheitsgrade (and of the analysis's elements).
 enum FgSlot { FG_AX = 0, FG_AY = 1, FG_AR = 2, FG_BX = 3, FG_BY = 4, FG_BR = 5 };
 
 struct Stab {
@@ -122,33 +122,13 @@ struct Querschnitt {
     double MaxY;
 };
 
-// ------------------------------------------------ computational model
-
-struct Knoten {
-    double X;
-    double Y;
+// The two catalogues, shared by every System and alive for the whole run.
+struct Kataloge {
+    Kette Materialien = nullptr;   // of Material
+    Kette Querschnitte = nullptr;  // of Querschnitt
 };
 
-// Model degrees of freedom are Freiheitsgrad records of their own.
-struct Element {
-    long Stabnummer;
-    double tAnfang;
-    double tEnde;
-    Freiheitsgrad* Fg[6];
-    Knoten* KnotenA;
-    Knoten* KnotenB;
-    double qAnfang;
-    double qEnde;
-    double nAnfang;
-    double nEnde;
-    long Material;
-    long Querschnitt;
-    double Winkel;
-    double Laenge;
-    double Cos;
-    double Sin;
-    double Schnittkraefte[6];  // N, Q, M at start, then at end
-};
+// ------------------------------------------------ results
 
 // One result record per element of a bar (Stab::Ergebnisse).
 struct Stababschnitt {
@@ -175,11 +155,8 @@ struct System {
     double FangrasterX;
     double FangrasterY;
     Kette Punkte;
-    Kette Knoten;
     Kette Staebe;
-    Kette Elemente;
     Kette Freiheitsgrade;
-    Kette Modellfreiheitsgrade;
     Kette Lastfaelle;
     Kette Punktlasten;
     Kette Streckenlasten;

@@ -4,16 +4,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/aenderungen.h"
+#include "core/bericht.h"
 #include "core/kette.h"
-#include "core/programm.h"
 #include "core/systemoperationen.h"
 
 namespace {
-
-Freiheitsgrad* FgMitNummer(long nummer) {
-    System* sys = Programm.AktuellesSystem;
-    return sys ? FreiheitsgradSuchen(sys->Freiheitsgrade, nummer) : nullptr;
-}
 
 bool GueltigesEnde(const Stab* stab, int ende, int richtung) {
     return stab && ende >= 0 && ende <= 1 && richtung >= 0 && richtung <= 2;
@@ -23,12 +19,12 @@ bool GueltigesEnde(const Stab* stab, int ende, int richtung) {
 // that a single bar uses; when this very bar also holds it in another slot
 // (both ends coupled to one record) that would leave the other slot
 // dangling, so then the record stays.
-bool SlotFreigeben(Stab* stab, int slot) {
+bool SlotFreigeben(System& sys, Stab* stab, int slot) {
     Freiheitsgrad* fg = stab->Freiheitsgrade[slot];
     if (!fg) return false;
     for (int anderer = 0; anderer < 6; ++anderer)
         if (anderer != slot && stab->Freiheitsgrade[anderer] == fg) return false;
-    return FreiheitsgradFreigeben(fg) != 0;
+    return FreiheitsgradFreigeben(sys, fg) != 0;
 }
 
 // Bar ends of the System whose x and y slots hold these two records.
@@ -41,36 +37,34 @@ long EndenMitPaar(System* sys, const Freiheitsgrad* x, const Freiheitsgrad* y) {
 }
 
 template <class F>
-bool Aendern(long nummer, F tun) {
-    Freiheitsgrad* fg = FgMitNummer(nummer);
+bool Aendern(System& sys, long nummer, F tun) {
+    Freiheitsgrad* fg = FreiheitsgradSuchen(sys.Freiheitsgrade, nummer);
     if (!fg) return false;
     const Freiheitsgrad vorher = *fg;
     tun(fg);
-    if (fg->Status != vorher.Status || fg->Wert != vorher.Wert || fg->Feder != vorher.Feder)
-        ++Programm.AktuellesSystem->Aenderungen;
+    if (fg->Status != vorher.Status || fg->Wert != vorher.Wert || fg->Feder != vorher.Feder) {
+        ++sys.Aenderungen;
+        AenderungMelden(&sys, AENDERUNG_FREIHEITSGRADE);
+    }
     return true;
 }
 
 }  // namespace
 
-Stab* ErsterMarkierterStab() {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys) return nullptr;
-    for (Stab* s : Elemente<Stab>(sys->Staebe))
+Stab* ErsterMarkierterStab(const System& sys) {
+    for (Stab* s : Elemente<Stab>(sys.Staebe))
         if (s->Markiert == 1) return s;
     return nullptr;
 }
 
-void WinkelSetzen(long nummer, double winkel) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys) return;
+void WinkelSetzen(System& sys, long nummer, double winkel) {
     std::vector<long> menge{nummer};
     auto aufnehmen = [&menge](const void* fg) {
         if (!fg) return;
         long n = static_cast<const Freiheitsgrad*>(fg)->Nummer;
         if (std::find(menge.begin(), menge.end(), n) == menge.end()) menge.push_back(n);
     };
-    Stapel* paare = sys->FgRelationen;
+    Stapel* paare = sys.FgRelationen;
     for (size_t i = 0; i < menge.size(); ++i) {
         if (!paare) break;
         for (int k = 1; k <= paare->top; ++k) {
@@ -81,76 +75,77 @@ void WinkelSetzen(long nummer, double winkel) {
         }
     }
     bool geaendert = false;
-    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Freiheitsgrade))
+    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys.Freiheitsgrade))
         if (std::find(menge.begin(), menge.end(), fg->Nummer) != menge.end() && fg->Winkel != winkel) {
             fg->Winkel = winkel;
             geaendert = true;
         }
-    if (geaendert) ++sys->Aenderungen;
+    if (geaendert) {
+        ++sys.Aenderungen;
+        AenderungMelden(&sys, AENDERUNG_FREIHEITSGRADE);
+    }
 }
 
-Freiheitsgrad* NeuenFgErzeugen(Stab* stab, int ende, int richtung, bool auflager, double winkel) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || !GueltigesEnde(stab, ende, richtung)) return nullptr;
+Freiheitsgrad* NeuenFgErzeugen(System& sys, Stab* stab, int ende, int richtung, bool auflager, double winkel) {
+    if (!GueltigesEnde(stab, ende, richtung)) return nullptr;
     const int slot = 3 * ende + richtung;
-    const bool geloescht = SlotFreigeben(stab, slot);
+    const bool geloescht = SlotFreigeben(sys, stab, slot);
     if (geloescht) stab->Freiheitsgrade[slot] = nullptr;
     if (!geloescht && richtung < 2) {
         Freiheitsgrad* x = stab->Freiheitsgrade[3 * ende];
         Freiheitsgrad* y = stab->Freiheitsgrade[3 * ende + 1];
-        if (x && y && EndenMitPaar(sys, x, y) <= 1) PaarAustragen(sys->FgRelationen, x, y);
+        if (x && y && EndenMitPaar(&sys, x, y) <= 1) PaarAustragen(sys.FgRelationen, x, y);
     }
-    Freiheitsgrad* neu = FreiheitsgradAnlegen(stab, slot);
-    if (!neu) return nullptr;
+    Freiheitsgrad* neu = FreiheitsgradAnlegen(sys, stab, slot);
     neu->Status = auflager ? STATUS_PRIMAL : STATUS_DUAL;
     neu->Winkel = winkel;
     if (richtung < 2) {
-        if (!sys->FgRelationen) sys->FgRelationen = StapelAnlegen();
+        if (!sys.FgRelationen) sys.FgRelationen = StapelAnlegen();
         Freiheitsgrad* x = stab->Freiheitsgrade[3 * ende];
         Freiheitsgrad* y = stab->Freiheitsgrade[3 * ende + 1];
-        if (x && y) PaarAufnehmen(sys->FgRelationen, x, y);
+        if (x && y) PaarAufnehmen(sys.FgRelationen, x, y);
     }
-    ++sys->Aenderungen;
+    ++sys.Aenderungen;
     return neu;
 }
 
-FgNummerFolge FgNummerSetzen(Stab* stab, int ende, int richtung, long nummer, bool auflager, double winkel) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || !GueltigesEnde(stab, ende, richtung)) return FgNummerFolge::Unveraendert;
+FgNummerFolge FgNummerSetzen(System& sys, Stab* stab, int ende, int richtung, long nummer, bool auflager,
+                             double winkel) {
+    if (!GueltigesEnde(stab, ende, richtung)) return FgNummerFolge::Unveraendert;
     const int slot = 3 * ende + richtung;
     Freiheitsgrad* aktuell = stab->Freiheitsgrade[slot];
     if (aktuell && aktuell->Nummer == nummer) return FgNummerFolge::Unveraendert;
-    Freiheitsgrad* gefunden = FgMitNummer(nummer);
+    Freiheitsgrad* gefunden = FreiheitsgradSuchen(sys.Freiheitsgrade, nummer);
     if (!gefunden) {
-        std::printf("FG noch nicht vorhanden \n");
-        std::fflush(stdout);
-        NeuenFgErzeugen(stab, ende, richtung, auflager, winkel);
+        DiagnoseAusgeben("FG noch nicht vorhanden \n");
+        NeuenFgErzeugen(sys, stab, ende, richtung, auflager, winkel);
         return FgNummerFolge::Neu;
     }
     if (gefunden->Richtung != richtung) return FgNummerFolge::AndereRichtung;
-    SlotFreigeben(stab, slot);
+    SlotFreigeben(sys, stab, slot);
     stab->Freiheitsgrade[slot] = gefunden;
-    ++sys->Aenderungen;
+    ++sys.Aenderungen;
+    AenderungMelden(&sys, AENDERUNG_FREIHEITSGRADE);
     return FgNummerFolge::Verbunden;
 }
 
-bool FgWertSetzen(long nummer, double wert) {
-    return Aendern(nummer, [wert](Freiheitsgrad* fg) { fg->Wert = wert; });
+bool FgWertSetzen(System& sys, long nummer, double wert) {
+    return Aendern(sys, nummer, [wert](Freiheitsgrad* fg) { fg->Wert = wert; });
 }
 
-bool FgFederSetzen(long nummer, double feder) {
-    return Aendern(nummer, [feder](Freiheitsgrad* fg) { fg->Feder = feder; });
+bool FgFederSetzen(System& sys, long nummer, double feder) {
+    return Aendern(sys, nummer, [feder](Freiheitsgrad* fg) { fg->Feder = feder; });
 }
 
-bool FgAuflagerSetzen(long nummer, double wert) {
-    return Aendern(nummer, [wert](Freiheitsgrad* fg) {
+bool FgAuflagerSetzen(System& sys, long nummer, double wert) {
+    return Aendern(sys, nummer, [wert](Freiheitsgrad* fg) {
         fg->Status = STATUS_PRIMAL;
         fg->Wert = wert;
     });
 }
 
-bool FgEinwirkungSetzen(long nummer, double feder) {
-    return Aendern(nummer, [feder](Freiheitsgrad* fg) {
+bool FgEinwirkungSetzen(System& sys, long nummer, double feder) {
+    return Aendern(sys, nummer, [feder](Freiheitsgrad* fg) {
         fg->Status = STATUS_DUAL;
         fg->Feder = feder;
     });

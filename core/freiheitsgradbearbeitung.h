@@ -1,17 +1,17 @@
 // Editing the degrees of freedom at the ends of a bar: support or free,
 // prescribed displacement, spring, angle, and coupling bar ends by sharing
-// one record.  Everything works on the current System and counts each real
-// change in its Aenderungen.
+// one record.  Everything works on the System it is given and counts each
+// real change in its Aenderungen.
 #pragma once
 
 #include "core/datenmodell.h"
 
 // The first bar in chain order whose Markiert is 1, or null.
-Stab* ErsterMarkierterStab();
+Stab* ErsterMarkierterStab(const System& sys);
 
 // Gives the angle to the record with this number and to every record
 // reachable from it through the FG relation pairs (in either order).
-void WinkelSetzen(long nummer, double winkel);
+void WinkelSetzen(System& sys, long nummer, double winkel);
 
 // Replaces the record of one bar end (ende 0 = A, 1 = B; richtung 0 = x,
 // 1 = y, 2 = rotation) by a fresh one with the smallest free number.  The
@@ -19,7 +19,7 @@ void WinkelSetzen(long nummer, double winkel);
 // pair goes when no other bar end holds the same two records.  The new
 // record is a support when `auflager`, and gets the angle.  Null for a bad
 // end, direction or bar.
-Freiheitsgrad* NeuenFgErzeugen(Stab* stab, int ende, int richtung, bool auflager, double winkel);
+Freiheitsgrad* NeuenFgErzeugen(System& sys, Stab* stab, int ende, int richtung, bool auflager, double winkel);
 
 // What typing a record number into a bar end's slot did.
 enum class FgNummerFolge {
@@ -28,15 +28,16 @@ enum class FgNummerFolge {
     AndereRichtung,  // that record has another direction: refused
     Neu,             // no such record: a fresh one was made instead
 };
-FgNummerFolge FgNummerSetzen(Stab* stab, int ende, int richtung, long nummer, bool auflager, double winkel);
+FgNummerFolge FgNummerSetzen(System& sys, Stab* stab, int ende, int richtung, long nummer, bool auflager,
+                             double winkel);
 
 // Value edits by record number; false when no record has the number.
-bool FgWertSetzen(long nummer, double wert);
-bool FgFederSetzen(long nummer, double feder);
+bool FgWertSetzen(System& sys, long nummer, double wert);
+bool FgFederSetzen(System& sys, long nummer, double feder);
 // Support: Status primal and the prescribed displacement.
-bool FgAuflagerSetzen(long nummer, double wert);
+bool FgAuflagerSetzen(System& sys, long nummer, double wert);
 // Free: Status dual and the spring.
-bool FgEinwirkungSetzen(long nummer, double feder);
+bool FgEinwirkungSetzen(System& sys, long nummer, double feder);
 
 // Whether the record is a support.  Also for code that includes Xlib, whose
 // macro "Status" hides the field of that name.

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/aenderungen.h"
 #include "core/kette.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -29,6 +30,7 @@ Material* MaterialNeu(const char* name, double eModul, double querkontraktion, d
     m->Querkontraktion = querkontraktion;
     m->Waermedehnzahl = waermedehnzahl;
     KeVorneEintragen(Programm.Materialien, m);
+    AenderungMelden(nullptr, AENDERUNG_KATALOG);
     return m;
 }
 
@@ -40,6 +42,7 @@ Querschnitt* QuerschnittNeu(const char* name, double flaeche, double traegheitsm
     q->Traegheitsmoment = traegheitsmoment;
     q->MaxY = maxY;
     KeVorneEintragen(Programm.Querschnitte, q);
+    AenderungMelden(nullptr, AENDERUNG_KATALOG);
     return q;
 }
 
@@ -51,6 +54,7 @@ bool MaterialWerteSetzen(long nummer, const char* name, double eModul, double qu
     m->EModul = eModul;
     m->Querkontraktion = querkontraktion;
     m->Waermedehnzahl = waermedehnzahl;
+    AenderungMelden(nullptr, AENDERUNG_KATALOG);
     return true;
 }
 
@@ -62,6 +66,7 @@ bool QuerschnittWerteSetzen(long nummer, const char* name, double flaeche, doubl
     q->Flaeche = flaeche;
     q->Traegheitsmoment = traegheitsmoment;
     q->MaxY = maxY;
+    AenderungMelden(nullptr, AENDERUNG_KATALOG);
     return true;
 }
 
@@ -75,6 +80,7 @@ bool Entfernen(Kette kette, long nummer) {
         if (t->Nummer != nummer) continue;
         KeElementAustragen(g);
         delete t;
+        AenderungMelden(nullptr, AENDERUNG_KATALOG);
         return true;
     }
     return false;
@@ -93,7 +99,10 @@ long FuerAlle(const Stabauswahl& auswahl, F tun) {
                 ++n;
                 break;
             }
-    if (n > 0) ++sys->Aenderungen;
+    if (n > 0) {
+        ++sys->Aenderungen;
+        AenderungMelden(sys, AENDERUNG_ZUORDNUNG);
+    }
     return n;
 }
 
@@ -102,17 +111,10 @@ long FuerAlle(const Stabauswahl& auswahl, F tun) {
 bool MaterialEntfernen(long nummer) { return Entfernen<Material>(Programm.Materialien, nummer); }
 bool QuerschnittEntfernen(long nummer) { return Entfernen<Querschnitt>(Programm.Querschnitte, nummer); }
 
-System* SystemMitNummer(long systemnummer) {
-    for (System* s : Elemente<System>(Programm.Systeme))
-        if (s->Systemnummer == systemnummer) return s;
-    return nullptr;
-}
-
-void StabauswahlErgaenzen(Stabauswahl& auswahl, const Stab* stab) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || !stab) return;
-    if (auswahl.Systemnummer != sys->Systemnummer) {
-        auswahl.Systemnummer = sys->Systemnummer;
+void StabauswahlErgaenzen(Stabauswahl& auswahl, const System& sys, const Stab* stab) {
+    if (!stab) return;
+    if (auswahl.Systemnummer != sys.Systemnummer) {
+        auswahl.Systemnummer = sys.Systemnummer;
         auswahl.Staebe.clear();
     }
     for (long n : auswahl.Staebe)
@@ -120,22 +122,18 @@ void StabauswahlErgaenzen(Stabauswahl& auswahl, const Stab* stab) {
     auswahl.Staebe.push_back(stab->Nummer);
 }
 
-Stabauswahl MarkierteStaebe() {
+Stabauswahl StabauswahlMarkierte(const System& sys) {
     Stabauswahl a;
-    System* sys = Programm.AktuellesSystem;
-    if (!sys) return a;
-    a.Systemnummer = sys->Systemnummer;
-    for (Stab* s : Elemente<Stab>(sys->Staebe))
+    a.Systemnummer = sys.Systemnummer;
+    for (Stab* s : Elemente<Stab>(sys.Staebe))
         if (s->Markiert == 1) a.Staebe.push_back(s->Nummer);
     return a;
 }
 
-Stabauswahl AlleStaebe() {
+Stabauswahl StabauswahlAlle(const System& sys) {
     Stabauswahl a;
-    System* sys = Programm.AktuellesSystem;
-    if (!sys) return a;
-    a.Systemnummer = sys->Systemnummer;
-    for (Stab* s : Elemente<Stab>(sys->Staebe)) a.Staebe.push_back(s->Nummer);
+    a.Systemnummer = sys.Systemnummer;
+    for (Stab* s : Elemente<Stab>(sys.Staebe)) a.Staebe.push_back(s->Nummer);
     return a;
 }
 

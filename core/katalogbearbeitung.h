@@ -37,15 +37,13 @@ struct Stabauswahl {
     long Systemnummer = 0;  // 0 = none (numbers start at 1)
     std::vector<long> Staebe;
 };
-// The System among the open ones with this number, or null.
-System* SystemMitNummer(long systemnummer);
-// Adds a bar (of the current System) to the selection; a selection of
-// another System is replaced.
-void StabauswahlErgaenzen(Stabauswahl& auswahl, const Stab* stab);
-// The marked bars of the current System.
-Stabauswahl MarkierteStaebe();
-// Every bar of the current System.
-Stabauswahl AlleStaebe();
+// Adds a bar of the System to the selection; a selection of another System
+// is replaced.
+void StabauswahlErgaenzen(Stabauswahl& auswahl, const System& sys, const Stab* stab);
+// The marked bars of the System.
+Stabauswahl StabauswahlMarkierte(const System& sys);
+// Every bar of the System.
+Stabauswahl StabauswahlAlle(const System& sys);
 
 // Give a catalogue entry to the bars of a selection.  Nothing happens when
 // the entry is not in its catalogue; otherwise the System's Aenderungen

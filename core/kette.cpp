@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "core/bericht.h"
 #include "core/systemoperationen.h"
 
 namespace {
@@ -13,14 +14,13 @@ namespace {
 // A null chain or link is a programming error of the caller; it is reported
 // and the operation does nothing, so the program keeps running.
 void NullZeigerMelden(const char* operation) {
-    std::fprintf(stderr, "Fehler in %s aufgetreten.\n", operation);
-    std::fputs("Es wurde ein NULL-Zeiger uebergeben.\n", stderr);
+    FehlerAusgeben("Fehler in %s aufgetreten.\nEs wurde ein NULL-Zeiger uebergeben.\n", operation);
     errno = ENOMEM;
 }
 
 void AllocFehlerMelden(const char* operation) {
-    std::fprintf(stderr, "\a\a Fehler Nr. %ld bei Alloc\n%s\n", static_cast<long>(errno), operation);
-    std::fputs("Fehlercode ist in /usr/include/sys/errno.h definiert.\n", stderr);
+    FehlerAusgeben("\a\a Fehler Nr. %ld bei Alloc\n%s\nFehlercode ist in /usr/include/sys/errno.h definiert.\n",
+                   static_cast<long>(errno), operation);
 }
 
 Glied* NeuesGlied(void* element) {

@@ -6,12 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/programm.h"
+#include "core/aenderungen.h"
+#include "core/latin1.h"
 #include "core/systemoperationen.h"
 
 namespace {
-
-System* Aktuell() { return Programm.AktuellesSystem; }
 
 bool Enthalten(const std::vector<long>& werte, long wert) {
     return std::find(werte.begin(), werte.end(), wert) != werte.end();
@@ -23,9 +22,9 @@ std::string Formatiert(const char* format, long zahl, double wert, const char* t
     return puffer;
 }
 
-std::string Lastzeile(const char* art, long kennung, long lastfall, const char* name) {
+std::string Lastzeile(const System& sys, const char* art, long kennung, long lastfall, const char* name) {
     char puffer[200];
-    std::snprintf(puffer, sizeof puffer, "%ld [%s] LF %ld  %s", kennung, art, LastfallNummer(lastfall), name);
+    std::snprintf(puffer, sizeof puffer, "%ld [%s] LF %ld  %s", kennung, art, LastfallNummer(sys, lastfall), name);
     return puffer;
 }
 
@@ -64,9 +63,8 @@ void Zuweisen(Streckenlast& l, const Stab& stab, const Streckenlastwerte& w, dou
     l.PositionB = b;
 }
 
-Punktlast* PunktlastKopie(const Punktlast& q, long lastfall) {
-    Punktlast* l = PunktlastErzeugen(lastfall, -1);
-    if (!l) return nullptr;
+Punktlast* PunktlastKopie(System& sys, const Punktlast& q, long lastfall) {
+    Punktlast* l = PunktlastErzeugen(sys, lastfall, -1);
     const long kennung = l->Kennung;
     *l = q;
     l->Kennung = kennung;
@@ -74,9 +72,8 @@ Punktlast* PunktlastKopie(const Punktlast& q, long lastfall) {
     return l;
 }
 
-Streckenlast* StreckenlastKopie(const Streckenlast& q, long lastfall) {
-    Streckenlast* l = StreckenlastErzeugen(lastfall, -1);
-    if (!l) return nullptr;
+Streckenlast* StreckenlastKopie(System& sys, const Streckenlast& q, long lastfall) {
+    Streckenlast* l = StreckenlastErzeugen(sys, lastfall, -1);
     const long kennung = l->Kennung;
     *l = q;
     l->Kennung = kennung;
@@ -84,8 +81,10 @@ Streckenlast* StreckenlastKopie(const Streckenlast& q, long lastfall) {
     return l;
 }
 
-void Aendern() {
-    if (Aktuell()) ++Aktuell()->Aenderungen;
+// One counted change of the System, reported with its kinds.
+void Aendern(System& sys, unsigned arten) {
+    ++sys.Aenderungen;
+    AenderungMelden(&sys, arten);
 }
 
 }  // namespace
@@ -100,8 +99,12 @@ std::string KombinationZeile(const Lastfallkombination& k) {
     return puffer;
 }
 
-std::string StreckenlastZeile(const Streckenlast& l) { return Lastzeile("SL", l.Kennung, l.Lastfall, l.Name); }
-std::string PunktlastZeile(const Punktlast& l) { return Lastzeile("PL", l.Kennung, l.Lastfall, l.Name); }
+std::string StreckenlastZeile(const System& sys, const Streckenlast& l) {
+    return Lastzeile(sys, "SL", l.Kennung, l.Lastfall, l.Name);
+}
+std::string PunktlastZeile(const System& sys, const Punktlast& l) {
+    return Lastzeile(sys, "PL", l.Kennung, l.Lastfall, l.Name);
+}
 
 long ZeilenNummer(const char* zeile) {
     if (!zeile) return -1;
@@ -117,43 +120,39 @@ bool ZahlLesen(const char* text, double& wert) {
 
 // ------------------------------------------------------------ load cases
 
-void LastfaelleAktivieren(const std::vector<long>& aktiveNummern) {
-    if (!Aktuell()) return;
+void LastfaelleAktivieren(System& sys, const std::vector<long>& aktiveNummern) {
     bool geaendert = false;
-    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle)) {
+    for (Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle)) {
         const long aktiv = Enthalten(aktiveNummern, lf->Nummer) ? 1 : -1;
         if (lf->Aktiv != aktiv) geaendert = true;
         lf->Aktiv = aktiv;
     }
-    if (geaendert) Aendern();
+    if (geaendert) Aendern(sys, AENDERUNG_LASTFAELLE);
 }
 
-void LastfaelleGewichten(const std::vector<long>& nummern, double gewicht) {
-    if (!Aktuell()) return;
+void LastfaelleGewichten(System& sys, const std::vector<long>& nummern, double gewicht) {
     bool gefunden = false;
-    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle))
+    for (Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle))
         if (Enthalten(nummern, lf->Nummer)) {
             lf->Gewicht = gewicht;
             gefunden = true;
         }
-    if (gefunden) Aendern();
+    if (gefunden) Aendern(sys, AENDERUNG_LASTFAELLE);
 }
 
-void LastfaelleBenennen(const std::vector<long>& nummern, const char* name) {
-    if (!Aktuell()) return;
+void LastfaelleBenennen(System& sys, const std::vector<long>& nummern, const char* name) {
     bool gefunden = false;
-    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle))
+    for (Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle))
         if (Enthalten(nummern, lf->Nummer)) {
             NameSetzen(lf->Name, name);
             gefunden = true;
         }
-    if (gefunden) Aendern();
+    if (gefunden) Aendern(sys, AENDERUNG_NAMEN);
 }
 
-Lastfall* LastfallKopieren(long kennung) {
-    System* sys = Aktuell();
-    Lastfall* quelle = LastfallSuchen(kennung);
-    if (!sys || !quelle) return nullptr;
+Lastfall* LastfallKopieren(System& sys, long kennung) {
+    Lastfall* quelle = LastfallSuchen(sys, kennung);
+    if (!quelle) return nullptr;
     // The suffix must survive the cut to the field's size, or the copy could
     // not be told from its source.
     static const char zusatz[] = "(neu)";
@@ -161,23 +160,22 @@ Lastfall* LastfallKopieren(long kennung) {
     const size_t platz = NAME_KURZ - 1 - (sizeof zusatz - 1);
     if (name.size() > platz) name.resize(platz);
     name += zusatz;
-    Lastfall* kopie = LastfallErzeugen(0, name.c_str(), -1);
+    Lastfall* kopie = LastfallErzeugen(sys, 0, name.c_str(), -1);
     kopie->Gewicht = quelle->Gewicht;
-    for (Streckenlast* l : Elemente<Streckenlast>(sys->Streckenlasten))
-        if (l->Lastfall == kennung) StreckenlastKopie(*l, kopie->Kennung);
-    for (Punktlast* l : Elemente<Punktlast>(sys->Punktlasten))
-        if (l->Lastfall == kennung) PunktlastKopie(*l, kopie->Kennung);
+    for (Streckenlast* l : Elemente<Streckenlast>(sys.Streckenlasten))
+        if (l->Lastfall == kennung) StreckenlastKopie(sys, *l, kopie->Kennung);
+    for (Punktlast* l : Elemente<Punktlast>(sys.Punktlasten))
+        if (l->Lastfall == kennung) PunktlastKopie(sys, *l, kopie->Kennung);
     return kopie;
 }
 
-std::vector<Lastfall*> AktiveLastfaelleKopieren() {
+std::vector<Lastfall*> AktiveLastfaelleKopieren(System& sys) {
     std::vector<Lastfall*> kopien;
-    if (!Aktuell()) return kopien;
     // Copies enter the chain first; collect the sources before copying.
     std::vector<long> quellen;
-    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle))
+    for (Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle))
         if (lf->Aktiv == 1) quellen.push_back(lf->Kennung);
-    for (long k : quellen) kopien.push_back(LastfallKopieren(k));
+    for (long k : quellen) kopien.push_back(LastfallKopieren(sys, k));
     return kopien;
 }
 
@@ -185,8 +183,8 @@ std::vector<Lastfall*> AktiveLastfaelleKopieren() {
 
 namespace {
 
-void AnteileAusAktiven(Lastfallkombination* k) {
-    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle))
+void AnteileAusAktiven(const System& sys, Lastfallkombination* k) {
+    for (Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle))
         if (lf->Aktiv == 1) {
             Anteil* a = NeuerDatensatz<Anteil>();
             a->Lastfall = lf->Kennung;
@@ -197,40 +195,37 @@ void AnteileAusAktiven(Lastfallkombination* k) {
 
 }  // namespace
 
-Lastfallkombination* KombinationAusAktiven(long nummer) {
-    Lastfallkombination* k = Aktuell() ? KombinationErzeugen(nummer) : nullptr;
-    if (!k) return nullptr;
-    AnteileAusAktiven(k);
-    Aendern();
+Lastfallkombination* KombinationAusAktiven(System& sys, long nummer) {
+    Lastfallkombination* k = KombinationErzeugen(sys, nummer);
+    AnteileAusAktiven(sys, k);
+    Aendern(sys, AENDERUNG_KOMBINATIONEN);
     return k;
 }
 
-bool KombinationAendern(long nummer) {
-    Lastfallkombination* alt = KombinationSuchen(nummer);
+bool KombinationAendern(System& sys, long nummer) {
+    Lastfallkombination* alt = KombinationSuchen(sys, nummer);
     if (!alt) return false;
     char name[NAME_KURZ];
     NameSetzen(name, alt->Name);
-    KombinationLoeschen(nummer);
-    Lastfallkombination* k = KombinationErzeugen(nummer);
+    KombinationLoeschen(sys, nummer);
+    Lastfallkombination* k = KombinationErzeugen(sys, nummer);
     NameSetzen(k->Name, name);
-    AnteileAusAktiven(k);
-    Aendern();
+    AnteileAusAktiven(sys, k);
+    Aendern(sys, AENDERUNG_KOMBINATIONEN);
     return true;
 }
 
-bool KombinationBenennen(long nummer, const char* name) {
-    Lastfallkombination* k = KombinationSuchen(nummer);
+bool KombinationBenennen(System& sys, long nummer, const char* name) {
+    Lastfallkombination* k = KombinationSuchen(sys, nummer);
     if (!k) return false;
     NameSetzen(k->Name, name);
-    Aendern();
+    Aendern(sys, AENDERUNG_NAMEN);
     return true;
 }
 
-void KombinationAktivieren(long nummer) {
-    System* sys = Aktuell();
-    if (!sys) return;
-    for (Lastfall* lf : Elemente<Lastfall>(sys->Lastfaelle)) lf->Aktiv = -1;
-    for (Lastfallkombination* k : ElementeRueckwaerts<Lastfallkombination>(sys->Kombinationen)) {
+void KombinationAktivieren(System& sys, long nummer) {
+    for (Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle)) lf->Aktiv = -1;
+    for (Lastfallkombination* k : ElementeRueckwaerts<Lastfallkombination>(sys.Kombinationen)) {
         if (k->Nummer != nummer) {
             k->Aktiv = 0;
             continue;
@@ -238,13 +233,13 @@ void KombinationAktivieren(long nummer) {
         k->Aktiv = 1;
         for (int i = 1; k->Anteile && i <= k->Anteile->top; ++i) {
             const Anteil* a = static_cast<const Anteil*>(k->Anteile->items[i]);
-            if (Lastfall* lf = LastfallSuchen(a->Lastfall)) {
+            if (Lastfall* lf = LastfallSuchen(sys, a->Lastfall)) {
                 lf->Aktiv = 1;
                 lf->Gewicht = a->Faktor;
             }
         }
     }
-    Aendern();
+    Aendern(sys, AENDERUNG_LASTFAELLE | AENDERUNG_KOMBINATIONEN);
 }
 
 // ------------------------------------------------------------ loads of a bar
@@ -259,10 +254,10 @@ double Bezugslaenge(const Stab& stab, long positionsbezug) {
 const char* LastfehlerText(Lastfehler fehler) {
     switch (fehler) {
     case Lastfehler::Keiner: return "";
-    case Lastfehler::Position: return "Fehler bei der Lastposition\n Last außerhalb des Stabes !";
-    case Lastfehler::PositionA: return "Fehler bei der Lastposition Anfang.\n Last außerhalb des Stabes !";
-    case Lastfehler::PositionB: return "Fehler bei der Lastposition Ende.\n Last außerhalb des Stabes !";
-    case Lastfehler::Reihenfolge: return "Fehler bei der Lastposition\n Pos_Anfang größer als Pos_Ende !";
+    case Lastfehler::Position: return "Fehler bei der Lastposition\n Last außerhalb des Stabes !"_l1;
+    case Lastfehler::PositionA: return "Fehler bei der Lastposition Anfang.\n Last außerhalb des Stabes !"_l1;
+    case Lastfehler::PositionB: return "Fehler bei der Lastposition Ende.\n Last außerhalb des Stabes !"_l1;
+    case Lastfehler::Reihenfolge: return "Fehler bei der Lastposition\n Pos_Anfang größer als Pos_Ende !"_l1;
     case Lastfehler::Zahl: return "Fehler bei der Eingabe\n Wert ist keine Zahl !";
     }
     return "";
@@ -282,15 +277,14 @@ Lastfehler StreckenlastPruefen(const Stab& stab, const Streckenlastwerte& w, dou
     return Lastfehler::Keiner;
 }
 
-Lastfehler PunktlastEintragen(const Stab& stab, const Punktlastwerte& w, const std::vector<long>& lastfaelle,
-                              std::vector<long>* neu) {
+Lastfehler PunktlastEintragen(System& sys, const Stab& stab, const Punktlastwerte& w,
+                              const std::vector<long>& lastfaelle, std::vector<long>* neu) {
     double relativ = 0;
     const Lastfehler f = PunktlastPruefen(stab, w, relativ);
     if (f != Lastfehler::Keiner) return f;
     for (long lastfall : lastfaelle) {
-        if (!LastfallSuchen(lastfall)) continue;
-        Punktlast* l = PunktlastErzeugen(lastfall, -1);
-        if (!l) break;
+        if (!LastfallSuchen(sys, lastfall)) continue;
+        Punktlast* l = PunktlastErzeugen(sys, lastfall, -1);
         NameSetzen(l->Name, w.Name.empty() ? "-" : w.Name.c_str());
         Zuweisen(*l, stab, w, relativ);
         if (neu) neu->push_back(l->Kennung);
@@ -298,23 +292,23 @@ Lastfehler PunktlastEintragen(const Stab& stab, const Punktlastwerte& w, const s
     return Lastfehler::Keiner;
 }
 
-Lastfehler StreckenlastEintragen(const Stab& stab, const Streckenlastwerte& w,
+Lastfehler StreckenlastEintragen(System& sys, const Stab& stab, const Streckenlastwerte& w,
                                  const std::vector<long>& lastfaelle, std::vector<long>* neu) {
     double a = 0, b = 0;
     const Lastfehler f = StreckenlastPruefen(stab, w, a, b);
     if (f != Lastfehler::Keiner) return f;
     for (long lastfall : lastfaelle) {
-        if (!LastfallSuchen(lastfall)) continue;
-        Streckenlast* l = StreckenlastErzeugen(lastfall, -1);
-        if (!l) break;
+        if (!LastfallSuchen(sys, lastfall)) continue;
+        Streckenlast* l = StreckenlastErzeugen(sys, lastfall, -1);
         Zuweisen(*l, stab, w, a, b);
         if (neu) neu->push_back(l->Kennung);
     }
     return Lastfehler::Keiner;
 }
 
-Lastfehler PunktlastAendern(long kennung, const Stab& stab, const Punktlastwerte& w, bool& gefunden) {
-    Punktlast* l = PunktlastSuchen(kennung);
+Lastfehler PunktlastAendern(System& sys, long kennung, const Stab& stab, const Punktlastwerte& w,
+                            bool& gefunden) {
+    Punktlast* l = PunktlastSuchen(sys, kennung);
     gefunden = l != nullptr;
     double relativ = 0;
     const Lastfehler f = PunktlastPruefen(stab, w, relativ);
@@ -322,18 +316,19 @@ Lastfehler PunktlastAendern(long kennung, const Stab& stab, const Punktlastwerte
     NameSetzen(l->Name, w.Name.c_str());
     Zuweisen(*l, stab, w, relativ);
     // A changed load must not be lost silently when the System is closed.
-    Aendern();
+    Aendern(sys, AENDERUNG_LASTEN);
     return Lastfehler::Keiner;
 }
 
-Lastfehler StreckenlastAendern(long kennung, const Stab& stab, const Streckenlastwerte& w, bool& gefunden) {
-    Streckenlast* l = StreckenlastSuchen(kennung);
+Lastfehler StreckenlastAendern(System& sys, long kennung, const Stab& stab, const Streckenlastwerte& w,
+                               bool& gefunden) {
+    Streckenlast* l = StreckenlastSuchen(sys, kennung);
     gefunden = l != nullptr;
     double a = 0, b = 0;
     const Lastfehler f = StreckenlastPruefen(stab, w, a, b);
     if (f != Lastfehler::Keiner || !l) return f;
     Zuweisen(*l, stab, w, a, b);
-    Aendern();
+    Aendern(sys, AENDERUNG_LASTEN);
     return Lastfehler::Keiner;
 }
 
@@ -361,30 +356,29 @@ Streckenlastwerte StreckenlastWerte(const Streckenlast& l, const Stab& stab) {
     return w;
 }
 
-bool LastVerschieben(long kennung, long lastfallnummer) {
-    const long ziel = LastfallKennung(lastfallnummer);
+bool LastVerschieben(System& sys, long kennung, long lastfallnummer) {
+    const long ziel = LastfallKennung(sys, lastfallnummer);
     if (ziel == -1) return false;
-    if (Punktlast* p = PunktlastSuchen(kennung)) p->Lastfall = ziel;
-    else if (Streckenlast* s = StreckenlastSuchen(kennung)) s->Lastfall = ziel;
+    if (Punktlast* p = PunktlastSuchen(sys, kennung)) p->Lastfall = ziel;
+    else if (Streckenlast* s = StreckenlastSuchen(sys, kennung)) s->Lastfall = ziel;
     else return false;
-    Aendern();
+    Aendern(sys, AENDERUNG_LASTEN);
     return true;
 }
 
-bool LastKopieren(long kennung, long lastfallnummer) {
-    const long ziel = LastfallKennung(lastfallnummer);
+bool LastKopieren(System& sys, long kennung, long lastfallnummer) {
+    const long ziel = LastfallKennung(sys, lastfallnummer);
     if (ziel == -1) return false;
-    if (Punktlast* p = PunktlastSuchen(kennung)) return PunktlastKopie(*p, ziel) != nullptr;
-    if (Streckenlast* s = StreckenlastSuchen(kennung)) return StreckenlastKopie(*s, ziel) != nullptr;
+    if (Punktlast* p = PunktlastSuchen(sys, kennung)) return PunktlastKopie(sys, *p, ziel) != nullptr;
+    if (Streckenlast* s = StreckenlastSuchen(sys, kennung)) return StreckenlastKopie(sys, *s, ziel) != nullptr;
     return false;
 }
 
-std::vector<std::string> LastenZeilen(long stabnummer, const std::vector<long>& lastfaelle) {
+std::vector<std::string> LastenZeilen(const System& sys, long stabnummer, const std::vector<long>& lastfaelle) {
     std::vector<std::string> zeilen;
-    if (!Aktuell()) return zeilen;
-    for (Streckenlast* l : Elemente<Streckenlast>(Aktuell()->Streckenlasten))
-        if (l->Stab == stabnummer && Enthalten(lastfaelle, l->Lastfall)) zeilen.push_back(StreckenlastZeile(*l));
-    for (Punktlast* l : Elemente<Punktlast>(Aktuell()->Punktlasten))
-        if (l->Stab == stabnummer && Enthalten(lastfaelle, l->Lastfall)) zeilen.push_back(PunktlastZeile(*l));
+    for (Streckenlast* l : Elemente<Streckenlast>(sys.Streckenlasten))
+        if (l->Stab == stabnummer && Enthalten(lastfaelle, l->Lastfall)) zeilen.push_back(StreckenlastZeile(sys, *l));
+    for (Punktlast* l : Elemente<Punktlast>(sys.Punktlasten))
+        if (l->Stab == stabnummer && Enthalten(lastfaelle, l->Lastfall)) zeilen.push_back(PunktlastZeile(sys, *l));
     return zeilen;
 }

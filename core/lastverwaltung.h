@@ -1,9 +1,9 @@
 // Load cases, combinations and the loads of one bar: the operations behind
 // the "Lastfälle" dialog and the load editor, without the toolkit.
 //
-// Every operation works on Programm.AktuellesSystem and does nothing
-// without one.  The dialogs identify records through their list lines;
-// the helpers here write those lines and read the number back.
+// Every operation works on the System it is given.  The dialogs identify
+// records through their list lines; the helpers here write those lines and
+// read the number back.
 #pragma once
 
 #include <string>
@@ -14,8 +14,8 @@
 // ------------------------------------------------------------ list lines
 std::string LastfallZeile(const Lastfall& lf);                 // "%3ld %5.2f %s"
 std::string KombinationZeile(const Lastfallkombination& k);    // "%3ld  %s"
-std::string StreckenlastZeile(const Streckenlast& l);          // "%ld [SL] LF %ld  %s"
-std::string PunktlastZeile(const Punktlast& l);                // "%ld [PL] LF %ld  %s"
+std::string StreckenlastZeile(const System& sys, const Streckenlast& l);          // "%ld [SL] LF %ld  %s"
+std::string PunktlastZeile(const System& sys, const Punktlast& l);                // "%ld [PL] LF %ld  %s"
 // The number a list line begins with.  The whole leading number is read,
 // not a fixed count of characters: numbers of four digits and identifiers
 // of nine would otherwise be cut and name another record.  -1 when the
@@ -29,29 +29,29 @@ bool ZahlLesen(const char* text, double& wert);
 // ------------------------------------------------------------ load cases
 // Sets Aktiv of every load case: 1 when its number is in `aktiveNummern`,
 // else -1.  Counts as one change when any load case changed.
-void LastfaelleAktivieren(const std::vector<long>& aktiveNummern);
+void LastfaelleAktivieren(System& sys, const std::vector<long>& aktiveNummern);
 // Gewicht or Name of every load case with one of these numbers; counts as a
 // change when one was found.
-void LastfaelleGewichten(const std::vector<long>& nummern, double gewicht);
-void LastfaelleBenennen(const std::vector<long>& nummern, const char* name);
+void LastfaelleGewichten(System& sys, const std::vector<long>& nummern, double gewicht);
+void LastfaelleBenennen(System& sys, const std::vector<long>& nummern, const char* name);
 // A copy of the load case with this identifier and of all its loads, with
 // the smallest free number and the name followed by "(neu)" (the source
 // name is shortened so that the suffix still fits).  Null if there is none.
-Lastfall* LastfallKopieren(long kennung);
+Lastfall* LastfallKopieren(System& sys, long kennung);
 // Copies every active load case, in chain order; returns the copies.
-std::vector<Lastfall*> AktiveLastfaelleKopieren();
+std::vector<Lastfall*> AktiveLastfaelleKopieren(System& sys);
 
 // ------------------------------------------------------------ combinations
 // A new combination (nummer -1 = the smallest free one) whose shares are the
 // active load cases with their weights, in chain order.  Counts as a change.
-Lastfallkombination* KombinationAusAktiven(long nummer);
+Lastfallkombination* KombinationAusAktiven(System& sys, long nummer);
 // Replaces the shares of a combination by the active load cases, keeping
 // number and name.  False when there is no such combination.
-bool KombinationAendern(long nummer);
-bool KombinationBenennen(long nummer, const char* name);
+bool KombinationAendern(System& sys, long nummer);
+bool KombinationBenennen(System& sys, long nummer, const char* name);
 // Makes exactly the load cases of this combination active, with the
 // combination's factors as weights; the others become inactive.
-void KombinationAktivieren(long nummer);
+void KombinationAktivieren(System& sys, long nummer);
 
 // ------------------------------------------------------------ loads of a bar
 // Angles are typed in degrees and stored in radians, with this value of pi
@@ -94,15 +94,15 @@ Lastfehler StreckenlastPruefen(const Stab& stab, const Streckenlastwerte& w, dou
 
 // Enters the load once per load case (identifiers), in that order; an
 // identifier that names no load case is skipped.  An empty name becomes "-".
-Lastfehler PunktlastEintragen(const Stab& stab, const Punktlastwerte& w, const std::vector<long>& lastfaelle,
+Lastfehler PunktlastEintragen(System& sys, const Stab& stab, const Punktlastwerte& w, const std::vector<long>& lastfaelle,
                               std::vector<long>* neu = nullptr);
-Lastfehler StreckenlastEintragen(const Stab& stab, const Streckenlastwerte& w,
+Lastfehler StreckenlastEintragen(System& sys, const Stab& stab, const Streckenlastwerte& w,
                                  const std::vector<long>& lastfaelle, std::vector<long>* neu = nullptr);
 // Overwrites the load with this identifier (its load case and identifier
 // stay).  A point load keeps an empty name as typed, a distributed load gets
 // "-".  False in `gefunden` when there is no such load of that type.
-Lastfehler PunktlastAendern(long kennung, const Stab& stab, const Punktlastwerte& w, bool& gefunden);
-Lastfehler StreckenlastAendern(long kennung, const Stab& stab, const Streckenlastwerte& w, bool& gefunden);
+Lastfehler PunktlastAendern(System& sys, long kennung, const Stab& stab, const Punktlastwerte& w, bool& gefunden);
+Lastfehler StreckenlastAendern(System& sys, long kennung, const Stab& stab, const Streckenlastwerte& w, bool& gefunden);
 // The input values of a stored load (inverse of the above).
 Punktlastwerte PunktlastWerte(const Punktlast& l, const Stab& stab);
 Streckenlastwerte StreckenlastWerte(const Streckenlast& l, const Stab& stab);
@@ -110,9 +110,9 @@ Streckenlastwerte StreckenlastWerte(const Streckenlast& l, const Stab& stab);
 // Moves or copies the load with this identifier (a point load first, else a
 // distributed load) into the load case with this number.  False when no
 // load case has that number or there is no such load.
-bool LastVerschieben(long kennung, long lastfallnummer);
-bool LastKopieren(long kennung, long lastfallnummer);
+bool LastVerschieben(System& sys, long kennung, long lastfallnummer);
+bool LastKopieren(System& sys, long kennung, long lastfallnummer);
 
 // The list lines of the loads of a bar in the given load cases
 // (identifiers): distributed loads first, then point loads, chain order.
-std::vector<std::string> LastenZeilen(long stabnummer, const std::vector<long>& lastfaelle);
+std::vector<std::string> LastenZeilen(const System& sys, long stabnummer, const std::vector<long>& lastfaelle);

@@ -1,14 +1,17 @@
-// Program-wide state: the open Systems, the current one, the catalogues and
-// the counters.  One instance, `Programm`, shared by every subsystem.
+// Program-wide state: the open Systems, the catalogues (Programm is the
+// program's Kataloge), the counters and the settings for new bars.  One
+// instance, `Programm`.
+//
+// The current System and the interaction mode belong to the window: only
+// gui/ (and the batch program) read AktuellesSystem; every operation below
+// is given the System it works on.
 #pragma once
 
 #include "core/datenmodell.h"
 
-struct Programmzustand {
+struct Programmzustand : Kataloge {
     Kette Systeme = nullptr;            // of System, newest first
     System* AktuellesSystem = nullptr;
-    Kette Materialien = nullptr;        // of Material
-    Kette Querschnitte = nullptr;       // of Querschnitt
     long StandardMaterial = 0;
     long StandardQuerschnitt = 0;
     long Systemzaehler = 0;

@@ -1,24 +1,15 @@
 // Creation, lookup, numbering and deletion of Systems and their records.
 #include "core/systemoperationen.h"
 
-#include <sys/stat.h>
-#include <sys/types.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <ctime>
-#include <string>
 #include <vector>
 
+#include "core/aenderungen.h"
 #include "core/bericht.h"
-#include "core/oberflaeche.h"
+#include "core/latin1.h"
 #include "core/programm.h"
-#include "files/pfade.h"
 
 namespace {
-
-System* Aktuell() { return Programm.AktuellesSystem; }
 
 // Unlinks the link that carries `element`; false if the chain has none.
 bool AusKetteEntfernen(Kette kette, const void* element) {
@@ -126,10 +117,7 @@ void ErgebnisKetteLoeschen(Kette& ergebnisse) { KetteMitInhaltLoeschen<Stababsch
 
 }  // namespace
 
-[[noreturn]] void Speicherfehler() {
-    std::fputs("Velko : MemFault\n", stderr);
-    std::exit(1);
-}
+[[noreturn]] void Speicherfehler() { FehlerBeenden("Velko : MemFault\n"); }
 
 // ------------------------------------------------------------ creation
 
@@ -149,75 +137,60 @@ System* SystemErzeugen() {
     sys->Systemnummer = ++Programm.Systemzaehler;
     KeVorneEintragen(Programm.Systeme, sys);
     MeldungAusgeben("System erzeugt.");
+    AenderungMelden(sys, AENDERUNG_SYSTEME);
     return sys;
 }
 
-bool ProjektErzeugen(const char* name) {
-    if (!name || !*name) return false;
-    const std::string pfad = Pfade.Projektverzeichnis + "/" + name;
-    if (mkdir(pfad.c_str(), 0777) != 0) {
-        // An existing directory is fine; anything else is a failure that the
-        // user must see, and the input dialog stays open for another name.
-        struct stat info;
-        if (!(errno == EEXIST && stat(pfad.c_str(), &info) == 0 && S_ISDIR(info.st_mode))) {
-            MeldungFormatiert("Projekt %s konnte nicht erzeugt werden. ", pfad.c_str());
-            return false;
-        }
-    }
-    Ui()->EingabedialogVerbergen();
-    MeldungFormatiert("Projekt %s erzeugt. ", pfad.c_str());
-    return true;
-}
-
-Punkt* PunktErzeugen(double x, double y, long nummer) {
-    System* sys = Aktuell();
-    if (!sys) return nullptr;
+Punkt* PunktErzeugen(System& sys, double x, double y, long nummer) {
     Punkt* p = NeuerDatensatz<Punkt>();
-    p->SystemID = sys->SystemID;
-    p->Nummer = nummer == -1 ? FreiePunktnummer() : nummer;
+    p->SystemID = sys.SystemID;
+    p->Nummer = nummer == -1 ? FreiePunktnummer(sys) : nummer;
     p->X = x;
     p->Y = y;
-    KeVorneEintragen(sys->Punkte, p);
+    KeVorneEintragen(sys.Punkte, p);
+    AenderungMelden(&sys, AENDERUNG_PUNKTE);
     return p;
 }
 
-Stab* StabAnlegen(long nummer) {
-    System* sys = Aktuell();
-    if (!sys) return nullptr;
+Stab* StabAnlegen(System& sys, long nummer) {
     Stab* s = NeuerDatensatz<Stab>();
     s->Nummer = nummer;
     s->Markiert = -1;
-    KeVorneEintragen(sys->Staebe, s);
+    KeVorneEintragen(sys.Staebe, s);
+    AenderungMelden(&sys, AENDERUNG_STAEBE);
     return s;
 }
 
-Stab* StabAnlegen() { return Aktuell() ? StabAnlegen(FreieStabnummer()) : nullptr; }
+Stab* StabAnlegen(System& sys) { return StabAnlegen(sys, FreieStabnummer(sys)); }
 
-Stab* StabErzeugen() {
-    Stab* s = StabAnlegen();
-    if (!s) return nullptr;
-    ++Aktuell()->Aenderungen;
-    if (Programm.StandardwerteSetzen && MaterialSuchen(Programm.StandardMaterial) &&
-        QuerschnittSuchen(Programm.StandardQuerschnitt)) {
+bool StandardwerteAnwendbar() {
+    return Programm.StandardwerteSetzen && MaterialSuchen(Programm.StandardMaterial) &&
+           QuerschnittSuchen(Programm.StandardQuerschnitt);
+}
+
+Stab* StabErzeugen(System& sys) {
+    Stab* s = StabAnlegen(sys);
+    ++sys.Aenderungen;
+    if (StandardwerteAnwendbar()) {
         s->Material = Programm.StandardMaterial;
         s->Querschnitt = Programm.StandardQuerschnitt;
     } else {
         s->Markiert = 1;
-        Ui()->ZuordnungsdialogOeffnen(s);
     }
+    AenderungMelden(&sys, AENDERUNG_ZUORDNUNG | AENDERUNG_MARKIERUNG);
     return s;
 }
 
-Freiheitsgrad* FreiheitsgradAnlegen(Stab* stab, int slot) {
-    System* sys = Aktuell();
-    if (!sys || !stab || slot < 0 || slot > 5) return nullptr;
+Freiheitsgrad* FreiheitsgradAnlegen(System& sys, Stab* stab, int slot) {
+    if (!stab || slot < 0 || slot > 5) return nullptr;
     Freiheitsgrad* fg = NeuerDatensatz<Freiheitsgrad>();
-    fg->SystemID = sys->SystemID;
-    fg->Nummer = FreieFreiheitsgradnummer();
+    fg->SystemID = sys.SystemID;
+    fg->Nummer = FreieFreiheitsgradnummer(sys);
     fg->Status = STATUS_DUAL;
     fg->Richtung = slot % 3;
     stab->Freiheitsgrade[slot] = fg;
-    KeVorneEintragen(sys->Freiheitsgrade, fg);
+    KeVorneEintragen(sys.Freiheitsgrade, fg);
+    AenderungMelden(&sys, AENDERUNG_FREIHEITSGRADE);
     return fg;
 }
 
@@ -229,51 +202,47 @@ long KennungVergeben() {
     return Programm.Kennungszaehler;
 }
 
-Lastfall* LastfallErzeugen(long nummer, const char* name, long kennung) {
-    System* sys = Aktuell();
-    if (!sys) return nullptr;
+Lastfall* LastfallErzeugen(System& sys, long nummer, const char* name, long kennung) {
     Lastfall* lf = NeuerDatensatz<Lastfall>();
     lf->Kennung = kennung == -1 ? KennungVergeben() : kennung;
     // Numbers are never negative; a taken or negative request gets a free one.
-    const bool frei = nummer >= 0 && !NachNummer<Lastfall>(sys->Lastfaelle, nummer);
-    lf->Nummer = frei ? nummer : FreieLastfallnummer();
+    const bool frei = nummer >= 0 && !NachNummer<Lastfall>(sys.Lastfaelle, nummer);
+    lf->Nummer = frei ? nummer : FreieLastfallnummer(sys);
     NameSetzen(lf->Name, name && *name ? name : "unbenannt");
-    KeVorneEintragen(sys->Lastfaelle, lf);
-    ++sys->Aenderungen;
+    KeVorneEintragen(sys.Lastfaelle, lf);
+    ++sys.Aenderungen;
+    AenderungMelden(&sys, AENDERUNG_LASTFAELLE);
     return lf;
 }
 
-Punktlast* PunktlastErzeugen(long lastfall, long kennung) {
-    System* sys = Aktuell();
-    if (!sys) return nullptr;
+Punktlast* PunktlastErzeugen(System& sys, long lastfall, long kennung) {
     Punktlast* l = NeuerDatensatz<Punktlast>();
     l->Lastfall = lastfall;
     l->Kennung = kennung == -1 ? KennungVergeben() : kennung;
-    KeVorneEintragen(sys->Punktlasten, l);
-    ++sys->Aenderungen;
+    KeVorneEintragen(sys.Punktlasten, l);
+    ++sys.Aenderungen;
+    AenderungMelden(&sys, AENDERUNG_LASTEN);
     return l;
 }
 
-Streckenlast* StreckenlastErzeugen(long lastfall, long kennung) {
-    System* sys = Aktuell();
-    if (!sys) return nullptr;
+Streckenlast* StreckenlastErzeugen(System& sys, long lastfall, long kennung) {
     Streckenlast* l = NeuerDatensatz<Streckenlast>();
     l->Lastfall = lastfall;
     l->Kennung = kennung == -1 ? KennungVergeben() : kennung;
-    KeVorneEintragen(sys->Streckenlasten, l);
-    ++sys->Aenderungen;
+    KeVorneEintragen(sys.Streckenlasten, l);
+    ++sys.Aenderungen;
+    AenderungMelden(&sys, AENDERUNG_LASTEN);
     return l;
 }
 
-Lastfallkombination* KombinationErzeugen(long nummer) {
-    System* sys = Aktuell();
-    if (!sys) return nullptr;
+Lastfallkombination* KombinationErzeugen(System& sys, long nummer) {
     Lastfallkombination* k = NeuerDatensatz<Lastfallkombination>();
-    k->Nummer = nummer == -1 ? FreieKombinationsnummer() : nummer;
+    k->Nummer = nummer == -1 ? FreieKombinationsnummer(sys) : nummer;
     k->Aktiv = 0;
     NameSetzen(k->Name, "Kombination");
     k->Anteile = StapelAnlegen();
-    KeVorneEintragen(sys->Kombinationen, k);
+    KeVorneEintragen(sys.Kombinationen, k);
+    AenderungMelden(&sys, AENDERUNG_KOMBINATIONEN);
     return k;
 }
 
@@ -285,63 +254,66 @@ Freiheitsgrad* FreiheitsgradSuchen(Kette freiheitsgrade, long nummer) {
     return NachNummer<Freiheitsgrad>(freiheitsgrade, nummer);
 }
 
-Stab* StabSuchen(long nummer) { return Aktuell() ? NachNummer<Stab>(Aktuell()->Staebe, nummer) : nullptr; }
+Stab* StabSuchen(const System& sys, long nummer) { return NachNummer<Stab>(sys.Staebe, nummer); }
 
 Material* MaterialSuchen(long nummer) { return NachNummer<Material>(Programm.Materialien, nummer); }
 
 Querschnitt* QuerschnittSuchen(long nummer) { return NachNummer<Querschnitt>(Programm.Querschnitte, nummer); }
 
-Lastfall* LastfallSuchen(long kennung) {
-    if (!Aktuell()) return nullptr;
-    for (Lastfall* lf : Elemente<Lastfall>(Aktuell()->Lastfaelle))
+Lastfall* LastfallSuchen(const System& sys, long kennung) {
+    for (Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle))
         if (lf->Kennung == kennung) return lf;
     return nullptr;
 }
 
-Punktlast* PunktlastSuchen(long kennung) {
-    if (!Aktuell()) return nullptr;
-    for (Punktlast* l : Elemente<Punktlast>(Aktuell()->Punktlasten))
+Punktlast* PunktlastSuchen(const System& sys, long kennung) {
+    for (Punktlast* l : Elemente<Punktlast>(sys.Punktlasten))
         if (l->Kennung == kennung) return l;
     return nullptr;
 }
 
-Streckenlast* StreckenlastSuchen(long kennung) {
-    if (!Aktuell()) return nullptr;
-    for (Streckenlast* l : Elemente<Streckenlast>(Aktuell()->Streckenlasten))
+Streckenlast* StreckenlastSuchen(const System& sys, long kennung) {
+    for (Streckenlast* l : Elemente<Streckenlast>(sys.Streckenlasten))
         if (l->Kennung == kennung) return l;
     return nullptr;
 }
 
-long LastfallKennung(long nummer) {
-    if (!Aktuell()) return -1;
-    for (Lastfall* lf : ElementeRueckwaerts<Lastfall>(Aktuell()->Lastfaelle))
+long LastfallKennung(const System& sys, long nummer) {
+    for (Lastfall* lf : ElementeRueckwaerts<Lastfall>(sys.Lastfaelle))
         if (lf->Nummer == nummer) return lf->Kennung;
     return -1;
 }
 
-long LastfallNummer(long kennung) {
-    if (!Aktuell()) return -1;
-    for (Lastfall* lf : ElementeRueckwaerts<Lastfall>(Aktuell()->Lastfaelle))
+long LastfallNummer(const System& sys, long kennung) {
+    for (Lastfall* lf : ElementeRueckwaerts<Lastfall>(sys.Lastfaelle))
         if (lf->Kennung == kennung) return lf->Nummer;
     return -1;
 }
 
-Lastfallkombination* KombinationSuchen(long nummer) {
-    if (!Aktuell()) return nullptr;
-    for (Lastfallkombination* k : ElementeRueckwaerts<Lastfallkombination>(Aktuell()->Kombinationen))
+Lastfallkombination* KombinationSuchen(const System& sys, long nummer) {
+    for (Lastfallkombination* k : ElementeRueckwaerts<Lastfallkombination>(sys.Kombinationen))
         if (k->Nummer == nummer) return k;
     return nullptr;
 }
 
-long FreiePunktnummer() { return Aktuell() ? KleinsteFreieNummer<Punkt>(Aktuell()->Punkte) : 0; }
-long FreieStabnummer() { return Aktuell() ? KleinsteFreieNummer<Stab>(Aktuell()->Staebe) : 0; }
-long FreieLastfallnummer() { return Aktuell() ? KleinsteFreieNummer<Lastfall>(Aktuell()->Lastfaelle) : 0; }
-long FreieKombinationsnummer() {
-    return Aktuell() ? KleinsteFreieNummer<Lastfallkombination>(Aktuell()->Kombinationen) : 0;
+System* SystemMitNummer(long systemnummer) {
+    for (System* s : Elemente<System>(Programm.Systeme))
+        if (s->Systemnummer == systemnummer) return s;
+    return nullptr;
 }
-long FreieFreiheitsgradnummer() {
-    return Aktuell() ? KleinsteFreieNummer<Freiheitsgrad>(Aktuell()->Freiheitsgrade) : 0;
+
+System* NeuestesSystem() {
+    if (!Programm.Systeme || Programm.Systeme->next == Programm.Systeme) return nullptr;
+    return static_cast<System*>(Programm.Systeme->next->element);
 }
+
+long FreiePunktnummer(const System& sys) { return KleinsteFreieNummer<Punkt>(sys.Punkte); }
+long FreieStabnummer(const System& sys) { return KleinsteFreieNummer<Stab>(sys.Staebe); }
+long FreieLastfallnummer(const System& sys) { return KleinsteFreieNummer<Lastfall>(sys.Lastfaelle); }
+long FreieKombinationsnummer(const System& sys) {
+    return KleinsteFreieNummer<Lastfallkombination>(sys.Kombinationen);
+}
+long FreieFreiheitsgradnummer(const System& sys) { return KleinsteFreieNummer<Freiheitsgrad>(sys.Freiheitsgrade); }
 
 // ------------------------------------------------------------ deletion
 
@@ -365,155 +337,109 @@ void SystemLoeschen(System* sys) {
         KetteLoeschen(sys->Kombinationen);
         sys->Kombinationen = nullptr;
     }
-    // The computational model of the last run.
-    KetteMitInhaltLoeschen<Element>(sys->Elemente);
-    KetteMitInhaltLoeschen<Knoten>(sys->Knoten);
-    KetteMitInhaltLoeschen<Freiheitsgrad>(sys->Modellfreiheitsgrade);
 
-    Ui()->LastfalllistenLeeren();
+    SystemGeloeschtMelden(sys);
     AusKetteEntfernen(Programm.Systeme, sys);
-    if (Programm.AktuellesSystem == sys) Programm.AktuellesSystem = nullptr;
     delete sys;
-    MeldungAusgeben("System und Belastung gelöscht ");
+    MeldungAusgeben("System und Belastung gelöscht "_l1);
 }
 
-void PunktFreigeben(Punkt* punkt) {
-    System* sys = Aktuell();
-    if (!sys || !punkt) return;
-    if (StaebeMitPunkt(sys, punkt) >= 2) return;
-    if (AusKetteEntfernen(sys->Punkte, punkt)) delete punkt;
+void PunktFreigeben(System& sys, Punkt* punkt) {
+    if (!punkt) return;
+    if (StaebeMitPunkt(&sys, punkt) >= 2) return;
+    if (AusKetteEntfernen(sys.Punkte, punkt)) {
+        delete punkt;
+        AenderungMelden(&sys, AENDERUNG_PUNKTE);
+    }
 }
 
-int FreiheitsgradFreigeben(Freiheitsgrad* fg) {
-    System* sys = Aktuell();
-    if (!sys || !fg) return 0;
-    if (StaebeMitFreiheitsgrad(sys, fg) != 1) return 0;
-    if (!InKette(sys->Freiheitsgrade, fg)) return 0;
-    FreiheitsgradEntfernen(sys, fg);
+int FreiheitsgradFreigeben(System& sys, Freiheitsgrad* fg) {
+    if (!fg) return 0;
+    if (StaebeMitFreiheitsgrad(&sys, fg) != 1) return 0;
+    if (!InKette(sys.Freiheitsgrade, fg)) return 0;
+    FreiheitsgradEntfernen(&sys, fg);
+    AenderungMelden(&sys, AENDERUNG_FREIHEITSGRADE);
     return 1;
 }
 
-void StaebeLoeschen(Stapel* staebe) {
-    System* sys = Aktuell();
-    if (!sys || !staebe) return;
+void StaebeLoeschen(System& sys, Stapel* staebe) {
+    if (!staebe) return;
     for (int i = 1; i <= staebe->top; ++i) {
         Stab* stab = static_cast<Stab*>(staebe->items[i]);
         // A bar listed twice, or not of this System, must not be touched.
-        if (!InKette(sys->Staebe, stab)) continue;
-        LastenDesStabsLoeschen(sys, stab->Nummer);
-        PunktFreigeben(stab->PunktA);
-        if (stab->PunktB != stab->PunktA) PunktFreigeben(stab->PunktB);
+        if (!InKette(sys.Staebe, stab)) continue;
+        LastenDesStabsLoeschen(&sys, stab->Nummer);
+        PunktFreigeben(sys, stab->PunktA);
+        if (stab->PunktB != stab->PunktA) PunktFreigeben(sys, stab->PunktB);
         for (int slot = 0; slot < 6; ++slot) {
             Freiheitsgrad* fg = stab->Freiheitsgrade[slot];
             bool schonGesehen = false;
             for (int frueher = 0; frueher < slot; ++frueher)
                 if (stab->Freiheitsgrade[frueher] == fg) schonGesehen = true;
-            if (fg && !schonGesehen) FreiheitsgradFreigeben(fg);
+            if (fg && !schonGesehen) FreiheitsgradFreigeben(sys, fg);
         }
         ErgebnisseLoeschen(stab);
-        AusKetteEntfernen(sys->Staebe, stab);
+        AusKetteEntfernen(sys.Staebe, stab);
         delete stab;
-        ++sys->Aenderungen;
+        ++sys.Aenderungen;
+        AenderungMelden(&sys, AENDERUNG_STAEBE | AENDERUNG_LASTEN);
     }
 }
 
-void FreiheitsgradLoeschen(long nummer) {
-    System* sys = Aktuell();
-    if (!sys) return;
-    Freiheitsgrad* fg = FreiheitsgradSuchen(sys->Freiheitsgrade, nummer);
+void FreiheitsgradLoeschen(System& sys, long nummer) {
+    Freiheitsgrad* fg = FreiheitsgradSuchen(sys.Freiheitsgrade, nummer);
     if (!fg) return;
     // No bar may keep pointing at the freed record.
-    for (Stab* s : Elemente<Stab>(sys->Staebe))
+    for (Stab* s : Elemente<Stab>(sys.Staebe))
         for (Freiheitsgrad*& f : s->Freiheitsgrade)
             if (f == fg) f = nullptr;
-    FreiheitsgradEntfernen(sys, fg);
+    FreiheitsgradEntfernen(&sys, fg);
+    AenderungMelden(&sys, AENDERUNG_FREIHEITSGRADE);
 }
 
-void LastfallLoeschen(long nummer) {
-    System* sys = Aktuell();
-    if (!sys) return;
-    Lastfall* lf = NachNummer<Lastfall>(sys->Lastfaelle, nummer);
+void LastfallLoeschen(System& sys, long nummer) {
+    Lastfall* lf = NachNummer<Lastfall>(sys.Lastfaelle, nummer);
     if (!lf) return;
     const long kennung = lf->Kennung;
-    for (Punktlast* l : Elemente<Punktlast>(sys->Punktlasten))
+    for (Punktlast* l : Elemente<Punktlast>(sys.Punktlasten))
         if (l->Lastfall == kennung) {
-            AusKetteEntfernen(sys->Punktlasten, l);
+            AusKetteEntfernen(sys.Punktlasten, l);
             delete l;
         }
-    for (Streckenlast* l : Elemente<Streckenlast>(sys->Streckenlasten))
+    for (Streckenlast* l : Elemente<Streckenlast>(sys.Streckenlasten))
         if (l->Lastfall == kennung) {
-            AusKetteEntfernen(sys->Streckenlasten, l);
+            AusKetteEntfernen(sys.Streckenlasten, l);
             delete l;
         }
-    AusKetteEntfernen(sys->Lastfaelle, lf);
+    AusKetteEntfernen(sys.Lastfaelle, lf);
     delete lf;
-    ++sys->Aenderungen;
+    ++sys.Aenderungen;
+    AenderungMelden(&sys, AENDERUNG_LASTFAELLE | AENDERUNG_LASTEN);
 }
 
-void PunktlastLoeschen(long kennung) {
-    Punktlast* l = PunktlastSuchen(kennung);
+void PunktlastLoeschen(System& sys, long kennung) {
+    Punktlast* l = PunktlastSuchen(sys, kennung);
     if (!l) return;
-    AusKetteEntfernen(Aktuell()->Punktlasten, l);
+    AusKetteEntfernen(sys.Punktlasten, l);
     delete l;
-    ++Aktuell()->Aenderungen;
+    ++sys.Aenderungen;
+    AenderungMelden(&sys, AENDERUNG_LASTEN);
 }
 
-void StreckenlastLoeschen(long kennung) {
-    Streckenlast* l = StreckenlastSuchen(kennung);
+void StreckenlastLoeschen(System& sys, long kennung) {
+    Streckenlast* l = StreckenlastSuchen(sys, kennung);
     if (!l) return;
-    AusKetteEntfernen(Aktuell()->Streckenlasten, l);
+    AusKetteEntfernen(sys.Streckenlasten, l);
     delete l;
     // Counted like every other load change, so closing asks before losing it.
-    ++Aktuell()->Aenderungen;
+    ++sys.Aenderungen;
+    AenderungMelden(&sys, AENDERUNG_LASTEN);
 }
 
-void KombinationLoeschen(long nummer) {
-    Lastfallkombination* k = KombinationSuchen(nummer);
+void KombinationLoeschen(System& sys, long nummer) {
+    Lastfallkombination* k = KombinationSuchen(sys, nummer);
     if (!k) return;
-    AusKetteEntfernen(Aktuell()->Kombinationen, k);
+    AusKetteEntfernen(sys.Kombinationen, k);
     KombinationFreigeben(k);
-}
-
-// ------------------------------------------------------------ menu actions
-
-System* NeuesSystem() {
-    System* sys = SystemErzeugen();
-    Programm.AktuellesSystem = sys;
-    Ui()->SystemEintragen(sys);
-    Ui()->ModusSetzen(1);
-    sys->Aenderungen = 0;
-    Ui()->SystemdialogeAktualisieren();
-    Ui()->SystemZeichnen();
-    return sys;
-}
-
-void AktuellesSystemSchliessen() {
-    System* sys = Aktuell();
-    if (!sys) return;
-    Ui()->SystemAustragen(sys);
-    SystemLoeschen(sys);
-    // The newest remaining System takes over; without one there is nothing
-    // to edit and the canvas goes back to mode 0.
-    System* naechstes = nullptr;
-    if (Programm.Systeme && Programm.Systeme->next != Programm.Systeme)
-        naechstes = static_cast<System*>(Programm.Systeme->next->element);
-    Programm.AktuellesSystem = naechstes;
-    Ui()->SystemAuswahlZeigen(naechstes);
-    if (!naechstes)
-        Ui()->ModusSetzen(0);
-    else if (Programm.Modus == 0)
-        Ui()->ModusSetzen(1);
-    Ui()->SystemdialogeAktualisieren();
-    Ui()->SystemZeichnen();
-}
-
-bool SystemAuswaehlen(long systemnummer) {
-    for (System* sys : Elemente<System>(Programm.Systeme))
-        if (sys->Systemnummer == systemnummer) {
-            Programm.AktuellesSystem = sys;
-            Ui()->SystemdialogeAktualisieren();
-            Ui()->SystemZeichnen();
-            return true;
-        }
-    return false;
+    AenderungMelden(&sys, AENDERUNG_KOMBINATIONEN);
 }

@@ -70,7 +70,7 @@ bool FarbenLesen(const char* pfad) {
     std::string text;
     const Einlesen e = DateiEinlesen(pfad, GROESSTE_FARBDATEI, text);
     if (e != Einlesen::Gelesen) {
-        MeldungFormatiert("Datei %s konnte nicht geöffnet werden !", pfad ? pfad : "");
+        MeldungFormatiert("Datei %s konnte nicht geöffnet werden !"_l1, pfad ? pfad : "");
         if (e == Einlesen::KeineDatei || e == Einlesen::ZuGross)
             MeldungFormatiert("Datei %s %s !", pfad, EinlesefehlerText(e));
         return false;
@@ -105,7 +105,7 @@ bool FarbenSchreiben(const char* pfad) {
         gut = datei.Abschliessen();
     }
     if (!gut) {
-        MeldungFormatiert("Datei %s konnte nicht geöffnet werden !", pfad ? pfad : "");
+        MeldungFormatiert("Datei %s konnte nicht geöffnet werden !"_l1, pfad ? pfad : "");
         return false;
     }
     MeldungAusgeben("Farben geschrieben.");

@@ -177,9 +177,9 @@ bool Lesen(const Katalogart& art, const char* verzeichnis) {
     if (eingelesen != Einlesen::Gelesen) {
         // A file that is there but cannot be read must survive the exit.
         if (eingelesen != Einlesen::Fehlt) GesperrteDateien().insert(pfad);
-        MeldungFormatiert("Die Datei %s konnte nicht geöffnet werden !", pfad.c_str());
+        MeldungFormatiert("Die Datei %s konnte nicht geöffnet werden !"_l1, pfad.c_str());
         if (eingelesen == Einlesen::Fehlt || eingelesen == Einlesen::NichtLesbar)
-            MeldungAusgeben("Überprüfen Sie die Pfadangaben in der Datei .velko");
+            MeldungAusgeben("Überprüfen Sie die Pfadangaben in der Datei .velko"_l1);
         else
             MeldungFormatiert("Die Datei %s %s !", pfad.c_str(), EinlesefehlerText(eingelesen));
         return false;
@@ -218,7 +218,7 @@ bool Lesen(const Katalogart& art, const char* verzeichnis) {
     if (!gut) {
         GesperrteDateien().insert(pfad);
         if (!speicher) MeldungFormatiert("Die Datei %s passt nicht in den Speicher !", pfad.c_str());
-        MeldungFormatiert("Die Datei %s ist unvollständig und wird nicht überschrieben !", pfad.c_str());
+        MeldungFormatiert("Die Datei %s ist unvollständig und wird nicht überschrieben !"_l1, pfad.c_str());
     }
     if (!doppelt.empty())
         MeldungFormatiert("Die Datei %s enthält die Nummern %s mehrfach, es gilt jeweils der erste Eintrag !"_l1,

@@ -5,12 +5,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/aenderungen.h"
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "files/eingabedatei.h"
 #include "files/sicher_schreiben.h"
 
 Massstabeinstellungen Massstaebe;
-std::function<void()> MassstaebeGeaendert;
 
 namespace {
 
@@ -27,9 +28,7 @@ const int DATEIREIHENFOLGE[MASSSTAB_FELDER] = {MASSSTAB_SYSTEM,       MASSSTAB_V
 
 bool Gueltig(int feld) { return feld >= 0 && feld < MASSSTAB_FELDER; }
 
-void Benachrichtigen() {
-    if (MassstaebeGeaendert) MassstaebeGeaendert();
-}
+void Benachrichtigen() { AenderungMelden(nullptr, AENDERUNG_MASSSTAB); }
 
 }  // namespace
 
@@ -116,6 +115,6 @@ bool MassstabSchreiben(const char* systempfad) {
         }
         gut = ziel.Abschliessen();
     }
-    if (!gut) MeldungFormatiert("Maßstab konnte nicht geschrieben werden ! [%s]", datei.c_str());
+    if (!gut) MeldungFormatiert("Maßstab konnte nicht geschrieben werden ! [%s]"_l1, datei.c_str());
     return gut;
 }

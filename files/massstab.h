@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 
 // The inputs in window order (top to bottom, then the position).
@@ -51,10 +50,6 @@ private:
 
 // The values the scale window shows and the drawing uses.
 extern Massstabeinstellungen Massstaebe;
-
-// Called after MassstabLesen changed the values, so the scale window can
-// show them (the GUI installs it; empty by default).
-extern std::function<void()> MassstaebeGeaendert;
 
 // Label of an input: "Schnittkraft", "Streckenlast", "Punktlast",
 // "Verschiebung", "System", "x", "y".

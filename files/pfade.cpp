@@ -196,8 +196,8 @@ bool VerzeichnisAnlegen(const std::string& pfad) {
             errno = 0;
             // A directory that appeared meanwhile (EEXIST) is as good as one we made.
             if (mkdir(teil.c_str(), 0777) != 0 && !(errno == EEXIST && IstVerzeichnis(teil))) {
-                fprintf(stderr, "Versuch %s zu erstellen\n  ", teil.c_str());
-                perror("Fehlermeldung");
+                const int fehler = errno;
+                FehlerAusgeben("Versuch %s zu erstellen\n  Fehlermeldung: %s\n", teil.c_str(), strerror(fehler));
                 MeldungFormatiert(">> Fehler beim Erstellen von '%s'!\n!", teil.c_str());
                 return false;
             }

@@ -21,11 +21,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "analysis/stabgeometrie.h"
-#include "core/bericht.h"
 #include "core/latin1.h"
-#include "core/oberflaeche.h"
-#include "core/programm.h"
+#include "core/stabgeometrie.h"
+#include "core/bericht.h"
 #include "core/systemoperationen.h"
 #include "files/eingabedatei.h"
 #include "files/massstab.h"
@@ -178,11 +176,11 @@ public:
     }
 
     bool Ungueltig(std::string_view w, const char* was) {
-        Fehler = std::string(was) + " ungültig: \"" + Zitat(w) + "\"";
+        Fehler = std::string(was) + " ungültig: \""_l1 + Zitat(w) + "\"";
         return false;
     }
     bool Ungueltig(const char* was, long wert) {
-        Fehler = std::string(was) + " ungültig: " + std::to_string(wert);
+        Fehler = std::string(was) + " ungültig: "_l1 + std::to_string(wert);
         return false;
     }
 
@@ -311,7 +309,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
         d.Freiheitsgrade.push_back(f);
     }
 
-    if (!w.NichtNegativ(anzahl, "Anzahl der Stäbe")) return Ergebnis::Beschaedigt;
+    if (!w.NichtNegativ(anzahl, "Anzahl der Stäbe"_l1)) return Ergebnis::Beschaedigt;
     d.Staebe.reserve(w.Hoechstens(anzahl, 11));
     for (long i = 0; i < anzahl; ++i) {
         StabSatz s{};
@@ -331,7 +329,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
         d.Relationen.emplace_back(a, b);
     }
 
-    if (!w.NichtNegativ(anzahl, "Anzahl der Lastfälle")) return Ergebnis::Beschaedigt;
+    if (!w.NichtNegativ(anzahl, "Anzahl der Lastfälle"_l1)) return Ergebnis::Beschaedigt;
     for (long i = 0; i < anzahl; ++i) {
         LastfallSatz l{};
         if (!w.Ganzzahl(l.Kennung, "Kennung des Lastfalls") || !w.Zahl(l.Gewicht, "Gewicht") ||
@@ -346,7 +344,7 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
     for (long i = 0; i < anzahl; ++i) {
         PunktlastSatz p{};
         if (!w.Ganzzahl(p.Kennung, "Kennung der Punktlast") || !w.Ganzzahl(p.Lastfall, "Lastfall") ||
-            !w.Name(p.Name, "Name der Punktlast") || !w.Zahl(p.Groesse, "Größe") ||
+            !w.Name(p.Name, "Name der Punktlast") || !w.Zahl(p.Groesse, "Größe"_l1) ||
             !w.Ganzzahl(p.Stab, "Stab der Punktlast") || !w.Zahl(p.Winkel, "Winkel") ||
             !w.Ganzzahl(p.Koordinatensystem, "Koordinatensystem") ||
             !w.Ganzzahl(p.Positionsbezug, "Positionsbezug") || !w.Zahl(p.Position, "Position") ||
@@ -360,8 +358,8 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
     for (long i = 0; i < anzahl; ++i) {
         StreckenlastSatz s{};
         if (!w.Name(s.Name, "Name der Streckenlast") || !w.Ganzzahl(s.Kennung, "Kennung der Streckenlast") ||
-            !w.Ganzzahl(s.Lastfall, "Lastfall") || !w.Zahl(s.GroesseA, "Größe A") ||
-            !w.Zahl(s.GroesseB, "Größe B") || !w.Zahl(s.Winkel, "Winkel") ||
+            !w.Ganzzahl(s.Lastfall, "Lastfall") || !w.Zahl(s.GroesseA, "Größe A"_l1) ||
+            !w.Zahl(s.GroesseB, "Größe B"_l1) || !w.Zahl(s.Winkel, "Winkel") ||
             !w.Ganzzahl(s.Koordinatensystem, "Koordinatensystem") ||
             !w.Ganzzahl(s.Stab, "Stab der Streckenlast") || !w.Zahl(s.PositionA, "Position A") ||
             !w.Zahl(s.PositionB, "Position B"))
@@ -475,15 +473,14 @@ private:
     std::vector<Eintrag> eintraege_;
 };
 
-System* SystemAufbauen(const char* pfad, Dateiinhalt& d) {
-    System* sys = SystemErzeugen();
-    Programm.AktuellesSystem = sys;
+void SystemAufbauen(System& system, const char* pfad, Dateiinhalt& d) {
+    System* sys = &system;
     MassstabLesen(pfad);
     NameSetzen(sys->Dateiname, pfad);
     sys->SystemID = d.SystemID;
 
     Nummernindex<Punkt*> punkte(d.Punkte.size());
-    for (const PunktSatz& p : d.Punkte) punkte.Eintragen(p.Nummer, PunktErzeugen(p.X, p.Y, p.Nummer));
+    for (const PunktSatz& p : d.Punkte) punkte.Eintragen(p.Nummer, PunktErzeugen(*sys, p.X, p.Y, p.Nummer));
     punkte.Ordnen();
     std::vector<PunktSatz>().swap(d.Punkte);  // room for the records that follow
 
@@ -505,7 +502,7 @@ System* SystemAufbauen(const char* pfad, Dateiinhalt& d) {
 
     Nummernindex<bool> stabnummern(d.Staebe.size());
     for (const StabSatz& s : d.Staebe) {
-        Stab* stab = StabAnlegen(s.Nummer);
+        Stab* stab = StabAnlegen(*sys, s.Nummer);
         stabnummern.Eintragen(s.Nummer, true);
         for (int slot = 0; slot < 6; ++slot) {
             auto it = fgs.find(s.Fg[slot]);
@@ -524,8 +521,8 @@ System* SystemAufbauen(const char* pfad, Dateiinhalt& d) {
         StabGeometrie(stab);
         stab->Material = s.Material;
         stab->Querschnitt = s.Querschnitt;
-        if (!MaterialSuchen(s.Material)) MeldungAusgeben("es wurden Stäbe ohne Material geladen !");
-        if (!QuerschnittSuchen(s.Querschnitt)) MeldungAusgeben("es wurden Stäbe ohne Querschnitt geladen !");
+        if (!MaterialSuchen(s.Material)) MeldungAusgeben("es wurden Stäbe ohne Material geladen !"_l1);
+        if (!QuerschnittSuchen(s.Querschnitt)) MeldungAusgeben("es wurden Stäbe ohne Querschnitt geladen !"_l1);
     }
 
     stabnummern.Ordnen();
@@ -543,19 +540,18 @@ System* SystemAufbauen(const char* pfad, Dateiinhalt& d) {
         // Without a number of its own a load case gets the smallest free one,
         // so 0, 1, 2, ... in file order; a number taken twice likewise.
         auto nummer = d.Lastfallnummern.find(l.Kennung);
-        Lastfall* lf =
-            LastfallErzeugen(nummer != d.Lastfallnummern.end() ? nummer->second : 0, l.Name.c_str(), l.Kennung);
+        Lastfall* lf = LastfallErzeugen(*sys, nummer != d.Lastfallnummern.end() ? nummer->second : 0,
+                                        l.Name.c_str(), l.Kennung);
         lf->Gewicht = l.Gewicht;
         lf->Aktiv = l.Aktiv;
     }
-    Ui()->LastfalllisteFuellen();
 
     for (const PunktlastSatz& p : d.Punktlasten) {
         if (!stabnummern.count(p.Stab)) {
             MeldungAusgeben("(Lese Punktlast) Stab existiert nicht !");
             continue;
         }
-        Punktlast* pl = PunktlastErzeugen(p.Lastfall, p.Kennung);
+        Punktlast* pl = PunktlastErzeugen(*sys, p.Lastfall, p.Kennung);
         NameSetzen(pl->Name, p.Name.c_str());
         pl->Groesse = p.Groesse;
         pl->Stab = p.Stab;
@@ -571,7 +567,7 @@ System* SystemAufbauen(const char* pfad, Dateiinhalt& d) {
             MeldungAusgeben("Stab existiert nicht !");
             continue;
         }
-        Streckenlast* sl = StreckenlastErzeugen(s.Lastfall, s.Kennung);
+        Streckenlast* sl = StreckenlastErzeugen(*sys, s.Lastfall, s.Kennung);
         NameSetzen(sl->Name, s.Name.c_str());
         sl->GroesseA = s.GroesseA;
         sl->GroesseB = s.GroesseB;
@@ -583,7 +579,7 @@ System* SystemAufbauen(const char* pfad, Dateiinhalt& d) {
     }
 
     for (const KombinationSatz& k : d.Kombinationen) {
-        Lastfallkombination* kombi = KombinationErzeugen(k.Nummer);
+        Lastfallkombination* kombi = KombinationErzeugen(*sys, k.Nummer);
         NameSetzen(kombi->Name, k.Name.c_str());
         if (!kombi->Anteile) kombi->Anteile = StapelAnlegen();
         for (const Anteil& a : k.Anteile) {
@@ -592,11 +588,9 @@ System* SystemAufbauen(const char* pfad, Dateiinhalt& d) {
             StapelEintragen(kombi->Anteile, neu);
         }
     }
-    Ui()->KombinationslisteFuellen();
-    return sys;
 }
 
-void NichtGelesen() { std::printf("\nDatei nicht gelesen!!!\n"); }
+void NichtGelesen() { DiagnoseAusgeben("\nDatei nicht gelesen!!!\n"); }
 
 }  // namespace
 
@@ -622,32 +616,32 @@ System* SystemLesen(const char* pfad) {
     Woerter w(text);
     std::string_view marke;
     if (!w.Wort(marke, "Formatkennung") || marke[0] != 'V') {
-        MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei.");
+        MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei."_l1);
         NichtGelesen();
-        std::printf("Der erste String sollte ein V sein ist aber: %s\n", Woerter::Zitat(marke).c_str());
+        DiagnoseAusgeben("Der erste String sollte ein V sein ist aber: %s\n", Woerter::Zitat(marke).c_str());
         return nullptr;
     }
-    std::printf("\nAllgemeine Version des Dateiformats: %s\n", Woerter::Zitat(marke).c_str());
+    DiagnoseAusgeben("\nAllgemeine Version des Dateiformats: %s\n", Woerter::Zitat(marke).c_str());
 
     long version = 0;
     if (!w.Ganzzahl(version, "Version") || version != 1) {
-        MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei.");
+        MeldungAusgeben("Dies ist keine gültige Velko-Systembeschreibungsdatei."_l1);
         NichtGelesen();
         if (w.Fehler.empty())
-            std::printf("Es gibt nur V 1 diese Datei aber hat: V %ld\n", version);
+            DiagnoseAusgeben("Es gibt nur V 1 diese Datei aber hat: V %ld\n", version);
         else
-            std::printf("Es gibt nur V 1 diese Datei aber hat: V ?\n");
+            DiagnoseAusgeben("Es gibt nur V 1 diese Datei aber hat: V ?\n");
         return nullptr;
     }
-    std::printf("Version des Dateiformats V: %ld\n", version);
+    DiagnoseAusgeben("Version des Dateiformats V: %ld\n", version);
 
-    std::fprintf(stderr, "read V1\n");
+    FehlerAusgeben("read V1\n");
     Dateiinhalt d;
     char status = 0;
     Ergebnis e = Ergebnis::Beschaedigt;
     try {
         if (w.Ganzzahl(d.SystemID, "SystemID")) {
-            std::printf("SystemID: %ld\n", d.SystemID);
+            DiagnoseAusgeben("SystemID: %ld\n", d.SystemID);
             e = AbschnitteLesen(w, d, status);
         }
         if (e == Ergebnis::Gelesen && !NummernEindeutig(d, w.Fehler)) e = Ergebnis::Beschaedigt;
@@ -680,25 +674,18 @@ System* SystemLesen(const char* pfad) {
         return nullptr;
     }
 
-    System* vorher = Programm.AktuellesSystem;
-    System* sys = nullptr;
+    System* sys = SystemErzeugen();
     try {
-        sys = SystemAufbauen(pfad, d);
+        SystemAufbauen(*sys, pfad, d);
     } catch (const std::bad_alloc&) {
-        // SystemAufbauen made its System current: remove it again, the one
-        // the user had stays as it was.
-        if (Programm.AktuellesSystem != vorher) SystemLoeschen(Programm.AktuellesSystem);
-        Programm.AktuellesSystem = vorher;
+        // The half-built System goes again; no other System was touched.
+        SystemLoeschen(sys);
         MeldungFormatiert("Datei %s nicht gelesen: zu wenig Speicher !", pfad);
         NichtGelesen();
         return nullptr;
     }
     MeldungAusgeben("System geladen !");
-    Ui()->SystemEintragen(sys);
-    Ui()->ModusSetzen(1);
     sys->Aenderungen = 0;
-    Ui()->SystemdialogeAktualisieren();
-    Ui()->SystemZeichnen();
     return sys;
 }
 
@@ -713,22 +700,26 @@ Sicherung SicherungEntscheiden(int modus, const System* system, bool als) {
 
 namespace {
 
-bool Sichern(const Dateiauswahl& auswahl, bool als) {
-    switch (SicherungEntscheiden(Programm.Modus, Programm.AktuellesSystem, als)) {
+bool Sichern(int modus, System* system, const Dateiauswahl& auswahl, bool als) {
+    switch (SicherungEntscheiden(modus, system, als)) {
     case Sicherung::Verweigert:
-        MeldungAusgeben("System speichern nicht möglich !");
+        MeldungAusgeben("System speichern nicht möglich !"_l1);
         return false;
     case Sicherung::Schreiben:
-        return SystemSchreiben(std::string(Programm.AktuellesSystem->Dateiname).c_str());
+        return SystemSchreiben(*system, std::string(system->Dateiname).c_str());
     case Sicherung::NameErfragen:
         break;
     }
     std::string name = auswahl ? auswahl() : std::string();
     if (name.empty()) return false;
-    return SystemSchreiben(name.c_str());
+    return SystemSchreiben(*system, name.c_str());
 }
 
 }  // namespace
 
-bool SystemSichern(const Dateiauswahl& auswahl) { return Sichern(auswahl, false); }
-bool SystemSichernAls(const Dateiauswahl& auswahl) { return Sichern(auswahl, true); }
+bool SystemSichern(int modus, System* system, const Dateiauswahl& auswahl) {
+    return Sichern(modus, system, auswahl, false);
+}
+bool SystemSichernAls(int modus, System* system, const Dateiauswahl& auswahl) {
+    return Sichern(modus, system, auswahl, true);
+}

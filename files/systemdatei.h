@@ -19,18 +19,19 @@ struct System;
 
 constexpr const char* SYSTEMDATEI_ENDUNG = ".sysdat";
 
-// Reads a system file into a new System, enters it in Programm.Systeme,
-// makes it current and reads its scale file.  Returns the System, or null
-// (after reporting) when the file cannot be read or is damaged; then no
-// System was created and the current one stays current.  A null path
-// returns null: asking for a file is the GUI's part.
+// Reads a system file into a new System (entered in Programm.Systeme, with
+// no changes counted) and reads its scale file.  Returns the System, or
+// null (after reporting) when the file cannot be read or is damaged; then
+// no System was created.  No other System is touched: which System the user
+// works on is the caller's choice.  A null path returns null: asking for a
+// file is the GUI's part.
 System* SystemLesen(const char* pfad);
 
-// Writes the current System to `pfad` (".sysdat" appended unless present),
-// then its scale file; sets Dateiname and resets Aenderungen.  Returns false
-// (after reporting) when nothing was written; an existing file then stays as
-// it was.
-bool SystemSchreiben(const char* pfad);
+// Writes the System to `pfad` (".sysdat" appended unless present), then the
+// scale file; sets Dateiname and resets Aenderungen.  Returns false (after
+// reporting) when nothing was written; an existing file then stays as it
+// was.
+bool SystemSchreiben(System& system, const char* pfad);
 
 // The path the System is written to: `pfad` with ".sysdat" appended unless
 // it already ends in it.
@@ -49,8 +50,9 @@ Sicherung SicherungEntscheiden(int modus, const System* system, bool als);
 // Asks the user for a file name; an empty result means cancelled.
 using Dateiauswahl = std::function<std::string()>;
 
-// "System sichern" / "System sichern als ...": refuses with "System
+// "System sichern" / "System sichern als ..." of the System the user works
+// on (null for none) in interaction mode `modus`: refuses with "System
 // speichern nicht möglich !", writes to Dateiname or asks with `auswahl`.
 // Returns true when a file was written.
-bool SystemSichern(const Dateiauswahl& auswahl);
-bool SystemSichernAls(const Dateiauswahl& auswahl);
+bool SystemSichern(int modus, System* system, const Dateiauswahl& auswahl);
+bool SystemSichernAls(int modus, System* system, const Dateiauswahl& auswahl);

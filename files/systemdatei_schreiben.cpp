@@ -13,9 +13,9 @@
 #include <cstring>
 #include <string>
 
+#include "core/aenderungen.h"
 #include "core/bericht.h"
-#include "core/oberflaeche.h"
-#include "core/programm.h"
+#include "core/datenmodell.h"
 #include "files/massstab.h"
 #include "files/sicher_schreiben.h"
 #include "files/systemdatei.h"
@@ -186,7 +186,7 @@ void Abschnitte(Ausgabe& out, const System* sys) {
 bool StatusGueltig(const System* sys) {
     for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys->Freiheitsgrade))
         if (fg->Status != STATUS_PRIMAL && fg->Status != STATUS_DUAL) {
-            std::printf("Fehler beim Schreiben der Freiheitsgrade !\n");
+            DiagnoseAusgeben("Fehler beim Schreiben der Freiheitsgrade !\n");
             MeldungAusgeben("Fehler beim Schreiben der Freiheitsgrade !");
             MeldungFormatiert("Freiheitsgrad %ld hat den Status %ld", fg->Nummer, fg->Status);
             return false;
@@ -215,9 +215,9 @@ std::string SystemdateiPfad(const char* pfad) {
     return p;
 }
 
-bool SystemSchreiben(const char* pfad) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || !pfad || !*pfad) {
+bool SystemSchreiben(System& system, const char* pfad) {
+    System* sys = &system;
+    if (!pfad || !*pfad) {
         MeldungAusgeben("Fehler beim Schreiben !");
         return false;
     }
@@ -237,8 +237,8 @@ bool SystemSchreiben(const char* pfad) {
     }
     NameSetzen(sys->Dateiname, ziel.c_str());
     MeldungFormatiert("%s geschrieben !", ziel.c_str());
-    Ui()->SystemUmbenennen(sys);
     MassstabSchreiben(ziel.c_str());
     sys->Aenderungen = 0;
+    AenderungMelden(sys, AENDERUNG_DATEI);
     return true;
 }

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge) {
         const long punkte = KeAnzahl(sys->Punkte), staebe = KeAnzahl(sys->Staebe);
         const long lasten = KeAnzahl(sys->Punktlasten) + KeAnzahl(sys->Streckenlasten);
         const std::string kopie = fuzz::Pfad("kopie.sysdat");
-        if (!SystemSchreiben(kopie.c_str())) fuzz::Verletzt("ein gelesenes System ist nicht schreibbar");
+        if (!SystemSchreiben(*sys, kopie.c_str())) fuzz::Verletzt("ein gelesenes System ist nicht schreibbar");
         System* wieder = SystemLesen(kopie.c_str());
         if (!wieder) fuzz::Verletzt("ein geschriebenes System ist nicht lesbar");
         if (KeAnzahl(wieder->Punkte) != punkte || KeAnzahl(wieder->Staebe) != staebe ||

@@ -155,7 +155,7 @@ const char* DruckergebnisText(Druckergebnis ergebnis) {
     switch (ergebnis) {
     case Druckergebnis::Gestartet: return "";
     case Druckergebnis::KeinKommando: return "Geben Sie ein Druckkommando ein";
-    case Druckergebnis::KeinProzess: return "Druckprozeß konnte nicht gestartet werden !";
+    case Druckergebnis::KeinProzess: return "Druckprozeß konnte nicht gestartet werden !"_l1;
     case Druckergebnis::Fehler: return "Fehler beim Drucken !";
     }
     return "";
@@ -199,6 +199,6 @@ void HilfeAnzeigen() {
     }
     // Said rather than passed over: the user would otherwise wait for a
     // browser that never comes.
-    MeldungFormatiert("Hilfe konnte nicht geladen werden ! '%s' ist nicht ausführbar.",
+    MeldungFormatiert("Hilfe konnte nicht geladen werden ! '%s' ist nicht ausführbar."_l1,
                       Pfade.HtmlBetrachter.c_str());
 }

@@ -1,34 +1,33 @@
-// Export, print and preview of the current System.
+// Export, print and preview of a System.
 #include "output/export.h"
 
 #include <cmath>
 #include <cstdlib>
 
 #include "core/bericht.h"
-#include "core/programm.h"
+#include "core/latin1.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
 #include "output/druckauftrag.h"
+#include "output/druckoptionen.h"
 #include "output/liste.h"
 #include "output/pdf.h"
 #include "output/plot.h"
 
 namespace {
 
-void PlotExportieren(FILE* datei) { PlotSchreiben(datei); }
-void TabelleExportieren(FILE* datei) { TabelleAusgeben(datei); }
-void ListeExportieren(FILE* datei) {
-    if (Programm.AktuellesSystem) ListeAusgeben(datei, Programm.AktuellesSystem->Staebe);
-}
+void PlotExportieren(FILE* datei, System& system) { PlotSchreiben(datei, &system, Druckeinstellungen); }
+void TabelleExportieren(FILE* datei, System& system) { TabelleAusgeben(datei, &system); }
+void ListeExportieren(FILE* datei, System& system) { ListeAusgeben(datei, &system, system.Staebe); }
 
 // Writes a format through a temporary file beside `pfad`; `fehler` is the
 // result of a failure (the file could not be written).
-Exportergebnis FormatSchreiben(int format, const std::string& pfad, Exportergebnis fehler) {
+Exportergebnis FormatSchreiben(System& system, int format, const std::string& pfad, Exportergebnis fehler) {
     SichereDatei datei(pfad);
     FILE* f = datei.Oeffnen();
     if (!f) return fehler;
     if (Exportformate[format].AlsPdf) {
-        switch (PdfSchreiben(datei, [](FILE* ps) { return PlotSchreiben(ps); })) {
+        switch (PdfSchreiben(datei, [&](FILE* ps) { return PlotSchreiben(ps, &system, Druckeinstellungen); })) {
         case PdfErgebnis::Geschrieben:
         case PdfErgebnis::KeineSeiten: break;
         case PdfErgebnis::KeinGhostscript: return Exportergebnis::KeinGhostscript;
@@ -36,14 +35,14 @@ Exportergebnis FormatSchreiben(int format, const std::string& pfad, Exportergebn
         case PdfErgebnis::Dateifehler: return fehler;
         }
     } else {
-        Exportformate[format].Schreiber(f);
+        Exportformate[format].Schreiber(f, system);
     }
     return datei.Abschliessen() ? Exportergebnis::Geschrieben : fehler;
 }
 
-Exportergebnis Pruefen(int format) {
+Exportergebnis Pruefen(const System* system, int format) {
     if (format < 0 || format >= ExportformatAnzahl()) return Exportergebnis::KeinFormat;
-    if (!Programm.AktuellesSystem) return Exportergebnis::KeinSystem;
+    if (!system) return Exportergebnis::KeinSystem;
     return Exportergebnis::Geschrieben;
 }
 
@@ -52,7 +51,7 @@ Exportergebnis Pruefen(int format) {
 const Exportformat Exportformate[] = {
     {PlotExportieren, "PostScript", "*.ps", true},
     {TabelleExportieren, "Tab Delimited", "*.tab", false},
-    {ListeExportieren, "Liste aller Stäbe", "*.list", false},
+    {ListeExportieren, "Liste aller Stäbe"_l1, "*.list", false},
     {PlotExportieren, "PDF", "*.pdf", true, true},
     {nullptr, "", "", false},
 };
@@ -65,23 +64,23 @@ int ExportformatAnzahl() {
 
 std::string Druckkommando = "lpr";
 
-Exportergebnis InDateiExportieren(int format, const char* pfad) {
-    Exportergebnis e = Pruefen(format);
+Exportergebnis InDateiExportieren(System* system, int format, const char* pfad) {
+    Exportergebnis e = Pruefen(system, format);
     if (e != Exportergebnis::Geschrieben) return e;
     if (!pfad || !*pfad) return Exportergebnis::KeinDateiname;
-    e = FormatSchreiben(format, pfad, Exportergebnis::DateiFehler);
+    e = FormatSchreiben(*system, format, pfad, Exportergebnis::DateiFehler);
     if (e != Exportergebnis::Geschrieben) return e;
     MeldungFormatiert("Datei %s geschrieben ", pfad);
     return Exportergebnis::Geschrieben;
 }
 
-Exportergebnis Drucken(int format, const char* kommando, std::string* druckfehler) {
-    Exportergebnis e = Pruefen(format);
+Exportergebnis Drucken(System* system, int format, const char* kommando, std::string* druckfehler) {
+    Exportergebnis e = Pruefen(system, format);
     if (e != Exportergebnis::Geschrieben) return e;
     Druckkommando = kommando ? kommando : "";
     if (Druckkommando.size() > static_cast<std::size_t>(DRUCKKOMMANDO_MAX)) Druckkommando.resize(DRUCKKOMMANDO_MAX);
     const std::string pfad = Pfade.Tempverzeichnis + "/tmp";
-    e = FormatSchreiben(format, pfad, Exportergebnis::TempFehler);
+    e = FormatSchreiben(*system, format, pfad, Exportergebnis::TempFehler);
     if (e != Exportergebnis::Geschrieben) return e;
     Druckergebnis d = DruckauftragAusfuehren(pfad.c_str(), Druckkommando.c_str());
     if (d == Druckergebnis::Gestartet) return Exportergebnis::Geschrieben;
@@ -93,29 +92,29 @@ void ExportergebnisText(Exportergebnis ergebnis, const char** zeile1, const char
     *zeile2 = "";
     switch (ergebnis) {
     case Exportergebnis::Geschrieben: *zeile1 = ""; break;
-    case Exportergebnis::KeinFormat: *zeile1 = "kein Export-Format ausgewählt"; break;
+    case Exportergebnis::KeinFormat: *zeile1 = "kein Export-Format ausgewählt"_l1; break;
     case Exportergebnis::KeinSystem: *zeile1 = "kein System definiert !"; break;
     case Exportergebnis::KeinDateiname:
         *zeile1 = "kein Dateiname zum";
-        *zeile2 = "Exportieren ausgewählt ";
+        *zeile2 = "Exportieren ausgewählt "_l1;
         break;
-    case Exportergebnis::DateiFehler: *zeile1 = "Fehler beim Öffnen der Datei"; break;
-    case Exportergebnis::TempFehler: *zeile1 = "Fehler beim Öffnen der tmp. Datei"; break;
+    case Exportergebnis::DateiFehler: *zeile1 = "Fehler beim Öffnen der Datei"_l1; break;
+    case Exportergebnis::TempFehler: *zeile1 = "Fehler beim Öffnen der tmp. Datei"_l1; break;
     case Exportergebnis::Druckfehler: *zeile1 = "Fehler beim Drucken !"; break;
     case Exportergebnis::KeinGhostscript: *zeile1 = PdfErgebnisText(PdfErgebnis::KeinGhostscript); break;
     case Exportergebnis::PdfFehler: *zeile1 = PdfErgebnisText(PdfErgebnis::Umwandlungsfehler); break;
     }
 }
 
-bool PsVorschau() {
+bool PsVorschau(System* system) {
     const std::string pfad = Pfade.Tempverzeichnis + "/tmp.ps";
     SichereDatei datei(pfad);
     FILE* f = datei.Oeffnen();
-    if (f) PlotSchreiben(f);
+    if (f) PlotSchreiben(f, system, Druckeinstellungen);
     // A plot cut short by a full disk is reported like one never opened:
     // the viewer would show an incomplete document.
     if (!f || !datei.Abschliessen()) {
-        MeldungAusgeben("Temporäre PS-Datei konnte nicht geschrieben werden ! ");
+        MeldungAusgeben("Temporäre PS-Datei konnte nicht geschrieben werden ! "_l1);
         return false;
     }
     MeldungAusgeben("Vorschau ...");
@@ -129,7 +128,7 @@ bool PsVorschau() {
     case Startergebnis::NichtAusfuehrbar:
         // Said rather than passed over: otherwise the user waits for a
         // viewer that never comes.
-        MeldungFormatiert("PS - Viewer konnte nicht geladen werden ! '%s' ist nicht ausführbar.",
+        MeldungFormatiert("PS - Viewer konnte nicht geladen werden ! '%s' ist nicht ausführbar."_l1,
                           Pfade.PsBetrachter.c_str());
         break;
     }

@@ -1,6 +1,6 @@
-// Export of the current System: the PostScript plot, the tab-delimited bar
-// table, the listing of all bars or the plot as PDF, written to a chosen file or, through a
-// temporary file, to a print command; and the PostScript preview.
+// Export of a System: the PostScript plot, the tab-delimited bar table, the
+// listing of all bars or the plot as PDF, written to a chosen file or,
+// through a temporary file, to a print command; and the PostScript preview.
 //
 // Toolkit-free: the "Exportieren" dialog only reads its objects, calls these
 // and shows the returned text as an alert.
@@ -9,8 +9,10 @@
 #include <cstdio>
 #include <string>
 
+struct System;
+
 struct Exportformat {
-    void (*Schreiber)(FILE* datei);  // writes the current System
+    void (*Schreiber)(FILE* datei, System& system);
     const char* Name;                // text of the format choice
     const char* Muster;              // pattern of the file selector
     bool HatOptionen;                // "Optionen" opens the plot options
@@ -38,24 +40,25 @@ enum class Exportergebnis {
     PdfFehler        // PDF: gs made no PDF; nothing written
 };
 
-// Writes format `format` of the current System into `pfad` through a
-// temporary file beside it: a failed write keeps an older file of that name.
-Exportergebnis InDateiExportieren(int format, const char* pfad);
+// Writes format `format` of the System (null: none, refused) into `pfad`
+// through a temporary file beside it: a failed write keeps an older file of
+// that name.
+Exportergebnis InDateiExportieren(System* system, int format, const char* pfad);
 
 // Writes the format into "<Tempverzeichnis>/tmp" and starts `kommando` on it
 // (reporting "Drucke ..."); `Druckkommando` takes the command.  An empty
 // command is refused after the file was written.  `druckfehler` receives the
 // alert text of a failed print job.
-Exportergebnis Drucken(int format, const char* kommando, std::string* druckfehler = nullptr);
+Exportergebnis Drucken(System* system, int format, const char* kommando, std::string* druckfehler = nullptr);
 
 // The alert text of a result, one or two lines (zeile2 may stay empty).
 void ExportergebnisText(Exportergebnis ergebnis, const char** zeile1, const char** zeile2);
 
-// "Vorschau" of the plot options: writes the plot of the current System
+// "Vorschau" of the plot options: writes the plot of the System
 // into "<Tempverzeichnis>/tmp.ps" and starts the PostScript viewer on it
 // without waiting; every failure goes to the message list.  True when the
 // viewer runs.
-bool PsVorschau();
+bool PsVorschau(System* system);
 
 // A diagram scale typed into the plot options: read as by atof (text that
 // is no number counts as 0), but a value that is no finite number keeps

@@ -73,7 +73,7 @@ void KopfSchreiben(FILE* f, const System* system) {
     fputs(LINIE_LANG, f);
     fputs("\n\r", f);
 
-    fputs("  aktive Lastfälle : \n\r", f);
+    fputs("  aktive Lastfälle : \n\r"_l1, f);
     fputs("\n\r", f);
     for (Lastfall* lf : Elemente<Lastfall>(system->Lastfaelle))
         if (lf->Aktiv == 1)
@@ -339,14 +339,10 @@ void ListeAusgeben(FILE* datei, System* system, Kette staebe) {
     fputs("\f", datei);
 }
 
-void ListeAusgeben(FILE* datei, Kette staebe) {
-    ListeAusgeben(datei, Programm.AktuellesSystem, staebe);
-}
-
 void TabelleAusgeben(FILE* datei, const System* system) {
     if (!datei) return;
     fputs("Projektname\n\r", datei);
-    fputs("Nr.\tX1\tY1\tX2\tY2\tSchnittgrößen\n\r", datei);
+    fputs("Nr.\tX1\tY1\tX2\tY2\tSchnittgrößen\n\r"_l1, datei);
     if (system)
         for (const Stab* s : Elemente<Stab>(system->Staebe)) {
             fprintf(datei, "%ld", s->Nummer);
@@ -361,8 +357,6 @@ void TabelleAusgeben(FILE* datei, const System* system) {
         }
     fputs("\f", datei);
 }
-
-void TabelleAusgeben(FILE* datei) { TabelleAusgeben(datei, Programm.AktuellesSystem); }
 
 bool ListeSchreiben(const char* pfad, System* system, Kette staebe) {
     SichereDatei datei(pfad);
@@ -382,24 +376,24 @@ bool TabelleSchreiben(const char* pfad, const System* system) {
 
 std::string TempDateipfad(const char* name) { return Pfade.Tempverzeichnis + "/" + name; }
 
-bool ListeAlsText(Kette staebe, std::string& text) {
+bool ListeAlsText(System* system, Kette staebe, std::string& text) {
     text.clear();
     const std::string pfad = TempDateipfad(LISTE_TEMPDATEI);
     FILE* f = fopen(pfad.c_str(), "w");
     if (!f) {
-        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !");
+        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !"_l1);
         return false;
     }
-    ListeAusgeben(f, staebe);
+    ListeAusgeben(f, system, staebe);
     bool geschrieben = !ferror(f);
     geschrieben = fclose(f) == 0 && geschrieben;
     if (!geschrieben) {
-        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !");
+        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben werden !"_l1);
         return false;
     }
     f = fopen(pfad.c_str(), "rb");
     if (!f) {
-        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geöffnet werden !");
+        MeldungAusgeben("Ausgabe ist nicht möglich. Temp. Datei konnte nicht geöffnet werden !"_l1);
         return false;
     }
     // Every byte is read: 0xFF is "ÿ" in ISO 8859-1, not the end of the file.

@@ -17,14 +17,10 @@
 // internal forces and displacements at ten points and its extrema.  An
 // absent or empty chain writes nothing.
 void ListeAusgeben(FILE* datei, System* system, Kette staebe);
-// The same for the current System.
-void ListeAusgeben(FILE* datei, Kette staebe);
 
 // The "Tab Delimited" export: end coordinates of every bar of `system` in
 // chain order.
 void TabelleAusgeben(FILE* datei, const System* system);
-// The same for the current System.
-void TabelleAusgeben(FILE* datei);
 
 // Write to a path through a temporary file beside it, so that a failure
 // never destroys an older file of that name.  False when the file could not
@@ -42,8 +38,8 @@ inline constexpr const char* DRUCK_TEMPDATEI = "tmp_datei2";
 // "<Tempverzeichnis>/<name>" of the path settings.
 std::string TempDateipfad(const char* name);
 
-// Writes the listing of `staebe` (current System) into the temporary file
+// Writes the listing of `staebe` of `system` into the temporary file
 // LISTE_TEMPDATEI and reads it back completely into `text`.  On failure
 // reports "Ausgabe ist nicht möglich. Temp. Datei konnte nicht geschrieben
 // werden !" or "... geöffnet werden !" and returns false.
-bool ListeAlsText(Kette staebe, std::string& text);
+bool ListeAlsText(System* system, Kette staebe, std::string& text);

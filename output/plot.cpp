@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "analysis/ergebnisse.h"
-#include "core/programm.h"
+#include "core/bericht.h"
 #include "output/postscript.h"
-#include "workspace/ankerpunkte.h"
+#include "output/ankerpunkte.h"
 
 Seitenrahmen RahmenFuer(bool querformat) {
     Seitenrahmen r;
@@ -164,7 +164,7 @@ void FgNummernPlotten(const Plot& plot) {
             } else if (fg->Richtung == 2) {
                 Zahl(a.X + 8.0 / 3, a.Y + 8.0 / 3, fg->Nummer);
             } else {
-                std::fputs("Fehler bei FreiGrad - Art !\n", stderr);
+                FehlerAusgeben("Fehler bei FreiGrad - Art !\n");
             }
         }
     }
@@ -403,8 +403,4 @@ int PlotSchreiben(FILE* datei, System* system, const Druckoptionen& optionen) {
     PsDrehung(0);
     KetteLoeschen(staebe);
     return seiten;
-}
-
-int PlotSchreiben(FILE* datei) {
-    return PlotSchreiben(datei, Programm.AktuellesSystem, Druckeinstellungen);
 }

@@ -42,5 +42,3 @@ Seitenabbildung PlotEinpassen(const double grenzen[4], const Seitenrahmen& rahme
 // the number of pages written; 0 (and the file stays empty) when there is no
 // bar to draw.  The caller opens, checks and closes the file.
 int PlotSchreiben(FILE* datei, System* system, const Druckoptionen& optionen);
-// The current System with the program's settings.
-int PlotSchreiben(FILE* datei);

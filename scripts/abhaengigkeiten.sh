@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; does nothing
 # when they are all present.
 set -euo pipefail
-pakete=(g++ cmake make libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+pakete=(g++ cmake make python3 libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
         libforms-dev libxpm-dev libx11-dev xvfb xdotool imagemagick x11-apps
         x11-utils x11-xserver-utils xfonts-base xfonts-75dpi xfonts-100dpi
         ghostscript gv desktop-file-utils groff-base libsuitesparse-dev libeigen3-dev)

@@ -27,7 +27,7 @@ set +eu +o pipefail
 gui_start "$build/velko"
 gui_installieren
 velko_starten
-haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 
 # ------------------------------------------------------------ helpers
 
@@ -102,7 +102,7 @@ werkzeugfenster() {
 
 # 1. A new System, and the scale: 100 pixels per metre, the middle at x = 3 m,
 #    moments 2 pixels per kNm.
-untermenue_waehlen "$haupt" 140 17 4 2 5 1                  # Datenbank / System / neues System
+untermenue_waehlen "$haupt" Datenbank 4 2 5 1                  # Datenbank / System / neues System
 warten_bis 10 meldung_ist "System erzeugt." || gui_fehler "kein neues System"
 werkzeugfenster 2
 massstab=$(fenster_warten "Velko") || exit 1
@@ -218,7 +218,7 @@ bild beispiel_lastfaelle "$lf"
 lastfaelle_schliessen
 
 # 7. Compute, and the moment diagram with its values and the reactions.
-POPUP_EINTRAEGE=2 menue_waehlen "$haupt" 245 17 1
+POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet: $(letzte_meldung)"
 werkzeugfenster 4
 auswahl=$(fenster_warten "Velko") || exit 1
@@ -233,7 +233,7 @@ se=$(fenster_warten "Schnittgrößen / Verschiebungen ...") || exit 1
 bild beispiel_stabergebnisse "$se"
 klicken "$se" 940 715
 warten_bis 5 fenster_weg "Schnittgrößen / Verschiebungen ..." || gui_fehler "Stabergebnisse bleiben offen"
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 437 17 1
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Ausgabe 1
 liste=$(fenster_warten "Ergebnisse") || exit 1
 # The pictures show what the help's hand checks say: max M = 45 kNm.
 grep -q "max M : *45.00 kNm" "$HOME/Velko/tmp_datei" || gui_fehler "die Liste zeigt nicht max M = 45 kNm"
@@ -243,7 +243,7 @@ warten_bis 5 fenster_weg "Ergebnisse" || gui_fehler "Ergebnisse bleiben offen"
 
 # ------------------------------------------------------------ other windows
 
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 437 17 3
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Ausgabe 3
 ex=$(fenster_warten "Exportieren") || exit 1
 bild exportieren "$ex"
 klicken "$ex" 300 335                                       # Optionen
@@ -262,19 +262,19 @@ for knopf in 1 5; do
   warten_bis 5 fenster_weg "Velko" || gui_fehler "Werkzeugfenster $knopf bleibt offen"
 done
 
-POPUP_EINTRAEGE=4 menue_waehlen "$haupt" 140 17 3             # Datenbank / Material
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Datenbank 3             # Datenbank / Material
 w=$(fenster_warten "Material") || exit 1
 bild material "$w"
 klicken "$w" 492 597
 warten_bis 5 fenster_weg "Material" || gui_fehler "Material bleibt offen"
 
-POPUP_EINTRAEGE=2 menue_waehlen "$haupt" 335 17 1             # Tabellen / Stäbe
+POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Tabellen 1             # Tabellen / Stäbe
 w=$(fenster_warten "Stäbe") || exit 1
 bild stabtabelle "$w"
 klicken "$w" 680 557
 warten_bis 5 fenster_weg "Stäbe" || gui_fehler "Stäbe bleibt offen"
 
-POPUP_EINTRAEGE=5 menue_waehlen "$haupt" 540 17 1             # Einstellungen / Raster / Fang
+POPUP_EINTRAEGE=5 menue_waehlen "$haupt" Einstellungen 1             # Einstellungen / Raster / Fang
 w=$(fenster_warten "Rastereinstellungen") || exit 1
 bild raster "$w"
 klicken "$w" 280 257

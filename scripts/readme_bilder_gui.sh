@@ -18,9 +18,9 @@ source tests/gui/gui_hilfe.sh
 gui_start "$build/velko"
 gui_installieren
 velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
-POPUP_EINTRAEGE=2 menue_waehlen "$haupt" 245 17 1   # Berechnen / Theorie I. Ordnung
+POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Berechnen 1   # Berechnen / Theorie I. Ordnung
 warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet"
 # Let the canvas finish drawing the diagrams before the picture is taken.
 xdotool mousemove 1270 1010

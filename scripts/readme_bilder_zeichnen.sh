@@ -16,10 +16,10 @@ set +u
 gui_start "$velko"
 gui_installieren
 velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "Velko 1.3.1.")
+haupt=$(fenster_warten "$HAUPTTITEL")
 warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
 POPUP_EINTRAEGE=2
-menue_waehlen "$haupt" 240 17 1
+menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_enthalten "Rechenzeit" || gui_fehler "Berechnung endet nicht"
 
 fenster_geometrie "$haupt"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "analysis/stabgeometrie.h"
 #include "core/latin1.h"
+#include "core/stabgeometrie.h"
 
 Kette MarkierteStaebe(const System* system) {
     if (!system) return nullptr;

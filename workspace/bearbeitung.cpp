@@ -6,10 +6,11 @@
 #include <cstdlib>
 
 #include "analysis/ergebnisse.h"
-#include "analysis/stabgeometrie.h"
+#include "core/latin1.h"
+#include "core/stabgeometrie.h"
 #include "core/bericht.h"
+#include "core/aenderungen.h"
 #include "core/kette.h"
-#include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "core/zahltext.h"
@@ -47,13 +48,13 @@ void PunktAufgebenWennFrei(System* sys, const Punkt* p) {
 
 // Releases the three records of one end where no other bar (nor the other
 // end of this bar) holds them, and clears the slots.
-void EndrecordsFreigeben(Stab* stab, int ende) {
+void EndrecordsFreigeben(System& sys, Stab* stab, int ende) {
     for (int k = 0; k < 3; ++k) {
         Freiheitsgrad*& fg = stab->Freiheitsgrade[3 * ende + k];
         bool auchAmAnderenEnde = false;
         for (int j = 0; j < 3; ++j)
             if (stab->Freiheitsgrade[3 * (1 - ende) + j] == fg) auchAmAnderenEnde = true;
-        if (fg && !auchAmAnderenEnde) FreiheitsgradFreigeben(fg);
+        if (fg && !auchAmAnderenEnde) FreiheitsgradFreigeben(sys, fg);
         fg = nullptr;
     }
 }
@@ -70,7 +71,7 @@ void EndeLoesen(System* sys, Stab* stab, int ende) {
             if (t != stab)
                 for (Freiheitsgrad* f : t->Freiheitsgrade) geteilt |= f == fg;
         if (fg && !geteilt) continue;
-        FreiheitsgradAnlegen(stab, 3 * ende + k);
+        FreiheitsgradAnlegen(*sys, stab, 3 * ende + k);
         neu = true;
     }
     if (neu) FgPaareEintragen(sys, stab, 3 * ende);
@@ -80,58 +81,54 @@ void EndeLoesen(System* sys, Stab* stab, int ende) {
 
 // ------------------------------------------------------------ new bars
 
-Punkt* GueltigerErsterPunkt() {
-    System* sys = Programm.AktuellesSystem;
-    return Erzeugung.Besitzer == sys && PunktGehoertZu(sys, Erzeugung.ErsterPunkt) ? Erzeugung.ErsterPunkt : nullptr;
+Punkt* GueltigerErsterPunkt(const System* sys) {
+    return sys && Erzeugung.Besitzer == sys && PunktGehoertZu(sys, Erzeugung.ErsterPunkt) ? Erzeugung.ErsterPunkt
+                                                                                          : nullptr;
 }
 
-bool StabErzeugungBeginnen() {
-    if (Programm.Modus != 1 || !Programm.AktuellesSystem) return false;
+bool StabErzeugungBeginnen(const System* sys) {
+    if (Programm.Modus != 1 || !sys) return false;
     Erzeugung = Staberzeugung{};
     MeldungAusgeben("Punkt 1 festlegen !");
-    Ui()->ModusSetzen(2);
+    Programm.Modus = 2;
     return true;
 }
 
-Punkt* ErsterPunkt(double x, double y, Punkt* p) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys) return nullptr;
+Punkt* ErsterPunkt(System& system, double x, double y, Punkt* p) {
+    System* sys = &system;
     if (!p || !PunktGehoertZu(sys, p)) p = NaechsterPunkt(sys, x, y, 0.001);
     const bool neu = !p;
-    if (neu) p = PunktErzeugen(x, y, -1);
+    if (neu) p = PunktErzeugen(system, x, y, -1);
     Erzeugung.ErsterPunkt = p;
     Erzeugung.ErsterPunktNeu = neu;
     Erzeugung.Besitzer = sys;
     MeldungAusgeben("Punkt 2 festlegen");
-    Ui()->ModusSetzen(3);
+    Programm.Modus = 3;
     return p;
 }
 
-bool StabErzeugungAbbrechen() {
-    System* sys = Programm.AktuellesSystem;
+bool StabErzeugungAbbrechen(System* sys) {
     if (Programm.Modus != 2 && Programm.Modus != 3) return false;
     // Nothing may stay behind of a bar that was not made: its start point
     // goes if it was made for it and no bar has taken it up since.
-    Punkt* p = GueltigerErsterPunkt();
-    if (p && Erzeugung.ErsterPunktNeu && StabendenAnPunkt(sys, p) == 0) PunktFreigeben(p);
+    Punkt* p = GueltigerErsterPunkt(sys);
+    if (p && Erzeugung.ErsterPunktNeu && StabendenAnPunkt(sys, p) == 0) PunktFreigeben(*sys, p);
     Erzeugung = Staberzeugung{};
     MeldungAusgeben("Stab erzeugen abgebrochen");
-    Ui()->ModusSetzen(1);
-    Ui()->SystemZeichnen();
+    Programm.Modus = 1;
     return true;
 }
 
-Stab* staberzeugen(double x, double y, Punkt* p, Punkt** endpunkt) {
+Stab* staberzeugen(System& system, double x, double y, Punkt* p, Punkt** endpunkt) {
     if (endpunkt) *endpunkt = nullptr;
-    System* sys = Programm.AktuellesSystem;
-    if (!sys) return nullptr;
+    System* sys = &system;
     Punkt* a = Erzeugung.ErsterPunkt;
     // The start point may have been deleted (or another System made
     // current) while the bar was drawn: start again with point 1.
     if (Erzeugung.Besitzer != sys || !PunktGehoertZu(sys, a)) {
         Erzeugung = Staberzeugung{};
         MeldungAusgeben("Punkt 1 festlegen !");
-        Ui()->ModusSetzen(2);
+        Programm.Modus = 2;
         return nullptr;
     }
     Punkt* b = (p && PunktGehoertZu(sys, p)) ? p : NaechsterPunkt(sys, x, y, 0.001);
@@ -141,13 +138,9 @@ Stab* staberzeugen(double x, double y, Punkt* p, Punkt** endpunkt) {
         MeldungAusgeben("Punkt 2 erneut festlegen");
         return nullptr;
     }
-    if (!b) b = PunktErzeugen(x, y, -1);
+    if (!b) b = PunktErzeugen(system, x, y, -1);
     if (endpunkt) *endpunkt = b;
-    Stab* s = StabErzeugen();
-    if (!s) {
-        MeldungAusgeben("Fehler bei (staberzeugen)");
-        return nullptr;
-    }
+    Stab* s = StabErzeugen(system);
     s->PunktA = a;
     s->PunktB = b;
     StabGeometrie(s);
@@ -162,13 +155,13 @@ Stab* staberzeugen(double x, double y, Punkt* p, Punkt** endpunkt) {
         }
     }
     for (int slot = 0; slot < 6; ++slot)
-        if (!s->Freiheitsgrade[slot]) FreiheitsgradAnlegen(s, slot);
+        if (!s->Freiheitsgrade[slot]) FreiheitsgradAnlegen(system, s, slot);
     FgPaareEintragen(sys, s, 0);
     FgPaareEintragen(sys, s, 3);
     Erzeugung = Staberzeugung{};
-    Ui()->ModusSetzen(1);
+    Programm.Modus = 1;
     MeldungAusgeben("ok");
-    Ui()->SystemZeichnen();
+    AenderungMelden(sys, AENDERUNG_STAEBE);
     return s;
 }
 
@@ -186,9 +179,9 @@ void LaengenanzeigeText(char* text, std::size_t groesse, double x, double y, con
     y = OhneMinusNull(y, 2);
     if (p)
         std::snprintf(text, groesse, "%s [ %ld ] : %.2f/%.2f %s : %.2f              ", Uebersetzen("Punkt"),
-                      p->Nummer, x, y, Uebersetzen("Länge"), laenge);
+                      p->Nummer, x, y, Uebersetzen("Länge"_l1), laenge);
     else
-        std::snprintf(text, groesse, "%.2f/%.2f %s : %.2f             ", x, y, Uebersetzen("Länge"), laenge);
+        std::snprintf(text, groesse, "%.2f/%.2f %s : %.2f             ", x, y, Uebersetzen("Länge"_l1), laenge);
 }
 
 // ------------------------------------------------------------ bar ends
@@ -200,9 +193,9 @@ long StabendenAnPunkt(const System* sys, const Punkt* p) {
     return n;
 }
 
-Punkt* EndpunktNummerGeaendert(Stab* stab, int ende, long nummer, double x, double y) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || !stab || (ende != 0 && ende != 1)) return nullptr;
+Punkt* EndpunktNummerGeaendert(System& system, Stab* stab, int ende, long nummer, double x, double y) {
+    System* sys = &system;
+    if (!stab || (ende != 0 && ende != 1)) return nullptr;
     Punkt*& punkt = Ende(stab, ende);
     Punkt* anderes = Ende(stab, 1 - ende);
     Punkt* ziel = PunktSuchen(sys->Punkte, nummer);
@@ -223,7 +216,7 @@ Punkt* EndpunktNummerGeaendert(Stab* stab, int ende, long nummer, double x, doub
         // Without a bar end there the end keeps its records: releasing them
         // would leave the slots empty.
         if (quelle) {
-            EndrecordsFreigeben(stab, ende);
+            EndrecordsFreigeben(system, stab, ende);
             for (int k = 0; k < 3; ++k) stab->Freiheitsgrade[3 * ende + k] = quelle->Freiheitsgrade[3 * quellende + k];
         } else {
             EndeLoesen(sys, stab, ende);
@@ -231,34 +224,37 @@ Punkt* EndpunktNummerGeaendert(Stab* stab, int ende, long nummer, double x, doub
         punkt = ziel;
     } else {
         EndeLoesen(sys, stab, ende);
-        punkt = PunktErzeugen(x, y, nummer);
+        punkt = PunktErzeugen(system, x, y, nummer);
     }
     PunktAufgebenWennFrei(sys, alt);
     StabGeometrie(stab);
     ++sys->Aenderungen;
+    AenderungMelden(sys, AENDERUNG_PUNKTE | AENDERUNG_STAEBE);
     return punkt;
 }
 
-Punkt* EndpunktNeu(Stab* stab, int ende) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || !stab || (ende != 0 && ende != 1)) return nullptr;
+Punkt* EndpunktNeu(System& system, Stab* stab, int ende) {
+    System* sys = &system;
+    if (!stab || (ende != 0 && ende != 1)) return nullptr;
     Punkt*& punkt = Ende(stab, ende);
     const double x = punkt ? punkt->X : 0.0, y = punkt ? punkt->Y : 0.0;
     Punkt* alt = punkt;
-    punkt = PunktErzeugen(x + 0.5, y + 0.5, -1);
+    punkt = PunktErzeugen(system, x + 0.5, y + 0.5, -1);
     PunktAufgebenWennFrei(sys, alt);
     // The old records stay with the bars still at the old point; those that
     // no other bar holds would be left behind unreferenced.
-    EndrecordsFreigeben(stab, ende);
-    for (int k = 0; k < 3; ++k) FreiheitsgradAnlegen(stab, 3 * ende + k);
+    EndrecordsFreigeben(system, stab, ende);
+    for (int k = 0; k < 3; ++k) FreiheitsgradAnlegen(system, stab, 3 * ende + k);
     StabGeometrie(stab);
     ++sys->Aenderungen;
+    AenderungMelden(sys, AENDERUNG_PUNKTE | AENDERUNG_STAEBE);
     return punkt;
 }
 
-void GeometrieUebernehmen(Stab* stab, long nummerA, double xA, double yA, long nummerB, double xB, double yB) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || !stab) return;
+void GeometrieUebernehmen(System& system, Stab* stab, long nummerA, double xA, double yA, long nummerB, double xB,
+                          double yB) {
+    System* sys = &system;
+    if (!stab) return;
     Punkt* altA = stab->PunktA;
     Punkt* altB = stab->PunktB;
     for (Punkt* p : Elemente<Punkt>(sys->Punkte)) {
@@ -284,6 +280,7 @@ void GeometrieUebernehmen(Stab* stab, long nummerA, double xA, double yA, long n
     }
     for (Stab* s : Elemente<Stab>(sys->Staebe)) StabGeometrie(s);
     ++sys->Aenderungen;
+    AenderungMelden(sys, AENDERUNG_PUNKTE | AENDERUNG_STAEBE);
 }
 
 // ------------------------------------------------------------ whole System
@@ -294,10 +291,6 @@ void SystemVerschieben(System* sys, double dx, double dy) {
         p->X += dx;
         p->Y += dy;
     }
-    for (Knoten* k : Elemente<Knoten>(sys->Knoten)) {
-        k->X += dx;
-        k->Y += dy;
-    }
     // The result diagrams are drawn from world positions kept with them.
     for (Stab* s : Elemente<Stab>(sys->Staebe))
         for (Stababschnitt* r : Elemente<Stababschnitt>(s->Ergebnisse)) {
@@ -306,17 +299,21 @@ void SystemVerschieben(System* sys, double dx, double dy) {
             r->yA += dy;
             r->yB += dy;
         }
-    if (dx != 0.0 || dy != 0.0) ++sys->Aenderungen;
+    if (dx != 0.0 || dy != 0.0) {
+        ++sys->Aenderungen;
+        AenderungMelden(sys, AENDERUNG_LAGE);
+    }
 }
 
-void PunktkoordinateSetzen(Punkt* p, int achse, double wert) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || !p || !std::isfinite(wert)) return;
+void PunktkoordinateSetzen(System& system, Punkt* p, int achse, double wert) {
+    System* sys = &system;
+    if (!p || !std::isfinite(wert)) return;
     (achse == 0 ? p->X : p->Y) = wert;
     // Angles and lengths follow the point, or the analysis would use stale ones.
     for (Stab* s : Elemente<Stab>(sys->Staebe))
         if (s->PunktA == p || s->PunktB == p) StabGeometrie(s);
     ++sys->Aenderungen;
+    AenderungMelden(sys, AENDERUNG_PUNKTE);
 }
 
 // ------------------------------------------------------------ dividing bars
@@ -329,16 +326,16 @@ void StabTeilen(System* sys, Stab* s, int n) {
     punkte[n] = s->PunktB;
     for (int j = 1; j < n; ++j) {
         // New pieces take the material of the bar: no assignment dialog.
-        stuecke[j] = StabAnlegen();
+        stuecke[j] = StabAnlegen(*sys);
         ++sys->Aenderungen;
         const double xi = -1.0 + 2.0 * j / n;
-        punkte[j] = PunktErzeugen(((1 - xi) * s->PunktA->X + (1 + xi) * s->PunktB->X) / 2,
+        punkte[j] = PunktErzeugen(*sys, ((1 - xi) * s->PunktA->X + (1 + xi) * s->PunktB->X) / 2,
                                   ((1 - xi) * s->PunktA->Y + (1 + xi) * s->PunktB->Y) / 2, -1);
     }
     Stab* letzter = stuecke[n - 1];
     for (int k = 0; k < 3; ++k) letzter->Freiheitsgrade[3 + k] = s->Freiheitsgrade[3 + k];
     for (int j = 0; j < n - 1; ++j) {
-        for (int k = 0; k < 3; ++k) FreiheitsgradAnlegen(stuecke[j], 3 + k);
+        for (int k = 0; k < 3; ++k) FreiheitsgradAnlegen(*sys, stuecke[j], 3 + k);
         FgPaareEintragen(sys, stuecke[j], 3);
         for (int k = 0; k < 3; ++k) stuecke[j + 1]->Freiheitsgrade[k] = stuecke[j]->Freiheitsgrade[3 + k];
     }
@@ -382,7 +379,7 @@ void StabTeilen(System* sys, Stab* s, int n) {
         if (von > n - 1) von = n - 1;
         if (von < 0) von = 0;
         for (int m = von; m <= bis; ++m) {
-            Streckenlast* neu = StreckenlastErzeugen(q->Lastfall, -1);
+            Streckenlast* neu = StreckenlastErzeugen(*sys, q->Lastfall, -1);
             char name[NAME_LANG + 16];
             std::snprintf(name, sizeof name, "%s_%d", q->Name, m);
             NameSetzen(neu->Name, name);
@@ -395,16 +392,16 @@ void StabTeilen(System* sys, Stab* s, int n) {
             neu->GroesseA = groesse(anfang + neu->PositionA / n);
             neu->GroesseB = groesse(anfang + neu->PositionB / n);
         }
-        StreckenlastLoeschen(q->Kennung);
+        StreckenlastLoeschen(*sys, q->Kennung);
     }
     StapelFreigeben(alte);
 }
 
 }  // namespace
 
-void StaebeTeilen(Stapel* staebe, int n) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys || !staebe || n <= 1) return;
+void StaebeTeilen(System& system, Stapel* staebe, int n) {
+    System* sys = &system;
+    if (!staebe || n <= 1) return;
     if (n > 4) n = 4;
     FortschrittSetzen(0);
     for (int k = 1; k <= staebe->top; ++k) {
@@ -415,15 +412,14 @@ void StaebeTeilen(Stapel* staebe, int n) {
         if (imSystem && s->PunktA && s->PunktB) StabTeilen(sys, s, n);
     }
     ++sys->Aenderungen;
+    AenderungMelden(sys, AENDERUNG_STAEBE | AENDERUNG_LASTEN);
 }
 
-void MarkierteStaebeTeilen(int n) {
-    System* sys = Programm.AktuellesSystem;
-    if (!sys) return;
+void MarkierteStaebeTeilen(System& sys, int n) {
     Stapel* markierte = StapelAnlegen();
-    for (Stab* s : Elemente<Stab>(sys->Staebe))
+    for (Stab* s : Elemente<Stab>(sys.Staebe))
         if (s->Markiert == 1) StapelEintragen(markierte, s);
-    StaebeTeilen(markierte, n);
+    StaebeTeilen(sys, markierte, n);
     StapelFreigeben(markierte);
 }
 

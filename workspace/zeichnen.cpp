@@ -47,10 +47,6 @@ void SystemZeichnen(Maler& maler, const Ansicht& a, const Zeichenschalter& z, co
     maler.Senden();
 }
 
-void SystemZeichnen(Maler& maler, const Ansicht& a, const Zeichenschalter& z) {
-    SystemZeichnen(maler, a, z, Programm.AktuellesSystem);
-}
-
 void BeschriftungSetzen(Maler& maler, Beschriftungsplan& plan, double x, double y, const char* text, bool leiter,
                         double vonX, double vonY, const char* text2) {
     // "0.00" and "-0.00" are the same label and stand there once.

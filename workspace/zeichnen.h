@@ -51,8 +51,6 @@ extern Zeichenschalter Schalter;
 // point numbers, bar numbers, support reactions.  Without a System the
 // canvas is only cleared.
 void SystemZeichnen(Maler& maler, const Ansicht& ansicht, const Zeichenschalter& schalter, const System* system);
-// The same for the current System.
-void SystemZeichnen(Maler& maler, const Ansicht& ansicht, const Zeichenschalter& schalter);
 
 // ------------------------------------------------------------------ grid and origin
 void RasterZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool achsenHervorheben);

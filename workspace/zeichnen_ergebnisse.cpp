@@ -1,7 +1,9 @@
 // Result diagrams: normal force, shear force and moment along every bar,
 // the magnified deflected shape, and the values at ends and extremes.
 #include "analysis/ergebnisse.h"
-#include "workspace/ankerpunkte.h"
+#include "core/bericht.h"
+#include "core/latin1.h"
+#include "output/ankerpunkte.h"
 #include "workspace/zeichnen_intern.h"
 
 #include <cmath>
@@ -34,7 +36,7 @@ void SchnittkraftlinieZeichnen(Maler& maler, const Ansicht& a, const Stababschni
     case QUERKRAFT: v = HermiteStuetzwerte(r.QA, r.qAnfang, r.QE, r.qEnde, r.Laenge, 11); break;
     case MOMENT: v = HermiteStuetzwerte(-r.MA, -r.QA, -r.ME, -r.QE, r.Laenge, 11); break;
     default:
-        std::fprintf(stderr, "falsche Übergabeparameter !\n");
+        FehlerAusgeben("%s", "falsche Übergabeparameter !\n"_l1);
         return;
     }
     if (!v) return;
@@ -88,7 +90,7 @@ void SchnittkraefteBeschriften(Maler& maler, const Ansicht& a, const Stab& stab,
 void SchnittkraefteZeichnen(Maler& maler, const Ansicht& a, const System& system, int art, bool beschriften,
                             Beschriftungsplan* plan) {
     if (art < NORMALKRAFT || art > MOMENT) {
-        std::fprintf(stderr, "falsche Übergabeparameter !\n");
+        FehlerAusgeben("%s", "falsche Übergabeparameter !\n"_l1);
         return;
     }
     maler.Farbe(FarbeDerArt(art));

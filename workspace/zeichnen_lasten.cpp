@@ -1,6 +1,6 @@
 // Point loads (forces as arrows, moments as arcs) and distributed loads.
 #include "core/bericht.h"
-#include "workspace/ankerpunkte.h"
+#include "output/ankerpunkte.h"
 #include "workspace/zeichnen_intern.h"
 
 #include <cmath>

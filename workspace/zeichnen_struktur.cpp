@@ -1,6 +1,7 @@
 // Bars, reference fibres, points, numbers, supports and springs, degrees of
 // freedom and support reactions.
-#include "workspace/ankerpunkte.h"
+#include "core/bericht.h"
+#include "output/ankerpunkte.h"
 #include "workspace/zeichnen_intern.h"
 
 #include <cmath>
@@ -216,7 +217,7 @@ void FreiheitsgradeZeichnen(Maler& maler, const Ansicht& a, const System& system
                 ty = ay - 40.0 / 1.3;
                 break;
             default:
-                std::printf("Fehler bei FreiGrad - Art !\n");
+                DiagnoseAusgeben("Fehler bei FreiGrad - Art !\n");
                 continue;
             }
             if (f->Status == STATUS_PRIMAL) maler.Farbe(ROLLE_FG_PRIMAL);

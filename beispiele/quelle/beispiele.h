@@ -20,74 +20,75 @@ constexpr long IPE300 = 11;
 constexpr double NACH_RECHTS = PI_HALBE_GERUNDET;
 constexpr double NACH_UNTEN = 0.0;
 
-// A fresh current System with a fixed identifier, and the view that shows
-// it whole: `massstab` pixels per metre, centred on (mx, my).
-inline System* Anfangen(long systemID, const char* massstab, const char* mx, const char* my) {
+// A fresh System with a fixed identifier, and the view that shows it
+// whole: `massstab` pixels per metre, centred on (mx, my).
+inline System& Anfangen(long systemID, const char* massstab, const char* mx, const char* my) {
     System* sys = SystemErzeugen();
-    Programm.AktuellesSystem = sys;
-    Programm.Modus = 1;
     sys->SystemID = systemID;
     Massstaebe.Vorgaben();
     Massstaebe.Setzen(MASSSTAB_SYSTEM, massstab);
     Massstaebe.Setzen(MASSSTAB_POSITION_X, mx);
     Massstaebe.Setzen(MASSSTAB_POSITION_Y, my);
-    return sys;
+    return *sys;
 }
 
 // Simply supported beam, span 6 m, 5 kN/m: max M = q l²/8 = 22.5 kNm.
-inline void Einfeldtraeger() {
+inline System* Einfeldtraeger() {
     using namespace systembau;
-    Anfangen(1700000001, "100", "-3", "0");
-    Stab* t = StabZiehen(0, 0, 6, 0, STAHL, IPE200);
+    System& sys = Anfangen(1700000001, "100", "-3", "0");
+    Stab* t = StabZiehen(sys, 0, 0, 6, 0, STAHL, IPE200);
     Festhalten(t, 0, {0, 1});  // fixed pin
     Festhalten(t, 1, {1});     // roller
-    Lastfall* g = LastfallAnlegen("Gleichlast", 1.0, 10000001);
-    StreckenlastAufStab(g, t, "Ausbau", 5.0, 5.0, NACH_UNTEN, 10000002);
+    Lastfall* g = LastfallAnlegen(sys, "Gleichlast", 1.0, 10000001);
+    StreckenlastAufStab(sys, g, t, "Ausbau", 5.0, 5.0, NACH_UNTEN, 10000002);
+    return &sys;
 }
 
 // Continuous beam over three spans of 5 m, rigid over the inner supports,
 // 8 kN/m on every span.
-inline void Durchlauftraeger() {
+inline System* Durchlauftraeger() {
     using namespace systembau;
-    Anfangen(1700000002, "50", "-7.5", "0");
-    Lastfall* g = LastfallAnlegen("Gleichlast", 1.0, 10000001);
+    System& sys = Anfangen(1700000002, "50", "-7.5", "0");
+    Lastfall* g = LastfallAnlegen(sys, "Gleichlast", 1.0, 10000001);
     Stab* feld[3];
     for (int i = 0; i < 3; ++i) {
-        feld[i] = StabZiehen(5.0 * i, 0, 5.0 * (i + 1), 0, STAHL, IPE200);
-        StreckenlastAufStab(g, feld[i], "Ausbau", 8.0, 8.0, NACH_UNTEN, 10000002 + i);
+        feld[i] = StabZiehen(sys, 5.0 * i, 0, 5.0 * (i + 1), 0, STAHL, IPE200);
+        StreckenlastAufStab(sys, g, feld[i], "Ausbau", 8.0, 8.0, NACH_UNTEN, 10000002 + i);
     }
     Festhalten(feld[0], 0, {0, 1});
     for (Stab* s : feld) Festhalten(s, 1, {1});
+    return &sys;
 }
 
 // Portal frame 6 m x 4 m: left column clamped, right column pinned with a
 // rotational spring, a hinge at midspan of the beam; vertical load on the
 // beam and a horizontal load at the left corner.
-inline void Rahmen() {
+inline System* Rahmen() {
     using namespace systembau;
-    Anfangen(1700000003, "60", "-3", "-2");
-    Stab* links = StabZiehen(0, 0, 0, 4, STAHL, HEB200);
-    Stab* riegelLinks = StabZiehen(0, 4, 3, 4, STAHL, IPE300);
-    Stab* riegelRechts = StabZiehen(3, 4, 6, 4, STAHL, IPE300);
-    Stab* rechts = StabZiehen(6, 0, 6, 4, STAHL, HEB200);
-    GelenkSetzen(riegelRechts, 0);
+    System& sys = Anfangen(1700000003, "60", "-3", "-2");
+    Stab* links = StabZiehen(sys, 0, 0, 0, 4, STAHL, HEB200);
+    Stab* riegelLinks = StabZiehen(sys, 0, 4, 3, 4, STAHL, IPE300);
+    Stab* riegelRechts = StabZiehen(sys, 3, 4, 6, 4, STAHL, IPE300);
+    Stab* rechts = StabZiehen(sys, 6, 0, 6, 4, STAHL, HEB200);
+    GelenkSetzen(sys, riegelRechts, 0);
     Festhalten(links, 0, {0, 1, 2});
     Festhalten(rechts, 0, {0, 1});
     Fg(rechts, 0, 2)->Feder = 5000.0;  // kNm per radian
 
-    Lastfall* g = LastfallAnlegen("Eigengewicht", 1.0, 10000001);
-    Lastfall* w = LastfallAnlegen("Wind", 1.0, 10000002);
-    StreckenlastAufStab(g, riegelLinks, "Dach", 12.0, 12.0, NACH_UNTEN, 10000003);
-    StreckenlastAufStab(g, riegelRechts, "Dach", 12.0, 12.0, NACH_UNTEN, 10000004);
-    KraftAufStab(w, links, "Windlast Riegel", 10.0, 1.0, NACH_RECHTS, 10000005);
+    Lastfall* g = LastfallAnlegen(sys, "Eigengewicht", 1.0, 10000001);
+    Lastfall* w = LastfallAnlegen(sys, "Wind", 1.0, 10000002);
+    StreckenlastAufStab(sys, g, riegelLinks, "Dach", 12.0, 12.0, NACH_UNTEN, 10000003);
+    StreckenlastAufStab(sys, g, riegelRechts, "Dach", 12.0, 12.0, NACH_UNTEN, 10000004);
+    KraftAufStab(sys, w, links, "Windlast Riegel", 10.0, 1.0, NACH_RECHTS, 10000005);
+    return &sys;
 }
 
 // Truss 8 m x 2 m in four panels (Pratt): every bar has rotation records
 // of its own at both ends, so the joints carry no moment.  Statically
 // determinate: 8 joints, 13 bars, 3 support reactions.
-inline void Fachwerk() {
+inline System* Fachwerk() {
     using namespace systembau;
-    Anfangen(1700000004, "70", "-4", "-1");
+    System& sys = Anfangen(1700000004, "70", "-4", "-1");
     const double stab[][4] = {
         {0, 0, 2, 0}, {2, 0, 4, 0}, {4, 0, 6, 0}, {6, 0, 8, 0},  // lower chord
         {2, 2, 4, 2}, {4, 2, 6, 2},                              // upper chord
@@ -95,44 +96,45 @@ inline void Fachwerk() {
         {0, 0, 2, 2}, {2, 2, 4, 0}, {6, 2, 4, 0}, {8, 0, 6, 2},  // diagonals
     };
     Stab* s[13];
-    for (int i = 0; i < 13; ++i) s[i] = StabZiehen(stab[i][0], stab[i][1], stab[i][2], stab[i][3], STAHL, IPE200);
+    for (int i = 0; i < 13; ++i) s[i] = StabZiehen(sys, stab[i][0], stab[i][1], stab[i][2], stab[i][3], STAHL, IPE200);
     for (Stab* st : s) {
-        GelenkSetzen(st, 0);
-        GelenkSetzen(st, 1);
+        GelenkSetzen(sys, st, 0);
+        GelenkSetzen(sys, st, 1);
     }
     Festhalten(s[0], 0, {0, 1});
     Festhalten(s[3], 1, {1});
 
-    Lastfall* k = LastfallAnlegen("Knotenlasten", 1.0, 10000001);
-    KraftAufStab(k, s[4], "Knoten 2/2", 20.0, 0.0, NACH_UNTEN, 10000002);
-    KraftAufStab(k, s[4], "Knoten 4/2", 20.0, 1.0, NACH_UNTEN, 10000003);
-    KraftAufStab(k, s[5], "Knoten 6/2", 20.0, 1.0, NACH_UNTEN, 10000004);
+    Lastfall* k = LastfallAnlegen(sys, "Knotenlasten", 1.0, 10000001);
+    KraftAufStab(sys, k, s[4], "Knoten 2/2", 20.0, 0.0, NACH_UNTEN, 10000002);
+    KraftAufStab(sys, k, s[4], "Knoten 4/2", 20.0, 1.0, NACH_UNTEN, 10000003);
+    KraftAufStab(sys, k, s[5], "Knoten 6/2", 20.0, 1.0, NACH_UNTEN, 10000004);
+    return &sys;
 }
 
 // Two bays of 6 m, three storeys of 3.5 m, rigid joints, clamped bases;
 // HEB 200 columns, IPE 300 beams (about q l²/12 = 45 kNm at the supports).
 // Load cases "Eigengewicht" (15 kN/m on every beam) and "Wind" (8 kN at
 // each floor on the windward side), combined as 1.35 G + 1.5 W.
-inline void Stockwerkrahmen() {
+inline System* Stockwerkrahmen() {
     using namespace systembau;
-    Anfangen(1700000005, "40", "-6", "-5.25");
-    Lastfall* g = LastfallAnlegen("Eigengewicht", 1.0, 10000001);
-    Lastfall* w = LastfallAnlegen("Wind", 1.0, 10000002);
+    System& sys = Anfangen(1700000005, "40", "-6", "-5.25");
+    Lastfall* g = LastfallAnlegen(sys, "Eigengewicht", 1.0, 10000001);
+    Lastfall* w = LastfallAnlegen(sys, "Wind", 1.0, 10000002);
     long kennung = 10000003;
     for (int geschoss = 0; geschoss < 3; ++geschoss) {
         const double unten = 3.5 * geschoss, oben = 3.5 * (geschoss + 1);
         Stab* stiele[3];
         for (int achse = 0; achse < 3; ++achse) {
-            stiele[achse] = StabZiehen(6.0 * achse, unten, 6.0 * achse, oben, STAHL, HEB200);
+            stiele[achse] = StabZiehen(sys, 6.0 * achse, unten, 6.0 * achse, oben, STAHL, HEB200);
             if (geschoss == 0) Festhalten(stiele[achse], 0, {0, 1, 2});
         }
         for (int feld = 0; feld < 2; ++feld) {
-            Stab* riegel = StabZiehen(6.0 * feld, oben, 6.0 * (feld + 1), oben, STAHL, IPE300);
-            StreckenlastAufStab(g, riegel, "Decke", 15.0, 15.0, NACH_UNTEN, kennung++);
+            Stab* riegel = StabZiehen(sys, 6.0 * feld, oben, 6.0 * (feld + 1), oben, STAHL, IPE300);
+            StreckenlastAufStab(sys, g, riegel, "Decke", 15.0, 15.0, NACH_UNTEN, kennung++);
         }
-        KraftAufStab(w, stiele[0], "Wind Geschoss", 8.0, 1.0, NACH_RECHTS, kennung++);
+        KraftAufStab(sys, w, stiele[0], "Wind Geschoss", 8.0, 1.0, NACH_RECHTS, kennung++);
     }
-    Lastfallkombination* k = KombinationErzeugen(-1);
+    Lastfallkombination* k = KombinationErzeugen(sys, -1);
     NameSetzen(k->Name, "1.35 G + 1.5 W");
     for (auto [lf, faktor] : {std::pair{g, 1.35}, std::pair{w, 1.5}}) {
         Anteil* a = NeuerDatensatz<Anteil>();
@@ -140,11 +142,12 @@ inline void Stockwerkrahmen() {
         a->Faktor = faktor;
         StapelEintragen(k->Anteile, a);
     }
+    return &sys;
 }
 
 struct Beispiel {
     const char* Name;
-    void (*Aufbauen)();
+    System* (*Aufbauen)();
 };
 
 inline constexpr Beispiel ALLE[] = {

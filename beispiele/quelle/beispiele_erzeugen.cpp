@@ -7,6 +7,7 @@
 
 #include "beispiele/quelle/beispiele.h"
 #include "core/bericht.h"
+#include "core/programm.h"
 #include "files/systemdatei.h"
 
 int main(int argc, char** argv) {
@@ -14,9 +15,9 @@ int main(int argc, char** argv) {
     int fehler = 0;
     for (const beispiele::Beispiel& b : beispiele::ALLE) {
         ProgrammZuruecksetzen();
-        b.Aufbauen();
+        System* sys = b.Aufbauen();
         const std::string pfad = ziel + "/" + b.Name + SYSTEMDATEI_ENDUNG;
-        if (!SystemSchreiben(pfad.c_str()) || !SystemLesen(pfad.c_str())) {
+        if (!SystemSchreiben(*sys, pfad.c_str()) || !SystemLesen(pfad.c_str())) {
             std::fprintf(stderr, "%s: nicht geschrieben oder nicht lesbar\n", pfad.c_str());
             ++fehler;
         }

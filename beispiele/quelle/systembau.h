@@ -1,31 +1,29 @@
 // Building a System in code the way a user draws it: used to generate the
 // example systems and by the file tests.
 //
-// Works on Programm.AktuellesSystem through the System operations.
+// Works on the System it is given, through the System operations.
 #pragma once
 
 #include <initializer_list>
 
-#include "analysis/stabgeometrie.h"
-#include "core/programm.h"
+#include "core/stabgeometrie.h"
 #include "core/systemoperationen.h"
 
 namespace systembau {
 
 // The point at (x, y), created when no point lies there yet.
-inline Punkt* PunktBei(double x, double y) {
-    for (Punkt* p : Elemente<Punkt>(Programm.AktuellesSystem->Punkte))
+inline Punkt* PunktBei(System& sys, double x, double y) {
+    for (Punkt* p : Elemente<Punkt>(sys.Punkte))
         if (p->X == x && p->Y == y) return p;
-    return PunktErzeugen(x, y, -1);
+    return PunktErzeugen(sys, x, y, -1);
 }
 
 // A bar from a to b as drawing it creates one: each end is rigidly joined
 // to the oldest bar that already ends at its point (shares its three
 // degrees of freedom); every other slot gets a fresh free record; the pairs
 // (start x, start y) and (end x, end y) enter the FG relations.
-inline Stab* StabZiehen(Punkt* a, Punkt* b, long material, long querschnitt) {
-    System* sys = Programm.AktuellesSystem;
-    Stab* neu = StabAnlegen();
+inline Stab* StabZiehen(System& sys, Punkt* a, Punkt* b, long material, long querschnitt) {
+    Stab* neu = StabAnlegen(sys);
     neu->Markiert = -1;
     neu->PunktA = a;
     neu->PunktB = b;
@@ -34,7 +32,7 @@ inline Stab* StabZiehen(Punkt* a, Punkt* b, long material, long querschnitt) {
     StabGeometrie(neu);
     for (int ende : {1, 0}) {
         Punkt* p = ende == 0 ? a : b;
-        for (Stab* s : Elemente<Stab>(sys->Staebe)) {
+        for (Stab* s : Elemente<Stab>(sys.Staebe)) {
             if (s == neu) continue;
             int von = s->PunktA == p ? 0 : s->PunktB == p ? 3 : -1;
             if (von < 0) continue;
@@ -42,22 +40,27 @@ inline Stab* StabZiehen(Punkt* a, Punkt* b, long material, long querschnitt) {
         }
     }
     for (int slot = 0; slot < 6; ++slot)
-        if (!neu->Freiheitsgrade[slot]) FreiheitsgradAnlegen(neu, slot);
-    PaarAufnehmen(sys->FgRelationen, neu->Freiheitsgrade[FG_AX], neu->Freiheitsgrade[FG_AY]);
-    PaarAufnehmen(sys->FgRelationen, neu->Freiheitsgrade[FG_BX], neu->Freiheitsgrade[FG_BY]);
+        if (!neu->Freiheitsgrade[slot]) FreiheitsgradAnlegen(sys, neu, slot);
+    PaarAufnehmen(sys.FgRelationen, neu->Freiheitsgrade[FG_AX], neu->Freiheitsgrade[FG_AY]);
+    PaarAufnehmen(sys.FgRelationen, neu->Freiheitsgrade[FG_BX], neu->Freiheitsgrade[FG_BY]);
     return neu;
 }
 
-inline Stab* StabZiehen(double xa, double ya, double xb, double yb, long material, long querschnitt) {
-    return StabZiehen(PunktBei(xa, ya), PunktBei(xb, yb), material, querschnitt);
+inline Stab* StabZiehen(System& sys, double xa, double ya, double xb, double yb, long material,
+                        long querschnitt) {
+    // The end point first, in this order on every compiler: the stored
+    // examples and fixtures number their points so.
+    Punkt* b = PunktBei(sys, xb, yb);
+    Punkt* a = PunktBei(sys, xa, ya);
+    return StabZiehen(sys, a, b, material, querschnitt);
 }
 
 // A hinge at one end (0 = A, 1 = B): the end gets a rotation record of its
 // own, so no moment passes to the bars it shared the old one with.
-inline Freiheitsgrad* GelenkSetzen(Stab* stab, int ende) {
+inline Freiheitsgrad* GelenkSetzen(System& sys, Stab* stab, int ende) {
     const int slot = 3 * ende + 2;
-    FreiheitsgradFreigeben(stab->Freiheitsgrade[slot]);
-    return FreiheitsgradAnlegen(stab, slot);
+    FreiheitsgradFreigeben(sys, stab->Freiheitsgrade[slot]);
+    return FreiheitsgradAnlegen(sys, stab, slot);
 }
 
 // The three records of one bar end.
@@ -72,8 +75,8 @@ inline void Festhalten(Stab* stab, int ende, std::initializer_list<int> richtung
     }
 }
 
-inline Lastfall* LastfallAnlegen(const char* name, double gewicht, long kennung) {
-    Lastfall* lf = LastfallErzeugen(0, name, kennung);
+inline Lastfall* LastfallAnlegen(System& sys, const char* name, double gewicht, long kennung) {
+    Lastfall* lf = LastfallErzeugen(sys, 0, name, kennung);
     lf->Gewicht = gewicht;
     lf->Aktiv = 1;
     return lf;
@@ -81,9 +84,9 @@ inline Lastfall* LastfallAnlegen(const char* name, double gewicht, long kennung)
 
 // A uniform or linearly varying load on a whole bar, global direction
 // `winkel` (0 = downwards, pi/2 = +x).
-inline Streckenlast* StreckenlastAufStab(Lastfall* lf, Stab* stab, const char* name, double qa,
+inline Streckenlast* StreckenlastAufStab(System& sys, Lastfall* lf, Stab* stab, const char* name, double qa,
                                         double qb, double winkel, long kennung) {
-    Streckenlast* s = StreckenlastErzeugen(lf->Kennung, kennung);
+    Streckenlast* s = StreckenlastErzeugen(sys, lf->Kennung, kennung);
     NameSetzen(s->Name, name);
     s->Stab = stab->Nummer;
     s->GroesseA = qa;
@@ -96,9 +99,9 @@ inline Streckenlast* StreckenlastAufStab(Lastfall* lf, Stab* stab, const char* n
 }
 
 // A force at relative position `t` of a bar, global direction `winkel`.
-inline Punktlast* KraftAufStab(Lastfall* lf, Stab* stab, const char* name, double groesse, double t,
-                               double winkel, long kennung) {
-    Punktlast* p = PunktlastErzeugen(lf->Kennung, kennung);
+inline Punktlast* KraftAufStab(System& sys, Lastfall* lf, Stab* stab, const char* name, double groesse,
+                               double t, double winkel, long kennung) {
+    Punktlast* p = PunktlastErzeugen(sys, lf->Kennung, kennung);
     NameSetzen(p->Name, name);
     p->Groesse = groesse;
     p->Stab = stab->Nummer;

@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "analysis/berechnung.h"
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -12,7 +12,6 @@ void Analyse::SetUp() {
     ProgrammZuruecksetzen();
     BerichtSetzen(&bericht);
     sys = SystemErzeugen();
-    Programm.AktuellesSystem = sys;
     bericht.Zeilen.clear();
     bericht.Werte.clear();
     MaterialAnlegen(1, E);
@@ -20,6 +19,8 @@ void Analyse::SetUp() {
 }
 
 void Analyse::TearDown() {
+    berechnung.reset();
+    KernmodellLeeren(modell);
     ProgrammZuruecksetzen();
     BerichtSetzen(nullptr);
 }
@@ -29,6 +30,7 @@ Material* Analyse::MaterialAnlegen(long nummer, double e) {
     m->Nummer = nummer;
     m->EModul = e;
     KeVorneEintragen(Programm.Materialien, m);
+    katalog = KatalogIndex(Programm);
     return m;
 }
 
@@ -38,13 +40,14 @@ Querschnitt* Analyse::QuerschnittAnlegen(long nummer, double a, double iz) {
     q->Flaeche = a;
     q->Traegheitsmoment = iz;
     KeVorneEintragen(Programm.Querschnitte, q);
+    katalog = KatalogIndex(Programm);
     return q;
 }
 
-Punkt* Analyse::P(double x, double y) { return PunktErzeugen(x, y, -1); }
+Punkt* Analyse::P(double x, double y) { return PunktErzeugen(*sys, x, y, -1); }
 
 Stab* Analyse::StabZwischen(Punkt* a, Punkt* b, std::array<Freiheitsgrad*, 6> gemeinsam) {
-    Stab* s = StabAnlegen();
+    Stab* s = StabAnlegen(*sys);
     s->PunktA = a;
     s->PunktB = b;
     s->Material = 1;
@@ -53,7 +56,7 @@ Stab* Analyse::StabZwischen(Punkt* a, Punkt* b, std::array<Freiheitsgrad*, 6> ge
         if (gemeinsam[slot])
             s->Freiheitsgrade[slot] = gemeinsam[slot];
         else
-            FreiheitsgradAnlegen(s, slot);
+            FreiheitsgradAnlegen(*sys, s, slot);
     }
     StabGeometrie(s);
     return s;
@@ -70,7 +73,7 @@ void Analyse::Festhalten(Freiheitsgrad* fg, double wert) {
 }
 
 Lastfall* Analyse::Lastfall_(double gewicht, long aktiv) {
-    Lastfall* lf = LastfallErzeugen(0, "test", -1);
+    Lastfall* lf = LastfallErzeugen(*sys, 0, "test", -1);
     lf->Gewicht = gewicht;
     lf->Aktiv = aktiv;
     return lf;
@@ -78,7 +81,7 @@ Lastfall* Analyse::Lastfall_(double gewicht, long aktiv) {
 
 Punktlast* Analyse::Kraft(Lastfall* lf, Stab* s, double position, double groesse, double winkel, long koordinaten,
                           long art) {
-    Punktlast* l = PunktlastErzeugen(lf->Kennung, -1);
+    Punktlast* l = PunktlastErzeugen(*sys, lf->Kennung, -1);
     l->Stab = s->Nummer;
     l->Position = position;
     l->Groesse = groesse;
@@ -91,7 +94,7 @@ Punktlast* Analyse::Kraft(Lastfall* lf, Stab* s, double position, double groesse
 
 Streckenlast* Analyse::Strecke(Lastfall* lf, Stab* s, double a, double b, double pa, double pb, double winkel,
                                long koordinaten) {
-    Streckenlast* l = StreckenlastErzeugen(lf->Kennung, -1);
+    Streckenlast* l = StreckenlastErzeugen(*sys, lf->Kennung, -1);
     l->Stab = s->Nummer;
     l->PositionA = a;
     l->PositionB = b;
@@ -102,16 +105,21 @@ Streckenlast* Analyse::Strecke(Lastfall* lf, Stab* s, double a, double b, double
     return l;
 }
 
-bool Analyse::Rechnen() { return TheorieIOrdnungBerechnen(); }
+bool Analyse::Rechnen() {
+    berechnung = std::make_unique<Berechnung>(*sys, Programm, bericht);
+    return berechnung->TheorieIOrdnung();
+}
 
-Freiheitsgrad* Analyse::Modell(const Freiheitsgrad* fg) const {
-    for (Freiheitsgrad* m : Elemente<Freiheitsgrad>(sys->Modellfreiheitsgrade))
+bool Analyse::ModellAufbauen() { return KernmodellErzeugen(modell, *sys, bericht); }
+
+Freiheitsgrad* Analyse::Modell(const Freiheitsgrad* fg) {
+    for (Freiheitsgrad* m : Elemente<Freiheitsgrad>(M().Modellfreiheitsgrade))
         if (m->Nummer == fg->Nummer) return m;
     return nullptr;
 }
 
-Kraeftebilanz Gleichgewicht() {
-    const System* sys = Programm.AktuellesSystem;
+Kraeftebilanz Gleichgewicht(const Kernmodell& modell) {
+    const Kernmodell* sys = &modell;
     Kraeftebilanz b;
     auto kraft = [&](double fx, double fy, double x, double y) {
         b.Fx += fx;

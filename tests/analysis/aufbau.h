@@ -5,14 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "analysis/berechnung.h"
+#include "analysis/kernmodell.h"
 #include "core/bericht.h"
 #include "core/datenmodell.h"
 
-// A fresh program state with one current System, a material 1 and a
-// cross-section 1 in the catalogues, and the messages collected.
+// A fresh program state with one System, a material 1 and a cross-section 1
+// in the catalogues, and the messages collected.
 class Analyse : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -33,21 +36,33 @@ protected:
                      long koordinaten = KOORD_GLOBAL, long art = ART_KRAFT);
     Streckenlast* Strecke(Lastfall* lf, Stab* s, double a, double b, double pa, double pb, double winkel,
                           long koordinaten = KOORD_GLOBAL);
+    // A whole run by first-order theory; its model stays in `berechnung`.
     bool Rechnen();
+    // Builds `modell` alone, for the tests of single steps.
+    bool ModellAufbauen();
+    // The model of the last run, else `modell`.
+    Kernmodell& M() { return berechnung ? berechnung->Modell() : modell; }
     std::vector<std::string> Meldungen() const { return bericht.Texte(); }
     // Model degree of freedom taken over from a bar-end degree of freedom.
-    Freiheitsgrad* Modell(const Freiheitsgrad* fg) const;
+    Freiheitsgrad* Modell(const Freiheitsgrad* fg);
+    // The element stiffness of first-order theory with the test catalogues.
+    Elementsteifigkeit Steifigkeit() {
+        return [this](Matrix6 ke, const Element* e) { return ElementsteifigkeitBerechnen(ke, e, katalog, bericht); };
+    }
 
     System* sys = nullptr;
     SammelBericht bericht;
+    Kernmodell modell;
+    std::unique_ptr<Berechnung> berechnung;
+    KatalogIndex katalog{Kataloge{}};  // of the test catalogues after SetUp
     double E = 2.1e8, A = 0.01, Iz = 1e-4;
 };
 
 // Sums of all support reactions (model degrees of freedom, turned back to
-// global axes, moments about the origin) and of all applied loads of the
-// current model; equilibrium makes their sum zero.
+// global axes, moments about the origin) and of all applied loads of a
+// computed model; equilibrium makes their sum zero.
 struct Kraeftebilanz {
     double Fx = 0, Fy = 0, M = 0;
     double Betrag = 0;  // sum of the magnitudes, for a relative test
 };
-Kraeftebilanz Gleichgewicht();
+Kraeftebilanz Gleichgewicht(const Kernmodell& modell);

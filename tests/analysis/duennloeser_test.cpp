@@ -223,7 +223,7 @@ TEST_F(DuennerLauf, ErgebnisseUndMeldungenWieMitDemProfilloeser) {
     double skala = 0;
     for (double w : profil.werte) skala = std::max(skala, std::fabs(w));
     for (std::size_t i = 0; i < profil.werte.size(); ++i) EXPECT_NEAR(duenn.werte[i], profil.werte[i], 1e-10 * skala) << i;
-    const Kraeftebilanz b = Gleichgewicht();
+    const Kraeftebilanz b = Gleichgewicht(M());
     EXPECT_NEAR(b.Fx, 0, 1e-9 * b.Betrag);
     EXPECT_NEAR(b.Fy, 0, 1e-9 * b.Betrag);
 }

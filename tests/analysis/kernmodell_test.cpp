@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "analysis/kernmodell.h"
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "aufbau.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -13,29 +13,29 @@ namespace {
 
 constexpr double PI = 3.14159265358979323846;
 
-class Kernmodell : public Analyse {
+class Modellaufbau : public Analyse {
 protected:
-    std::vector<Element*> ElementeVon(const Stab* s) const {
+    std::vector<Element*> ElementeVon(const Stab* s) {
         std::vector<Element*> v;
-        for (Element* e : Elemente<Element>(sys->Elemente))
+        for (Element* e : Elemente<Element>(M().Elemente))
             if (e->Stabnummer == s->Nummer) v.push_back(e);
         return v;
     }
     bool Erzeugen(long teilungen = 1) {
         sys->Stabteilungen = teilungen;
-        return KernmodellErzeugen();
+        return ModellAufbauen();
     }
 };
 
-TEST_F(Kernmodell, StabOhneLastenGibtEinElementMitSeinenFreiheitsgraden) {
+TEST_F(Modellaufbau, StabOhneLastenGibtEinElementMitSeinenFreiheitsgraden) {
     Stab* s = StabZwischen(P(0, 0), P(4, 0));
     Festhalten(s->Freiheitsgrade[FG_AY], 0.25);
     s->Freiheitsgrade[FG_BR]->Feder = 7;
     s->Freiheitsgrade[FG_BX]->Winkel = 0.5;
     ASSERT_TRUE(Erzeugen());
-    ASSERT_EQ(KeAnzahl(sys->Elemente), 1);
-    EXPECT_EQ(KeAnzahl(sys->Modellfreiheitsgrade), 6);
-    EXPECT_EQ(KeAnzahl(sys->Knoten), 2);
+    ASSERT_EQ(KeAnzahl(M().Elemente), 1);
+    EXPECT_EQ(KeAnzahl(M().Modellfreiheitsgrade), 6);
+    EXPECT_EQ(KeAnzahl(M().Knoten), 2);
     Element* e = ElementeVon(s)[0];
     for (int slot = 0; slot < 6; ++slot) {
         EXPECT_EQ(e->Fg[slot]->Nummer, s->Freiheitsgrade[slot]->Nummer);
@@ -51,7 +51,7 @@ TEST_F(Kernmodell, StabOhneLastenGibtEinElementMitSeinenFreiheitsgraden) {
     EXPECT_EQ(e->Material, 1);
 }
 
-TEST_F(Kernmodell, SchnitteAnLaststellenMitToleranz) {
+TEST_F(Modellaufbau, SchnitteAnLaststellenMitToleranz) {
     Stab* s = StabZwischen(P(0, 0), P(1, 0));
     Lastfall* lf = Lastfall_();
     Kraft(lf, s, 0.00005, 1, 0);  // within 0.0001 of the start: no cut
@@ -77,11 +77,11 @@ TEST_F(Kernmodell, SchnitteAnLaststellenMitToleranz) {
         EXPECT_EQ(el[1]->Fg[r]->Nummer, -1);
         EXPECT_EQ(el[1]->Fg[r]->Status, STATUS_DUAL);
     }
-    EXPECT_EQ(KeAnzahl(sys->Modellfreiheitsgrade), 12);
-    EXPECT_EQ(KeAnzahl(sys->Knoten), 4);
+    EXPECT_EQ(KeAnzahl(M().Modellfreiheitsgrade), 12);
+    EXPECT_EQ(KeAnzahl(M().Knoten), 4);
 }
 
-TEST_F(Kernmodell, LastenAusserhalbDesStabesSchneidenNicht) {
+TEST_F(Modellaufbau, LastenAusserhalbDesStabesSchneidenNicht) {
     Stab* s = StabZwischen(P(0, 0), P(2, 0));
     Lastfall* lf = Lastfall_();
     Kraft(lf, s, 1.5, 1, 0);
@@ -99,7 +99,7 @@ TEST_F(Kernmodell, LastenAusserhalbDesStabesSchneidenNicht) {
     EXPECT_EQ(el[0]->qAnfang, 0.0);
 }
 
-TEST_F(Kernmodell, GemeinsameFreiheitsgradeVerbindenGleicheKnotenNicht) {
+TEST_F(Modellaufbau, GemeinsameFreiheitsgradeVerbindenGleicheKnotenNicht) {
     Punkt* mitte = P(2, 0);
     Stab* a = StabZwischen(P(0, 0), mitte);
     Stab* b = StabZwischen(mitte, P(4, 0), {a->Freiheitsgrade[FG_BX], a->Freiheitsgrade[FG_BY]});
@@ -114,11 +114,11 @@ TEST_F(Kernmodell, GemeinsameFreiheitsgradeVerbindenGleicheKnotenNicht) {
     EXPECT_NE(ea->Fg[FG_BR], eb->Fg[FG_AR]);  // hinge
     EXPECT_EQ(ea->KnotenB, ec->KnotenA);      // one node ...
     for (int s = 0; s < 3; ++s) EXPECT_NE(ec->Fg[s], ea->Fg[3 + s]);  // ... but not connected
-    EXPECT_EQ(KeAnzahl(sys->Knoten), 4);
-    EXPECT_EQ(KeAnzahl(sys->Modellfreiheitsgrade), 6 + 4 + 6);
+    EXPECT_EQ(KeAnzahl(M().Knoten), 4);
+    EXPECT_EQ(KeAnzahl(M().Modellfreiheitsgrade), 6 + 4 + 6);
 }
 
-TEST_F(Kernmodell, UnterteilungInGleicheStuecke) {
+TEST_F(Modellaufbau, UnterteilungInGleicheStuecke) {
     Stab* s = StabZwischen(P(0, 0), P(2, 0));
     Strecke(Lastfall_(), s, 0.0, 1.0, 2.0, 6.0, 0.0);
     ASSERT_TRUE(Erzeugen(4));
@@ -138,10 +138,10 @@ TEST_F(Kernmodell, UnterteilungInGleicheStuecke) {
     EXPECT_DOUBLE_EQ(el[0]->qEnde, -6.0);
     EXPECT_DOUBLE_EQ(el[2]->KnotenA->X, 0.5);
     EXPECT_EQ(el[2]->Fg[FG_AX], el[3]->Fg[FG_BX]);
-    EXPECT_EQ(KeAnzahl(sys->Knoten), 5);
+    EXPECT_EQ(KeAnzahl(M().Knoten), 5);
 }
 
-TEST_F(Kernmodell, UnterteilungBeiKurzenElementen) {
+TEST_F(Modellaufbau, UnterteilungBeiKurzenElementen) {
     Stab* kurz = StabZwischen(P(0, 0), P(0.2, 0));
     Stab* winzig = StabZwischen(P(5, 0), P(5.04, 0));
     ASSERT_TRUE(Erzeugen(100));
@@ -151,10 +151,10 @@ TEST_F(Kernmodell, UnterteilungBeiKurzenElementen) {
     SetUp();
     StabZwischen(P(0, 0), P(4, 0));
     ASSERT_TRUE(Erzeugen(0));
-    EXPECT_EQ(KeAnzahl(sys->Elemente), 1);
+    EXPECT_EQ(KeAnzahl(M().Elemente), 1);
 }
 
-TEST_F(Kernmodell, ElementwinkelNachDerStabregel) {
+TEST_F(Modellaufbau, ElementwinkelNachDerStabregel) {
     Stab* runter = StabZwischen(P(0, 0), P(0, -3));
     Stab* links = StabZwischen(P(2, 1), P(0, 1));
     Stab* schraeg = StabZwischen(P(10, 10), P(9, 9));
@@ -164,33 +164,33 @@ TEST_F(Kernmodell, ElementwinkelNachDerStabregel) {
     EXPECT_EQ(ElementeVon(schraeg)[0]->Winkel, std::atan(1.0) + 3.141592654);
 }
 
-TEST_F(Kernmodell, NeuerLaufErsetztDasAlteModell) {
+TEST_F(Modellaufbau, NeuerLaufErsetztDasAlteModell) {
     Stab* s = StabZwischen(P(0, 0), P(4, 0));
     ASSERT_TRUE(Erzeugen(3));
-    EXPECT_EQ(KeAnzahl(sys->Elemente), 3);
+    EXPECT_EQ(KeAnzahl(M().Elemente), 3);
     ASSERT_TRUE(Erzeugen(1));
-    EXPECT_EQ(KeAnzahl(sys->Elemente), 1);
-    EXPECT_EQ(KeAnzahl(sys->Knoten), 2);
+    EXPECT_EQ(KeAnzahl(M().Elemente), 1);
+    EXPECT_EQ(KeAnzahl(M().Knoten), 2);
     // once every bar is gone the old model must not survive either
     Stapel* weg = StapelAnlegen();
     StapelEintragen(weg, s);
-    StaebeLoeschen(weg);
+    StaebeLoeschen(*sys, weg);
     StapelFreigeben(weg);
     bericht.Zeilen.clear();
-    KernmodellErzeugen();
+    ModellAufbauen();
     EXPECT_EQ(Meldungen(), std::vector<std::string>{"kein System !"});
-    EXPECT_EQ(KeAnzahl(sys->Elemente), 0);
-    EXPECT_EQ(KeAnzahl(sys->Modellfreiheitsgrade), 0);
+    EXPECT_EQ(KeAnzahl(M().Elemente), 0);
+    EXPECT_EQ(KeAnzahl(M().Modellfreiheitsgrade), 0);
 }
 
-TEST_F(Kernmodell, UnvollstaendigerStabBeendetDenAufbauSauber) {
+TEST_F(Modellaufbau, UnvollstaendigerStabBeendetDenAufbauSauber) {
     Stab* s = StabZwischen(P(0, 0), P(4, 0));
     Freiheitsgrad* fg = s->Freiheitsgrade[FG_BY];
     s->Freiheitsgrade[FG_BY] = nullptr;
     EXPECT_FALSE(Erzeugen());
     ASSERT_EQ(Meldungen().size(), 1u);
     EXPECT_NE(Meldungen()[0].find("Stab 0"), std::string::npos);
-    EXPECT_EQ(KeAnzahl(sys->Elemente), 0);
+    EXPECT_EQ(KeAnzahl(M().Elemente), 0);
     s->Freiheitsgrade[FG_BY] = fg;
     Punkt* a = s->PunktA;
     s->PunktA = nullptr;
@@ -199,25 +199,25 @@ TEST_F(Kernmodell, UnvollstaendigerStabBeendetDenAufbauSauber) {
     EXPECT_TRUE(Erzeugen());
 }
 
-TEST_F(Kernmodell, KnotenSucheOhneUndMitIndexGleich) {
+TEST_F(Modellaufbau, KnotenSucheOhneUndMitIndexGleich) {
     // outside a model build the search walks the chain
-    Knoten* k = KnotenSuchenOderAnlegen(1.0, 2.0);
-    EXPECT_EQ(KnotenSuchenOderAnlegen(1.0, 2.0), k);
-    EXPECT_EQ(KnotenSuchenOderAnlegen(1.0, -0.0 + 2.0), k);
-    EXPECT_NE(KnotenSuchenOderAnlegen(1.0, 2.0000001), k);
-    Knoten* null = KnotenSuchenOderAnlegen(0.0, 0.0);
-    EXPECT_EQ(KnotenSuchenOderAnlegen(-0.0, 0.0), null);
+    Knoten* k = KnotenSuchenOderAnlegen(M(), 1.0, 2.0);
+    EXPECT_EQ(KnotenSuchenOderAnlegen(M(), 1.0, 2.0), k);
+    EXPECT_EQ(KnotenSuchenOderAnlegen(M(), 1.0, -0.0 + 2.0), k);
+    EXPECT_NE(KnotenSuchenOderAnlegen(M(), 1.0, 2.0000001), k);
+    Knoten* null = KnotenSuchenOderAnlegen(M(), 0.0, 0.0);
+    EXPECT_EQ(KnotenSuchenOderAnlegen(M(), -0.0, 0.0), null);
     // inside, -0.0 and 0.0 must meet as well
     StabZwischen(P(-0.0, 0), P(1, 0));
     StabZwischen(P(0.0, 0), P(0, 1));
     ASSERT_TRUE(Erzeugen());
-    EXPECT_EQ(KeAnzahl(sys->Knoten), 3);
-    Freiheitsgrad* fg = FreiheitsgradSuchenOderAnlegen(1, 4711);
-    EXPECT_EQ(FreiheitsgradSuchenOderAnlegen(0, 4711), fg);
-    EXPECT_NE(FreiheitsgradSuchenOderAnlegen(0, -1), FreiheitsgradSuchenOderAnlegen(0, -1));
+    EXPECT_EQ(KeAnzahl(M().Knoten), 3);
+    Freiheitsgrad* fg = FreiheitsgradSuchenOderAnlegen(M(), 1, 4711);
+    EXPECT_EQ(FreiheitsgradSuchenOderAnlegen(M(), 0, 4711), fg);
+    EXPECT_NE(FreiheitsgradSuchenOderAnlegen(M(), 0, -1), FreiheitsgradSuchenOderAnlegen(M(), 0, -1));
 }
 
-TEST_F(Kernmodell, FolgeDesAufbausIstDieKettenfolge) {
+TEST_F(Modellaufbau, FolgeDesAufbausIstDieKettenfolge) {
     // cuts at loads, shared joints, a hinge and divisions: the arrays the
     // build hands over hold the chains' records in the chains' order
     Stab* a = StabZwischen(P(0, 0), P(4, 0));
@@ -226,8 +226,8 @@ TEST_F(Kernmodell, FolgeDesAufbausIstDieKettenfolge) {
     Kraft(Lastfall_(), b, 0.5, 10, 0);
     sys->Stabteilungen = 3;
     Modellfolge folge;
-    ASSERT_TRUE(KernmodellErzeugen(&folge));
-    const Modellfolge gewandert = ModellfolgeSammeln(sys);
+    ASSERT_TRUE(KernmodellErzeugen(modell, *sys, bericht, &folge));
+    const Modellfolge gewandert = ModellfolgeSammeln(modell);
     EXPECT_EQ(folge.Elemente, gewandert.Elemente);
     EXPECT_EQ(folge.Freiheitsgrade, gewandert.Freiheitsgrade);
     EXPECT_EQ(folge.Elemente.size(), (3u + 2u) * 3u);  // pieces between the cuts, divided
@@ -235,7 +235,7 @@ TEST_F(Kernmodell, FolgeDesAufbausIstDieKettenfolge) {
 
 // ------------------------------------------------------------ load transfer
 
-class Lastuebernahme : public Kernmodell {};
+class Lastuebernahme : public Modellaufbau {};
 
 TEST_F(Lastuebernahme, KraftGlobalUndLokal) {
     Stab* waagrecht = StabZwischen(P(0, 0), P(4, 0));

@@ -13,16 +13,16 @@ namespace {
 class Nummerierung : public Analyse {
 protected:
     std::vector<int> Pruefen() {
-        KernmodellErzeugen();
-        FreiheitsgradeNummerieren();
-        const int n = static_cast<int>(KeAnzahl(sys->Modellfreiheitsgrade));
-        std::vector<int> neu = StrukturNummerierung();
+        ModellAufbauen();
+        FreiheitsgradeNummerieren(M());
+        const int n = static_cast<int>(KeAnzahl(M().Modellfreiheitsgrade));
+        std::vector<int> neu = StrukturNummerierung(M());
         EXPECT_EQ(neu.size(), static_cast<std::size_t>(n));
         std::vector<int> sortiert = neu, folge(n);
         std::sort(sortiert.begin(), sortiert.end());
         std::iota(folge.begin(), folge.end(), 0);
         EXPECT_EQ(sortiert, folge);
-        EXPECT_LE(ProfilFuerNummerierung(neu), ProfilFuerNummerierung({}));
+        EXPECT_LE(ProfilFuerNummerierung(M(), neu), ProfilFuerNummerierung(M(), {}));
         return neu;
     }
 };
@@ -49,16 +49,16 @@ TEST_F(Nummerierung, LangerTraegerBleibtSchmal) {
     const std::vector<int> neu = Pruefen();
     const std::size_t n = neu.size();
     // one element couples two neighbouring nodes: at most 6 entries a row
-    EXPECT_LE(ProfilFuerNummerierung(neu), 6 * n);
-    EXPECT_GT(ProfilFuerNummerierung({}), 6 * n);
+    EXPECT_LE(ProfilFuerNummerierung(M(), neu), 6 * n);
+    EXPECT_GT(ProfilFuerNummerierung(M(), {}), 6 * n);
 }
 
 TEST_F(Nummerierung, KeinModellKeineNummerierung) {
-    EXPECT_TRUE(StrukturNummerierung().empty());
+    EXPECT_TRUE(StrukturNummerierung(M()).empty());
     StabZwischen(P(0, 0), P(1, 0));
-    KernmodellErzeugen();
+    ModellAufbauen();
     // numbers not yet given (all 0): left alone
-    EXPECT_TRUE(StrukturNummerierung().empty());
+    EXPECT_TRUE(StrukturNummerierung(M()).empty());
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ protected:
         for (int r = 0; r < 3; ++r) Festhalten(s->Freiheitsgrade[3 * ende + r]);
     }
     void GleichgewichtPruefen() {
-        const Kraeftebilanz b = Gleichgewicht();
+        const Kraeftebilanz b = Gleichgewicht(M());
         const double bezug = std::max(1.0, b.Betrag);
         EXPECT_LT(std::fabs(b.Fx) / bezug, 1e-9);
         EXPECT_LT(std::fabs(b.Fy) / bezug, 1e-9);

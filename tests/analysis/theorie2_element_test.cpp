@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr double PI = 3.14159265358979323846;
 constexpr double EA = 2.1e6, EI = 2.1e4;
 
 StabdatenII Daten(double L, double n0, double qa = 0.0, double qe = 0.0) {

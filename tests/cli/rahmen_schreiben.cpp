@@ -20,8 +20,8 @@ int main(int argc, char** argv) {
     Rahmenmasse masse;
     masse.Felder = atoi(argv[1]);
     masse.Geschosse = atoi(argv[2]);
-    RahmenErzeugen(masse);
-    const bool geschrieben = SystemSchreiben(argv[3]);
+    System* sys = RahmenErzeugen(masse);
+    const bool geschrieben = SystemSchreiben(*sys, argv[3]);
     ProgrammZuruecksetzen();
     BerichtSetzen(nullptr);
     if (!geschrieben) {

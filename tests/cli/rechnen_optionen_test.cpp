@@ -1,4 +1,5 @@
 #include "cli/rechnen_optionen.h"
+#include "core/latin1.h"
 
 #include <gtest/gtest.h>
 
@@ -99,7 +100,7 @@ TEST(RechnenOptionen, HilfeNenntJedeOptionDerTabelle) {
             EXPECT_NE(hilfe.find(std::string(o.Name) + " " + o.Argument), std::string::npos);
         }
     }
-    EXPECT_NE(hilfe.find("Rückgabewert"), std::string::npos);
+    EXPECT_NE(hilfe.find("Rückgabewert"_l1), std::string::npos);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/bericht.h"
+#include "core/latin1.h"
 
 namespace {
 
@@ -31,9 +32,9 @@ TEST_F(Berichtfixture, LinesAreNumberedFromZero) {
 
 TEST_F(Berichtfixture, NumbersContinueFromTheReceiversCount) {
     sammler.Zeilenzahl = 12345;
-    MeldungAusgeben("  eingerückt");
-    EXPECT_EQ(sammler.Zeilen[0], std::string("12345    eingerückt"));
-    EXPECT_EQ(sammler.Texte()[0], "  eingerückt");
+    MeldungAusgeben("  eingerückt"_l1);
+    EXPECT_EQ(sammler.Zeilen[0], std::string("12345    eingerückt"_l1));
+    EXPECT_EQ(sammler.Texte()[0], "  eingerückt"_l1);
     EXPECT_EQ(sammler.Zeilenzahl, 12346);
 }
 
@@ -69,4 +70,40 @@ TEST(Bericht, TerminalReceiverWritesLinesAndNullRestoresTheDefault) {
     EXPECT_EQ(std::string(puffer, n), "   0  eins\n   1  zwei\n");
     std::fclose(datei);
     BerichtSetzen(vorher);
+}
+
+// Unnumbered texts keep their place: diagnostics and fatal lines reach the
+// receiver's channels, never the message list.
+TEST_F(Berichtfixture, DiagnosenUndFehlerGehenAnIhrenKanal) {
+    DiagnoseAusgeben("Version des Dateiformats V: %ld\n", 1L);
+    FehlerAusgeben("read V1\n");
+    EXPECT_EQ(sammler.Diagnosen, "Version des Dateiformats V: 1\n");
+    EXPECT_EQ(sammler.Fehler, "read V1\n");
+    EXPECT_TRUE(sammler.Zeilen.empty());
+    EXPECT_EQ(sammler.Zeilenzahl, 0);
+}
+
+TEST(Bericht, TerminalSchreibtFehlerInIhrenEigenenStrom) {
+    std::FILE* zeilen = std::tmpfile();
+    std::FILE* fehler = std::tmpfile();
+    ASSERT_TRUE(zeilen && fehler);
+    TerminalBericht terminal(zeilen, fehler);
+    Berichtsempfaenger* vorher = BerichtSetzen(&terminal);
+    MeldungAusgeben("eins");
+    DiagnoseAusgeben("SystemID: 7\n");
+    FehlerAusgeben("Velko : MemFault\n");
+    BerichtSetzen(vorher);
+    auto lesen = [](std::FILE* f) {
+        std::rewind(f);
+        char puffer[200] = {};
+        return std::string(puffer, std::fread(puffer, 1, sizeof puffer - 1, f));
+    };
+    EXPECT_EQ(lesen(zeilen), "   0  eins\nSystemID: 7\n");
+    EXPECT_EQ(lesen(fehler), "Velko : MemFault\n");
+    std::fclose(zeilen);
+    std::fclose(fehler);
+}
+
+TEST(BerichtDeathTest, FehlerBeendenEndetMitStatusEins) {
+    EXPECT_EXIT(FehlerBeenden("Velko : MemFault\n"), ::testing::ExitedWithCode(1), "Velko : MemFault");
 }

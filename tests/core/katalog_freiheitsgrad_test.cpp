@@ -7,18 +7,17 @@
 #include "core/bericht.h"
 #include "core/freiheitsgradbearbeitung.h"
 #include "core/katalogbearbeitung.h"
-#include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "tests/core/systemtest.h"
 
 namespace {
 
-struct Bearbeitung : SystemTest<> {
+struct Bearbeitung : SystemTest {
     // Bar 2's start joins bar 1's end in x and y (a hinge: own rotations).
     void Gelenk(Stab* s1, Stab* s2) {
         for (int r = 0; r < 2; ++r) {
-            ASSERT_EQ(FgNummerSetzen(s2, 0, r, s1->Freiheitsgrade[3 + r]->Nummer, false, 0.0),
+            ASSERT_EQ(FgNummerSetzen(*sys, s2, 0, r, s1->Freiheitsgrade[3 + r]->Nummer, false, 0.0),
                       FgNummerFolge::Verbunden);
         }
         PaarAufnehmen(sys->FgRelationen, s2->Freiheitsgrade[FG_AX], s2->Freiheitsgrade[FG_AY]);
@@ -50,7 +49,7 @@ TEST_F(Bearbeitung, CatalogueEntriesAreCreatedFirstChangedAndRemoved) {
     EXPECT_FALSE(MaterialWerteSetzen(-1, "x", 0, 0, 0));
 
     Querschnitt* q = QuerschnittNeu("IPE 200", 2.85e-3, 1.94e-5, 0.1);
-    Stab* s = StabAnlegen();
+    Stab* s = StabAnlegen(*sys);
     s->Querschnitt = q->Nummer;
     EXPECT_TRUE(QuerschnittEntfernen(q->Nummer));
     EXPECT_FALSE(QuerschnittEntfernen(s->Querschnitt));
@@ -62,12 +61,12 @@ TEST_F(Bearbeitung, CatalogueEntriesAreCreatedFirstChangedAndRemoved) {
 TEST_F(Bearbeitung, AssignmentReachesOnlyLiveBarsOfItsSystemAndCounts) {
     Material* m = MaterialNeu("Holz", 1e7, 0.3, 0.0);
     Querschnitt* q = QuerschnittNeu("B/H", 0.02, 1e-4, 0.1);
-    Stab* s1 = StabAnlegen();
-    Stab* s2 = StabAnlegen();
-    Stab* s3 = StabAnlegen();
+    Stab* s1 = StabAnlegen(*sys);
+    Stab* s2 = StabAnlegen(*sys);
+    Stab* s3 = StabAnlegen(*sys);
     s1->Markiert = s3->Markiert = 1;
     s2->Markiert = -1;
-    Stabauswahl markiert = MarkierteStaebe();
+    Stabauswahl markiert = StabauswahlMarkierte(*sys);
     ASSERT_EQ(markiert.Staebe.size(), 2u);
 
     const long vorher = sys->Aenderungen;
@@ -81,27 +80,26 @@ TEST_F(Bearbeitung, AssignmentReachesOnlyLiveBarsOfItsSystemAndCounts) {
     // A bar deleted while the dialog is open is skipped, not written through.
     Stapel* weg = StapelAnlegen();
     StapelEintragen(weg, s3);
-    StaebeLoeschen(weg);
+    StaebeLoeschen(*sys, weg);
     StapelFreigeben(weg);
     EXPECT_EQ(QuerschnittZuweisen(markiert, q->Nummer), 1);
 
-    // A second System is current: the selection still means the first one's bars.
-    System* zweites = NeuesSystem();
-    ASSERT_EQ(Programm.AktuellesSystem, zweites);
-    StabAnlegen();
-    EXPECT_EQ(QuerschnittZuweisen(AlleStaebe(), q->Nummer), 1);
+    // A second System: the selection still means the first one's bars.
+    System* zweites = SystemErzeugen();
+    StabAnlegen(*zweites);
+    EXPECT_EQ(QuerschnittZuweisen(StabauswahlAlle(*zweites), q->Nummer), 1);
     EXPECT_EQ(s2->Querschnitt, 0);
     Stabauswahl neu;
-    StabauswahlErgaenzen(neu, s1);  // s1 is not of the current System's chain, but the number is kept
+    StabauswahlErgaenzen(neu, *zweites, s1);  // s1 is not in its chain, but the number is kept
     EXPECT_EQ(neu.Systemnummer, zweites->Systemnummer);
-    AktuellesSystemSchliessen();
+    SystemLoeschen(zweites);
     EXPECT_EQ(MaterialZuweisen(neu, m->Nummer), 0);  // its System is gone
 }
 
 TEST_F(Bearbeitung, NewRecordAtHingeKeepsSharedRecordAndFixesPairs) {
-    Punkt* a = PunktErzeugen(0, 0, -1);
-    Punkt* b = PunktErzeugen(4, 0, -1);
-    Punkt* c = PunktErzeugen(8, 0, -1);
+    Punkt* a = PunktErzeugen(*sys, 0, 0, -1);
+    Punkt* b = PunktErzeugen(*sys, 4, 0, -1);
+    Punkt* c = PunktErzeugen(*sys, 8, 0, -1);
     Stab* s1 = Stabzwischen(a, b);
     Stab* s2 = Stabzwischen(b, c);
     Gelenk(s1, s2);
@@ -110,7 +108,7 @@ TEST_F(Bearbeitung, NewRecordAtHingeKeepsSharedRecordAndFixesPairs) {
     ASSERT_EQ(s2->Freiheitsgrade[FG_AX], x);
 
     // Two ends hold the pair (x, y): it stays when one end splits off.
-    Freiheitsgrad* neu = NeuenFgErzeugen(s2, 0, 0, true, 0.25);
+    Freiheitsgrad* neu = NeuenFgErzeugen(*sys, s2, 0, 0, true, 0.25);
     ASSERT_NE(neu, nullptr);
     EXPECT_EQ(s1->Freiheitsgrade[FG_BX], x);
     EXPECT_TRUE(FreiheitsgradSuchen(sys->Freiheitsgrade, x->Nummer));
@@ -121,71 +119,70 @@ TEST_F(Bearbeitung, NewRecordAtHingeKeepsSharedRecordAndFixesPairs) {
     EXPECT_EQ(neu->Richtung, 0);
 
     // Now s1's end alone holds (x, y): splitting y there drops that pair.
-    NeuenFgErzeugen(s1, 1, 1, false, 0.0);
+    NeuenFgErzeugen(*sys, s1, 1, 1, false, 0.0);
     EXPECT_FALSE(HatPaar(x, y));
 
     // A record only this bar uses is deleted first; its number is reused.
     const long nummer = s1->Freiheitsgrade[FG_AR]->Nummer;
-    Freiheitsgrad* r = NeuenFgErzeugen(s1, 0, 2, false, 0.0);
+    Freiheitsgrad* r = NeuenFgErzeugen(*sys, s1, 0, 2, false, 0.0);
     EXPECT_EQ(r->Nummer, nummer);
     EXPECT_EQ(KeAnzahl(sys->Freiheitsgrade), 12);
-    EXPECT_EQ(NeuenFgErzeugen(s1, 2, 0, false, 0.0), nullptr);
-    EXPECT_EQ(NeuenFgErzeugen(s1, 0, 3, false, 0.0), nullptr);
+    EXPECT_EQ(NeuenFgErzeugen(*sys, s1, 2, 0, false, 0.0), nullptr);
+    EXPECT_EQ(NeuenFgErzeugen(*sys, s1, 0, 3, false, 0.0), nullptr);
 }
 
 TEST_F(Bearbeitung, TypedNumbersCoupleRefuseOrCreate) {
-    Stab* s1 = Stabzwischen(PunktErzeugen(0, 0, -1), PunktErzeugen(4, 0, -1));
-    Stab* s2 = Stabzwischen(PunktErzeugen(4, 0, -1), PunktErzeugen(4, 3, -1));
+    Stab* s1 = Stabzwischen(PunktErzeugen(*sys, 0, 0, -1), PunktErzeugen(*sys, 4, 0, -1));
+    Stab* s2 = Stabzwischen(PunktErzeugen(*sys, 4, 0, -1), PunktErzeugen(*sys, 4, 3, -1));
     Freiheitsgrad* vorher = s2->Freiheitsgrade[FG_AX];
     const long aenderungen = sys->Aenderungen;
 
     // A y record typed into an x slot is refused.
-    EXPECT_EQ(FgNummerSetzen(s2, 0, 0, s1->Freiheitsgrade[FG_BY]->Nummer, false, 0),
+    EXPECT_EQ(FgNummerSetzen(*sys, s2, 0, 0, s1->Freiheitsgrade[FG_BY]->Nummer, false, 0),
               FgNummerFolge::AndereRichtung);
     EXPECT_EQ(s2->Freiheitsgrade[FG_AX], vorher);
-    EXPECT_EQ(FgNummerSetzen(s2, 0, 0, vorher->Nummer, false, 0), FgNummerFolge::Unveraendert);
+    EXPECT_EQ(FgNummerSetzen(*sys, s2, 0, 0, vorher->Nummer, false, 0), FgNummerFolge::Unveraendert);
     EXPECT_EQ(sys->Aenderungen, aenderungen);
 
     // Coupling frees the record no other bar used.
     const long freieNummer = vorher->Nummer;
-    EXPECT_EQ(FgNummerSetzen(s2, 0, 0, s1->Freiheitsgrade[FG_BX]->Nummer, false, 0), FgNummerFolge::Verbunden);
+    EXPECT_EQ(FgNummerSetzen(*sys, s2, 0, 0, s1->Freiheitsgrade[FG_BX]->Nummer, false, 0), FgNummerFolge::Verbunden);
     EXPECT_EQ(s2->Freiheitsgrade[FG_AX], s1->Freiheitsgrade[FG_BX]);
     EXPECT_EQ(FreiheitsgradSuchen(sys->Freiheitsgrade, freieNummer), nullptr);
     EXPECT_GT(sys->Aenderungen, aenderungen);
 
     // An unknown number gives a fresh record with the smallest free number.
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(FgNummerSetzen(s2, 1, 2, 999, true, 0), FgNummerFolge::Neu);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "FG noch nicht vorhanden \n");
+    EXPECT_EQ(FgNummerSetzen(*sys, s2, 1, 2, 999, true, 0), FgNummerFolge::Neu);
+    EXPECT_EQ(bericht.Diagnosen, "FG noch nicht vorhanden \n");
     EXPECT_NE(s2->Freiheitsgrade[FG_BR]->Nummer, 999);
     EXPECT_EQ(s2->Freiheitsgrade[FG_BR]->Status, STATUS_PRIMAL);
 }
 
 TEST_F(Bearbeitung, BothEndsOnOneRecordNeverLeaveASlotDangling) {
-    Stab* s = Stabzwischen(PunktErzeugen(0, 0, -1), PunktErzeugen(4, 0, -1));
+    Stab* s = Stabzwischen(PunktErzeugen(*sys, 0, 0, -1), PunktErzeugen(*sys, 4, 0, -1));
     Freiheitsgrad* x = s->Freiheitsgrade[FG_AX];
-    ASSERT_EQ(FgNummerSetzen(s, 1, 0, x->Nummer, false, 0), FgNummerFolge::Verbunden);
+    ASSERT_EQ(FgNummerSetzen(*sys, s, 1, 0, x->Nummer, false, 0), FgNummerFolge::Verbunden);
     ASSERT_EQ(s->Freiheitsgrade[FG_BX], x);
     // Splitting one end must keep the record the other end still holds.
-    NeuenFgErzeugen(s, 0, 0, false, 0.0);
+    NeuenFgErzeugen(*sys, s, 0, 0, false, 0.0);
     EXPECT_EQ(s->Freiheitsgrade[FG_BX], x);
     EXPECT_EQ(FreiheitsgradSuchen(sys->Freiheitsgrade, x->Nummer), x);
     // Typing the other end's new number: the old record, now used by no bar, goes.
-    FgNummerSetzen(s, 1, 0, s->Freiheitsgrade[FG_AX]->Nummer, false, 0);
+    FgNummerSetzen(*sys, s, 1, 0, s->Freiheitsgrade[FG_AX]->Nummer, false, 0);
     EXPECT_EQ(KeAnzahl(sys->Freiheitsgrade), 5);
     EXPECT_EQ(s->Freiheitsgrade[FG_BX], s->Freiheitsgrade[FG_AX]);
 }
 
 TEST_F(Bearbeitung, AngleSpreadsThroughRelatedRecordsOnly) {
-    Punkt* ecke = PunktErzeugen(4, 0, -1);
-    Stab* s1 = Stabzwischen(PunktErzeugen(0, 0, -1), ecke);
-    Stab* s2 = Stabzwischen(ecke, PunktErzeugen(4, 3, -1));
+    Punkt* ecke = PunktErzeugen(*sys, 4, 0, -1);
+    Stab* s1 = Stabzwischen(PunktErzeugen(*sys, 0, 0, -1), ecke);
+    Stab* s2 = Stabzwischen(ecke, PunktErzeugen(*sys, 4, 3, -1));
     Gelenk(s1, s2);
     // A third, distant bar related through one extra pair.
-    Stab* s3 = Stabzwischen(PunktErzeugen(9, 9, -1), PunktErzeugen(9, 5, -1));
+    Stab* s3 = Stabzwischen(PunktErzeugen(*sys, 9, 9, -1), PunktErzeugen(*sys, 9, 5, -1));
     PaarAufnehmen(sys->FgRelationen, s1->Freiheitsgrade[FG_BY], s3->Freiheitsgrade[FG_AY]);
 
-    WinkelSetzen(s1->Freiheitsgrade[FG_BX]->Nummer, 0.5);
+    WinkelSetzen(*sys, s1->Freiheitsgrade[FG_BX]->Nummer, 0.5);
     EXPECT_EQ(s1->Freiheitsgrade[FG_BY]->Winkel, 0.5);
     EXPECT_EQ(s2->Freiheitsgrade[FG_AX]->Winkel, 0.5);
     EXPECT_EQ(s3->Freiheitsgrade[FG_AY]->Winkel, 0.5);  // through the added pair
@@ -196,23 +193,23 @@ TEST_F(Bearbeitung, AngleSpreadsThroughRelatedRecordsOnly) {
 }
 
 TEST_F(Bearbeitung, SupportAndFreeStatesCarryTheirValues) {
-    Stab* s = Stabzwischen(PunktErzeugen(0, 0, -1), PunktErzeugen(4, 0, -1));
+    Stab* s = Stabzwischen(PunktErzeugen(*sys, 0, 0, -1), PunktErzeugen(*sys, 4, 0, -1));
     const long n = s->Freiheitsgrade[FG_AY]->Nummer;
     const long vorher = sys->Aenderungen;
-    EXPECT_TRUE(FgAuflagerSetzen(n, 0.01));
+    EXPECT_TRUE(FgAuflagerSetzen(*sys, n, 0.01));
     EXPECT_EQ(s->Freiheitsgrade[FG_AY]->Status, STATUS_PRIMAL);
     EXPECT_EQ(s->Freiheitsgrade[FG_AY]->Wert, 0.01);
     EXPECT_EQ(sys->Aenderungen, vorher + 1);
-    EXPECT_TRUE(FgAuflagerSetzen(n, 0.01));  // nothing new: no change counted
+    EXPECT_TRUE(FgAuflagerSetzen(*sys, n, 0.01));  // nothing new: no change counted
     EXPECT_EQ(sys->Aenderungen, vorher + 1);
-    EXPECT_TRUE(FgEinwirkungSetzen(n, 5e3));
+    EXPECT_TRUE(FgEinwirkungSetzen(*sys, n, 5e3));
     EXPECT_EQ(s->Freiheitsgrade[FG_AY]->Status, STATUS_DUAL);
     EXPECT_EQ(s->Freiheitsgrade[FG_AY]->Feder, 5e3);
-    EXPECT_TRUE(FgWertSetzen(n, 0.0));
-    EXPECT_FALSE(FgFederSetzen(12345, 1.0));
-    EXPECT_EQ(ErsterMarkierterStab(), nullptr);
+    EXPECT_TRUE(FgWertSetzen(*sys, n, 0.0));
+    EXPECT_FALSE(FgFederSetzen(*sys, 12345, 1.0));
+    EXPECT_EQ(ErsterMarkierterStab(*sys), nullptr);
     s->Markiert = 1;
-    EXPECT_EQ(ErsterMarkierterStab(), s);
+    EXPECT_EQ(ErsterMarkierterStab(*sys), s);
 }
 
 TEST(Katalogwerte, ShortFormOnlyWhenItReadsBackTheSame) {

@@ -7,7 +7,7 @@
 
 #include "core/bericht.h"
 #include "core/lastverwaltung.h"
-#include "core/oberflaeche.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -22,7 +22,7 @@ struct Lastfixture : ::testing::Test {
     void SetUp() override {
         ProgrammZuruecksetzen();
         alterBericht = BerichtSetzen(&bericht);
-        sys = NeuesSystem();
+        sys = SystemErzeugen();
         stab.Nummer = 7;
         stab.Laenge = 5.0;
         stab.Cos = 0.8;
@@ -32,7 +32,7 @@ struct Lastfixture : ::testing::Test {
         BerichtSetzen(alterBericht);
     }
     Lastfall* Fall(long nummer, const char* name, long aktiv = -1, double gewicht = 1.0) {
-        Lastfall* lf = LastfallErzeugen(nummer, name, -1);
+        Lastfall* lf = LastfallErzeugen(*sys, nummer, name, -1);
         lf->Aktiv = aktiv;
         lf->Gewicht = gewicht;
         return lf;
@@ -80,15 +80,15 @@ TEST_F(Lastfixture, CopyingActiveCasesNumbersNamesAndCopiesTheirLoads) {
     Fall(0, "Eigengewicht");
     Lastfall* b = Fall(2, "Schnee", 1, 0.5);
     Lastfall* a = Fall(1, "Wind", 1, 2.0);  // newest: first in chain order
-    Punktlast* p = PunktlastErzeugen(a->Kennung, -1);
+    Punktlast* p = PunktlastErzeugen(*sys, a->Kennung, -1);
     p->Groesse = 3.0;
     p->Art = ART_MOMENT;
-    Streckenlast* s = StreckenlastErzeugen(a->Kennung, -1);
+    Streckenlast* s = StreckenlastErzeugen(*sys, a->Kennung, -1);
     s->PositionB = 0.5;
-    PunktlastErzeugen(b->Kennung, -1);
+    PunktlastErzeugen(*sys, b->Kennung, -1);
     const long vorher = sys->Aenderungen;
 
-    auto kopien = AktiveLastfaelleKopieren();
+    auto kopien = AktiveLastfaelleKopieren(*sys);
     ASSERT_EQ(kopien.size(), 2u);
     EXPECT_EQ(kopien[0]->Nummer, 3);
     EXPECT_STREQ(kopien[0]->Name, "Wind(neu)");
@@ -118,11 +118,11 @@ TEST_F(Lastfixture, CopyingActiveCasesNumbersNamesAndCopiesTheirLoads) {
 
 TEST_F(Lastfixture, CopiedLongNameKeepsItsSuffix) {
     Lastfall* a = Fall(0, std::string(60, 'x').c_str());
-    Lastfall* k = LastfallKopieren(a->Kennung);
+    Lastfall* k = LastfallKopieren(*sys, a->Kennung);
     ASSERT_NE(k, nullptr);
     EXPECT_EQ(std::strlen(k->Name), size_t(NAME_KURZ - 1));
     EXPECT_EQ(std::string(k->Name).substr(NAME_KURZ - 6), "(neu)");
-    EXPECT_EQ(LastfallKopieren(a->Kennung + 999), nullptr);
+    EXPECT_EQ(LastfallKopieren(*sys, a->Kennung + 999), nullptr);
 }
 
 TEST_F(Lastfixture, ActivationWeightsNamesAndCombinations) {
@@ -130,52 +130,52 @@ TEST_F(Lastfixture, ActivationWeightsNamesAndCombinations) {
     Lastfall* b = Fall(1, "Q");
     Lastfall* c = Fall(2, "W");
     long vorher = sys->Aenderungen;
-    LastfaelleAktivieren({0, 2});
+    LastfaelleAktivieren(*sys, {0, 2});
     EXPECT_EQ(a->Aktiv, 1);
     EXPECT_EQ(b->Aktiv, -1);
     EXPECT_EQ(c->Aktiv, 1);
     EXPECT_GT(sys->Aenderungen, vorher);
     vorher = sys->Aenderungen;
-    LastfaelleAktivieren({0, 2});  // nothing changes, nothing counted
+    LastfaelleAktivieren(*sys, {0, 2});  // nothing changes, nothing counted
     EXPECT_EQ(sys->Aenderungen, vorher);
 
-    LastfaelleGewichten({2, 99}, 1.35);
+    LastfaelleGewichten(*sys, {2, 99}, 1.35);
     EXPECT_EQ(c->Gewicht, 1.35);
     EXPECT_EQ(a->Gewicht, 1.0);
-    LastfaelleBenennen({1}, "Verkehr");
+    LastfaelleBenennen(*sys, {1}, "Verkehr");
     EXPECT_STREQ(b->Name, "Verkehr");
     EXPECT_GT(sys->Aenderungen, vorher);
 
-    Lastfallkombination* k = KombinationAusAktiven(-1);
+    Lastfallkombination* k = KombinationAusAktiven(*sys, -1);
     ASSERT_NE(k, nullptr);
     EXPECT_STREQ(k->Name, "Kombination");
     ASSERT_EQ(k->Anteile->top, 2);
     const long nr = k->Nummer;
-    KombinationBenennen(nr, "GZT");
+    KombinationBenennen(*sys, nr, "GZT");
 
     // Weights change, another case becomes active: applying the combination
     // brings back its set and weights.
     c->Gewicht = 9;
-    LastfaelleAktivieren({1});
-    KombinationAktivieren(nr);
+    LastfaelleAktivieren(*sys, {1});
+    KombinationAktivieren(*sys, nr);
     EXPECT_EQ(a->Aktiv, 1);
     EXPECT_EQ(b->Aktiv, -1);
     EXPECT_EQ(c->Aktiv, 1);
     EXPECT_EQ(c->Gewicht, 1.35);
-    EXPECT_EQ(KombinationSuchen(nr)->Aktiv, 1);
+    EXPECT_EQ(KombinationSuchen(*sys, nr)->Aktiv, 1);
 
     // "Ändern" keeps number and name, takes the current set.
-    LastfaelleAktivieren({1});
-    ASSERT_TRUE(KombinationAendern(nr));
-    Lastfallkombination* neu = KombinationSuchen(nr);
+    LastfaelleAktivieren(*sys, {1});
+    ASSERT_TRUE(KombinationAendern(*sys, nr));
+    Lastfallkombination* neu = KombinationSuchen(*sys, nr);
     EXPECT_STREQ(neu->Name, "GZT");
     ASSERT_EQ(neu->Anteile->top, 1);
     EXPECT_EQ(static_cast<Anteil*>(neu->Anteile->items[1])->Lastfall, b->Kennung);
-    EXPECT_FALSE(KombinationAendern(nr + 1));
+    EXPECT_FALSE(KombinationAendern(*sys, nr + 1));
 
     // A share whose load case was deleted changes nothing; the rest become inactive.
-    LastfallLoeschen(1);
-    KombinationAktivieren(nr);
+    LastfallLoeschen(*sys, 1);
+    KombinationAktivieren(*sys, nr);
     EXPECT_EQ(a->Aktiv, -1);
     EXPECT_EQ(c->Aktiv, -1);
 }
@@ -224,7 +224,7 @@ TEST_F(Lastfixture, PositionsAreCheckedAgainstTheBar) {
     EXPECT_EQ(StreckenlastPruefen(stab, s, a, b), Lastfehler::Keiner);
     EXPECT_DOUBLE_EQ(a, 0.6);
     EXPECT_STREQ(LastfehlerText(Lastfehler::Reihenfolge),
-                 "Fehler bei der Lastposition\n Pos_Anfang größer als Pos_Ende !");
+                 "Fehler bei der Lastposition\n Pos_Anfang größer als Pos_Ende !"_l1);
 }
 
 TEST_F(Lastfixture, EnteringChangingMovingAndCopyingLoads) {
@@ -237,18 +237,18 @@ TEST_F(Lastfixture, EnteringChangingMovingAndCopyingLoads) {
     p.Position = 2.5;
     std::vector<long> neu;
     // Three cases and one identifier of no case: three loads, each its own.
-    EXPECT_EQ(PunktlastEintragen(stab, p, {a->Kennung, b->Kennung, 4711, c->Kennung}, &neu), Lastfehler::Keiner);
+    EXPECT_EQ(PunktlastEintragen(*sys, stab, p, {a->Kennung, b->Kennung, 4711, c->Kennung}, &neu), Lastfehler::Keiner);
     ASSERT_EQ(neu.size(), 3u);
     EXPECT_NE(neu[0], neu[1]);
-    Punktlast* l = PunktlastSuchen(neu[0]);
+    Punktlast* l = PunktlastSuchen(*sys, neu[0]);
     EXPECT_STREQ(l->Name, "-");
     EXPECT_EQ(l->Stab, 7);
     EXPECT_EQ(l->Position, 0.5);
     EXPECT_NEAR(l->Winkel, 1.570796327, 1e-12);
     // Refused: nothing entered; no case selected: nothing entered either.
     p.Position = 6;
-    EXPECT_EQ(PunktlastEintragen(stab, p, {a->Kennung}), Lastfehler::Position);
-    EXPECT_EQ(PunktlastEintragen(stab, Punktlastwerte{}, {}), Lastfehler::Keiner);
+    EXPECT_EQ(PunktlastEintragen(*sys, stab, p, {a->Kennung}), Lastfehler::Position);
+    EXPECT_EQ(PunktlastEintragen(*sys, stab, Punktlastwerte{}, {}), Lastfehler::Keiner);
     EXPECT_EQ(Anzahl(sys->Punktlasten), 3);
 
     // Changing: an empty name stays empty for a point load, "-" for a
@@ -256,7 +256,7 @@ TEST_F(Lastfixture, EnteringChangingMovingAndCopyingLoads) {
     const long vorher = sys->Aenderungen;
     bool gefunden = false;
     p.Position = 1;
-    EXPECT_EQ(PunktlastAendern(neu[0], stab, p, gefunden), Lastfehler::Keiner);
+    EXPECT_EQ(PunktlastAendern(*sys, neu[0], stab, p, gefunden), Lastfehler::Keiner);
     EXPECT_TRUE(gefunden);
     EXPECT_STREQ(l->Name, "");
     EXPECT_EQ(l->Lastfall, a->Kennung);
@@ -269,30 +269,30 @@ TEST_F(Lastfixture, EnteringChangingMovingAndCopyingLoads) {
     s.PositionB = 5;
     s.GroesseA = s.GroesseB = 2;
     neu.clear();
-    StreckenlastEintragen(stab, s, {a->Kennung}, &neu);
+    StreckenlastEintragen(*sys, stab, s, {a->Kennung}, &neu);
     ASSERT_EQ(neu.size(), 1u);
     s.Name = "";
     s.PositionA = 1;
-    EXPECT_EQ(StreckenlastAendern(neu[0], stab, s, gefunden), Lastfehler::Keiner);
-    Streckenlast* sl = StreckenlastSuchen(neu[0]);
+    EXPECT_EQ(StreckenlastAendern(*sys, neu[0], stab, s, gefunden), Lastfehler::Keiner);
+    Streckenlast* sl = StreckenlastSuchen(*sys, neu[0]);
     EXPECT_STREQ(sl->Name, "-");
     EXPECT_DOUBLE_EQ(StreckenlastWerte(*sl, stab).PositionA, 1.0);
     // The wrong type for the identifier: nothing is found or changed.
-    StreckenlastAendern(l->Kennung, stab, s, gefunden);
+    StreckenlastAendern(*sys, l->Kennung, stab, s, gefunden);
     EXPECT_FALSE(gefunden);
 
     // Lines: distributed loads first, then point loads; only chosen cases.
-    auto zeilen = LastenZeilen(7, {a->Kennung});
+    auto zeilen = LastenZeilen(*sys, 7, {a->Kennung});
     ASSERT_EQ(zeilen.size(), 2u);
     EXPECT_EQ(zeilen[0], std::to_string(sl->Kennung) + " [SL] LF 0  -");
     EXPECT_EQ(zeilen[1], std::to_string(l->Kennung) + " [PL] LF 0  ");
-    EXPECT_TRUE(LastenZeilen(8, {a->Kennung}).empty());
+    EXPECT_TRUE(LastenZeilen(*sys, 8, {a->Kennung}).empty());
 
-    EXPECT_FALSE(LastVerschieben(sl->Kennung, 9));
-    EXPECT_TRUE(LastVerschieben(sl->Kennung, 2));
+    EXPECT_FALSE(LastVerschieben(*sys, sl->Kennung, 9));
+    EXPECT_TRUE(LastVerschieben(*sys, sl->Kennung, 2));
     EXPECT_EQ(sl->Lastfall, c->Kennung);
-    EXPECT_TRUE(LastKopieren(l->Kennung, 1));
+    EXPECT_TRUE(LastKopieren(*sys, l->Kennung, 1));
     EXPECT_EQ(Anzahl(sys->Punktlasten), 4);
-    EXPECT_FALSE(LastKopieren(l->Kennung, 5));
-    EXPECT_EQ(LastenZeilen(7, {b->Kennung}).size(), 2u);
+    EXPECT_FALSE(LastKopieren(*sys, l->Kennung, 5));
+    EXPECT_EQ(LastenZeilen(*sys, 7, {b->Kennung}).size(), 2u);
 }

@@ -5,7 +5,9 @@
 
 #include <cmath>
 
+#include "core/aenderungen.h"
 #include "core/bericht.h"
+#include "core/latin1.h"
 #include "files/farben.h"
 #include "files/massstab.h"
 #include "tests/files/testverzeichnis.h"
@@ -23,7 +25,7 @@ protected:
         PixelermittlungSetzen(nullptr);
         FarbenVorgaben();
         Massstaebe.Vorgaben();
-        MassstaebeGeaendert = nullptr;
+        AenderungsempfaengerSetzen(nullptr);
         BerichtSetzen(vorher_);
     }
     std::vector<std::string> Texte() const { return bericht.Texte(); }
@@ -108,7 +110,7 @@ TEST_F(DateiTest, UnbrauchbareFarbdateiAendertNichtsUndSagtEs) {
 TEST_F(DateiTest, FehlendeFarbdatei) {
     std::string pfad = dir.Pfad("fehlt.col");
     EXPECT_FALSE(FarbenLesen(pfad.c_str()));
-    EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad + " konnte nicht geöffnet werden !"});
+    EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad + " konnte nicht geöffnet werden !"_l1});
     EXPECT_EQ(Farben.Index[1], 7);
 }
 
@@ -116,7 +118,7 @@ TEST_F(DateiTest, FehlgeschlagenesFarbschreibenBehaeltAlteDatei) {
     DateiSchreiben(dir.Pfad("datei"), "x");
     std::string pfad = dir.Pfad("datei/standard.col");
     EXPECT_FALSE(FarbenSchreiben(pfad.c_str()));
-    EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad + " konnte nicht geöffnet werden !"});
+    EXPECT_EQ(Texte(), std::vector<std::string>{"Datei " + pfad + " konnte nicht geöffnet werden !"_l1});
     EXPECT_EQ(DateiLesen(dir.Pfad("datei")), "x");
 }
 
@@ -143,11 +145,11 @@ TEST_F(DateiTest, MassstabRundreiseInDateireihenfolge) {
     ASSERT_TRUE(MassstabSchreiben(system.c_str()));
     EXPECT_EQ(DateiLesen(dir.Pfad("rahmen.massdat")), "37.46\n100\n4\n3\n2.5\n-12.5\n7\n");
 
-    int gemeldet = 0;
-    MassstaebeGeaendert = [&] { ++gemeldet; };
+    Aenderungssammler gemeldet;
+    AenderungsempfaengerSetzen(&gemeldet);
     Massstaebe.Vorgaben();
     ASSERT_TRUE(MassstabLesen(system.c_str()));
-    EXPECT_EQ(gemeldet, 1);
+    EXPECT_EQ(gemeldet.Abholen().Arten(), AENDERUNG_MASSSTAB);
     EXPECT_DOUBLE_EQ(Massstaebe.Schnittkraft(), 2.5);
     EXPECT_DOUBLE_EQ(Massstaebe.Streckenlast(), 3);
     EXPECT_DOUBLE_EQ(Massstaebe.Punktlast(), 4);
@@ -214,6 +216,6 @@ TEST_F(DateiTest, FehlgeschlagenesMassstabschreiben) {
     DateiSchreiben(dir.Pfad("datei"), "x");
     std::string system = dir.Pfad("datei/s.sysdat");
     EXPECT_FALSE(MassstabSchreiben(system.c_str()));
-    EXPECT_EQ(Texte(), std::vector<std::string>{"Maßstab konnte nicht geschrieben werden ! [" + dir.Pfad("datei/s.massdat") +
+    EXPECT_EQ(Texte(), std::vector<std::string>{"Maßstab konnte nicht geschrieben werden ! ["_l1 + dir.Pfad("datei/s.massdat") +
                                                 "]"});
 }

@@ -1,4 +1,5 @@
 // The material and cross-section catalogue files.
+#include "core/latin1.h"
 #include "files/kataloge.h"
 
 #include <gtest/gtest.h>
@@ -184,10 +185,10 @@ TEST_F(KatalogTest, FehlendeDateienGebenZweiMeldungenJeKatalog) {
     EXPECT_FALSE(MaterialienLesen());
     EXPECT_FALSE(QuerschnitteLesen());
     std::vector<std::string> erwartet = {
-        "Die Datei " + dir.Pfad("material.dat") + " konnte nicht geöffnet werden !",
-        "Überprüfen Sie die Pfadangaben in der Datei .velko",
-        "Die Datei " + dir.Pfad("querschnitte.dat") + " konnte nicht geöffnet werden !",
-        "Überprüfen Sie die Pfadangaben in der Datei .velko"};
+        "Die Datei " + dir.Pfad("material.dat") + " konnte nicht geöffnet werden !"_l1,
+        "Überprüfen Sie die Pfadangaben in der Datei .velko"_l1,
+        "Die Datei " + dir.Pfad("querschnitte.dat") + " konnte nicht geöffnet werden !"_l1,
+        "Überprüfen Sie die Pfadangaben in der Datei .velko"_l1};
     EXPECT_EQ(bericht.Texte(), erwartet);
     EXPECT_EQ(Programm.Materialien, nullptr);
     // a missing catalogue may be created at exit
@@ -200,7 +201,7 @@ TEST_F(KatalogTest, UnvollstaendigeDateiWirdNichtUeberschrieben) {
     DateiSchreiben(dir.Pfad("material.dat"), kurz);
     EXPECT_FALSE(MaterialienLesen());
     EXPECT_EQ(Materialnummern(), (std::vector<long>{1}));  // what was readable is kept
-    EXPECT_TRUE(Gemeldet("Die Datei " + dir.Pfad("material.dat") + " ist unvollständig und wird nicht überschrieben !"));
+    EXPECT_TRUE(Gemeldet("Die Datei " + dir.Pfad("material.dat") + " ist unvollständig und wird nicht überschrieben !"_l1));
     EXPECT_FALSE(MaterialienSchreiben());
     EXPECT_EQ(DateiLesen(dir.Pfad("material.dat")), kurz);
     EXPECT_TRUE(Gemeldet("Datei " + dir.Pfad("material.dat") + " konnte nicht geschrieben werden"));

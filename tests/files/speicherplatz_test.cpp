@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/latin1.h"
 #include "tests/files/systemdatei_hilfen.h"
 
 namespace {
@@ -34,10 +35,10 @@ protected:
     // contents and nothing else in the folder.  Else which check failed.
     int SichernScheitert(const std::string& ziel) {
         const std::string alt = DateiLesen(ziel);
-        if (SystemSchreiben(ziel.c_str())) return 10;
+        if (SystemSchreiben(*sys, ziel.c_str())) return 10;
         if (!Gemeldet("Fehler beim Schreiben !")) return 11;
         if (DateiLesen(ziel) != alt) return 12;
-        if (std::strcmp(Programm.AktuellesSystem->Dateiname, "noname") != 0) return 13;
+        if (std::strcmp(sys->Dateiname, "noname") != 0) return 13;
         for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(ziel).parent_path()))
             if (e.path().string().find(".velko-") != std::string::npos) return 14;
         return 0;
@@ -99,12 +100,22 @@ TEST_F(SpeicherplatzTest, VolleKleineRamdisk) {
         std::fclose(f);
         return SichernScheitert(ziel);
     });
-    if (ergebnis == 77) GTEST_SKIP() << "kein tmpfs einzuhängen";
+    if (ergebnis == 77) GTEST_SKIP() << "kein tmpfs einzuhängen"_l1;
     EXPECT_EQ(ergebnis, 0);
 }
 
-TEST_F(SpeicherplatzTest, ZuWenigSpeicherBeimLesenWirdGemeldet) {
+// AddressSanitizer reserves more address space than the limit below
+// allows (g++ says so with __SANITIZE_ADDRESS__, clang with __has_feature).
 #if defined(__SANITIZE_ADDRESS__)
+#define MIT_ADRESSPRUEFUNG 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MIT_ADRESSPRUEFUNG 1
+#endif
+#endif
+
+TEST_F(SpeicherplatzTest, ZuWenigSpeicherBeimLesenWirdGemeldet) {
+#if defined(MIT_ADRESSPRUEFUNG)
     GTEST_SKIP() << "AddressSanitizer braucht mehr Adressraum, als die Grenze erlaubt";
 #else
     // 400,000 points: a few megabytes of file, far more once they are
@@ -117,7 +128,7 @@ TEST_F(SpeicherplatzTest, ZuWenigSpeicherBeimLesenWirdGemeldet) {
     DateiSchreiben(pfad, text);
     text.clear();
     text.shrink_to_fit();
-    System* offen = NeuesAktuelles(5);
+    System* offen = Anlegen(5);
     const int ergebnis = ImKind([&] {
         long seiten = 0;
         if (FILE* f = std::fopen("/proc/self/statm", "r")) {
@@ -131,7 +142,7 @@ TEST_F(SpeicherplatzTest, ZuWenigSpeicherBeimLesenWirdGemeldet) {
         freopen("/dev/null", "w", stdout);
         if (SystemLesen(pfad.c_str())) return 21;
         if (!Gemeldet("Datei " + pfad + " nicht gelesen: zu wenig Speicher !")) return 22;
-        if (Programm.AktuellesSystem != offen || KeAnzahl(Programm.Systeme) != 1) return 23;
+        if (KeAnzahl(Programm.Systeme) != 1 || *Elemente<System>(Programm.Systeme).begin() != offen) return 23;
         return 0;
     });
     if (ergebnis == 77) GTEST_SKIP() << "kein /proc/self/statm";

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/latin1.h"
 #include "tests/files/systemdatei_hilfen.h"
 
 namespace {
@@ -36,30 +37,29 @@ std::string Datei(const std::string& alt = "", const std::string& neu = "") {
 class SystemdateiFehlerTest : public SystemdateiTest {
 protected:
     // Writes `inhalt` and reads it; checks that a refusal leaves the open
-    // Systems and the current one as they were.
+    // Systems as they were.
     System* Lesen(const std::string& inhalt) {
         pfad = verzeichnis.Pfad("t.sysdat");
         DateiSchreiben(pfad, inhalt);
         const long vorher = KeAnzahl(Programm.Systeme);
-        System* aktuell = Programm.AktuellesSystem;
-        testing::internal::CaptureStdout();
-        System* sys = SystemLesen(pfad.c_str());
-        ausgabe = testing::internal::GetCapturedStdout();
-        if (!sys) {
+        bericht.Diagnosen.clear();
+        System* gelesen = SystemLesen(pfad.c_str());
+        ausgabe = bericht.Diagnosen;
+        if (!gelesen) {
             EXPECT_EQ(KeAnzahl(Programm.Systeme), vorher);
-            EXPECT_EQ(Programm.AktuellesSystem, aktuell);
             EXPECT_FALSE(Gemeldet("System geladen !"));
         }
-        return sys;
+        return gelesen;
     }
     std::string pfad;
     std::string ausgabe;
 };
 
 TEST_F(SystemdateiFehlerTest, GueltigeVorlageWirdGelesen) {
-    ASSERT_NE(Lesen(Datei()), nullptr);
-    EXPECT_EQ(KeAnzahl(Programm.AktuellesSystem->Punktlasten), 1);
-    EXPECT_EQ(KeAnzahl(Programm.AktuellesSystem->Streckenlasten), 1);
+    System* gelesen = Lesen(Datei());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(KeAnzahl(gelesen->Punktlasten), 1);
+    EXPECT_EQ(KeAnzahl(gelesen->Streckenlasten), 1);
 }
 
 TEST_F(SystemdateiFehlerTest, KopfWirdGeprueft) {
@@ -71,14 +71,14 @@ TEST_F(SystemdateiFehlerTest, KopfWirdGeprueft) {
 
     bericht.Zeilen.clear();
     EXPECT_EQ(Lesen("X 1\n77\n"), nullptr);
-    EXPECT_EQ(bericht.Texte(), std::vector<std::string>{"Dies ist keine gültige Velko-Systembeschreibungsdatei."});
+    EXPECT_EQ(bericht.Texte(), std::vector<std::string>{"Dies ist keine gültige Velko-Systembeschreibungsdatei."_l1});
     EXPECT_EQ(ausgabe, "\nDatei nicht gelesen!!!\nDer erste String sollte ein V sein ist aber: X\n");
     EXPECT_EQ(Lesen(""), nullptr);
     EXPECT_EQ(Lesen(" \n\t "), nullptr);
 
     bericht.Zeilen.clear();
     EXPECT_EQ(Lesen(Datei("V 1", "V 2")), nullptr);
-    EXPECT_EQ(bericht.Texte(), std::vector<std::string>{"Dies ist keine gültige Velko-Systembeschreibungsdatei."});
+    EXPECT_EQ(bericht.Texte(), std::vector<std::string>{"Dies ist keine gültige Velko-Systembeschreibungsdatei."_l1});
     EXPECT_EQ(ausgabe,
               "\nAllgemeine Version des Dateiformats: V\n\nDatei nicht gelesen!!!\n"
               "Es gibt nur V 1 diese Datei aber hat: V 2\n");
@@ -86,12 +86,12 @@ TEST_F(SystemdateiFehlerTest, KopfWirdGeprueft) {
 }
 
 TEST_F(SystemdateiFehlerTest, FalscherFgStatusBeendetNichtSondernVerweigertDieDatei) {
-    System* offen = NeuesAktuelles(1);
+    System* offen = Anlegen(1);
     EXPECT_EQ(Lesen(Datei("2 D ", "2 X ")), nullptr);
     EXPECT_TRUE(Gemeldet("Fehler beim Einlesen der Freiheitsgrade !\n"));
     EXPECT_TRUE(Gemeldet("!! FG - Status = X\n"));
     EXPECT_TRUE(Gemeldet("Datei " + pfad + " nicht gelesen !"));
-    EXPECT_EQ(Programm.AktuellesSystem, offen);
+    EXPECT_EQ(NeuestesSystem(), offen);
     EXPECT_EQ(KeAnzahl(Programm.Systeme), 1);
 }
 
@@ -156,7 +156,7 @@ TEST_F(SystemdateiFehlerTest, NurGewoehnlicheDateienBegrenzterGroesse) {
     for (const std::string& p : {fifo, std::string("/dev/zero")}) {
         bericht.Zeilen.clear();
         EXPECT_EQ(SystemLesen(p.c_str()), nullptr);
-        EXPECT_TRUE(Gemeldet("Datei " + p + " ist keine reguläre Datei !")) << p;
+        EXPECT_TRUE(Gemeldet("Datei " + p + " ist keine reguläre Datei !"_l1)) << p;
     }
     // An overlong token is damage, whatever it would have been.
     EXPECT_EQ(Lesen(Datei(" 1 4.0 0.0", " 1 4." + std::string(500, '0') + " 0.0")), nullptr);
@@ -170,11 +170,11 @@ TEST_F(SystemdateiFehlerTest, AbgeschnitteneDateiHinterlaesstNieEinSystem) {
         std::size_t letztes = vorlage.find_last_not_of(" \n");
         letztes = vorlage.find_last_of(" \n", letztes) + 1;
         for (std::size_t n = 0; n < vorlage.size(); ++n) {
-            System* sys = Lesen(vorlage.substr(0, n));
+            System* gelesen = Lesen(vorlage.substr(0, n));
             if (n <= letztes) {
-                EXPECT_EQ(sys, nullptr) << "prefix " << n;
+                EXPECT_EQ(gelesen, nullptr) << "prefix " << n;
             }
-            if (sys) SystemLoeschen(sys);
+            if (gelesen) SystemLoeschen(gelesen);
             bericht.Zeilen.clear();
         }
     }
@@ -182,9 +182,9 @@ TEST_F(SystemdateiFehlerTest, AbgeschnitteneDateiHinterlaesstNieEinSystem) {
 
 TEST_F(SystemdateiFehlerTest, FehlendeBezuegeBleibenLeerUndWerdenGemeldet) {
     // Bar to point 9 and degree of freedom 42, neither of which exists.
-    System* sys = Lesen(Datei(" 0 1 2 3 4 5\n 0  1\n", " 0 1 2 42 4 5\n 0  9\n"));
+    sys = Lesen(Datei(" 0 1 2 3 4 5\n 0  1\n", " 0 1 2 42 4 5\n 0  9\n"));
     ASSERT_NE(sys, nullptr);
-    Stab* s = StabSuchen(0);
+    Stab* s = StabSuchen(*sys, 0);
     EXPECT_EQ(s->PunktB, nullptr);
     EXPECT_EQ(s->Freiheitsgrade[FG_BX], nullptr);
     EXPECT_NE(s->Freiheitsgrade[FG_BY], nullptr);
@@ -192,10 +192,11 @@ TEST_F(SystemdateiFehlerTest, FehlendeBezuegeBleibenLeerUndWerdenGemeldet) {
     EXPECT_TRUE(Gemeldet("Stab 0: Freiheitsgrad 42 existiert nicht !"));
     // Empty references are written as -1 and stay empty on the next read.
     const std::string neu = verzeichnis.Pfad("neu.sysdat");
-    ASSERT_TRUE(SystemSchreiben(neu.c_str()));
+    ASSERT_TRUE(SystemSchreiben(*sys, neu.c_str()));
     EXPECT_NE(DateiLesen(neu).find(" 0 1 2 -1 4 5\n 0  -1\n"), std::string::npos);
-    ASSERT_NE(SystemLesen(neu.c_str()), nullptr);
-    EXPECT_EQ(StabSuchen(0)->PunktB, nullptr);
+    System* wieder = SystemLesen(neu.c_str());
+    ASSERT_NE(wieder, nullptr);
+    EXPECT_EQ(StabSuchen(*wieder, 0)->PunktB, nullptr);
 }
 
 TEST_F(SystemdateiFehlerTest, FehlendeStaebeUndKatalogeintraegeWerdenGemeldet) {
@@ -205,50 +206,49 @@ TEST_F(SystemdateiFehlerTest, FehlendeStaebeUndKatalogeintraegeWerdenGemeldet) {
     auto ersetzen = [&d](const std::string& alt, const std::string& neu) { d.replace(d.find(alt), alt.size(), neu); };
     ersetzen("3  4 \n", "3  99 \n");
     ersetzen("0.0\n2\n0\n0.0 1.0", "0.0\n2\n8\n0.0 1.0");
-    ASSERT_NE(Lesen(d), nullptr);
-    System* sys = Programm.AktuellesSystem;
+    sys = Lesen(d);
+    ASSERT_NE(sys, nullptr);
     EXPECT_TRUE(Gemeldet("(Lese Punktlast) Stab existiert nicht !"));
     EXPECT_TRUE(Gemeldet("Stab existiert nicht !"));
     EXPECT_TRUE(Gemeldet("Fehler bei FG Relation"));
-    EXPECT_TRUE(Gemeldet("es wurden Stäbe ohne Material geladen !"));
-    EXPECT_TRUE(Gemeldet("es wurden Stäbe ohne Querschnitt geladen !"));
+    EXPECT_TRUE(Gemeldet("es wurden Stäbe ohne Material geladen !"_l1));
+    EXPECT_TRUE(Gemeldet("es wurden Stäbe ohne Querschnitt geladen !"_l1));
     // The other point load is kept, the distributed load on bar 8 dropped.
     EXPECT_EQ(KeAnzahl(sys->Punktlasten), 1);
-    EXPECT_NE(PunktlastSuchen(10000002), nullptr);
+    EXPECT_NE(PunktlastSuchen(*sys, 10000002), nullptr);
     EXPECT_EQ(KeAnzahl(sys->Streckenlasten), 0);
     EXPECT_EQ(sys->FgRelationen->top, 1);
-    EXPECT_EQ(StabSuchen(0)->Material, 1);
+    EXPECT_EQ(StabSuchen(*sys, 0)->Material, 1);
 }
 
 TEST_F(SystemdateiFehlerTest, UngueltigerStatusBeimSchreibenBeendetNichtUndErhaeltDieDatei) {
     KleinesSystem();
     const std::string ziel = verzeichnis.Pfad("alt.sysdat");
     DateiSchreiben(ziel, "alter Inhalt");
-    static_cast<Freiheitsgrad*>(Programm.AktuellesSystem->Freiheitsgrade->next->element)->Status = STATUS_NEGATIV;
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(SystemSchreiben(ziel.c_str()));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Fehler beim Schreiben der Freiheitsgrade !\n");
+    static_cast<Freiheitsgrad*>(sys->Freiheitsgrade->next->element)->Status = STATUS_NEGATIV;
+    EXPECT_FALSE(SystemSchreiben(*sys, ziel.c_str()));
+    EXPECT_EQ(bericht.Diagnosen, "Fehler beim Schreiben der Freiheitsgrade !\n");
     EXPECT_TRUE(Gemeldet("Fehler beim Schreiben der Freiheitsgrade !"));
     EXPECT_EQ(DateiLesen(ziel), "alter Inhalt");
-    EXPECT_EQ(Programm.AktuellesSystem->Aenderungen, 7);
-    EXPECT_STREQ(Programm.AktuellesSystem->Dateiname, "noname");
+    EXPECT_EQ(sys->Aenderungen, 7);
+    EXPECT_STREQ(sys->Dateiname, "noname");
 }
 
 TEST_F(SystemdateiFehlerTest, FehlgeschlagenesSchreibenLaesstDieAlteDateiStehen) {
-    NeuesAktuelles(1);
-    EXPECT_FALSE(SystemSchreiben(verzeichnis.Pfad("gibt/es/nicht").c_str()));
+    Anlegen(1);
+    EXPECT_FALSE(SystemSchreiben(*sys, verzeichnis.Pfad("gibt/es/nicht").c_str()));
     EXPECT_TRUE(Gemeldet("Fehler beim Schreiben !"));
-    EXPECT_FALSE(SystemSchreiben(std::string(400, 'a').c_str()));
+    EXPECT_FALSE(SystemSchreiben(*sys, std::string(400, 'a').c_str()));
 
     if (geteuid() != 0) {  // root may write anywhere
         const std::string ziel = verzeichnis.Pfad("fest.sysdat");
         DateiSchreiben(ziel, "alt");
         chmod(verzeichnis.Pfad().c_str(), 0555);
-        EXPECT_FALSE(SystemSchreiben(ziel.c_str()));
+        EXPECT_FALSE(SystemSchreiben(*sys, ziel.c_str()));
         chmod(verzeichnis.Pfad().c_str(), 0755);
         EXPECT_EQ(DateiLesen(ziel), "alt");
     }
-    EXPECT_STREQ(Programm.AktuellesSystem->Dateiname, "noname");
+    EXPECT_STREQ(sys->Dateiname, "noname");
     // No temporary files are left behind.
     int dateien = 0;
     for (auto& e : std::filesystem::directory_iterator(verzeichnis.Pfad())) dateien += e.is_regular_file();

@@ -11,7 +11,6 @@
 
 #include "beispiele/quelle/systembau.h"
 #include "core/bericht.h"
-#include "core/oberflaeche.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/systemdatei.h"
@@ -21,7 +20,6 @@ class SystemdateiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ProgrammZuruecksetzen();
-        OberflaecheSetzen(nullptr);
         vorher_ = BerichtSetzen(&bericht);
     }
     void TearDown() override {
@@ -41,11 +39,9 @@ protected:
         return false;
     }
 
-    // A fresh current System in Modus 1.
-    System* NeuesAktuelles(long systemID) {
-        System* sys = SystemErzeugen();
-        Programm.AktuellesSystem = sys;
-        Programm.Modus = 1;
+    // A fresh System, kept in `sys`.
+    System* Anlegen(long systemID) {
+        sys = SystemErzeugen();
         sys->SystemID = systemID;
         return sys;
     }
@@ -55,24 +51,24 @@ protected:
     // both kinds and a combination.
     System* KleinesSystem() {
         using namespace systembau;
-        System* sys = NeuesAktuelles(987654321);
-        Stab* s0 = StabZiehen(0, 0, 3, 0, 1, 2);
-        Stab* s1 = StabZiehen(3, 0, 3, -2, 1, 1);
-        GelenkSetzen(s1, 0);
+        Anlegen(987654321);
+        Stab* s0 = StabZiehen(*sys, 0, 0, 3, 0, 1, 2);
+        Stab* s1 = StabZiehen(*sys, 3, 0, 3, -2, 1, 1);
+        GelenkSetzen(*sys, s1, 0);
         Festhalten(s0, 0, {0, 1, 2});
         Festhalten(s1, 1, {0, 1});
         Fg(s1, 1, 1)->Wert = 0.01;
         Fg(s1, 1, 0)->Winkel = 0.5;
         Fg(s1, 1, 1)->Winkel = 0.5;
         Fg(s1, 1, 2)->Feder = 2500.0;
-        Lastfall* g = LastfallAnlegen("Eigen gewicht", 1.35, 10000001);
-        Lastfall* w = LastfallAnlegen("Wind", 1.5, 10000002);
+        Lastfall* g = LastfallAnlegen(*sys, "Eigen gewicht", 1.35, 10000001);
+        Lastfall* w = LastfallAnlegen(*sys, "Wind", 1.5, 10000002);
         w->Aktiv = -1;
-        StreckenlastAufStab(g, s0, "Ausbau last", 2.0, 4.0, 0.0, 10000003);
-        KraftAufStab(w, s1, "Wind", 7.5, 0.5, 1.570796, 10000004);
-        Punktlast* m = KraftAufStab(g, s0, "M", -3.0, 1.0, 0.0, 10000005);
+        StreckenlastAufStab(*sys, g, s0, "Ausbau last", 2.0, 4.0, 0.0, 10000003);
+        KraftAufStab(*sys, w, s1, "Wind", 7.5, 0.5, 1.570796, 10000004);
+        Punktlast* m = KraftAufStab(*sys, g, s0, "M", -3.0, 1.0, 0.0, 10000005);
         m->Art = ART_MOMENT;
-        Lastfallkombination* k = KombinationErzeugen(-1);
+        Lastfallkombination* k = KombinationErzeugen(*sys, -1);
         NameSetzen(k->Name, "G plus W");
         for (auto [kennung, faktor] : {std::pair{10000001L, 1.35}, std::pair{10000002L, 1.5}}) {
             Anteil* a = NeuerDatensatz<Anteil>();
@@ -86,6 +82,7 @@ protected:
 
     SammelBericht bericht;
     Testverzeichnis verzeichnis;
+    System* sys = nullptr;  // the System built last
 
 private:
     Berichtsempfaenger* vorher_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "core/latin1.h"
 #include "tests/files/systemdatei_hilfen.h"
 
 namespace {
@@ -31,17 +32,17 @@ std::vector<std::string> Punktzeilen(const std::string& datei) {
 TEST_F(SystemdateiTest, KleinesSystemEntsprichtDerFixtureByteFuerByte) {
     KleinesSystem();
     const std::string pfad = verzeichnis.Pfad("klein.sysdat");
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     MitFixtureVergleichen(DateiLesen(pfad), Fixture("klein.sysdat"));
     EXPECT_TRUE(Gemeldet(pfad + " geschrieben !"));
-    EXPECT_STREQ(Programm.AktuellesSystem->Dateiname, pfad.c_str());
-    EXPECT_EQ(Programm.AktuellesSystem->Aenderungen, 0);
+    EXPECT_STREQ(sys->Dateiname, pfad.c_str());
+    EXPECT_EQ(sys->Aenderungen, 0);
 }
 
 TEST_F(SystemdateiTest, LeeresSystemSchreibtAlleAnzahlenNullUndOhneLastfallketteNurEineNull) {
-    NeuesAktuelles(42);
+    Anlegen(42);
     const std::string pfad = verzeichnis.Pfad("leer");
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     // No load-case chain: " 0\n" directly followed by the point-load count.
     const std::string erwartet =
         "V 1\n42\n\n\n\n\n"
@@ -56,13 +57,14 @@ TEST_F(SystemdateiTest, LeeresSystemSchreibtAlleAnzahlenNullUndOhneLastfallkette
     EXPECT_EQ(DateiLesen(pfad + ".sysdat"), erwartet);
 
     // A chain that exists but is empty again writes its full section.
-    LastfallErzeugen(0, "weg", 10000009);
-    LastfallLoeschen(0);
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    LastfallErzeugen(*sys, 0, "weg", 10000009);
+    LastfallLoeschen(*sys, 0);
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     const std::string datei = DateiLesen(pfad + ".sysdat");
     EXPECT_NE(datei.find("\n\n\n\n\n\n0\n\n\n\n\n\n\n0\n\n\n\n0\n"), std::string::npos) << datei;
-    ASSERT_NE(SystemLesen((pfad + ".sysdat").c_str()), nullptr);
-    EXPECT_EQ(KeAnzahl(Programm.AktuellesSystem->Lastfaelle), 0);
+    System* gelesen = SystemLesen((pfad + ".sysdat").c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(KeAnzahl(gelesen->Lastfaelle), 0);
 }
 
 // Every list of a System as the numbers (or identifiers) of its records,
@@ -84,25 +86,26 @@ std::vector<std::vector<long>> Reihenfolgen(const System* sys) {
 TEST_F(SystemdateiTest, SichernUndLesenBehaeltNummernUndReihenfolgen) {
     KleinesSystem();
     // numbers the user chose, not those a reader would give in file order
-    LastfallSuchen(10000001)->Nummer = 2;
-    LastfallSuchen(10000002)->Nummer = 1;
-    systembau::LastfallAnlegen("Schnee", 1.5, 10000007)->Nummer = 7;
-    Lastfallkombination* k = KombinationErzeugen(4);
+    LastfallSuchen(*sys, 10000001)->Nummer = 2;
+    LastfallSuchen(*sys, 10000002)->Nummer = 1;
+    systembau::LastfallAnlegen(*sys, "Schnee", 1.5, 10000007)->Nummer = 7;
+    Lastfallkombination* k = KombinationErzeugen(*sys, 4);
     NameSetzen(k->Name, "leer");
-    const auto vorher = Reihenfolgen(Programm.AktuellesSystem);
+    const auto vorher = Reihenfolgen(sys);
     std::string datei[3];
     for (int i = 0; i < 3; ++i) {
         const std::string pfad = verzeichnis.Pfad("runde" + std::to_string(i) + ".sysdat");
-        ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+        ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
         datei[i] = DateiLesen(pfad);
-        ASSERT_NE(SystemLesen(pfad.c_str()), nullptr) << i;
-        EXPECT_EQ(Reihenfolgen(Programm.AktuellesSystem), vorher) << i;
+        sys = SystemLesen(pfad.c_str());
+        ASSERT_NE(sys, nullptr) << i;
+        EXPECT_EQ(Reihenfolgen(sys), vorher) << i;
     }
     EXPECT_EQ(datei[0], datei[1]);
     EXPECT_EQ(datei[1], datei[2]);
     // oldest first: the reverse of the chain
     std::vector<std::string> punkte;
-    for (Punkt* p : ElementeRueckwaerts<Punkt>(Programm.AktuellesSystem->Punkte)) {
+    for (Punkt* p : ElementeRueckwaerts<Punkt>(sys->Punkte)) {
         char zeile[64];
         std::snprintf(zeile, sizeof zeile, " %ld %f %f", p->Nummer, p->X, p->Y);
         punkte.push_back(zeile);
@@ -117,27 +120,30 @@ TEST_F(SystemdateiTest, SichernUndLesenBehaeltNummernUndReihenfolgen) {
 
 TEST_F(SystemdateiTest, LastfallnummernFehlenOderDoppeltOderBeschaedigt) {
     KleinesSystem();
-    LastfallSuchen(10000001)->Nummer = 5;
+    LastfallSuchen(*sys, 10000001)->Nummer = 5;
     const std::string pfad = verzeichnis.Pfad("nummern.sysdat");
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     const std::string datei = DateiLesen(pfad);
     const std::size_t marke = datei.find("\nLastfallnummern\n");
     ASSERT_NE(marke, std::string::npos);
 
     // a file without them (as every file of earlier versions): 0, 1, ... in file order
     DateiSchreiben(pfad, datei.substr(0, marke));
-    ASSERT_NE(SystemLesen(pfad.c_str()), nullptr);
-    EXPECT_EQ(LastfallSuchen(10000001)->Nummer, 0);
-    EXPECT_EQ(LastfallSuchen(10000002)->Nummer, 1);
+    System* gelesen = SystemLesen(pfad.c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(LastfallSuchen(*gelesen, 10000001)->Nummer, 0);
+    EXPECT_EQ(LastfallSuchen(*gelesen, 10000002)->Nummer, 1);
     // a number given twice goes to the first; the second gets the smallest free one
     DateiSchreiben(pfad, datei.substr(0, marke) + "\nLastfallnummern\n2\n10000001 3\n10000002 3\n");
-    ASSERT_NE(SystemLesen(pfad.c_str()), nullptr);
-    EXPECT_EQ(LastfallSuchen(10000001)->Nummer, 3);
-    EXPECT_EQ(LastfallSuchen(10000002)->Nummer, 0);
+    gelesen = SystemLesen(pfad.c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(LastfallSuchen(*gelesen, 10000001)->Nummer, 3);
+    EXPECT_EQ(LastfallSuchen(*gelesen, 10000002)->Nummer, 0);
     // other text after the last section is not read, as before
     DateiSchreiben(pfad, datei.substr(0, marke) + "\nirgendwas 1 2\n");
-    ASSERT_NE(SystemLesen(pfad.c_str()), nullptr);
-    EXPECT_EQ(LastfallSuchen(10000001)->Nummer, 0);
+    gelesen = SystemLesen(pfad.c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(LastfallSuchen(*gelesen, 10000001)->Nummer, 0);
     // cut short: the file is damaged and refused as a whole
     const long systeme = KeAnzahl(Programm.Systeme);
     DateiSchreiben(pfad, datei.substr(0, datei.size() - 4));
@@ -148,18 +154,16 @@ TEST_F(SystemdateiTest, LastfallnummernFehlenOderDoppeltOderBeschaedigt) {
 TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     KleinesSystem();
     const std::string pfad = verzeichnis.Pfad("werte.sysdat");
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
-    Programm.Modus = 0;
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     bericht.Zeilen.clear();
-    testing::internal::CaptureStdout();
-    System* sys = SystemLesen(pfad.c_str());
-    const std::string aus = testing::internal::GetCapturedStdout();
+    sys = SystemLesen(pfad.c_str());
     ASSERT_NE(sys, nullptr);
-    EXPECT_EQ(aus,
+    // The diagnostics of reading, which the window program writes to
+    // standard output.
+    EXPECT_EQ(bericht.Diagnosen,
               "\nAllgemeine Version des Dateiformats: V\nVersion des Dateiformats V: 1\nSystemID: 987654321\n");
 
-    EXPECT_EQ(Programm.AktuellesSystem, sys);
-    EXPECT_EQ(Programm.Modus, 1);
+    EXPECT_EQ(Programm.AktuellesSystem, nullptr) << "reading makes no System current";
     EXPECT_EQ(sys->Aenderungen, 0);
     EXPECT_STREQ(sys->Dateiname, pfad.c_str());
     EXPECT_EQ(sys->SystemID, 987654321);
@@ -167,7 +171,7 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     EXPECT_TRUE(Gemeldet("System erzeugt."));
     EXPECT_EQ(bericht.Texte().back(), "System geladen !");
 
-    Stab* s1 = StabSuchen(1);
+    Stab* s1 = StabSuchen(*sys, 1);
     ASSERT_NE(s1, nullptr);
     ASSERT_NE(s1->PunktA, nullptr);
     EXPECT_DOUBLE_EQ(s1->PunktA->X, 3.0);
@@ -180,7 +184,7 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     EXPECT_EQ(lager->SystemID, 987654321);
     EXPECT_DOUBLE_EQ(s1->Freiheitsgrade[FG_BR]->Feder, 2500.0);
     // Shared joint: x and y shared with bar 0, rotation separate (hinge).
-    Stab* s0 = StabSuchen(0);
+    Stab* s0 = StabSuchen(*sys, 0);
     EXPECT_EQ(s0->Freiheitsgrade[FG_BX], s1->Freiheitsgrade[FG_AX]);
     EXPECT_EQ(s0->Freiheitsgrade[FG_BY], s1->Freiheitsgrade[FG_AY]);
     EXPECT_NE(s0->Freiheitsgrade[FG_BR], s1->Freiheitsgrade[FG_AR]);
@@ -188,8 +192,8 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     EXPECT_TRUE(PaarSuchen(sys->FgRelationen, s1->Freiheitsgrade[FG_BX], s1->Freiheitsgrade[FG_BY]));
 
     // Load cases numbered in file order (oldest written first), names keep '_'.
-    Lastfall* g = LastfallSuchen(10000001);
-    Lastfall* w = LastfallSuchen(10000002);
+    Lastfall* g = LastfallSuchen(*sys, 10000001);
+    Lastfall* w = LastfallSuchen(*sys, 10000002);
     ASSERT_TRUE(g && w);
     EXPECT_STREQ(g->Name, "Eigen_gewicht");
     EXPECT_EQ(g->Nummer, 0);
@@ -197,15 +201,15 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
     EXPECT_EQ(g->Aktiv, 1);
     EXPECT_EQ(w->Aktiv, -1);
     EXPECT_DOUBLE_EQ(g->Gewicht, 1.35);
-    Streckenlast* sl = StreckenlastSuchen(10000003);
+    Streckenlast* sl = StreckenlastSuchen(*sys, 10000003);
     ASSERT_NE(sl, nullptr);
     EXPECT_STREQ(sl->Name, "Ausbau_last");
     EXPECT_DOUBLE_EQ(sl->GroesseB, 4.0);
-    Punktlast* m = PunktlastSuchen(10000005);
+    Punktlast* m = PunktlastSuchen(*sys, 10000005);
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->Art, ART_MOMENT);
     EXPECT_EQ(m->Positionsbezug, KOORD_LOKAL);
-    Lastfallkombination* k = KombinationSuchen(0);
+    Lastfallkombination* k = KombinationSuchen(*sys, 0);
     ASSERT_NE(k, nullptr);
     EXPECT_STREQ(k->Name, "G_plus_W");
     ASSERT_EQ(k->Anteile->top, 2);
@@ -213,25 +217,26 @@ TEST_F(SystemdateiTest, GelesenesSystemHaeltAlleGespeichertenWerte) {
 }
 
 TEST_F(SystemdateiTest, NamenWerdenAlsEinWortGeschriebenUndSicherGekuerzt) {
-    NeuesAktuelles(1);
-    Lastfall* lf = LastfallErzeugen(0, "Temperatur Wärme\tinnen", 10000001);
-    Punktlast* p = PunktlastErzeugen(lf->Kennung, 10000002);  // empty name
-    Stab* s = systembau::StabZiehen(0, 0, 1, 0, 1, 1);
+    Anlegen(1);
+    Lastfall* lf = LastfallErzeugen(*sys, 0, "Temperatur Wärme\tinnen"_l1, 10000001);
+    Punktlast* p = PunktlastErzeugen(*sys, lf->Kennung, 10000002);  // empty name
+    Stab* s = systembau::StabZiehen(*sys, 0, 0, 1, 0, 1, 1);
     p->Stab = s->Nummer;
     p->Art = ART_KRAFT;
     p->Koordinatensystem = KOORD_LOKAL;
     p->Positionsbezug = KOORD_LOKAL;
     const std::string pfad = verzeichnis.Pfad("namen.sysdat");
-    ASSERT_TRUE(SystemSchreiben(pfad.c_str()));
+    ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
     const std::string datei = DateiLesen(pfad);
     // The umlaut is the single ISO 8859-1 byte 0xE4.
     EXPECT_NE(datei.find("\nTemperatur_W\xE4rme_innen\n"), std::string::npos);
     EXPECT_EQ(datei.find('\xC3'), std::string::npos);
     // An empty name would let the reader take the next value for it.
     EXPECT_NE(datei.find("\n10000001\n-\n"), std::string::npos);
-    ASSERT_NE(SystemLesen(pfad.c_str()), nullptr);
-    EXPECT_STREQ(PunktlastSuchen(10000002)->Name, "-");
-    EXPECT_EQ(PunktlastSuchen(10000002)->Lastfall, 10000001);
+    System* gelesen = SystemLesen(pfad.c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_STREQ(PunktlastSuchen(*gelesen, 10000002)->Name, "-");
+    EXPECT_EQ(PunktlastSuchen(*gelesen, 10000002)->Lastfall, 10000001);
 
     // Names longer than their fields are cut, never overrun.
     std::string lang(300, 'x');
@@ -239,18 +244,19 @@ TEST_F(SystemdateiTest, NamenWerdenAlsEinWortGeschriebenUndSicherGekuerzt) {
     text.replace(text.find("Temperatur_W\xE4rme_innen"), std::strlen("Temperatur_W\xE4rme_innen"), lang);
     text.replace(text.find("\n-\n"), 3, "\n" + lang + "\n");
     DateiSchreiben(pfad, text);
-    ASSERT_NE(SystemLesen(pfad.c_str()), nullptr);
-    EXPECT_EQ(std::strlen(LastfallSuchen(10000001)->Name), static_cast<std::size_t>(NAME_KURZ - 1));
-    EXPECT_EQ(std::strlen(PunktlastSuchen(10000002)->Name), static_cast<std::size_t>(NAME_LANG - 1));
+    gelesen = SystemLesen(pfad.c_str());
+    ASSERT_NE(gelesen, nullptr);
+    EXPECT_EQ(std::strlen(LastfallSuchen(*gelesen, 10000001)->Name), static_cast<std::size_t>(NAME_KURZ - 1));
+    EXPECT_EQ(std::strlen(PunktlastSuchen(*gelesen, 10000002)->Name), static_cast<std::size_t>(NAME_LANG - 1));
 }
 
 TEST_F(SystemdateiTest, EndungWirdNurAngehaengtWennSieFehlt) {
     EXPECT_EQ(SystemdateiPfad("/a/b"), "/a/b.sysdat");
     EXPECT_EQ(SystemdateiPfad("/a/b.sysdat"), "/a/b.sysdat");
     EXPECT_EQ(SystemdateiPfad("b.sysdat.alt"), "b.sysdat.alt.sysdat");
-    NeuesAktuelles(5);
-    ASSERT_TRUE(SystemSchreiben(verzeichnis.Pfad("a").c_str()));
-    ASSERT_TRUE(SystemSchreiben(verzeichnis.Pfad("a.sysdat").c_str()));
+    Anlegen(5);
+    ASSERT_TRUE(SystemSchreiben(*sys, verzeichnis.Pfad("a").c_str()));
+    ASSERT_TRUE(SystemSchreiben(*sys, verzeichnis.Pfad("a.sysdat").c_str()));
     EXPECT_TRUE(Existiert(verzeichnis.Pfad("a.sysdat")));
     EXPECT_FALSE(Existiert(verzeichnis.Pfad("a.sysdat.sysdat")));
 }
@@ -262,19 +268,19 @@ TEST_F(SystemdateiTest, ZahlenImmerMitDezimalpunkt) {
         GTEST_SKIP() << "no German locale installed";
     KleinesSystem();
     const std::string pfad = verzeichnis.Pfad("komma.sysdat");
-    bool geschrieben = SystemSchreiben(pfad.c_str());
+    bool geschrieben = SystemSchreiben(*sys, pfad.c_str());
     System* gelesen = geschrieben ? SystemLesen(pfad.c_str()) : nullptr;
     std::setlocale(LC_NUMERIC, alt.c_str());
     ASSERT_TRUE(geschrieben);
     EXPECT_EQ(DateiLesen(pfad), DateiLesen(Fixture("klein.sysdat")));
     ASSERT_NE(gelesen, nullptr);
-    EXPECT_DOUBLE_EQ(LastfallSuchen(10000001)->Gewicht, 1.35);
+    EXPECT_DOUBLE_EQ(LastfallSuchen(*gelesen, 10000001)->Gewicht, 1.35);
 }
 
 // ------------------------------------------------------------ saving
 
 TEST_F(SystemdateiTest, SichernEntscheidetNachModusUndDateiname) {
-    System* sys = NeuesAktuelles(3);
+    Anlegen(3);
     EXPECT_EQ(SicherungEntscheiden(0, sys, false), Sicherung::Verweigert);
     EXPECT_EQ(SicherungEntscheiden(1, nullptr, false), Sicherung::Verweigert);
     EXPECT_EQ(SicherungEntscheiden(1, sys, false), Sicherung::NameErfragen);  // "noname"
@@ -285,7 +291,7 @@ TEST_F(SystemdateiTest, SichernEntscheidetNachModusUndDateiname) {
 }
 
 TEST_F(SystemdateiTest, SichernVerweigertFragtUndSchreibt) {
-    System* sys = NeuesAktuelles(3);
+    Anlegen(3);
     int gefragt = 0;
     const std::string ziel = verzeichnis.Pfad("gesichert");
     auto auswahl = [&] {
@@ -293,24 +299,22 @@ TEST_F(SystemdateiTest, SichernVerweigertFragtUndSchreibt) {
         return ziel;
     };
 
-    Programm.Modus = 0;
     bericht.Zeilen.clear();
-    EXPECT_FALSE(SystemSichern(auswahl));
-    EXPECT_FALSE(SystemSichernAls(auswahl));
-    EXPECT_EQ(bericht.Texte(), (std::vector<std::string>{"System speichern nicht möglich !",
-                                                         "System speichern nicht möglich !"}));
+    EXPECT_FALSE(SystemSichern(0, sys, auswahl));
+    EXPECT_FALSE(SystemSichernAls(0, sys, auswahl));
+    EXPECT_EQ(bericht.Texte(), (std::vector<std::string>{"System speichern nicht möglich !"_l1,
+                                                         "System speichern nicht möglich !"_l1}));
     EXPECT_EQ(gefragt, 0);
 
-    Programm.Modus = 1;
-    EXPECT_FALSE(SystemSichern([] { return std::string(); }));  // cancelled
+    EXPECT_FALSE(SystemSichern(1, sys, [] { return std::string(); }));  // cancelled
     EXPECT_FALSE(Existiert(verzeichnis.Pfad("noname.sysdat")));
-    EXPECT_TRUE(SystemSichern(auswahl));
+    EXPECT_TRUE(SystemSichern(1, sys, auswahl));
     EXPECT_EQ(gefragt, 1);
     EXPECT_STREQ(sys->Dateiname, (ziel + ".sysdat").c_str());
     sys->SystemID = 4;
-    EXPECT_TRUE(SystemSichern(auswahl));  // now writes to Dateiname without asking
+    EXPECT_TRUE(SystemSichern(1, sys, auswahl));  // now writes to Dateiname without asking
     EXPECT_EQ(gefragt, 1);
     EXPECT_EQ(DateiLesen(ziel + ".sysdat").substr(0, 6), "V 1\n4\n");
-    EXPECT_TRUE(SystemSichernAls(auswahl));
+    EXPECT_TRUE(SystemSichernAls(1, sys, auswahl));
     EXPECT_EQ(gefragt, 2);
 }

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Helpers for the tests that drive the program window: an Xvfb of their own,
 # a temporary HOME, the program started in it, xdotool for mouse and keys.
-# Every wait polls for the expected state; cleanup kills only the processes
-# started here.
+# Every wait polls for the expected state (no fixed pauses); coordinates come
+# from the program's geometry log (VELKO_GEOMETRIEPROTOKOLL), which names
+# every object of a form shown and the canvas with its view.  Cleanup kills
+# only the processes started here.
 #
 #   source tests/gui/gui_hilfe.sh; gui_start <path of velko>
 #
 # Sets: DISPLAY, HOME (a fresh one), GUI_TMP, VELKO, VELKO_PID,
-# VELKO_MELDUNGSPROTOKOLL (the log of every message-list line).
+# VELKO_MELDUNGSPROTOKOLL (the log of every message-list line),
+# VELKO_GEOMETRIEPROTOKOLL (the log of forms and canvas), HAUPTTITEL
+# (the main window's title with the version of generiert/version.h beside
+# the program).
 
 set -u
 
@@ -50,6 +55,10 @@ warten_bis() {
 gui_start() {
   VELKO=$(realpath "$1" 2>/dev/null || echo "$1")
   [ -x "$VELKO" ] || { echo "velko fehlt: $VELKO" >&2; exit 1; }
+  local version
+  version=$(sed -n 's/.*PROGRAMMVERSION = "\(.*\)";.*/\1/p' "$(dirname "$VELKO")/generiert/version.h" 2>/dev/null)
+  [ -n "$version" ] || { echo "generiert/version.h fehlt neben $VELKO" >&2; exit 1; }
+  HAUPTTITEL="Velko $version"
   GUI_TMP=$(mktemp -d "${TMPDIR:-/tmp}/velko_gui.XXXXXX")
   trap gui_aufraeumen EXIT
   exec 3>"$GUI_TMP/display"
@@ -63,6 +72,8 @@ gui_start() {
   mkdir -p "$HOME"
   export VELKO_MELDUNGSPROTOKOLL="$GUI_TMP/meldungen.txt"
   : >"$VELKO_MELDUNGSPROTOKOLL"
+  export VELKO_GEOMETRIEPROTOKOLL="$GUI_TMP/geometrie.txt"
+  : >"$VELKO_GEOMETRIEPROTOKOLL"
   unset LANG LC_ALL
 }
 
@@ -119,44 +130,104 @@ fenster_geometrie() {
   eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^X=/FX=/p;s/^Y=/FY=/p;s/^WIDTH=/FB=/p;s/^HEIGHT=/FH=/p')"
 }
 
+# fenster_zu ID: the window is no longer mapped.
+fenster_zu() { ! xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | grep -qx "$1"; }
+
 # Number of mapped top-level windows (pop-ups included).
 fensterzahl() { xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | wc -l; }
 
-# klicken WIN X Y: a click at (X, Y) relative to the window.
+# zeiger_auf WIN X Y: moves the pointer to (X, Y) of the window and waits
+# until the server reports it there.
+zeiger_ist() { [ "$(xdotool getmouselocation | sed 's/^x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')" = "$1 $2" ]; }
+zeiger_auf() {
+  fenster_geometrie "$1"
+  local ax=$(( FX + $2 )) ay=$(( FY + $3 ))
+  xdotool mousemove "$ax" "$ay"
+  warten_bis 5 zeiger_ist "$ax" "$ay" || gui_fehler "Zeiger nicht bei $ax,$ay"
+}
+# klicken WIN X Y [KNOPF]: a click at (X, Y) relative to the window, once
+# the pointer is there.
 klicken() {
-  xdotool mousemove --window "$1" "$2" "$3" && sleep 0.05 && xdotool click 1
+  zeiger_auf "$1" "$2" "$3"
+  xdotool click "${4:-1}"
 }
 
-# menue_waehlen WIN MX MY EINTRAG: opens the pull-down menu at (MX, MY) of
-# the window and chooses the EINTRAG-th entry (1-based) of its pop-up.
+# objekt_lage FORM NAME [N]: "X Y B H" of the object NAME of the form FORM
+# as last shown (see objekt).
+objekt_lage() {
+  iconv -f ISO-8859-1 -t UTF-8 "$VELKO_GEOMETRIEPROTOKOLL" | awk -F'\t' -v f="$1" -v n="$2" -v k="${3:-1}" '
+    $1 == "zeige" && $2 == f { i = 0; p = "" }
+    $1 == "form" && $2 == f && $3 == n && ++i == k { p = $4 }
+    END { if (p == "") exit 1; print p }'
+}
+# objekt FORM NAME [N]: "X Y", the middle of the object NAME of the form
+# FORM (its title, or the name the log gives a tool window) as last shown,
+# relative to the form's window.  NAME is the object's label, or its class
+# and number among the unlabelled ones ("Eingabe#2"); N picks the N-th
+# object of that name.
+objekt() {
+  iconv -f ISO-8859-1 -t UTF-8 "$VELKO_GEOMETRIEPROTOKOLL" | awk -F'\t' -v f="$1" -v n="$2" -v k="${3:-1}" '
+    $1 == "zeige" && $2 == f { i = 0; p = "" }
+    $1 == "form" && $2 == f && $3 == n && ++i == k {
+      split($4, g, " "); p = int(g[1] + g[3] / 2) " " int(g[2] + g[4] / 2) }
+    END { if (p == "") exit 1; print p }'
+}
+# knopf WIN FORM NAME [N]: clicks the object.
+knopf() {
+  local p
+  p=$(objekt "$2" "$3" "${4:-1}") || gui_fehler "kein Objekt '$3' in '$2'"
+  klicken "$1" $p
+}
+# eingabe WIN FORM NAME TEXT [N]: replaces the text of an input.
+eingabe() {
+  local p
+  p=$(objekt "$2" "$3" "${5:-1}") || gui_fehler "keine Eingabe '$3' in '$2'"
+  eingabe_ersetzen "$1" $p "$4"
+}
+# leinwand_pixel WX WY: "X Y" in the main window of the world point (WX, WY)
+# as the canvas was last drawn.
+leinwand_pixel() {
+  awk -F'\t' -v wx="$1" -v wy="$2" '$1 == "leinwand" { l = $2; v = $3 }
+    END { if (l == "") exit 1; split(l, g, " "); split(v, a, " ")
+          printf "%d %d\n", g[1] + int(wx * a[1] + a[2]), g[2] + int(a[3] - wy * a[1]) }' "$VELKO_GEOMETRIEPROTOKOLL"
+}
+# leinwand_lage: "X Y B H" of the canvas inside the main window.
+leinwand_lage() { awk -F'\t' '$1 == "leinwand" { l = $2 } END { if (l == "") exit 1; print l }' "$VELKO_GEOMETRIEPROTOKOLL"; }
+
+# popup_bereit PUP: the pop-up has drawn itself (its middle is no longer
+# the black of an unexposed window); from then on it follows the pointer.
+popup_bereit() {
+  local f
+  f=$(import -window "$1" -crop "1x1+5+$(( FH / 2 ))" +repage txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n1)
+  [ -n "$f" ] && [ "$f" != "#000000" ] && [ "$f" != "#292929" ]
+}
+
+# menue_waehlen WIN MENUE EINTRAG: opens the pull-down menu labelled MENUE
+# of the main window and chooses the EINTRAG-th entry (1-based) of its
+# pop-up, which has POPUP_EINTRAEGE entries.
 menue_waehlen() {
-  local win=$1 mx=$2 my=$3 eintrag=$4 vorher pup
-  vorher=$(xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | sort)
-  xdotool mousemove --window "$win" "$mx" "$my" mousedown 1
-  pup=""
-  local grenze=$(( $(date +%s%N) + 5000000000 ))
-  while [ -z "$pup" ]; do
-    pup=$(comm -13 <(echo "$vorher") <(xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | sort) | head -n1)
-    [ -n "$pup" ] && break
-    [ "$(date +%s%N)" -lt "$grenze" ] || { xdotool mouseup 1; gui_fehler "Menü bei $mx,$my öffnet nicht"; }
-    sleep 0.05
-  done
-  popup_eintrag_waehlen "$pup" "$eintrag"
+  local win=$1 menue=$2 eintrag=$3 vorher pup p
+  p=$(objekt "$HAUPTTITEL" "$menue") || gui_fehler "kein Menü '$menue'"
+  vorher=$(sichtbare_fenster)
+  zeiger_auf "$win" $p
+  xdotool mousedown 1
+  pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Menü '$menue' öffnet nicht"; }
+  popup_eintrag_waehlen "$pup" "$eintrag" 1
 }
 
-# popup_eintrag_waehlen PUP EINTRAG: moves to the entry of an open pop-up
-# (entries are equally high) and releases the button there.
+# popup_eintrag_waehlen PUP EINTRAG [KNOPF]: moves to the entry of an open
+# pop-up (entries are equally high) and releases the button there.
 popup_eintrag_waehlen() {
   local pup=$1 eintrag=$2 n
   n=$(popup_eintraege)
   fenster_geometrie "$pup"
+  warten_bis 5 popup_bereit "$pup" || { xdotool mouseup "${3:-1}"; gui_fehler "Pop-up zeichnet sich nicht"; }
   local hoehe=$(( (FH - 2 * POPUP_RAND) / n ))
   local y=$(( FY + POPUP_RAND + (eintrag - 1) * hoehe + hoehe / 2 ))
   local x=$(( FX + FB / 2 ))
-  sleep 0.1
   xdotool mousemove "$x" "$y"
-  sleep 0.15
-  xdotool mouseup 1
+  warten_bis 5 zeiger_ist "$x" "$y" || gui_fehler "Zeiger nicht auf dem Eintrag"
+  xdotool mouseup "${3:-1}"
 }
 POPUP_RAND=${POPUP_RAND:-3}
 POPUP_EINTRAEGE=""
@@ -175,29 +246,27 @@ neues_fenster() {
 }
 sichtbare_fenster() { xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | sort; }
 
-# untermenue_waehlen WIN MX MY N EINTRAG UN UEINTRAG: opens the pull-down
-# menu at (MX, MY), goes to entry EINTRAG of its N entries, which opens a
+# untermenue_waehlen WIN MENUE N EINTRAG UN UEINTRAG: opens the pull-down
+# menu labelled MENUE, goes to entry EINTRAG of its N entries, which opens a
 # submenu of UN entries, and chooses entry UEINTRAG there.
 untermenue_waehlen() {
-  local win=$1 mx=$2 my=$3 n=$4 eintrag=$5 un=$6 ueintrag=$7 vorher pup unter hoehe y
+  local win=$1 menue=$2 n=$3 eintrag=$4 un=$5 ueintrag=$6 vorher pup unter hoehe y p
+  p=$(objekt "$HAUPTTITEL" "$menue") || gui_fehler "kein Menü '$menue'"
   vorher=$(sichtbare_fenster)
-  xdotool mousemove --window "$win" "$mx" "$my" mousedown 1
-  pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Menü bei $mx,$my öffnet nicht"; }
+  zeiger_auf "$win" $p
+  xdotool mousedown 1
+  pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Menü '$menue' öffnet nicht"; }
   fenster_geometrie "$pup"
+  warten_bis 5 popup_bereit "$pup" || { xdotool mouseup 1; gui_fehler "Menü zeichnet sich nicht"; }
   hoehe=$(( (FH - 2 * POPUP_RAND) / n ))
   y=$(( FY + POPUP_RAND + (eintrag - 1) * hoehe + hoehe / 2 ))
   vorher=$(sichtbare_fenster)
-  sleep 0.1
   xdotool mousemove $(( FX + FB / 2 )) "$y"
   unter=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Untermenü öffnet nicht"; }
   # Into the submenu on the same height first, so no other entry is crossed.
   xdotool mousemove $(( FX + FB + 10 )) "$y"
-  fenster_geometrie "$unter"
-  hoehe=$(( (FH - 2 * POPUP_RAND) / un ))
-  sleep 0.1
-  xdotool mousemove $(( FX + FB / 2 )) $(( FY + POPUP_RAND + (ueintrag - 1) * hoehe + hoehe / 2 ))
-  sleep 0.15
-  xdotool mouseup 1
+  warten_bis 5 zeiger_ist $(( FX + FB + 10 )) "$y" || gui_fehler "Zeiger nicht im Untermenü"
+  POPUP_EINTRAEGE=$un popup_eintrag_waehlen "$unter" "$ueintrag" 1
 }
 
 # hinweis_bestaetigen: closes the toolkit's alert ("Hinweis") with Return.
@@ -212,7 +281,7 @@ hinweis_bestaetigen() {
 eingabe_ersetzen() {
   klicken "$1" "$2" "$3"
   xdotool key End
-  for _ in $(seq 1 60); do xdotool key BackSpace; done
+  xdotool key --repeat 60 BackSpace
   xdotool type --delay 5 "$4"
 }
 

@@ -11,7 +11,7 @@ mkdir -p "$ordner"
 cp "$HOME/Velko/projekte/beispiele/rahmen.sysdat" "$datei"
 touch -d '2001-01-01' "$datei"
 VELKO_TESTAENDERUNG=1 velko_starten "$datei"
-haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
 
 # The question's buttons, in the order of the answers.
@@ -22,7 +22,7 @@ antworten() {
   ANTWORT_X=( 0 $((FB * 117 / 640)) $((FB / 2)) $((FB * 521 / 640)) )
 }
 
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 50 17 3   # Programm / Beenden
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Programm 3   # Programm / Beenden
 antworten
 klicken "$frage" "${ANTWORT_X[3]}" "$ANTWORT_Y"        # Abbruch
 warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
@@ -31,7 +31,7 @@ velko_laeuft || gui_fehler "Abbruch hat das Programm beendet"
 
 # "System schließen" asks as well; "Abbruch" keeps the System.
 zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
-untermenue_waehlen "$haupt" 140 17 4 2 5 5                 # System / System schließen
+untermenue_waehlen "$haupt" Datenbank 4 2 5 5                 # System / System schließen
 antworten
 klicken "$frage" "${ANTWORT_X[3]}" "$ANTWORT_Y"        # Abbruch
 warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
@@ -39,7 +39,7 @@ warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
 
 # A save that fails (its directory is gone) must not end the program.
 mv "$ordner" "$ordner.weg"
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 50 17 3
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Programm 3
 antworten
 klicken "$frage" "${ANTWORT_X[1]}" "$ANTWORT_Y"        # Speichern und Beenden
 warten_bis 10 meldung_ist "Fehler beim Schreiben !" || gui_fehler "kein Schreibfehler gemeldet: $(letzte_meldung)"
@@ -47,7 +47,7 @@ warten_bis 10 fenster_weg "Auswahl" || gui_fehler "Frage bleibt offen"
 velko_laeuft || gui_fehler "fehlgeschlagenes Speichern hat das Programm beendet"
 mv "$ordner.weg" "$ordner"
 
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 50 17 3
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Programm 3
 antworten
 klicken "$frage" "${ANTWORT_X[1]}" "$ANTWORT_Y"        # Speichern und Beenden
 warten_bis 20 bash -c "! kill -0 $VELKO_PID" || gui_fehler "Programm läuft nach Speichern und Beenden weiter"

@@ -6,19 +6,19 @@ source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
 velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
-POPUP_EINTRAEGE=2 menue_waehlen "$haupt" 245 17 1   # Berechnen / Theorie I. Ordnung
+POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Berechnen 1   # Berechnen / Theorie I. Ordnung
 warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet"
 
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" 437 17 1   # Ausgabe / Bildschirm, alle Stäbe
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Ausgabe 1   # Ausgabe / Bildschirm, alle Stäbe
 ergebnisse=$(fenster_warten "Ergebnisse") || exit 1
 
 # A print command that does not exist: the program itself says so.
-klicken "$ergebnisse" 560 795                          # Drucken
+knopf "$ergebnisse" Ergebnisse Drucken
 druck=$(fenster_warten "Ergebnisse drucken") || exit 1
-eingabe_ersetzen "$druck" 300 95 "velko-drucker-gibt-es-nicht -x"
-klicken "$druck" 540 265                               # Drucken
+eingabe "$druck" "Ergebnisse drucken" Eingabe#1 "velko-drucker-gibt-es-nicht -x"
+knopf "$druck" "Ergebnisse drucken" Drucken
 fenster_warten "Hinweis" >/dev/null || exit 1
 meldung_ist "Drucke ..." || gui_fehler "letzte Meldung: $(letzte_meldung)"
 hinweis_bestaetigen
@@ -27,11 +27,11 @@ velko_laeuft || gui_fehler "velko ist beendet"
 
 # Saving to a file keeps the listing exactly as written.
 liste="$HOME/rahmen.list"
-klicken "$ergebnisse" 560 795
+knopf "$ergebnisse" Ergebnisse Drucken
 druck=$(fenster_warten "Ergebnisse drucken") || exit 1
-klicken "$druck" 60 145                                # Datei
-eingabe_ersetzen "$druck" 400 185 "$liste"
-klicken "$druck" 540 265
+knopf "$druck" "Ergebnisse drucken" Datei
+eingabe "$druck" "Ergebnisse drucken" Eingabe#2 "$liste"
+knopf "$druck" "Ergebnisse drucken" Drucken
 warten_bis 10 meldung_ist "Datei $liste geschrieben " || gui_fehler "letzte Meldung: $(letzte_meldung)"
 [ -s "$liste" ] || gui_fehler "Liste nicht geschrieben"
 grep -q "$(printf 'L\344nge')" "$liste" || gui_fehler "Umlaute der Liste verloren"

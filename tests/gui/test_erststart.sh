@@ -17,9 +17,9 @@ velko_starten "$prefix/share/velko/beispiele/rahmen.sysdat"
 dialog=$(fenster_warten "Pfade") || exit 1
 fenster_geometrie "$dialog"
 [ "$FB" -eq 620 ] || gui_fehler "Erststart-Dialog hat die Breite $FB"
-klicken "$dialog" 515 405   # "OK"
+knopf "$dialog" Pfade OK
 
-haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 fenster_weg "Pfade" || gui_fehler "Erststart-Dialog bleibt offen"
 [ -f "$HOME/.velko" ] || gui_fehler ".velko fehlt"
 browser=xdg-open
@@ -37,7 +37,10 @@ done
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
 # The window toggles show the installed icons, not their stand-in numbers.
 fenster_geometrie "$haupt"
-farben=$(import -window root -crop "196x36+$(( FX + 10 ))+$(( FY + 42 ))" +repage -format %k info:)
+read -r kx ky _ kh < <(objekt_lage "$HAUPTTITEL" Knopf#1)
+read -r lx _ lb _ < <(objekt_lage "$HAUPTTITEL" Knopf#5)
+import -window root "$GUI_TMP/bild.png"
+farben=$(convert "$GUI_TMP/bild.png" -crop "$(( lx + lb - kx ))x$kh+$(( FX + kx ))+$(( FY + ky ))" +repage -format %k info:)
 [ "$farben" -gt 10 ] || gui_fehler "Fensterknöpfe ohne Symbole ($farben Farben)"
 velko_laeuft || gui_fehler "velko ist beendet"
 kill "$VELKO_PID"; wait "$VELKO_PID" 2>/dev/null
@@ -47,7 +50,7 @@ export HOME="$GUI_TMP/home2"
 mkdir -p "$HOME"
 velko_starten
 dialog=$(fenster_warten "Pfade") || exit 1
-klicken "$dialog" 95 405   # "Abbrechen"
+knopf "$dialog" Pfade Abbrechen
 warten_bis 10 bash -c "! kill -0 $VELKO_PID" || gui_fehler "Abbrechen beendet das Programm nicht"
 wait "$VELKO_PID"; status=$?
 [ "$status" -eq 0 ] || gui_fehler "Exit-Status $status nach Abbrechen"

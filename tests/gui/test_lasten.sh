@@ -6,61 +6,80 @@ source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
 velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
+warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
 
-klicken "$haupt" 108 60                                # window toggle 3
+knopf "$haupt" "$HAUPTTITEL" Knopf#3                   # window toggle 3
 lf=$(fenster_warten "Lastfälle") || exit 1
-klicken "$lf" 195 268                                  # Gewichten
+knopf "$lf" "Lastfälle" Gewichten
 ein=$(fenster_warten "Lastfall gewichten") || exit 1
-klicken "$ein" 250 85
-xdotool type "1.35"
-klicken "$ein" 400 155
+eingabe "$ein" "Lastfall gewichten" Eingabe#1 "1.35"
+knopf "$ein" "Lastfall gewichten" OK
 warten_bis 5 fenster_weg "Lastfall gewichten" || gui_fehler "Gewichten schließt nicht"
-klicken "$lf" 480 296                                  # Schließen
+knopf "$lf" "Lastfälle" "Schließen"
 warten_bis 5 fenster_weg "Lastfälle" || gui_fehler "Lastfälle bleibt offen"
 
-# Bar pop-up of the marked left column, entry "Belastung".
+# The left column of the frame, at mid-height.
+read -r sx sy < <(leinwand_pixel 0 2)
+# Bar pop-up of the marked left column (nine entries), entry "Belastung".
 stabmenue() {
-  local vorher pup hoehe
+  local vorher pup
   vorher=$(sichtbare_fenster)
-  xdotool mousemove --window "$haupt" 387 450 mousedown 3
+  zeiger_auf "$haupt" "$sx" "$sy"
+  xdotool mousedown 3
   pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "kein Stabmenü"; }
-  fenster_geometrie "$pup"
-  hoehe=$(( (FH - 2 * POPUP_RAND) / 9 ))
-  sleep 0.1
-  xdotool mousemove $(( FX + FB / 2 )) $(( FY + POPUP_RAND + 5 * hoehe + hoehe / 2 ))
-  sleep 0.15
-  xdotool mouseup 3
+  POPUP_EINTRAEGE=9 popup_eintrag_waehlen "$pup" 6 3
 }
-klicken "$haupt" 387 450
+klicken "$haupt" "$sx" "$sy"
 stabmenue
 ed=$(fenster_warten "Belastung editieren") || exit 1
 
-# The sketch (540 x 500 at 380, 240) shows the selected point load in cyan.
+# The sketch shows the selected point load in cyan.
 skizze_cyan() {
+  local x y b h
+  read -r x y b h < <(objekt_lage "Belastung editieren" Zeichenfenster) || return 1
   fenster_geometrie "$ed"
-  import -window root -crop 540x500+$(( FX + 380 ))+$(( FY + 240 )) "$GUI_TMP/skizze.png"
+  import -window root -crop "${b}x${h}+$(( FX + x ))+$(( FY + y ))" "$GUI_TMP/skizze.png"
   [ "$(convert "$GUI_TMP/skizze.png" -fill black +opaque '#00FFFF' -fill white -opaque '#00FFFF' \
         -format '%[fx:mean>0]' info:)" = 1 ]
 }
-# The column's load belongs to the second load case ("Wind"), which a click
-# adds to the selected ones (a second click takes it out again).  The editor
-# may map before it takes clicks: repeat until the sketch shows the load
-# (selecting the first load twice changes nothing).
-erste_last_zeigen() { klicken "$ed" 450 53; sleep 0.2; klicken "$ed" 700 40; sleep 0.2; skizze_cyan; }
+# The column's load belongs to the second load case ("Wind"); the first is
+# selected when the editor opens, drawn yellow, which tells where the lines
+# of the lists lie.
+read -r fx fy fb fh < <(objekt_lage "Belastung editieren" Lastfälle)
+read -r lx ly lb lh < <(objekt_lage "Belastung editieren" Lasten)
+gelbe_zeilen() {   # "first last" pixel rows of yellow in the list of load cases
+  fenster_geometrie "$ed"
+  import -window root "$GUI_TMP/bild.png" 2>/dev/null || return 1
+  convert "$GUI_TMP/bild.png" -crop "${fb}x${fh}+$(( FX + fx ))+$(( FY + fy ))" +repage txt:- |
+    awk -F'[,:]' '/#FFFF00/ { if (a == "" || $2 < a) a = $2; if ($2 > e) e = $2 }
+                  END { if (a == "") exit 1; print a, e }'
+}
+warten_bis 5 gelbe_zeilen || gui_fehler "kein Lastfall gewählt"
+read -r oben unten < <(gelbe_zeilen)
+zeile=$(( unten - oben + 1 ))
+# A click adds "Wind" to the selected load cases (a second click would take
+# it out again): click until it is drawn selected, the editor may map
+# before it takes clicks.
+wind_gewaehlt() { local u; u=$(gelbe_zeilen | cut -d' ' -f2) && [ "$u" -ge $(( unten + zeile - 2 )) ]; }
+wind_waehlen() { klicken "$ed" $(( fx + fb / 2 )) $(( fy + oben + zeile + zeile / 2 )); warten_bis 1 wind_gewaehlt; }
+warten_bis 8 wind_waehlen || gui_fehler "Lastfall Wind nicht gewählt"
+# Then the first load of the list until the sketch shows it (selecting it
+# twice changes nothing).
+erste_last_zeigen() { klicken "$ed" $(( lx + lb / 2 )) $(( ly + oben + zeile / 2 )); warten_bis 1 skizze_cyan; }
 warten_bis 8 erste_last_zeigen || gui_fehler "Skizze zeigt die Last nicht"
 
-eingabe_ersetzen "$ed" 230 344 "9"                     # Position beyond the 4 m bar
-klicken "$ed" 100 455                                  # Last eintragen
-fenster_warten "Warnung !" >/dev/null || exit 1
-klicken "$(fenster "Warnung !")" 360 215
+eingabe "$ed" "Belastung editieren" Position "9"          # beyond the 4 m bar
+knopf "$ed" "Belastung editieren" "Last eintragen"
+warnung=$(fenster_warten "Warnung !") || exit 1
+knopf "$warnung" "Warnung !" OK
 warten_bis 5 fenster_weg "Warnung !" || gui_fehler "Warnung bleibt offen"
-eingabe_ersetzen "$ed" 230 344 "1"
-klicken "$ed" 100 455
+eingabe "$ed" "Belastung editieren" Position "1"
+knopf "$ed" "Belastung editieren" "Last eintragen"
 velko_laeuft || gui_fehler "velko ist beendet"
 
-klicken "$ed" 282 725                                  # Schließen
+knopf "$ed" "Belastung editieren" "Schließen"
 warten_bis 5 fenster_weg "Belastung editieren" || gui_fehler "Editor bleibt offen"
 # The canvas has its event handler back: the pop-up opens again.
 stabmenue

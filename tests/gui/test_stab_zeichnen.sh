@@ -7,38 +7,45 @@ source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
 velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "Velko 1.3.1.") || exit 1
+haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
+warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
 
-# Left of the middle, where the assignment dialog of a new bar does not cover the canvas.
-xdotool mousemove --window "$haupt" 120 300; sleep 0.2; xdotool key s
+# taste WX WY KEY: a key with the pointer over the world point (keys go to
+# the window under the pointer).
+taste() { zeiger_auf "$haupt" $(leinwand_pixel "$1" "$2"); xdotool key "$3"; }
+# punkt WX WY: a click on the world point.
+punkt() { klicken "$haupt" $(leinwand_pixel "$1" "$2"); }
+
+# Left of the frame, where the assignment dialog of a new bar does not
+# cover the canvas.
+taste -4 1 s
 warten_bis 5 meldung_ist "Punkt 1 festlegen !" || gui_fehler "kein Beginn: $(letzte_meldung)"
-klicken "$haupt" 120 300
+punkt -4 1
 warten_bis 5 meldung_ist "Punkt 2 festlegen" || gui_fehler "kein erster Punkt: $(letzte_meldung)"
-klicken "$haupt" 120 300
+punkt -4 1
 warten_bis 5 meldung_ist "Punkt 2 erneut festlegen" || gui_fehler "gleicher Punkt angenommen: $(letzte_meldung)"
-xdotool mousemove --window "$haupt" 150 400; sleep 0.1
-klicken "$haupt" 180 500
+punkt -3 -1
 warten_bis 5 meldung_ist "ok" || gui_fehler "kein Stab: $(letzte_meldung)"
 
-xdotool mousemove --window "$haupt" 100 650; sleep 0.2; xdotool key s
+taste -4 -2 s
 warten_bis 5 meldung_ist "Punkt 1 festlegen !" || gui_fehler "kein zweiter Beginn: $(letzte_meldung)"
-klicken "$haupt" 100 650
+punkt -4 -2
 warten_bis 5 meldung_ist "Punkt 2 festlegen" || gui_fehler "kein erster Punkt: $(letzte_meldung)"
-xdotool mousemove --window "$haupt" 110 640; sleep 0.2; xdotool key k
+taste -4 -2 k
 pd=$(fenster_warten "Punkt erzeugen") || exit 1
-eingabe_ersetzen "$pd" 125 25 r
-eingabe_ersetzen "$pd" 225 25 2
-eingabe_ersetzen "$pd" 325 25 0
-klicken "$pd" 110 77
+eingabe "$pd" "Punkt erzeugen" "Punkt Nr." r
+eingabe "$pd" "Punkt erzeugen" X 2
+eingabe "$pd" "Punkt erzeugen" Y 0
+knopf "$pd" "Punkt erzeugen" "Punkt erzeugen"
 warten_bis 5 fenster_weg "Punkt erzeugen" || gui_fehler "Punktdialog bleibt offen"
 warten_bis 5 meldung_ist "ok" || gui_fehler "kein Stab aus dem Punktdialog: $(letzte_meldung)"
 
 for eintrag in 1 2; do
-  POPUP_EINTRAEGE=2 menue_waehlen "$haupt" 335 17 "$eintrag"
+  POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Tabellen "$eintrag"
   titel=$([ "$eintrag" = 1 ] && echo "Stäbe" || echo "Punkte")
   tabelle=$(fenster_warten "$titel") || exit 1
-  if [ "$eintrag" = 1 ]; then klicken "$tabelle" 680 557; else klicken "$tabelle" 185 457; fi   # Schließen
+  knopf "$tabelle" "$titel" "Schließen"
   warten_bis 5 fenster_weg "$titel" || gui_fehler "$titel bleibt offen"
 done
 velko_laeuft || gui_fehler "velko ist beendet"

@@ -10,12 +10,16 @@ gui_start "$(realpath "$1")"
 gui_installieren
 beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 velko_starten "$beispiel"
-haupt=$(fenster_warten "Velko 1.3.1.")
+haupt=$(fenster_warten "$HAUPTTITEL")
 warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
+warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
 
+# The canvas's place comes from the program; where a world point lands is
+# worked out here from the example's stored view, so the view arithmetic
+# is checked, not repeated.
 fenster_geometrie "$haupt"
-lx=$(( FX + 12 )); ly=$(( FY + 107 ))
-breite=$(( FB - 20 )); hoehe=$(( FH - 115 ))
+hx=$FX; hy=$FY
+read -r lx ly breite hoehe < <(leinwand_lage)
 mapfile -t massstab < "${beispiel%.sysdat}.massdat"
 s=${massstab[0]}; x0=${massstab[5]}; y0=${massstab[6]}
 
@@ -24,37 +28,32 @@ pixel() {   # WX WY SCALE X0 Y0
     ox = 0.5 * b + x0 * s; oy = -0.5 * h - y0 * s
     printf "%d %d\n", int(wx * s + ox), int(h - wy * s + oy) }'
 }
+# farbe X Y: colour of a canvas pixel, cropped from a grab of the screen.
 farbe() {
   import -window root "$GUI_TMP/bild.png" 2>/dev/null || return 1
-  convert "$GUI_TMP/bild.png" -crop "1x1+$(( lx + $1 ))+$(( ly + $2 ))" +repage txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1
+  convert "$GUI_TMP/bild.png" -crop "1x1+$(( hx + lx + $1 ))+$(( hy + ly + $2 ))" +repage txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1
 }
 farbe_ist() { [ "$(farbe "$1" "$2")" = "$3" ]; }
 WEISS='#FFFFFF'
 
-# The scale window sits at (30, 160) over the canvas; the right column at
-# mid-height is well clear of it.
-klicken "$haupt" 68 60          # second window toggle: "Fenster : Maßstab"
+knopf "$haupt" "$HAUPTTITEL" Knopf#2    # second window toggle: "Fenster : Maßstab"
 mass=$(fenster_warten "Velko")
 
+# The right column at mid-height; the scale window stands over the left
+# part of the canvas.
 read -r rx ry < <(pixel 6 2 "$s" "$x0" "$y0")
 warten_bis 5 farbe_ist "$rx" "$ry" "$WEISS" || gui_fehler "rechte Stütze nicht bei $rx,$ry"
-klicken "$mass" 107 515         # arrow "@>" at (100, 490)
+knopf "$mass" Maßstab "@>"
 warten_bis 5 farbe_ist "$(( rx + 50 ))" "$ry" "$WEISS" || gui_fehler "Pfeil nach rechts verschiebt nicht um 50 Pixel"
 x0=$(awk -v x="$x0" -v s="$s" 'BEGIN { printf "%.2f", x + 50 / s }')
 
-# eingeben X Y TEXT: replaces the text of the input at (X, Y) of the window.
-eingeben() {
-  xdotool mousemove --window "$mass" "$1" "$2" click --repeat 2 --delay 80 1
-  sleep 0.1
-  xdotool key --delay 30 ctrl+e $(for _ in 1 2 3 4 5 6 7 8; do echo BackSpace; done)
-  xdotool type --delay 30 "$3"
-  xdotool key Return
-}
-eingeben 65 375 "120"           # "System" at (20, 360)
+# The input below "System" holds the scale of the drawing.
+systemmassstab() { eingabe "$mass" Maßstab Eingabe#5 "$1"; xdotool key Return; }
+systemmassstab 120
 read -r nx ny < <(pixel 6 2 120 "$x0" "$y0")
 warten_bis 5 farbe_ist "$nx" "$ny" "$WEISS" || gui_fehler "neuer Maßstab 120 nicht gezeichnet (Stütze bei $nx,$ny: $(farbe "$nx" "$ny"))"
 
-eingeben 65 375 "0"
+systemmassstab 0
 # Taken as 1 pixel per metre: the whole frame lies within a few pixels of
 # the world origin, nothing is drawn where the column stood.
 warten_bis 5 farbe_ist "$nx" "$ny" '#000000' || \
@@ -63,14 +62,10 @@ velko_laeuft || gui_fehler "velko hängt oder ist beendet nach Maßstab 0"
 
 # "Zoom alles" from the icon bar: the frame fills the canvas with a
 # 60-pixel margin; its middle lies at the canvas centre.
-klicken "$haupt" 28 60
-icons=""
-warten_bis 10 test "$(xdotool search --onlyvisible --name '^Velko$' | wc -l)" -ge 2 || gui_fehler "Iconleiste erscheint nicht"
-for w in $(xdotool search --onlyvisible --name '^Velko$'); do
-  fenster_geometrie "$w"; [ "$FH" -lt 400 ] && icons=$w
-done
-[ -n "$icons" ] || gui_fehler "Iconleiste nicht gefunden"
-klicken "$icons" 80 125         # "Zoom alles" at (60, 105)
+vorher=$(sichtbare_fenster)
+knopf "$haupt" "$HAUPTTITEL" Knopf#1    # first window toggle: "Fenster : Icons"
+icons=$(neues_fenster "$vorher") || gui_fehler "Iconleiste erscheint nicht"
+knopf "$icons" Icons Knopf#5            # "Zoom alles"
 zs=$(awk -v b="$breite" -v h="$hoehe" 'BEGIN { sx = (b - 120) / 6; sy = (h - 120) / 4; printf "%.2f", (sy > sx ? sx : sy) }')
 read -r zx zy < <(pixel 6 2 "$zs" -3 -2)
 warten_bis 5 farbe_ist "$zx" "$zy" "$WEISS" || gui_fehler "Zoom alles: rechte Stütze nicht bei $zx,$zy (Maßstab $zs)"

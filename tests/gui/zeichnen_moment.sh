@@ -11,24 +11,20 @@ gui_installieren
 beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 [ -s "$beispiel" ] || gui_fehler "Beispiel fehlt: $beispiel"
 velko_starten "$beispiel"
-haupt=$(fenster_warten "Velko 1.3.1.")
+haupt=$(fenster_warten "$HAUPTTITEL")
 warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
 
 # ---------------------------------------------------------------- the view
-# The canvas is a child of the main window at (10, 105) with a 2-pixel
-# border; its size follows the main window.
+# Where the program put the canvas and how it maps the world onto it.
+warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
 fenster_geometrie "$haupt"
-leinwand_x=$(( FX + 10 + 2 )); leinwand_y=$(( FY + 105 + 2 ))
-breite=$(( FB - 20 )); hoehe=$(( FH - 115 ))
-# Scale file: System, Verschiebung, Punktlast, Streckenlast, Schnittkraft, x, y.
-mapfile -t massstab < "${beispiel%.sysdat}.massdat"
-s=${massstab[0]}; x0=${massstab[5]}; y0=${massstab[6]}
+read -r lx ly breite hoehe < <(leinwand_lage)
+leinwand_x=$(( FX + lx )); leinwand_y=$(( FY + ly ))
 # The columns stand at world x = 0 and x = 6 (from y = 0 to 4); their
-# moment ordinates at mid-height (y = 2) lie beside them.  The positioner
-# stands at (0.5, 0.5).
-read -r stuetze_links stuetze_rechts zeile < <(awk -v s="$s" -v x0="$x0" -v y0="$y0" -v b="$breite" -v h="$hoehe" 'BEGIN {
-  ox = 0.5 * b + x0 * s; oy = -0.5 * h - y0 * s
-  printf "%d %d %d\n", int(ox), int(6 * s + ox), int(h - 2 * s + oy) }')
+# moment ordinates at mid-height (y = 2) lie beside them.
+read -r links zeile < <(leinwand_pixel 0 2)
+read -r rechts _ < <(leinwand_pixel 6 2)
+stuetze_links=$(( links - lx )); stuetze_rechts=$(( rechts - lx )); zeile=$(( zeile - ly ))
 
 # rote_spalten: canvas columns (relative) of pure red pixels in that row.
 rote_spalten() {
@@ -49,18 +45,18 @@ kein_rot() { [ -z "$(rote_spalten)" ]; }
 
 # ---------------------------------------------------------------- compute
 POPUP_EINTRAEGE=2
-menue_waehlen "$haupt" 240 17 1
+menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_enthalten "Rechenzeit" || gui_fehler "Berechnung endet nicht"
 warten_bis 5 kein_rot || gui_fehler "rot auf der Zeichenfläche, bevor das Moment eingeschaltet ist"
 
 # ---------------------------------------------------------------- switch on "Moment"
-klicken "$haupt" 148 60     # fourth window toggle: "Fenster : Zeichnen"
+knopf "$haupt" "$HAUPTTITEL" Knopf#4     # fourth window toggle: "Fenster : Zeichnen"
 auswahl=$(fenster_warten "Velko")
-klicken "$auswahl" 30 135   # check button "Moment" at (20, 120)
+knopf "$auswahl" Zeichnen Moment
 warten_bis 10 diagramm_rot || gui_fehler "kein Momentenverlauf neben den Stützen (Zeile $zeile, Stützen bei $stuetze_links und $stuetze_rechts)"
 
 # ... and off again: the canvas is redrawn without it.
-klicken "$auswahl" 30 135
+knopf "$auswahl" Zeichnen Moment
 warten_bis 10 kein_rot || gui_fehler "Momentenverlauf bleibt nach dem Ausschalten"
 velko_laeuft || gui_fehler "velko ist beendet"
 echo "ok"

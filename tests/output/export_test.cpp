@@ -1,12 +1,15 @@
 // Export to files and print commands, the PostScript preview and the scale
 // inputs of the plot options.
+#include "core/latin1.h"
 #include "output/export.h"
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
-#include "analysis/stabgeometrie.h"
+#include <functional>
+
+#include "core/stabgeometrie.h"
 #include "core/bericht.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -25,12 +28,12 @@ protected:
     void SetUp() override {
         ProgrammZuruecksetzen();
         vorher_ = BerichtSetzen(&bericht);
-        NeuesSystem();
-        NameSetzen(Programm.AktuellesSystem->Dateiname, "halle.sysdat");
-        Stab* s = StabAnlegen();
-        s->PunktA = PunktErzeugen(0, 0, -1);
-        s->PunktB = PunktErzeugen(4, 0, -1);
-        for (int i = 0; i < 6; ++i) FreiheitsgradAnlegen(s, i);
+        sys = SystemErzeugen();
+        NameSetzen(sys->Dateiname, "halle.sysdat");
+        Stab* s = StabAnlegen(*sys);
+        s->PunktA = PunktErzeugen(*sys, 0, 0, -1);
+        s->PunktB = PunktErzeugen(*sys, 4, 0, -1);
+        for (int i = 0; i < 6; ++i) FreiheitsgradAnlegen(*sys, s, i);
         StabGeometrie(s);
         Pfade.Tempverzeichnis = temp.Pfad();
         Pfade.PsBetrachter.clear();
@@ -42,7 +45,7 @@ protected:
         ProgrammZuruecksetzen();
     }
     // What a writer puts into a file of its own.
-    static std::string Erwartet(void (*schreiber)(FILE*)) {
+    static std::string Erwartet(const std::function<void(FILE*)>& schreiber) {
         char* puffer = nullptr;
         size_t laenge = 0;
         FILE* f = open_memstream(&puffer, &laenge);
@@ -56,6 +59,7 @@ protected:
     Testverzeichnis temp;
     SammelBericht bericht;
     Berichtsempfaenger* vorher_ = nullptr;
+    System* sys = nullptr;
 };
 
 const char* Zeile1(Exportergebnis e) {
@@ -73,7 +77,7 @@ TEST(Exportformate, VierFormateInDerReihenfolgeDerAuswahl) {
     EXPECT_TRUE(Exportformate[0].HatOptionen);
     EXPECT_STREQ(Exportformate[1].Name, "Tab Delimited");
     EXPECT_STREQ(Exportformate[1].Muster, "*.tab");
-    EXPECT_STREQ(Exportformate[2].Name, "Liste aller Stäbe");
+    EXPECT_STREQ(Exportformate[2].Name, "Liste aller Stäbe"_l1);
     EXPECT_STREQ(Exportformate[2].Muster, "*.list");
     EXPECT_STREQ(Exportformate[3].Name, "PDF");
     EXPECT_STREQ(Exportformate[3].Muster, "*.pdf");
@@ -84,44 +88,44 @@ TEST(Exportformate, VierFormateInDerReihenfolgeDerAuswahl) {
 
 TEST_F(Export, InDateiSchreibtDasGewaehlteFormatOderNichts) {
     const std::string ps = temp.Pfad("halle.ps"), tab = temp.Pfad("halle.tab");
-    ASSERT_EQ(InDateiExportieren(0, ps.c_str()), Exportergebnis::Geschrieben);
-    EXPECT_EQ(DateiLesen(ps), Erwartet([](FILE* f) { PlotSchreiben(f); }));
+    ASSERT_EQ(InDateiExportieren(sys, 0, ps.c_str()), Exportergebnis::Geschrieben);
+    EXPECT_EQ(DateiLesen(ps), Erwartet([this](FILE* f) { PlotSchreiben(f, sys, Druckeinstellungen); }));
     EXPECT_NE(DateiLesen(ps).find("showpage"), std::string::npos);
-    ASSERT_EQ(InDateiExportieren(1, tab.c_str()), Exportergebnis::Geschrieben);
-    EXPECT_EQ(DateiLesen(tab), Erwartet([](FILE* f) { TabelleAusgeben(f); }));
+    ASSERT_EQ(InDateiExportieren(sys, 1, tab.c_str()), Exportergebnis::Geschrieben);
+    EXPECT_EQ(DateiLesen(tab), Erwartet([this](FILE* f) { TabelleAusgeben(f, sys); }));
     EXPECT_EQ(bericht.Texte().back(), "Datei " + tab + " geschrieben ");
 
     // Refusals write nothing, in the order the dialog checks them.
-    EXPECT_EQ(InDateiExportieren(-1, ""), Exportergebnis::KeinFormat);
-    EXPECT_EQ(InDateiExportieren(4, ps.c_str()), Exportergebnis::KeinFormat);
-    EXPECT_EQ(InDateiExportieren(2, ""), Exportergebnis::KeinDateiname);
+    EXPECT_EQ(InDateiExportieren(sys, -1, ""), Exportergebnis::KeinFormat);
+    EXPECT_EQ(InDateiExportieren(sys, 4, ps.c_str()), Exportergebnis::KeinFormat);
+    EXPECT_EQ(InDateiExportieren(sys, 2, ""), Exportergebnis::KeinDateiname);
     EXPECT_STREQ(Zeile1(Exportergebnis::KeinDateiname), "kein Dateiname zum");
-    EXPECT_EQ(InDateiExportieren(2, temp.Pfad("fehlt/x.list").c_str()), Exportergebnis::DateiFehler);
-    EXPECT_STREQ(Zeile1(Exportergebnis::DateiFehler), "Fehler beim Öffnen der Datei");
+    EXPECT_EQ(InDateiExportieren(sys, 2, temp.Pfad("fehlt/x.list").c_str()), Exportergebnis::DateiFehler);
+    EXPECT_STREQ(Zeile1(Exportergebnis::DateiFehler), "Fehler beim Öffnen der Datei"_l1);
     EXPECT_FALSE(Existiert(temp.Pfad("fehlt")));
 
     // The System closed while the dialog stayed open.
-    SystemLoeschen(Programm.AktuellesSystem);
-    Programm.AktuellesSystem = nullptr;
+    SystemLoeschen(sys);
+    sys = nullptr;
     const std::string alt = DateiLesen(ps);
-    EXPECT_EQ(InDateiExportieren(0, ps.c_str()), Exportergebnis::KeinSystem);
+    EXPECT_EQ(InDateiExportieren(nullptr, 0, ps.c_str()), Exportergebnis::KeinSystem);
     EXPECT_EQ(DateiLesen(ps), alt);
 }
 
 TEST_F(Export, PdfHatDieSeitenDesPostscriptPlots) {
     if (ImSuchpfad(GHOSTSCRIPT, getenv("PATH")).empty()) GTEST_SKIP() << "gs fehlt";
     const std::string pdf = temp.Pfad("halle.pdf");
-    ASSERT_EQ(InDateiExportieren(3, pdf.c_str()), Exportergebnis::Geschrieben);
+    ASSERT_EQ(InDateiExportieren(sys, 3, pdf.c_str()), Exportergebnis::Geschrieben);
     const std::string inhalt = DateiLesen(pdf);
     EXPECT_EQ(inhalt.rfind("%PDF-", 0), 0u);
-    const std::string ps = Erwartet([](FILE* f) { PlotSchreiben(f); });
+    const std::string ps = Erwartet([this](FILE* f) { PlotSchreiben(f, sys, Druckeinstellungen); });
     size_t seiten = 0;
     for (size_t p = ps.find("showpage"); p != std::string::npos; p = ps.find("showpage", p + 1)) ++seiten;
     EXPECT_NE(inhalt.find("/Count " + std::to_string(seiten)), std::string::npos) << seiten << " Seiten";
     EXPECT_EQ(bericht.Texte().back(), "Datei " + pdf + " geschrieben ");
 
     // Printing a PDF hands the print command the PDF.
-    EXPECT_EQ(Drucken(3, "true"), Exportergebnis::Geschrieben);
+    EXPECT_EQ(Drucken(sys, 3, "true"), Exportergebnis::Geschrieben);
     EXPECT_EQ(DateiLesen(temp.Pfad("tmp")).rfind("%PDF-", 0), 0u);
 }
 
@@ -131,7 +135,7 @@ TEST_F(Export, PdfOhneGhostscriptBehaeltDieAlteDatei) {
     const char* pfad = getenv("PATH");
     const std::string gesichert = pfad ? pfad : "";
     setenv("PATH", temp.Pfad().c_str(), 1);
-    Exportergebnis e = InDateiExportieren(3, pdf.c_str());
+    Exportergebnis e = InDateiExportieren(sys, 3, pdf.c_str());
     setenv("PATH", gesichert.c_str(), 1);
     EXPECT_EQ(e, Exportergebnis::KeinGhostscript);
     EXPECT_STREQ(Zeile1(e), "Ghostscript (gs) nicht gefunden, PDF nicht erzeugt !");
@@ -141,7 +145,7 @@ TEST_F(Export, PdfOhneGhostscriptBehaeltDieAlteDatei) {
 
 TEST_F(Export, DruckenSchreibtErstDieTempdateiDannStartetDasKommando) {
     const std::string tmp = temp.Pfad("tmp");
-    EXPECT_EQ(Drucken(2, "true  -x"), Exportergebnis::Geschrieben);
+    EXPECT_EQ(Drucken(sys, 2, "true  -x"), Exportergebnis::Geschrieben);
     EXPECT_EQ(Druckkommando, "true  -x");
     EXPECT_FALSE(DateiLesen(tmp).empty());
     EXPECT_EQ(bericht.Texte().back(), "Drucke ...");
@@ -149,38 +153,38 @@ TEST_F(Export, DruckenSchreibtErstDieTempdateiDannStartetDasKommando) {
     // An empty command is refused only after the file was written.
     std::remove(tmp.c_str());
     std::string fehler;
-    EXPECT_EQ(Drucken(1, "  ", &fehler), Exportergebnis::Druckfehler);
+    EXPECT_EQ(Drucken(sys, 1, "  ", &fehler), Exportergebnis::Druckfehler);
     EXPECT_EQ(fehler, "Geben Sie ein Druckkommando ein");
     EXPECT_TRUE(Existiert(tmp));
-    EXPECT_EQ(Drucken(1, "velko-gibt-es-nicht", &fehler), Exportergebnis::Druckfehler);
+    EXPECT_EQ(Drucken(sys, 1, "velko-gibt-es-nicht", &fehler), Exportergebnis::Druckfehler);
     EXPECT_EQ(fehler, "Fehler beim Drucken !");
 
     const std::string lang(300, 'x');
-    Drucken(1, lang.c_str(), &fehler);
+    Drucken(sys, 1, lang.c_str(), &fehler);
     EXPECT_EQ(Druckkommando.size(), static_cast<size_t>(DRUCKKOMMANDO_MAX));
 
     Pfade.Tempverzeichnis = temp.Pfad("fehlt");
-    EXPECT_EQ(Drucken(0, "true"), Exportergebnis::TempFehler);
-    EXPECT_STREQ(Zeile1(Exportergebnis::TempFehler), "Fehler beim Öffnen der tmp. Datei");
+    EXPECT_EQ(Drucken(sys, 0, "true"), Exportergebnis::TempFehler);
+    EXPECT_STREQ(Zeile1(Exportergebnis::TempFehler), "Fehler beim Öffnen der tmp. Datei"_l1);
 }
 
 TEST_F(Export, VorschauSchreibtTmpPsUndMeldetJedenFehler) {
-    EXPECT_FALSE(PsVorschau());
-    EXPECT_EQ(DateiLesen(temp.Pfad("tmp.ps")), Erwartet([](FILE* f) { PlotSchreiben(f); }));
+    EXPECT_FALSE(PsVorschau(sys));
+    EXPECT_EQ(DateiLesen(temp.Pfad("tmp.ps")), Erwartet([this](FILE* f) { PlotSchreiben(f, sys, Druckeinstellungen); }));
     auto texte = bericht.Texte();
     ASSERT_GE(texte.size(), 2u);
     EXPECT_EQ(texte[texte.size() - 2], "Vorschau ...");
     EXPECT_EQ(texte.back(), "PS - Viewer konnte nicht geladen werden ! ");
 
     Pfade.PsBetrachter = "true";
-    EXPECT_TRUE(PsVorschau());
+    EXPECT_TRUE(PsVorschau(sys));
     Pfade.PsBetrachter = "velko-gibt-es-nicht";
-    EXPECT_FALSE(PsVorschau());
+    EXPECT_FALSE(PsVorschau(sys));
     EXPECT_EQ(bericht.Texte().back().rfind("PS - Viewer konnte nicht geladen werden ! ", 0), 0u);
 
     Pfade.Tempverzeichnis = temp.Pfad("fehlt");
-    EXPECT_FALSE(PsVorschau());
-    EXPECT_EQ(bericht.Texte().back(), "Temporäre PS-Datei konnte nicht geschrieben werden ! ");
+    EXPECT_FALSE(PsVorschau(sys));
+    EXPECT_EQ(bericht.Texte().back(), "Temporäre PS-Datei konnte nicht geschrieben werden ! "_l1);
 }
 
 TEST(Plotmassstab, ZahlenWieAtofAberNurEndliche) {

@@ -49,7 +49,7 @@ TEST(PlotBeispiele, GhostscriptZeichnetJedeSeiteFehlerfrei) {
         ASSERT_TRUE(QuerschnitteLesen(Quellpfad("daten/verwaltung").c_str()));
         System* system = SystemLesen(pfad.c_str());
         ASSERT_NE(system, nullptr) << pfad;
-        ASSERT_TRUE(TheorieIOrdnungBerechnen()) << pfad;
+        ASSERT_TRUE(TheorieIOrdnungBerechnen(*system, Programm, bericht)) << pfad;
         // All pages with every decoration, then a selection in landscape.
         Druckoptionen alle;
         alle.Beschriftung = true;

@@ -1,5 +1,6 @@
 // The PostScript plot: pages, fitting, symbols, diagrams, and what
 // Ghostscript makes of the result.
+#include "core/latin1.h"
 #include "output/plot.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "output/postscript.h"
@@ -27,17 +28,17 @@ class PlotTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ProgrammZuruecksetzen();
-        system_ = NeuesSystem();
+        system_ = SystemErzeugen();
         NameSetzen(system_->Dateiname, "balken.sysdat");
     }
     void TearDown() override { ProgrammZuruecksetzen(); }
 
     // A bar with six fresh free degrees of freedom.
     Stab* Stabbauen(Punkt* a, Punkt* b) {
-        Stab* s = StabAnlegen();
+        Stab* s = StabAnlegen(*system_);
         s->PunktA = a;
         s->PunktB = b;
-        for (int i = 0; i < 6; ++i) FreiheitsgradAnlegen(s, i);
+        for (int i = 0; i < 6; ++i) FreiheitsgradAnlegen(*system_, s, i);
         StabGeometrie(s);
         return s;
     }
@@ -46,7 +47,7 @@ protected:
     // Simply supported beam of 4 m under 10 kN/m downwards, with its one
     // result record: M = 20 x - 5 x^2, largest 20 kNm at midspan.
     Stab* Balken() {
-        Stab* s = Stabbauen(PunktErzeugen(0, 0, -1), PunktErzeugen(4, 0, -1));
+        Stab* s = Stabbauen(PunktErzeugen(*system_, 0, 0, -1), PunktErzeugen(*system_, 4, 0, -1));
         Lager(s, FG_AX);
         Lager(s, FG_AY);
         Lager(s, FG_BY);
@@ -148,10 +149,10 @@ TEST_F(PlotTest, LeereStabmengeSchreibtGarNichts) {
 
 TEST_F(PlotTest, SystemseiteHochformatWieVereinbart) {
     // A portal frame with a hinge at the top of its right column.
-    Punkt* a = PunktErzeugen(0, 0, -1);
-    Punkt* b = PunktErzeugen(0, 3, -1);
-    Punkt* c = PunktErzeugen(5, 3, -1);
-    Punkt* d = PunktErzeugen(5, 0, -1);
+    Punkt* a = PunktErzeugen(*system_, 0, 0, -1);
+    Punkt* b = PunktErzeugen(*system_, 0, 3, -1);
+    Punkt* c = PunktErzeugen(*system_, 5, 3, -1);
+    Punkt* d = PunktErzeugen(*system_, 5, 0, -1);
     Stab* links = Stabbauen(a, b);
     Stab* riegel = Stabbauen(b, c);
     Stab* rechts = Stabbauen(d, c);
@@ -242,7 +243,7 @@ TEST_F(PlotTest, QuerformatDrehtJedeSeite) {
 
 TEST_F(PlotTest, NurMarkierteStaebe) {
     Balken();
-    Stab* zweiter = Stabbauen(PunktErzeugen(4, 0, -1), PunktErzeugen(8, 0, -1));
+    Stab* zweiter = Stabbauen(PunktErzeugen(*system_, 4, 0, -1), PunktErzeugen(*system_, 8, 0, -1));
     zweiter->Markiert = 1;
     Druckoptionen o = NurSeite(SEITE_SYSTEM);
     o.MarkierteStaebe = true;
@@ -256,7 +257,7 @@ TEST_F(PlotTest, NurMarkierteStaebe) {
 }
 
 TEST_F(PlotTest, PunktfoermigerStabUndUngueltigeZahlenBleibenEndlich) {
-    Punkt* p = PunktErzeugen(2, 2, -1);
+    Punkt* p = PunktErzeugen(*system_, 2, 2, -1);
     Stab* s = Stabbauen(p, p);
     Stababschnitt* r = NeuerDatensatz<Stababschnitt>();
     r->tEnde = 1;
@@ -277,9 +278,9 @@ TEST_F(PlotTest, PunktfoermigerStabUndUngueltigeZahlenBleibenEndlich) {
 
 TEST_F(PlotTest, DateinameMitKlammernUndUmlautBleibtLesbar) {
     Balken();
-    NameSetzen(system_->Dateiname, "Stütze (links).sysdat");
+    NameSetzen(system_->Dateiname, "Stütze (links).sysdat"_l1);
     const std::string text = Plotten(NurSeite(SEITE_SYSTEM));
-    EXPECT_NE(text.find("(System : Stütze \\(links\\).sysdat) show"), std::string::npos);
+    EXPECT_NE(text.find("(System : Stütze \\(links\\).sysdat) show"_l1), std::string::npos);
 }
 
 // ------------------------------------------------------------ Ghostscript

@@ -1,4 +1,5 @@
 // Exact output of every drawing primitive.
+#include "core/latin1.h"
 #include "output/postscript.h"
 
 #include <gtest/gtest.h>
@@ -153,10 +154,10 @@ TEST(PsKopf, RahmenkopfNurBeiEchtemRahmen) {
 // Texts reach the document unchanged except for the characters that would
 // end or break the string literal.
 TEST(PsText, KlammernRueckstricheUndSteuerzeichenMaskiert) {
-    EXPECT_EQ(PsTextMaskiert("Stütze (links)"), "Stütze \\(links\\)");
+    EXPECT_EQ(PsTextMaskiert("Stütze (links)"_l1), "Stütze \\(links\\)"_l1);
     EXPECT_EQ(PsTextMaskiert("a\\b)"), "a\\\\b\\)");
     EXPECT_EQ(PsTextMaskiert("x\ny\tz"), "x\\012y\\011z");
-    EXPECT_EQ(PsTextMaskiert("äöüßÄÖÜ"), "äöüßÄÖÜ");
+    EXPECT_EQ(PsTextMaskiert("äöüßÄÖÜ"_l1), "äöüßÄÖÜ"_l1);
     EXPECT_EQ(PsTextMaskiert(nullptr), "");
     EXPECT_EQ(Schreiben(0, [] { PsText(0, 0, "(("); }),
               "0.000000 0.000000 moveto \n0.000000 rotate\n(\\(\\() show\n-0.000000 rotate\n");
@@ -186,12 +187,21 @@ TEST(PsText, NieInfOderNanImDokument) {
     EXPECT_TRUE(std::isfinite(x) && std::isfinite(y));
 }
 
+// Without a file nothing is written, also not into the file of the
+// document before (which its caller may close at any time).
 TEST(PsText, OhneDateiWirdNichtsGeschrieben) {
+    PsPuffer vorher;
+    PsBeginn(vorher.Datei());
+    PsLinie(0, 0, 1, 1);
+    std::fflush(vorher.Datei());
+    const long laenge = std::ftell(vorher.Datei());
     PsBeginn(nullptr);
     PsLinie(0, 0, 1, 1);
     PsText(0, 0, "x");
     PsSeitenende();
-    SUCCEED();
+    std::fflush(vorher.Datei());
+    EXPECT_EQ(std::ftell(vorher.Datei()), laenge);
+    EXPECT_GT(laenge, 0);
 }
 
 // The prolog replaces the standard fonts by ISO 8859-1 encoded copies, so the

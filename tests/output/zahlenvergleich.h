@@ -103,7 +103,7 @@ inline bool Gleich(const std::string& soll, const std::string& ist, std::string&
     }
     if (a < soll.size() || b < ist.size()) {
         unterschied = a < soll.size() ? "geschriebener Text endet vor Zeile " + std::to_string(Zeile(soll, a))
-                                      : "geschriebener Text ist länger als erwartet";
+                                      : "geschriebener Text ist laenger als erwartet";
         return false;
     }
     return true;

@@ -92,7 +92,7 @@ TEST(Fangen, RasterweiteNullOderNegativLaesstDenWert) {
 class FangenMitSystem : public Zeichentest {};
 
 TEST_F(FangenMitSystem, VierModi) {
-    PunktErzeugen(1.0, 1.0, -1);
+    PunktErzeugen(*sys, 1.0, 1.0, -1);
     double x = 1.19, y = 1.0;
     sys->Fangmodus = 0;
     EXPECT_EQ(Fangen(sys, x, y), nullptr);
@@ -109,7 +109,7 @@ TEST_F(FangenMitSystem, VierModi) {
     Punkt* p = Fangen(sys, x, y);
     ASSERT_NE(p, nullptr);
     EXPECT_DOUBLE_EQ(x, 1.0);
-    Punkt* q = PunktErzeugen(-5.0, 0.0, -1);
+    Punkt* q = PunktErzeugen(*sys, -5.0, 0.0, -1);
     x = -4.8;  // exactly 0.2 m from q
     y = 0.0;
     EXPECT_EQ(Fangen(sys, x, y), nullptr);
@@ -141,8 +141,8 @@ TEST_F(FangenMitSystem, FangrasterNullLaesstNurDieseKoordinate) {
 }
 
 TEST_F(FangenMitSystem, GleichWeitEntferntGewinntDerFruehereDerKette) {
-    Punkt* aelter = PunktErzeugen(0.0, 0.0, -1);
-    Punkt* neuer = PunktErzeugen(0.2, 0.0, -1);
+    Punkt* aelter = PunktErzeugen(*sys, 0.0, 0.0, -1);
+    Punkt* neuer = PunktErzeugen(*sys, 0.2, 0.0, -1);
     // New points are entered first, so the newer one comes first in the chain.
     EXPECT_EQ(NaechsterPunkt(sys, 0.1, 0.0, 0.2), neuer);
     EXPECT_EQ(NaechsterPunkt(sys, 0.09, 0.0, 0.2), aelter);
@@ -182,7 +182,7 @@ TEST_F(Zoom, AllesPasstDieStaebeMitRandEin) {
 }
 
 TEST_F(Zoom, AllesOhneStaebeMeldetUndLaesstAlles) {
-    PunktErzeugen(3.0, 3.0, -1);  // points without bars do not count
+    PunktErzeugen(*sys, 3.0, 3.0, -1);  // points without bars do not count
     EXPECT_FALSE(ZoomAlles(sys, 800, 600, e, pos));
     EXPECT_EQ(bericht.Texte().back(), "kein System !");
     EXPECT_EQ(e.Text(MASSSTAB_SYSTEM), "50");
@@ -191,7 +191,7 @@ TEST_F(Zoom, AllesOhneStaebeMeldetUndLaesstAlles) {
 }
 
 TEST_F(Zoom, AllesOhneAusdehnungBehaeltDenMassstab) {
-    Punkt* p = PunktErzeugen(3.0, -4.0, -1);
+    Punkt* p = PunktErzeugen(*sys, 3.0, -4.0, -1);
     Stab_(p, p);
     ASSERT_TRUE(ZoomAlles(sys, 800, 600, e, pos));
     EXPECT_EQ(e.Text(MASSSTAB_SYSTEM), "50");

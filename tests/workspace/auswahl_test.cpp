@@ -78,14 +78,14 @@ TEST_F(Auswahl, BarMenuActsOnTheBarPointedAt) {
 
 TEST(Loeschfrage, AnzahlUndNummernAufsteigend) {
     ProgrammZuruecksetzen();
-    System* sys = NeuesSystem();
+    System* sys = SystemErzeugen();
     EXPECT_EQ(LoeschfrageText(sys), "");
     for (long n : {7, 2, 5, 9}) {
-        Stab* s = StabAnlegen(n);
+        Stab* s = StabAnlegen(*sys, n);
         s->Markiert = n == 9 ? -1 : 1;
     }
     EXPECT_EQ(LoeschfrageText(sys), "3 Stäbe löschen: 2, 5, 7 ?"_l1);
-    for (long n = 10; n < 40; ++n) StabAnlegen(n)->Markiert = 1;
+    for (long n = 10; n < 40; ++n) StabAnlegen(*sys, n)->Markiert = 1;
     const std::string lang = LoeschfrageText(sys);
     EXPECT_EQ(lang.substr(0, 30), "33 Stäbe löschen: 2, 5, 7, 10,"_l1);
     EXPECT_EQ(lang.substr(lang.size() - 13), "25, 26, ... ?");  // twenty numbers

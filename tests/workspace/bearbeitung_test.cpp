@@ -1,10 +1,10 @@
 // Drawing bars point by point, reconnecting bar ends, moving the System,
 // dividing bars with their loads, and the table lines.
+#include "core/latin1.h"
 #include "zeichentestsystem.h"
 
+#include "core/aenderungen.h"
 #include "core/kette.h"
-#include "core/latin1.h"
-#include "core/oberflaeche.h"
 #include "workspace/bearbeitung.h"
 
 #include <cmath>
@@ -33,19 +33,19 @@ protected:
 };
 
 TEST_F(Bearbeitung, StabZeichnenVomErstenBisZumZweitenPunkt) {
-    EXPECT_TRUE(StabErzeugungBeginnen());
+    EXPECT_TRUE(StabErzeugungBeginnen(sys));
     EXPECT_EQ(Programm.Modus, 2);
-    EXPECT_FALSE(StabErzeugungBeginnen());  // only from mode 1
-    Punkt* a = ErsterPunkt(1.0, 2.0, nullptr);
+    EXPECT_FALSE(StabErzeugungBeginnen(sys));  // only from mode 1
+    Punkt* a = ErsterPunkt(*sys, 1.0, 2.0, nullptr);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(Programm.Modus, 3);
     // The same position again is refused and the mode stays.
-    EXPECT_EQ(staberzeugen(1.0, 2.0, nullptr), nullptr);
+    EXPECT_EQ(staberzeugen(*sys, 1.0, 2.0, nullptr), nullptr);
     EXPECT_TRUE(Gemeldet("Punkt 1 und Punkt 2 haben gleiche Koordinaten !!"));
     EXPECT_EQ(Programm.Modus, 3);
     EXPECT_EQ(Anzahl(sys->Punkte), 1);
     Punkt* b = nullptr;
-    Stab* s = staberzeugen(4.0, 6.0, nullptr, &b);
+    Stab* s = staberzeugen(*sys, 4.0, 6.0, nullptr, &b);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(Programm.Modus, 1);
     EXPECT_EQ(s->PunktA, a);
@@ -58,44 +58,44 @@ TEST_F(Bearbeitung, StabZeichnenVomErstenBisZumZweitenPunkt) {
 
 TEST_F(Bearbeitung, AbbrechenLaesstNichtsZurueck) {
     Stab* alt = Stab_(0, 0, 3, 0);
-    Ui()->ModusSetzen(1);
-    EXPECT_FALSE(StabErzeugungAbbrechen());  // nothing to leave
+    Programm.Modus = 1;
+    EXPECT_FALSE(StabErzeugungAbbrechen(sys));  // nothing to leave
     // before the first point
-    ASSERT_TRUE(StabErzeugungBeginnen());
-    EXPECT_TRUE(StabErzeugungAbbrechen());
+    ASSERT_TRUE(StabErzeugungBeginnen(sys));
+    EXPECT_TRUE(StabErzeugungAbbrechen(sys));
     EXPECT_EQ(Programm.Modus, 1);
     EXPECT_TRUE(Gemeldet("Stab erzeugen abgebrochen"));
     // after a first point in free space: the point goes again
     const long aenderungen = sys->Aenderungen;
-    ASSERT_TRUE(StabErzeugungBeginnen());
-    ErsterPunkt(7.0, 7.0, nullptr);
+    ASSERT_TRUE(StabErzeugungBeginnen(sys));
+    ErsterPunkt(*sys, 7.0, 7.0, nullptr);
     EXPECT_EQ(Anzahl(sys->Punkte), 3);
-    EXPECT_TRUE(StabErzeugungAbbrechen());
+    EXPECT_TRUE(StabErzeugungAbbrechen(sys));
     EXPECT_EQ(Programm.Modus, 1);
     EXPECT_EQ(Anzahl(sys->Punkte), 2);
     EXPECT_EQ(Anzahl(sys->Staebe), 1);
     EXPECT_EQ(Anzahl(sys->Freiheitsgrade), 6);
     EXPECT_EQ(sys->Aenderungen, aenderungen);
-    EXPECT_EQ(GueltigerErsterPunkt(), nullptr);
+    EXPECT_EQ(GueltigerErsterPunkt(sys), nullptr);
     // a first point that was there already stays
-    ASSERT_TRUE(StabErzeugungBeginnen());
-    EXPECT_EQ(ErsterPunkt(3.0, 0.0, nullptr), alt->PunktB);
-    EXPECT_TRUE(StabErzeugungAbbrechen());
+    ASSERT_TRUE(StabErzeugungBeginnen(sys));
+    EXPECT_EQ(ErsterPunkt(*sys, 3.0, 0.0, nullptr), alt->PunktB);
+    EXPECT_TRUE(StabErzeugungAbbrechen(sys));
     EXPECT_EQ(Anzahl(sys->Punkte), 2);
     EXPECT_EQ(alt->PunktB->X, 3.0);
     // and a new bar can be drawn afterwards
-    ASSERT_TRUE(StabErzeugungBeginnen());
-    ErsterPunkt(3.0, 0.0, nullptr);
-    EXPECT_NE(staberzeugen(3.0, 3.0, nullptr), nullptr);
+    ASSERT_TRUE(StabErzeugungBeginnen(sys));
+    ErsterPunkt(*sys, 3.0, 0.0, nullptr);
+    EXPECT_NE(staberzeugen(*sys, 3.0, 3.0, nullptr), nullptr);
 }
 
 TEST_F(Bearbeitung, NeuerStabWirdAnVorhandenePunkteBiegesteifAngeschlossen) {
     Stab* alt = Stab_(0, 0, 3, 0);
-    Ui()->ModusSetzen(1);
-    StabErzeugungBeginnen();
+    Programm.Modus = 1;
+    StabErzeugungBeginnen(sys);
     // Within 1 mm of the old end point: the same point, the same records.
-    ErsterPunkt(3.0004, 0.0, nullptr);
-    Stab* s = staberzeugen(3.0, 4.0, nullptr);
+    ErsterPunkt(*sys, 3.0004, 0.0, nullptr);
+    Stab* s = staberzeugen(*sys, 3.0, 4.0, nullptr);
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->PunktA, alt->PunktB);
     for (int k = 0; k < 3; ++k) EXPECT_EQ(s->Freiheitsgrade[k], alt->Freiheitsgrade[3 + k]);
@@ -104,16 +104,16 @@ TEST_F(Bearbeitung, NeuerStabWirdAnVorhandenePunkteBiegesteifAngeschlossen) {
 }
 
 TEST_F(Bearbeitung, VerlorenerErsterPunktBeginntVonVorn) {
-    Ui()->ModusSetzen(1);
-    StabErzeugungBeginnen();
-    ErsterPunkt(1.0, 1.0, nullptr);
-    // Another System becomes current while the bar is drawn.
-    NeuesSystem();
-    Ui()->ModusSetzen(3);
-    EXPECT_EQ(GueltigerErsterPunkt(), nullptr);
-    EXPECT_EQ(staberzeugen(2.0, 2.0, nullptr), nullptr);
+    Programm.Modus = 1;
+    StabErzeugungBeginnen(sys);
+    ErsterPunkt(*sys, 1.0, 1.0, nullptr);
+    // Another System becomes the one drawn on while the bar is drawn.
+    System* anderes = SystemErzeugen();
+    Programm.Modus = 3;
+    EXPECT_EQ(GueltigerErsterPunkt(anderes), nullptr);
+    EXPECT_EQ(staberzeugen(*anderes, 2.0, 2.0, nullptr), nullptr);
     EXPECT_EQ(Programm.Modus, 2);
-    EXPECT_EQ(Programm.AktuellesSystem->Staebe ? KeAnzahl(Programm.AktuellesSystem->Staebe) : 0, 0);
+    EXPECT_EQ(anderes->Staebe ? KeAnzahl(anderes->Staebe) : 0, 0);
 }
 
 TEST_F(Bearbeitung, AnzeigetexteDerPosition) {
@@ -122,7 +122,7 @@ TEST_F(Bearbeitung, AnzeigetexteDerPosition) {
     PositionsanzeigeText(t, sizeof t, 1.0, 2.0, &p);
     EXPECT_STREQ(t, "Punkt [ 7 ] : 1.00/2.00            ");
     LaengenanzeigeText(t, sizeof t, 0.5, -1.25, nullptr, 3.14159);
-    EXPECT_STREQ(t, "0.50/-1.25 Länge : 3.14             ");
+    EXPECT_STREQ(t, "0.50/-1.25 Länge : 3.14             "_l1);
     // a pointer just left of or below an axis reads 0.00, never -0.00
     PositionsanzeigeText(t, sizeof t, -0.001, -0.0049, nullptr);
     EXPECT_STREQ(t, "0.00/0.00                     ");
@@ -134,7 +134,7 @@ TEST_F(Bearbeitung, EndeAnPunktEinesAnderenStabsAnschliessen) {
     Stab* alt = Stab_(0, 0, 3, 0);
     Stab* frei = Stab_(5, 5, 6, 5);
     const long punkte = Anzahl(sys->Punkte), fgs = Anzahl(sys->Freiheitsgrade);
-    Punkt* p = EndpunktNummerGeaendert(frei, 0, alt->PunktB->Nummer, 0, 0);
+    Punkt* p = EndpunktNummerGeaendert(*sys, frei, 0, alt->PunktB->Nummer, 0, 0);
     EXPECT_EQ(p, alt->PunktB);
     EXPECT_EQ(frei->PunktA, alt->PunktB);
     for (int k = 0; k < 3; ++k) EXPECT_EQ(frei->Freiheitsgrade[k], alt->Freiheitsgrade[3 + k]);
@@ -144,14 +144,14 @@ TEST_F(Bearbeitung, EndeAnPunktEinesAnderenStabsAnschliessen) {
     EXPECT_EQ(PunktSuchen(sys->Punkte, 99), nullptr);
     EXPECT_DOUBLE_EQ(frei->Laenge, 5.0 * std::sqrt(1.0 + 0.36));
     // The bar's other end is refused: the bar would have no length.
-    EXPECT_EQ(EndpunktNummerGeaendert(frei, 1, frei->PunktA->Nummer, 0, 0), nullptr);
+    EXPECT_EQ(EndpunktNummerGeaendert(*sys, frei, 1, frei->PunktA->Nummer, 0, 0), nullptr);
     EXPECT_NE(frei->PunktA, frei->PunktB);
 }
 
 TEST_F(Bearbeitung, UnbekannteNummerErzeugtPunktUndBehaeltFreiheitsgrade) {
     Stab* s = Stab_(0, 0, 3, 0);
     Freiheitsgrad* vorher = s->Freiheitsgrade[3];
-    Punkt* p = EndpunktNummerGeaendert(s, 1, 42, 3.0, 4.0);
+    Punkt* p = EndpunktNummerGeaendert(*sys, s, 1, 42, 3.0, 4.0);
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->Nummer, 42);
     EXPECT_EQ(s->Freiheitsgrade[3], vorher);
@@ -161,32 +161,32 @@ TEST_F(Bearbeitung, UnbekannteNummerErzeugtPunktUndBehaeltFreiheitsgrade) {
 
 TEST_F(Bearbeitung, EndeVerlaesstGemeinsamenPunktMitEigenenFreiheitsgraden) {
     Stab* a = Stab_(0, 0, 2, 0);
-    Stab* b = Stab_(a->PunktB, PunktErzeugen(2, 3, -1));
+    Stab* b = Stab_(a->PunktB, PunktErzeugen(*sys, 2, 3, -1));
     Biegesteif(a, 1, b, 0);
     Freiheitsgrad* lager = b->Freiheitsgrade[3];
     // To a new number: the joint with a stays at the old point.
-    EndpunktNummerGeaendert(b, 0, 77, 5.0, 5.0);
+    EndpunktNummerGeaendert(*sys, b, 0, 77, 5.0, 5.0);
     for (int k = 0; k < 3; ++k) {
         ASSERT_NE(b->Freiheitsgrade[k], nullptr);
         EXPECT_NE(b->Freiheitsgrade[k], a->Freiheitsgrade[3 + k]);
     }
     // To a loose point by the geometry columns: the same, and the other
     // end, held by b alone, keeps its records.
-    Stab* c = Stab_(a->PunktA, PunktErzeugen(0, 4, -1));
+    Stab* c = Stab_(a->PunktA, PunktErzeugen(*sys, 0, 4, -1));
     Biegesteif(a, 0, c, 0);
-    PunktErzeugen(-3, 0, 60);
-    GeometrieUebernehmen(c, 60, -3, 0, c->PunktB->Nummer, 0, 4);
+    PunktErzeugen(*sys, -3, 0, 60);
+    GeometrieUebernehmen(*sys, c, 60, -3, 0, c->PunktB->Nummer, 0, 4);
     EXPECT_NE(c->Freiheitsgrade[0], a->Freiheitsgrade[0]);
     EXPECT_EQ(b->Freiheitsgrade[3], lager);
 }
 
 TEST_F(Bearbeitung, NeuerEndpunktLaesstGemeinsamenPunktStehen) {
     Stab* a = Stab_(0, 0, 2, 0);
-    Stab* b = Stab_(a->PunktB, PunktErzeugen(2, 3, -1));
+    Stab* b = Stab_(a->PunktB, PunktErzeugen(*sys, 2, 3, -1));
     Biegesteif(a, 1, b, 0);
     Punkt* geteilt = a->PunktB;
     Freiheitsgrad* gemeinsam = a->Freiheitsgrade[3];
-    Punkt* neu = EndpunktNeu(b, 0);
+    Punkt* neu = EndpunktNeu(*sys, b, 0);
     EXPECT_EQ(a->PunktB, geteilt);
     EXPECT_DOUBLE_EQ(neu->X, 2.5);
     EXPECT_DOUBLE_EQ(neu->Y, 0.5);
@@ -195,45 +195,54 @@ TEST_F(Bearbeitung, NeuerEndpunktLaesstGemeinsamenPunktStehen) {
     ASSERT_NE(b->Freiheitsgrade[0], nullptr);
     // An unshared end loses its point and its records are not left behind.
     const long fgs = Anzahl(sys->Freiheitsgrade), punkte = Anzahl(sys->Punkte);
-    EndpunktNeu(b, 1);
+    EndpunktNeu(*sys, b, 1);
     EXPECT_EQ(Anzahl(sys->Freiheitsgrade), fgs);
     EXPECT_EQ(Anzahl(sys->Punkte), punkte);
 }
 
 TEST_F(Bearbeitung, GeometrieUebernehmenVerschiebtPunktFuerAlleStaebe) {
     Stab* a = Stab_(0, 0, 2, 0);
-    Stab* b = Stab_(a->PunktA, PunktErzeugen(0, 3, -1));
-    GeometrieUebernehmen(a, a->PunktA->Nummer, 1.0, 0.0, a->PunktB->Nummer, 2.0, 0.0);
+    Stab* b = Stab_(a->PunktA, PunktErzeugen(*sys, 0, 3, -1));
+    GeometrieUebernehmen(*sys, a, a->PunktA->Nummer, 1.0, 0.0, a->PunktB->Nummer, 2.0, 0.0);
     EXPECT_DOUBLE_EQ(a->Laenge, 1.0);
     EXPECT_DOUBLE_EQ(b->Laenge, std::sqrt(10.0));
     // Naming the other end's point in a column does not fold the bar.
-    GeometrieUebernehmen(a, a->PunktB->Nummer, 7.0, 7.0, a->PunktB->Nummer, 2.0, 0.0);
+    GeometrieUebernehmen(*sys, a, a->PunktB->Nummer, 7.0, 7.0, a->PunktB->Nummer, 2.0, 0.0);
     EXPECT_NE(a->PunktA, a->PunktB);
     // An end moved to a loose point: the old point stays only while used.
-    Punkt* lose = PunktErzeugen(9, 9, 50);
+    Punkt* lose = PunktErzeugen(*sys, 9, 9, 50);
     Punkt* gemeinsam = a->PunktA;
-    GeometrieUebernehmen(a, 50, 9, 9, a->PunktB->Nummer, 2.0, 0.0);
+    GeometrieUebernehmen(*sys, a, 50, 9, 9, a->PunktB->Nummer, 2.0, 0.0);
     EXPECT_EQ(a->PunktA, lose);
     EXPECT_EQ(b->PunktA, gemeinsam);
     const long altB = b->PunktB->Nummer;
     const long punkte = Anzahl(sys->Punkte);
-    GeometrieUebernehmen(b, b->PunktA->Nummer, 1, 0, 50, 9, 9);
+    GeometrieUebernehmen(*sys, b, b->PunktA->Nummer, 1, 0, 50, 9, 9);
     EXPECT_EQ(Anzahl(sys->Punkte), punkte - 1);
     EXPECT_EQ(PunktSuchen(sys->Punkte, altB), nullptr);
 }
 
 TEST_F(Bearbeitung, SystemVerschiebenUndPunktkoordinate) {
+    Aenderungssammler gemeldet;
+    Aenderungsempfaenger* alt = AenderungsempfaengerSetzen(&gemeldet);
     Stab* s = Stab_(0, 0, 3, 4);
     Stababschnitt* r = Abschnitt(s);
     const long vorher = sys->Aenderungen;
+    gemeldet.Abholen();
     SystemVerschieben(sys, 1.5, -2.0);
     EXPECT_DOUBLE_EQ(s->PunktA->X, 1.5);
     EXPECT_DOUBLE_EQ(s->PunktB->Y, 2.0);
     EXPECT_DOUBLE_EQ(r->xB, 4.5);
     EXPECT_DOUBLE_EQ(s->Laenge, 5.0);
     EXPECT_GT(sys->Aenderungen, vorher);
-    PunktkoordinateSetzen(s->PunktB, 1, -2.0);
+    // The results moved along: they stay valid, an undo would take it back.
+    Aenderungssatz satz = gemeldet.Abholen();
+    EXPECT_EQ(satz.ArtenVon(sys), AENDERUNG_LAGE);
+    EXPECT_FALSE(satz.ErgebnisseBetroffen());
+    PunktkoordinateSetzen(*sys, s->PunktB, 1, -2.0);
     EXPECT_DOUBLE_EQ(s->Laenge, 3.0);
+    EXPECT_TRUE(gemeldet.Abholen().ErgebnisseBetroffen());
+    AenderungsempfaengerSetzen(alt);
 }
 
 TEST_F(Bearbeitung, TeilenVerteiltPunktUndStreckenlasten) {
@@ -241,20 +250,20 @@ TEST_F(Bearbeitung, TeilenVerteiltPunktUndStreckenlasten) {
     s->Material = 3;
     s->Querschnitt = 4;
     Lastfall* lf = Lastfall_();
-    Punktlast* mitte = PunktlastErzeugen(lf->Kennung, -1);
+    Punktlast* mitte = PunktlastErzeugen(*sys, lf->Kennung, -1);
     mitte->Stab = s->Nummer;
     mitte->Position = 0.5;
-    Punktlast* ende = PunktlastErzeugen(lf->Kennung, -1);
+    Punktlast* ende = PunktlastErzeugen(*sys, lf->Kennung, -1);
     ende->Stab = s->Nummer;
     ende->Position = 1.0;
-    Streckenlast* linear = StreckenlastErzeugen(lf->Kennung, -1);
+    Streckenlast* linear = StreckenlastErzeugen(*sys, lf->Kennung, -1);
     linear->Stab = s->Nummer;
     std::strcpy(linear->Name, "q");
     linear->PositionA = 0.0;
     linear->PositionB = 1.0;
     linear->GroesseA = 0.0;
     linear->GroesseB = 10.0;
-    Streckenlast* halb = StreckenlastErzeugen(lf->Kennung, -1);
+    Streckenlast* halb = StreckenlastErzeugen(*sys, lf->Kennung, -1);
     halb->Stab = s->Nummer;
     std::strcpy(halb->Name, "h");
     halb->PositionA = 0.0;
@@ -265,11 +274,11 @@ TEST_F(Bearbeitung, TeilenVerteiltPunktUndStreckenlasten) {
 
     Stapel* st = StapelAnlegen();
     StapelEintragen(st, s);
-    StaebeTeilen(st, 2);
+    StaebeTeilen(*sys, st, 2);
     StapelFreigeben(st);
 
     ASSERT_EQ(Anzahl(sys->Staebe), 2);
-    Stab* zweiter = StabSuchen(1);
+    Stab* zweiter = StabSuchen(*sys, 1);
     ASSERT_NE(zweiter, nullptr);
     EXPECT_EQ(s->Nummer, 0);
     EXPECT_DOUBLE_EQ(s->Laenge, 3.0);
@@ -301,36 +310,36 @@ TEST_F(Bearbeitung, TeilenVerteiltPunktUndStreckenlasten) {
     EXPECT_DOUBLE_EQ(h1->PositionA, 0.0);
     EXPECT_DOUBLE_EQ(h1->PositionB, 0.0);
     EXPECT_DOUBLE_EQ(h1->GroesseA, 2.0);
-    EXPECT_EQ(StreckenlastSuchen(kennung), nullptr);
+    EXPECT_EQ(StreckenlastSuchen(*sys, kennung), nullptr);
 }
 
 TEST_F(Bearbeitung, DreiteilungUndLeereAuswahl) {
     Stab* s = Stab_(0, 0, 0, 9);
     Lastfall* lf = Lastfall_();
-    Streckenlast* q = StreckenlastErzeugen(lf->Kennung, -1);
+    Streckenlast* q = StreckenlastErzeugen(*sys, lf->Kennung, -1);
     q->Stab = s->Nummer;
     q->PositionB = 1.0;
     q->GroesseA = q->GroesseB = 4.0;
     // Nothing marked: nothing but the counter changes.
     const long vorher = sys->Aenderungen;
-    MarkierteStaebeTeilen(3);
+    MarkierteStaebeTeilen(*sys, 3);
     EXPECT_EQ(Anzahl(sys->Staebe), 1);
     EXPECT_EQ(sys->Aenderungen, vorher + 1);
     s->Markiert = 1;
-    MarkierteStaebeTeilen(3);
+    MarkierteStaebeTeilen(*sys, 3);
     ASSERT_EQ(Anzahl(sys->Staebe), 3);
     EXPECT_EQ(Anzahl(sys->Streckenlasten), 3);
     for (Streckenlast* l : Elemente<Streckenlast>(sys->Streckenlasten)) {
         EXPECT_DOUBLE_EQ(l->PositionA, 0.0);
         EXPECT_DOUBLE_EQ(l->PositionB, 1.0);
         EXPECT_DOUBLE_EQ(l->GroesseA, 4.0);
-        Stab* t = StabSuchen(l->Stab);
+        Stab* t = StabSuchen(*sys, l->Stab);
         ASSERT_NE(t, nullptr);
         EXPECT_NEAR(t->Laenge, 3.0, 1e-12);
     }
     // The middle piece is joined to both neighbours.
-    Stab* m = StabSuchen(1);
-    Stab* l = StabSuchen(2);
+    Stab* m = StabSuchen(*sys, 1);
+    Stab* l = StabSuchen(*sys, 2);
     EXPECT_EQ(m->Freiheitsgrade[0], s->Freiheitsgrade[3]);
     EXPECT_EQ(l->Freiheitsgrade[0], m->Freiheitsgrade[3]);
     EXPECT_NEAR(m->PunktB->Y, 6.0, 1e-12);

@@ -111,9 +111,9 @@ TEST_F(Beschriftung, AlleEbenenEinesRahmensUeberdeckenSichNicht) {
     // A portal with loads, reactions, every diagram and every number: no
     // label covers another.
     Stab* links = Stab_(0, 0, 0, 3);
-    Stab* riegel = Stab_(links->PunktB, PunktErzeugen(4, 3, -1));
+    Stab* riegel = Stab_(links->PunktB, PunktErzeugen(*sys, 4, 3, -1));
     Biegesteif(links, 1, riegel, 0);
-    Stab* rechts = Stab_(riegel->PunktB, PunktErzeugen(4, 0, -1));
+    Stab* rechts = Stab_(riegel->PunktB, PunktErzeugen(*sys, 4, 0, -1));
     Biegesteif(riegel, 1, rechts, 0);
     for (Stab* s : {links, rechts})
         for (int slot : {FG_AX, FG_AY, FG_AR}) {
@@ -129,7 +129,7 @@ TEST_F(Beschriftung, AlleEbenenEinesRahmensUeberdeckenSichNicht) {
         r->Verschiebungen[1] = 0.001;
     }
     Lastfall* lf = Lastfall_();
-    Punktlast* p = PunktlastErzeugen(lf->Kennung, -1);
+    Punktlast* p = PunktlastErzeugen(*sys, lf->Kennung, -1);
     p->Stab = riegel->Nummer;
     p->Position = 0.0;
     p->Groesse = 10;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/latin1.h"
 #include "workspace/tooltips/tooltips.h"
 
 namespace {
@@ -64,7 +65,7 @@ TEST_F(Tooltips, EveryOperationAnswersOneBeforeInitialisation) {
 }
 
 TEST_F(Tooltips, SuspendAndResumeAreCountedOnceAndSilenceEvents) {
-    ASSERT_EQ(tooltips_core_set_tip(&button1, &form1, "System öffnen"), TOOLTIPS_OK);
+    ASSERT_EQ(tooltips_core_set_tip(&button1, &form1, "System öffnen"_l1), TOOLTIPS_OK);
     EXPECT_NE(tooltips_internal_node_for_event(&button1), nullptr);
 
     TipNode* node = tooltips_internal_find(&button1);
@@ -93,7 +94,7 @@ TEST_F(Tooltips, SuspendAndResumeAreCountedOnceAndSilenceEvents) {
 TEST_F(Tooltips, RegisteringCopiesTheTextAndRefusesASecondTip) {
     std::string text = "Zoom alles";
     ASSERT_EQ(tooltips_core_set_tip(&button1, &form1, text.c_str()), TOOLTIPS_OK);
-    text = "überschrieben";
+    text = "überschrieben"_l1;
     EXPECT_EQ(tooltips_core_set_tip(&button1, &form1, "zweiter Tip"), TOOLTIPS_OBJECT_HAS_TIP);
 
     char* kopie = nullptr;

@@ -2,7 +2,7 @@
 // the default view of an 800 x 600 canvas (origin at (400, 300), 50 px/m).
 #pragma once
 
-#include "analysis/stabgeometrie.h"
+#include "core/stabgeometrie.h"
 #include "core/bericht.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -16,7 +16,8 @@ class Zeichentest : public ::testing::Test {
 protected:
     void SetUp() override {
         vorher_ = BerichtSetzen(&bericht);
-        sys = NeuesSystem();
+        sys = SystemErzeugen();
+        Programm.Modus = 1;  // as the window sets it for a new System
         ansicht = AnsichtBerechnen(Massstabwerte{}, Positionierer{}, 800, 600);
     }
     void TearDown() override {
@@ -26,22 +27,22 @@ protected:
 
     // A bar with fresh records in all six slots (nothing shared).
     Stab* Stab_(Punkt* a, Punkt* b) {
-        Stab* s = StabAnlegen();
+        Stab* s = StabAnlegen(*sys);
         s->PunktA = a;
         s->PunktB = b;
-        for (int i = 0; i < 6; ++i) FreiheitsgradAnlegen(s, i);
+        for (int i = 0; i < 6; ++i) FreiheitsgradAnlegen(*sys, s, i);
         StabGeometrie(s);
         return s;
     }
     Stab* Stab_(double x1, double y1, double x2, double y2) {
-        return Stab_(PunktErzeugen(x1, y1, -1), PunktErzeugen(x2, y2, -1));
+        return Stab_(PunktErzeugen(*sys, x1, y1, -1), PunktErzeugen(*sys, x2, y2, -1));
     }
     // Joins end `ende` (0 = A, 1 = B) of `neu` rigidly to end `endeAlt` of `alt`.
     static void Biegesteif(Stab* alt, int endeAlt, Stab* neu, int ende) {
         for (int i = 0; i < 3; ++i) neu->Freiheitsgrade[3 * ende + i] = alt->Freiheitsgrade[3 * endeAlt + i];
     }
     Lastfall* Lastfall_(bool aktiv = true, double gewicht = 1.0) {
-        Lastfall* l = LastfallErzeugen(-1, "LF", -1);
+        Lastfall* l = LastfallErzeugen(*sys, -1, "LF", -1);
         l->Aktiv = aktiv ? 1 : -1;
         l->Gewicht = gewicht;
         return l;

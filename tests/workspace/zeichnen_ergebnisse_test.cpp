@@ -1,4 +1,5 @@
 // Internal-force diagrams, deflected shape and their labels.
+#include "core/latin1.h"
 #include "zeichentestsystem.h"
 
 #include <cmath>
@@ -83,10 +84,9 @@ TEST_F(Ergebnisse, ZugkraftLinksDerStabrichtung) {
 
 TEST_F(Ergebnisse, FalscheArtWirdGemeldet) {
     Abschnitt(stab);
-    testing::internal::CaptureStderr();
     SchnittkraefteZeichnen(maler, ansicht, *sys, 3, false);
     SchnittkraftlinieZeichnen(maler, ansicht, *static_cast<Stababschnitt*>(stab->Ergebnisse->next->element), -1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "falsche Übergabeparameter !\nfalsche Übergabeparameter !\n");
+    EXPECT_EQ(bericht.Fehler, "falsche Übergabeparameter !\nfalsche Übergabeparameter !\n"_l1);
     EXPECT_TRUE(maler.Aufrufe.empty());
 }
 

@@ -11,7 +11,7 @@ protected:
         lf = Lastfall_(true, 1.0);
     }
     Punktlast* Kraft(double f, double pos, long stabnummer, long koord = KOORD_GLOBAL) {
-        Punktlast* l = PunktlastErzeugen(lf->Kennung, -1);
+        Punktlast* l = PunktlastErzeugen(*sys, lf->Kennung, -1);
         l->Art = ART_KRAFT;
         l->Groesse = f;
         l->Position = pos;
@@ -95,7 +95,7 @@ TEST_F(Lasten, BeschriftungMitGewichtUndGroesse) {
 TEST_F(Lasten, InaktiveUndVerwaisteLastenFehlen) {
     Kraft(10, 0.5, stab->Nummer + 99);  // names no bar: skipped
     Kraft(10, 0.25, stab->Nummer);
-    Streckenlast* sl = StreckenlastErzeugen(lf->Kennung, -1);
+    Streckenlast* sl = StreckenlastErzeugen(*sys, lf->Kennung, -1);
     sl->Stab = 4711;
     sl->GroesseA = sl->GroesseB = 5;
     sl->PositionB = 1;
@@ -121,7 +121,7 @@ TEST_F(Lasten, InaktiveUndVerwaisteLastenFehlen) {
 }
 
 TEST_F(Lasten, StreckenlastVonNullAufZehnUeberDieZweiteHaelfte) {
-    Streckenlast* sl = StreckenlastErzeugen(lf->Kennung, -1);
+    Streckenlast* sl = StreckenlastErzeugen(*sys, lf->Kennung, -1);
     sl->Stab = stab->Nummer;
     sl->GroesseA = 0;
     sl->GroesseB = 10;
@@ -182,7 +182,7 @@ TEST_F(Lasten, SkizzePasstDenStabEinUndZeichntDieLast) {
 }
 
 TEST_F(Lasten, SkizzeStreckenlastUmFuenfPixelVersetzt) {
-    Streckenlast* sl = StreckenlastErzeugen(lf->Kennung, -1);
+    Streckenlast* sl = StreckenlastErzeugen(*sys, lf->Kennung, -1);
     sl->Stab = stab->Nummer;
     sl->GroesseA = sl->GroesseB = 2;
     sl->PositionB = 1.0;
@@ -198,7 +198,7 @@ TEST_F(Lasten, SkizzeStreckenlastUmFuenfPixelVersetzt) {
 }
 
 TEST_F(Lasten, SkizzeEinesStabsOhneLaengeTeiltNichtDurchNull) {
-    Punkt* p = PunktErzeugen(1, 1, -1);
+    Punkt* p = PunktErzeugen(*sys, 1, 1, -1);
     Stab* null = Stab_(p, p);
     const Ansicht k = SkizzenAnsicht(*null, 400, 400);
     EXPECT_DOUBLE_EQ(k.Massstab, 1.0);

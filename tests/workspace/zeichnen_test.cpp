@@ -206,17 +206,17 @@ TEST_F(Neuzeichnen, OhneSystemNurLoeschen) {
 
 TEST_F(Neuzeichnen, EbenenInFesterReihenfolge) {
     Stab* s = Stab_(0, 0, 4, 0);
-    Stab* t = Stab_(s->PunktB, PunktErzeugen(4, 3, -1));
+    Stab* t = Stab_(s->PunktB, PunktErzeugen(*sys, 4, 3, -1));
     t->Freiheitsgrade[FG_AX] = s->Freiheitsgrade[FG_BX];
     t->Freiheitsgrade[FG_AY] = s->Freiheitsgrade[FG_BY];  // a hinge: arrows show
     s->Freiheitsgrade[FG_AY]->Status = STATUS_PRIMAL;
     Lastfall* lf = Lastfall_();
-    Punktlast* pl = PunktlastErzeugen(lf->Kennung, -1);
+    Punktlast* pl = PunktlastErzeugen(*sys, lf->Kennung, -1);
     pl->Stab = s->Nummer;
     pl->Art = ART_KRAFT;
     pl->Groesse = 10;
     pl->Position = 0.5;
-    Streckenlast* sl = StreckenlastErzeugen(lf->Kennung, -1);
+    Streckenlast* sl = StreckenlastErzeugen(*sys, lf->Kennung, -1);
     sl->Stab = s->Nummer;
     sl->GroesseA = sl->GroesseB = 5;
     sl->PositionB = 1;
@@ -271,7 +271,7 @@ TEST_F(Neuzeichnen, MarkierterStabUeberLastenUndLinien) {
     s->Markiert = 1;
     Stab_(0, 0, 0, 3);  // unmarked
     Lastfall* lf = Lastfall_();
-    Streckenlast* sl = StreckenlastErzeugen(lf->Kennung, -1);
+    Streckenlast* sl = StreckenlastErzeugen(*sys, lf->Kennung, -1);
     sl->Stab = s->Nummer;
     sl->GroesseA = sl->GroesseB = 0;  // its outline lies on the bar
     sl->PositionB = 1;

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <new>
 
+#include "core/bericht.h"
+
 namespace {
 
 int initialized = 0;
@@ -27,7 +29,7 @@ TooltipsWindowDestroyer destroyDelay = ClearDelayOnly;
 // An undefined mode is a programming error inside the library: it cannot
 // be answered with a result code because the callers expect a flag.
 [[noreturn]] void ModeFailure(const char* operation) {
-    std::fprintf(stderr, "tooltips: %s: undefined mode\n", operation);
+    FehlerAusgeben("tooltips: %s: undefined mode\n", operation);
     std::abort();
 }
 

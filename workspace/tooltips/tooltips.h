@@ -4,7 +4,7 @@
 // The list of tips, the result codes, the library's state flags, the
 // allowed position pairs and the placement of a tip live here, with objects
 // and forms as opaque pointers, so that they can be tested without a
-// display.  The toolkit glue (workspace/gui/tooltips_x.*) creates and shows
+// display.  The toolkit glue (gui/tooltips_x.*) creates and shows
 // the tip windows and installs the pre-handler; it registers two functions
 // here that destroy a node's windows.
 #pragma once

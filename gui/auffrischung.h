@@ -1,0 +1,24 @@
+// The window follows the model in one place.
+//
+// Operations report their changes (core/aenderungen.h) and windows ask for
+// a new picture; nothing is redrawn on the spot.  Once the toolkit has
+// handled the event (a timeout of 0 ms, which it runs as soon as it is idle
+// again), the window is refreshed once: the systems choice, the dialogs that
+// show the current System's settings, the scale window, the canvas cursor
+// and the canvas itself.  The change set of that event is complete at that
+// moment: this is where outdated results would be marked and where an undo
+// step would close (see doc/architektur.md).
+#pragma once
+
+// Installs the receiver of the change reports (once, at start-up).
+void AuffrischungAnschliessen();
+// Stops refreshing for good (the program ends; the window is gone).
+void AuffrischungBeenden();
+
+// The canvas is to be drawn again without a change of the model: the view,
+// a drawing switch or the colours changed, or a window that covered it
+// closed.
+void NeuZeichnen();
+// Another System became current (or none): the systems choice and the
+// dialogs that show a System's settings follow it.
+void SystemwechselMelden();

@@ -1,0 +1,4 @@
+// "Ausgabe / Ausgabe": the export dialog with the plot options and preview.
+#pragma once
+
+void ExportdialogZeigen();

@@ -1,0 +1,6 @@
+// The point and bar tables of the menu "Tabellen".
+#pragma once
+
+// Shows the table menue::Staebe or menue::Punkte of the current System
+// (nothing without one); false for another value.
+bool TabelleZeigen(int welche);

@@ -1,0 +1,77 @@
+// Texts of the per-bar results window.
+#include <gtest/gtest.h>
+
+#include "workspace/stabergebnistabelle.h"
+#include "core/systemoperationen.h"
+
+namespace {
+
+// A bar of length 4 with one result record: N = 10, Q = 5, M = 5 x.
+struct Ergebnisstab : ::testing::Test {
+    Stab stab{};
+    void SetUp() override {
+        stab.Laenge = 4.0;
+        stab.Cos = 1.0;
+        Stababschnitt* r = NeuerDatensatz<Stababschnitt>();
+        r->tAnfang = 0.0;
+        r->tEnde = 1.0;
+        r->xB = 4.0;
+        r->Laenge = 4.0;
+        r->NA = r->NE = 10.0;
+        r->QA = r->QE = 5.0;
+        r->MA = 0.0;
+        r->ME = 20.0;
+        KeVorneEintragen(stab.Ergebnisse, r);
+    }
+    void TearDown() override { ErgebnisseLoeschen(&stab); }
+};
+
+}  // namespace
+
+TEST_F(Ergebnisstab, TableRowsExtremesAndValuesAtADistance) {
+    const Stabtabelleninhalt t = StabergebnisTabelle(stab, Stabtabelle::Schnittkraefte);
+    EXPECT_EQ(t.Stellen.substr(0, 22), "     0.00      0.40   ");
+    EXPECT_EQ(t.Stellen.size(), 11u * 10u);
+    EXPECT_EQ(t.Titel[0], "M");
+    EXPECT_EQ(t.Einheiten[0], "[kNm]");
+    EXPECT_EQ(t.Zeilen[0].substr(t.Zeilen[0].size() - 10), "    20.00 ");
+    EXPECT_EQ(t.Zeilen[2].substr(0, 10), "    10.00 ");
+    EXPECT_EQ(t.Extreme[0][0], "20.000");
+    EXPECT_EQ(t.Extreme[0][1], "4.000");
+    EXPECT_EQ(t.Extreme[0][2], "0.000");
+    EXPECT_EQ(t.Extreme[0][3], "0.000");
+
+    Stellenwerte w = WerteAnStelle(stab, Stabtabelle::Schnittkraefte, 2.0);
+    ASSERT_TRUE(w.Aendern);
+    EXPECT_EQ(w.Text[0], "10.000");
+    EXPECT_EQ(w.Text[1], "5.000");
+    EXPECT_EQ(w.Text[2], "10.000");
+    for (double ausserhalb : {-0.01, 4.01}) {
+        w = WerteAnStelle(stab, Stabtabelle::Verschiebungen, ausserhalb);
+        EXPECT_EQ(w.Text[0], "err");
+        EXPECT_EQ(w.Text[2], "err");
+    }
+    w = WerteAnStelle(stab, Stabtabelle::Verschiebungen, 4.0);
+    EXPECT_NE(w.Text[0].find("0.0000000"), std::string::npos);  // seven places, sign aside
+    EXPECT_EQ(w.Text[2], "");
+    EXPECT_FALSE(WerteAnStelle(stab, Stabtabelle::Spannungen, 1.0).Aendern);
+}
+
+TEST(Stabergebnistabelle, BarWithoutResultsOrLength) {
+    Stab stab{};
+    stab.Laenge = 5.0;
+    const Stabtabelleninhalt t = StabergebnisTabelle(stab, Stabtabelle::Verschiebungen);
+    EXPECT_EQ(t.Titel[0], "w");
+    EXPECT_EQ(t.Titel[1], "u");
+    EXPECT_EQ(t.Titel[2], "");
+    EXPECT_EQ(t.Zeilen[2], "");
+    EXPECT_EQ(t.Zeilen[0].substr(0, 10), "  0.000000");
+    EXPECT_EQ(t.Extreme[3][0], "0.0000");
+    EXPECT_EQ(t.Extreme[3][1], "-5.000");  // no run yet: position -1 of the length
+    EXPECT_EQ(t.Extreme[4][2], "0.000000");
+
+    // A bar of length 0 must not compute at a position that is no number.
+    stab.Laenge = 0.0;
+    const Stellenwerte w = WerteAnStelle(stab, Stabtabelle::Schnittkraefte, 0.0);
+    EXPECT_EQ(w.Text[1], "err");
+}
