@@ -360,10 +360,10 @@ int DuennZerlegung::Zerlegen(const DMatrix& k, int* zustand, int* singulaer, Ber
                 if (singulaer) *singulaer = zeile;
                 return -2;
             }
-            if (d < 0) {
-                zustand[zeile] = STATUS_NEGATIV;
-                ++negativ_;
-            }
+            // Set afresh, so that a repeated decomposition leaves no mark
+            // of an earlier one.
+            zustand[zeile] = static_cast<int>(d < 0 ? STATUS_NEGATIV : STATUS_DUAL);
+            if (d < 0) ++negativ_;
         }
     }
     return 0;

@@ -125,12 +125,12 @@ TEST(Duennloeser, NeueWerteImSelbenMusterNeuZerlegt) {
     ASSERT_EQ(z.Zerlegen(*k, zustand.data(), &singulaer), 0);
     ASSERT_TRUE(z.Loesen(*k, zustand.data(), u1.data(), f1.data()));
     const int negativ = z.NegativePivots();
-    for (double& w : k->Werte) w *= -4.0;  // every sign turns
-    std::fill(zustand.begin(), zustand.end(), static_cast<int>(STATUS_DUAL));
+    for (double& w : k->Werte) w *= -4.0;  // every sign turns; the marks of the first stay
     std::vector<double> u2(30, 0.0), f2(30, 1.0);
     ASSERT_EQ(z.Zerlegen(*k, zustand.data(), &singulaer), 0);
     ASSERT_TRUE(z.Loesen(*k, zustand.data(), u2.data(), f2.data()));
     EXPECT_EQ(z.NegativePivots(), 30 - negativ);
+    EXPECT_EQ(NegativeZeilen(zustand), 30 - negativ);
     for (int i = 0; i < 30; ++i) EXPECT_NEAR(u2[i], -u1[i] / 4, 1e-12 * (1 + std::fabs(u1[i])));
     FreeDMatrix(k);
 }
