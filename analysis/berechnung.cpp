@@ -1,6 +1,7 @@
 #include "analysis/berechnung.h"
 
 #include <ctime>
+#include <memory>
 #include <new>
 
 #include "analysis/endlichkeit.h"
@@ -23,6 +24,8 @@ Berechnung::Berechnung(System& system, const Kataloge& kataloge, Berichtsempfaen
     : system_(system), bericht_(bericht), katalog_(kataloge) {}
 
 Berechnung::~Berechnung() {
+    daten_.zerlegung.reset();
+    FreeDMatrix(daten_.kDuenn);
     FreePMatrix(daten_.k);
     ArbeitsspeicherFreigeben(daten_.gebucht);
 }
@@ -35,15 +38,15 @@ bool Berechnung::ModellErzeugen() {
     // The results of an earlier run go first: whatever this run ends with,
     // none of them may stay shown as if they belonged to it.
     if (ErgebnisseEntfernen(system_)) AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
-    return KernmodellErzeugen(modell_, system_, bericht_);
+    return KernmodellErzeugen(modell_, system_, bericht_, &folge_);
 }
 
 int Berechnung::ModellPruefen() {
-    if (KeAnzahl(modell_.Elemente) == 0) {
+    if (KeLeer(modell_.Elemente)) {
         Melden("keine Stäbe im System !"_l1);
         return 0;
     }
-    for (const Element* e : Elemente<Element>(modell_.Elemente)) {
+    for (const Element* e : folge_.Elemente) {
         const Material* m = katalog_.MaterialZu(e->Material);
         if (!m) {
             Melden("es existieren Stäbe ohne Material !"_l1);
@@ -78,7 +81,7 @@ int Berechnung::ModellPruefen() {
     return 1;
 }
 
-int Berechnung::Anzahl() const { return static_cast<int>(KeAnzahl(modell_.Modellfreiheitsgrade)); }
+int Berechnung::Anzahl() const { return static_cast<int>(folge_.Freiheitsgrade.size()); }
 
 bool Berechnung::ArbeitsdatenAnlegen() {
     const int n = Anzahl();
@@ -99,52 +102,91 @@ bool Berechnung::ArbeitsdatenAnlegen() {
 }
 
 void Berechnung::Nummerieren() {
-    FreiheitsgradeNummerieren(modell_);
-    FreiheitsgradeUmnummerieren(modell_);
+    duenn_ = DuennLoeserFuer(Anzahl());
+    FreiheitsgradeNummerieren(modell_, &folge_);
+    if (!duenn_) FreiheitsgradeUmnummerieren(modell_);
 }
 
-void Berechnung::ErsatzlastenBerechnen() { ::ErsatzlastenBerechnen(modell_, daten_.fErsatz.data(), Anzahl()); }
+void Berechnung::ErsatzlastenBerechnen() {
+    ::ErsatzlastenBerechnen(modell_, daten_.fErsatz.data(), Anzahl(), &folge_);
+}
 
 bool Berechnung::PrimalDualAufbauen() {
     return ::PrimalDualAufbauen(modell_, daten_.u.data(), daten_.fKnoten.data(), daten_.zustand.data(), Anzahl(),
-                                bericht_) != 0;
+                                bericht_, &folge_) != 0;
 }
 
-void Berechnung::ProfilBestimmen() { ::ProfilBestimmen(modell_, daten_.erste.data(), Anzahl()); }
+void Berechnung::ProfilBestimmen() {
+    if (!duenn_) ::ProfilBestimmen(modell_, daten_.erste.data(), Anzahl());
+}
 
 Elementsteifigkeit Berechnung::ElementsteifigkeitErsterOrdnung() {
     return [this](Matrix6 ke, const Element* e) { return ElementsteifigkeitBerechnen(ke, e, katalog_, bericht_); };
 }
 
 bool Berechnung::SteifigkeitAufbauen(const Elementsteifigkeit& elementsteifigkeit) {
-    return SystemsteifigkeitAufbauen(modell_, daten_.k, daten_.erste.data(), Anzahl(), elementsteifigkeit,
-                                     bericht_) != 0;
+    const int n = Anzahl();
+    if (!duenn_)
+        return SystemsteifigkeitAufbauen(modell_, daten_.k, daten_.erste.data(), n, elementsteifigkeit, bericht_,
+                                         &daten_.elementmatrizen, &folge_) != 0;
+    if (!SystemsteifigkeitAufbauen(modell_, daten_.kDuenn, n, elementsteifigkeit, bericht_, &folge_)) return false;
+    if (daten_.zerlegung) return true;  // ordered and laid out by the first assembly
+    bool vorbereitet = false;
+    try {
+        daten_.zerlegung = std::make_unique<DuennZerlegung>();
+        vorbereitet = daten_.zerlegung->Vorbereiten(*daten_.kDuenn, daten_.zustand.data(),
+                                                    Knotengruppen(modell_, n, &folge_).data());
+    } catch (const std::bad_alloc&) {
+    }
+    if (!vorbereitet) {
+        daten_.zerlegung.reset();
+        Melden("Speicherfehler !");
+    }
+    return vorbereitet;
 }
 
 bool Berechnung::Zerlegen() {
     int singulaer = -1;
-    return SystemsteifigkeitZerlegen(Anzahl(), daten_.zustand.data(), daten_.erste.data(), daten_.k, &singulaer,
-                                     &bericht_) != -2;
+    speicherfehler_ = false;
+    if (!duenn_)
+        return SystemsteifigkeitZerlegen(Anzahl(), daten_.zustand.data(), daten_.erste.data(), daten_.k,
+                                         &singulaer, &bericht_) != -2;
+    const int zerlegt = daten_.zerlegung->Zerlegen(*daten_.kDuenn, daten_.zustand.data(), &singulaer, &bericht_);
+    if (zerlegt == -1) {
+        speicherfehler_ = true;
+        Melden("Speicherfehler !");
+    }
+    return zerlegt == 0;
 }
 
-void Berechnung::Loesen() {
+bool Berechnung::Loesen() {
     const int n = Anzahl();
     for (int i = 0; i < n; ++i) daten_.fGesamt[i] = daten_.fKnoten[i] + daten_.fErsatz[i];
-    GleichungssystemLoesen(n, daten_.zustand.data(), daten_.erste.data(), daten_.k, daten_.u.data(),
-                           daten_.fGesamt.data());
+    if (!duenn_) {
+        GleichungssystemLoesen(n, daten_.zustand.data(), daten_.erste.data(), daten_.k, daten_.u.data(),
+                               daten_.fGesamt.data());
+        return true;
+    }
+    if (daten_.zerlegung->Loesen(*daten_.kDuenn, daten_.zustand.data(), daten_.u.data(), daten_.fGesamt.data()))
+        return true;
+    Melden("Speicherfehler !");
+    return false;
 }
 
 void Berechnung::Nachlaufrechnung() {
-    KnotenkraefteBerechnen(daten_.k, daten_.erste.data(), daten_.u.data(), daten_.fErsatz.data(),
-                           daten_.fKnoten.data(), Anzahl());
-    ::ErgebnisseUebernehmen(modell_, daten_.u.data(), daten_.fKnoten.data());
-    SchnittkraefteBerechnen(modell_, katalog_);
+    if (duenn_)
+        KnotenkraefteBerechnen(*daten_.kDuenn, daten_.u.data(), daten_.fErsatz.data(), daten_.fKnoten.data());
+    else
+        KnotenkraefteBerechnen(modell_, daten_.elementmatrizen, daten_.u.data(), daten_.fErsatz.data(),
+                               daten_.fKnoten.data(), Anzahl(), &folge_);
+    ::ErgebnisseUebernehmen(modell_, daten_.u.data(), daten_.fKnoten.data(), &folge_);
+    SchnittkraefteBerechnen(modell_, katalog_, &folge_);
 }
 
-bool Berechnung::ErgebnisseEndlich() { return ::ErgebnisseEndlich(modell_, system_, bericht_); }
+bool Berechnung::ErgebnisseEndlich() { return ::ErgebnisseEndlich(modell_, system_, bericht_, &folge_); }
 
 void Berechnung::ErgebnisseUebernehmen() {
-    ErgebnisseInSystemUebernehmen(modell_, system_);
+    ErgebnisseInSystemUebernehmen(modell_, system_, &folge_);
     AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
 }
 
@@ -157,15 +199,15 @@ bool Berechnung::TheorieIOrdnung() {
     }
     Fortschritt(0.1);
     Melden("Kernmodell erstellt ...");
-    if (KeAnzahl(modell_.Modellfreiheitsgrade) == 0) {
+    if (KeLeer(modell_.Modellfreiheitsgrade)) {
         Melden("Fehler beim Berechnen ! - keine FG");
         return false;
     }
-    if (KeAnzahl(modell_.Elemente) == 0) {
+    if (KeLeer(modell_.Elemente)) {
         Melden("Fehler beim Berechnen ! - keine Stäbe"_l1);
         return false;
     }
-    MeldungFormatiert(bericht_, "Anzahl Freiheitsgrade : %ld ... ", KeAnzahl(modell_.Modellfreiheitsgrade));
+    MeldungFormatiert(bericht_, "Anzahl Freiheitsgrade : %ld ... ", static_cast<long>(Anzahl()));
     if (!ModellPruefen()) {
         Fortschritt(0.0);
         return false;
@@ -192,19 +234,19 @@ bool Berechnung::TheorieIOrdnung() {
     Fortschritt(0.4);
     Melden("Zerlege Systemsteifigkeit ...");
     if (!Zerlegen()) {
-        Melden("Fehler beim Zerlegen der SystemSteifigkeit ! System kinematisch !");
+        if (!Speicherfehler()) Melden("Fehler beim Zerlegen der SystemSteifigkeit ! System kinematisch !");
         return false;
     }
     Fortschritt(0.7);
     const std::clock_t t2 = std::clock();
     MeldungFormatiert(bericht_, "Gleichungssystem zerlegt [%.2f s] ... ", Sekunden(t1, t2));
 
-    Loesen();
+    if (!Loesen()) return false;
     Fortschritt(0.9);
     Melden("Gleichungssystem gelöst ... "_l1);
 
-    // The decomposition overwrote K; the end forces need the stiffness.
-    if (!SteifigkeitAufbauen(steifigkeit)) return false;
+    // The stiffness was kept (the element matrices, or the sparse matrix
+    // beside its factor), so the end forces need no second assembly.
     Nachlaufrechnung();
     if (!ErgebnisseEndlich()) return false;
     Melden("Nachlaufrechnung durchgeführt ... "_l1);
@@ -214,6 +256,9 @@ bool Berechnung::TheorieIOrdnung() {
     MeldungFormatiert(bericht_, "Rechenzeit : %.2f s", Sekunden(t0, t3));
     Melden("-> System nach Theorie I.Ordnung berechnet !");
     Fortschritt(1.0);
+    daten_.zerlegung.reset();
+    FreeDMatrix(daten_.kDuenn);
+    daten_.kDuenn = nullptr;
     FreePMatrix(daten_.k);
     daten_.k = nullptr;
     Fortschritt(0.0);

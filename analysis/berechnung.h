@@ -10,8 +10,10 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
+#include "analysis/duennloeser.h"
 #include "analysis/kernmodell.h"
 #include "analysis/steifigkeit.h"
 
@@ -42,21 +44,30 @@ public:
     // Allocates the work vectors for Anzahl() equations; false when the
     // memory is short.
     bool ArbeitsdatenAnlegen();
-    // Equation numbers along the structure.
+    // Equation numbers; along the structure for the profile solver, which
+    // takes models below 20,000 equations (DuennLoeserFuer); larger ones go
+    // to the sparse solver, which orders them itself.
     void Nummerieren();
     void ErsatzlastenBerechnen();
     bool PrimalDualAufbauen();
     void ProfilBestimmen();
     // Assembles K with the given element stiffness (first-order theory:
-    // ElementsteifigkeitErsterOrdnung()); the matrix is allocated on first use.
+    // ElementsteifigkeitErsterOrdnung()); the matrix is allocated on first
+    // use, and so is the ordering of the sparse solver.  What the end
+    // forces need is kept (the element matrices, or the sparse matrix).
     bool SteifigkeitAufbauen(const Elementsteifigkeit& elementsteifigkeit);
     Elementsteifigkeit ElementsteifigkeitErsterOrdnung();
-    // False for a kinematic system (a pivot within the tolerance).
+    // False for a kinematic system (a pivot within the tolerance), and after
+    // "Speicherfehler !" when the sparse solver runs short of memory
+    // (Speicherfehler() then tells).  Rows with a negative pivot become -3
+    // in the state vector, on either solver.
     bool Zerlegen();
-    // fGesamt = fKnoten + fErsatz, then the solution into u.
-    void Loesen();
-    // After K was assembled again: nodal forces, the solution into the
-    // model, element end forces.
+    bool Speicherfehler() const { return speicherfehler_; }
+    // fGesamt = fKnoten + fErsatz, then the solution into u; false after
+    // "Speicherfehler !".
+    bool Loesen();
+    // Nodal forces from the stiffness kept by the last assembly, the
+    // solution into the model, element end forces.
     void Nachlaufrechnung();
     // False after a message, with the bars' results removed, when the
     // solution overflowed (see analysis/endlichkeit.h).
@@ -70,7 +81,10 @@ public:
     struct Arbeitsdaten {
         std::vector<double> u, fKnoten, fErsatz, fGesamt;
         std::vector<int> zustand, erste;
-        PMatrix* k = nullptr;
+        PMatrix* k = nullptr;             // profile solver
+        Elementmatrizen elementmatrizen;  // what its end forces need
+        DMatrix* kDuenn = nullptr;        // sparse solver of large models
+        std::unique_ptr<DuennZerlegung> zerlegung;
         std::size_t gebucht = 0;  // bytes booked against the work-storage limit
     };
     Arbeitsdaten& Daten() { return daten_; }
@@ -83,7 +97,10 @@ private:
     Berichtsempfaenger& bericht_;
     KatalogIndex katalog_;
     Kernmodell modell_;
+    Modellfolge folge_;  // the model's records in chain order
     Arbeitsdaten daten_;
+    bool duenn_ = false;
+    bool speicherfehler_ = false;
 };
 
 // The run by first-order theory of a System.  Everything is reported to

@@ -10,10 +10,10 @@
 
 namespace {
 
-bool ModellEndlich(const Kernmodell& modell) {
-    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade))
+bool ModellEndlich(const Modellfolge& folge) {
+    for (const Freiheitsgrad* fg : folge.Freiheitsgrade)
         if (!std::isfinite(fg->Wert) || !std::isfinite(fg->Reaktion)) return false;
-    for (const Element* e : Elemente<Element>(modell.Elemente)) {
+    for (const Element* e : folge.Elemente) {
         for (double s : e->Schnittkraefte)
             if (!std::isfinite(s)) return false;
         // The diagrams between the ends are drawn from the element loads.
@@ -25,8 +25,10 @@ bool ModellEndlich(const Kernmodell& modell) {
 
 }  // namespace
 
-bool ErgebnisseEndlich(const Kernmodell& modell, System& system, Berichtsempfaenger& bericht) {
-    if (ModellEndlich(modell)) return true;
+bool ErgebnisseEndlich(const Kernmodell& modell, System& system, Berichtsempfaenger& bericht,
+                       const Modellfolge* folge) {
+    Modellfolge eigene;
+    if (ModellEndlich(ModellfolgeVon(modell, folge, eigene))) return true;
     MeldungAusgeben(bericht, "Fehler beim Berechnen ! - Ergebnisse nicht endlich, Eingabewerte prüfen !"_l1);
     if (ErgebnisseEntfernen(system)) AenderungMelden(&system, AENDERUNG_ERGEBNISSE);
     bericht.Fortschritt(0.0);

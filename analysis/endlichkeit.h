@@ -4,6 +4,7 @@
 #pragma once
 
 struct Kernmodell;
+struct Modellfolge;
 struct System;
 class Berichtsempfaenger;
 
@@ -12,4 +13,6 @@ class Berichtsempfaenger;
 // Ergebnisse nicht endlich, Eingabewerte prüfen !" and removes the results
 // of the System's bars, so that none of an earlier run stays shown as if it
 // belonged to this input.
-bool ErgebnisseEndlich(const Kernmodell& modell, System& system, Berichtsempfaenger& bericht);
+// `folge`, when given, holds the model's records (kernmodell.h).
+bool ErgebnisseEndlich(const Kernmodell& modell, System& system, Berichtsempfaenger& bericht,
+                       const Modellfolge* folge = nullptr);

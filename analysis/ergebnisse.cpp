@@ -4,7 +4,9 @@
 #include <cmath>
 #include <initializer_list>
 #include <new>
+#include <vector>
 
+#include "analysis/drehung.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -26,7 +28,10 @@ double* HermiteStuetzwerte(double f0, double s0, double f1, double s1, double L,
     return werte;
 }
 
-double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double L) {
+namespace {
+
+// The zeros of the derivative, without allocating: false when there are none.
+bool Extremstellen(double f0, double s0, double f1, double s1, double L, double stellen[2]) {
     // p(xi) = c0 + c1 xi + c2 xi^2 + c3 xi^3; its derivative a2 xi^2 + a1 xi + a0.
     const double h = L / 2;
     const double g = h * s0, k = h * s1;
@@ -37,26 +42,33 @@ double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double 
     // bound: a deflection curve is many orders of magnitude smaller than a
     // moment curve, and a symmetric cubic has a1 = 0 but two turning points.
     const double groesste = std::max({std::fabs(a2), std::fabs(a1), std::fabs(a0)});
-    if (!(groesste > 0.0) || !std::isfinite(groesste)) return nullptr;  // constant (or no number)
+    if (!(groesste > 0.0) || !std::isfinite(groesste)) return false;  // constant (or no number)
     const double vernachlaessigbar = 1e-12 * groesste;
-    double x0, x1;
     if (std::fabs(a2) <= vernachlaessigbar) {
         // A quadratic (or a straight line): at most one turning point.
-        if (std::fabs(a1) <= vernachlaessigbar) return nullptr;
-        x0 = x1 = -a0 / a1;
-    } else {
-        const double d = a1 * a1 - 4 * a2 * a0;
-        if (d < 0) return nullptr;
-        // The root that does not subtract nearly equal numbers first, the
-        // other from the product of the roots, a0 / a2.
-        const double q = -0.5 * (a1 + std::copysign(std::sqrt(d), a1));
-        x0 = q / a2;
-        x1 = q != 0.0 ? a0 / q : x0;
+        if (std::fabs(a1) <= vernachlaessigbar) return false;
+        stellen[0] = stellen[1] = -a0 / a1;
+        return true;
     }
+    const double d = a1 * a1 - 4 * a2 * a0;
+    if (d < 0) return false;
+    // The root that does not subtract nearly equal numbers first, the
+    // other from the product of the roots, a0 / a2.
+    const double q = -0.5 * (a1 + std::copysign(std::sqrt(d), a1));
+    stellen[0] = q / a2;
+    stellen[1] = q != 0.0 ? a0 / q : stellen[0];
+    return true;
+}
+
+}  // namespace
+
+double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double L) {
+    double x[2];
+    if (!Extremstellen(f0, s0, f1, s1, L, x)) return nullptr;
     double* stellen = new (std::nothrow) double[2];
     if (stellen) {
-        stellen[0] = x0;
-        stellen[1] = x1;
+        stellen[0] = x[0];
+        stellen[1] = x[1];
     }
     return stellen;
 }
@@ -89,9 +101,10 @@ struct LokaleVerschiebung {
 };
 LokaleVerschiebung Lokal(const Stab* stab, const Stababschnitt* r) {
     const double* d = r->Verschiebungen;
-    const double a = stab->Winkel - r->WinkelA, e = stab->Winkel - r->WinkelE;
-    return {std::cos(a) * d[0] + std::sin(a) * d[1], -std::sin(a) * d[0] + std::cos(a) * d[1], d[2],
-            std::cos(e) * d[3] + std::sin(e) * d[4], -std::sin(e) * d[3] + std::cos(e) * d[4], d[5]};
+    const Drehung a = DrehungZu(stab->Winkel - r->WinkelA);
+    const Drehung e = DrehungZu(stab->Winkel - r->WinkelE);
+    return {a.c * d[0] + a.s * d[1], -a.s * d[0] + a.c * d[1], d[2],
+            e.c * d[3] + e.s * d[4], -e.s * d[3] + e.c * d[4], d[5]};
 }
 
 // Slope of the axial displacement, N / (E A); 0 when the bar's material or
@@ -114,12 +127,10 @@ struct Kurve {
 };
 using Kurvenfunktion = Kurve (*)(const Stab*, const Stababschnitt*);
 
-double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfunktion kurve, double start,
-                bool maximum) {
-    if (!HatErgebnisse(stab)) {
-        if (position) *position = -1.0;
-        return 0.0;
-    }
+// Maximum and minimum in one search: they share every value computed.
+// `grenze` is the start value (the maximum starts at -grenze).
+StabExtremwerte Extrema(const Stab* stab, Abschnittwert wert, Kurvenfunktion kurve, double grenze) {
+    if (!HatErgebnisse(stab)) return {0.0, -1.0, 0.0, -1.0};
     // Values that differ only by round-off count as equal, so that the
     // first place keeps a tie: a constant normal force, for instance, is
     // reported where the bar begins and not wherever the last bits of the
@@ -130,29 +141,41 @@ double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfu
         skala = std::max({skala, std::fabs(c.f0), std::fabs(c.f1)});
     }
     const double rundung = GLEICH_RELATIV * skala;
-    double ergebnis = start, stelle = 0.0;
+    StabExtremwerte e{-grenze, 0.0, grenze, 0.0};
     auto pruefen = [&](const Stababschnitt* r, double xi, double t) {
         const double v = wert(stab, r, xi);
-        if ((maximum ? v > ergebnis : v < ergebnis) && (ergebnis == start || std::fabs(v - ergebnis) > rundung)) {
-            ergebnis = v;
-            stelle = t;
+        if (v > e.Max && (e.Max == -grenze || std::fabs(v - e.Max) > rundung)) {
+            e.Max = v;
+            e.MaxStelle = t;
+        }
+        if (v < e.Min && (e.Min == grenze || std::fabs(v - e.Min) > rundung)) {
+            e.Min = v;
+            e.MinStelle = t;
         }
     };
     for (const Stababschnitt* r : Elemente<Stababschnitt>(stab->Ergebnisse)) {
         const Kurve c = kurve(stab, r);
-        double* kandidaten = HermiteExtremstellen(c.f0, c.s0, c.f1, c.s1, r->Laenge);
+        double kandidaten[2];
+        const bool innen = Extremstellen(c.f0, c.s0, c.f1, c.s1, r->Laenge, kandidaten);
         pruefen(r, -1.0, r->tAnfang);
         pruefen(r, 1.0, r->tEnde);
-        if (kandidaten) {
+        if (innen) {
             for (int i = 0; i < 2; ++i) {
                 const double xi = kandidaten[i];
                 if (xi >= -1.0 && xi <= 1.0) pruefen(r, xi, ((1 - xi) * r->tAnfang + (1 + xi) * r->tEnde) / 2);
             }
-            delete[] kandidaten;
         }
     }
-    if (position) *position = stelle;
-    return ergebnis;
+    return e;
+}
+
+double Maximum(const StabExtremwerte& e, double* position) {
+    if (position) *position = e.MaxStelle;
+    return e.Max;
+}
+double Minimum(const StabExtremwerte& e, double* position) {
+    if (position) *position = e.MinStelle;
+    return e.Min;
 }
 
 double MomentIn(const Stab*, const Stababschnitt* r, double xi) {
@@ -199,23 +222,19 @@ using StabExtremum = double (*)(const Stab*, double*);
 double SystemExtremum(Kette staebe, Stab** stab, double* position, StabExtremum extremum, bool maximum) {
     if (stab) *stab = nullptr;
     if (position) *position = -1.0;
-    if (KeAnzahl(staebe) == 0) return 0.0;
-    Stab* bester = static_cast<Stab*>(staebe->next->element);
-    double stelle;
-    double ergebnis = extremum(bester, &stelle);
+    if (KeLeer(staebe)) return 0.0;
+    std::vector<Stab*> kette;
+    std::vector<double> werte, stellen;
     for (Stab* s : Elemente<Stab>(staebe)) {
         double p;
-        const double v = extremum(s, &p);
-        const double rundung = GLEICH_RELATIV * std::max(std::fabs(v), std::fabs(ergebnis));
-        if ((maximum ? v > ergebnis : v < ergebnis) && std::fabs(v - ergebnis) > rundung) {
-            ergebnis = v;
-            stelle = p;
-            bester = s;
-        }
+        kette.push_back(s);
+        werte.push_back(extremum(s, &p));
+        stellen.push_back(p);
     }
-    if (stab) *stab = bester;
-    if (position) *position = stelle;
-    return ergebnis;
+    const std::size_t bester = SystemExtremumWaehlen(werte.data(), werte.size(), maximum);
+    if (stab) *stab = kette[bester];
+    if (position) *position = stellen[bester];
+    return werte[bester];
 }
 
 }  // namespace
@@ -226,28 +245,24 @@ double QuerkraftAn(const Stab* stab, double t) { return WertAn(stab, t, Querkraf
 double DurchbiegungAn(const Stab* stab, double t) { return WertAn(stab, t, DurchbiegungIn); }
 double LaengsverschiebungAn(const Stab* stab, double t) { return WertAn(stab, t, LaengsverschiebungIn); }
 
-double MaxMoment(const Stab* s, double* p) { return Extremum(s, p, MomentIn, MomentKurve, -1e10, true); }
-double MinMoment(const Stab* s, double* p) { return Extremum(s, p, MomentIn, MomentKurve, 1e10, false); }
-double MaxQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftIn, QuerkraftKurve, -1e10, true); }
-double MinQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftIn, QuerkraftKurve, 1e10, false); }
-double MaxNormalkraft(const Stab* s, double* p) {
-    return Extremum(s, p, NormalkraftIn, NormalkraftKurve, -1e10, true);
+StabExtremwerte MomentExtrema(const Stab* s) { return Extrema(s, MomentIn, MomentKurve, 1e10); }
+StabExtremwerte QuerkraftExtrema(const Stab* s) { return Extrema(s, QuerkraftIn, QuerkraftKurve, 1e10); }
+StabExtremwerte NormalkraftExtrema(const Stab* s) { return Extrema(s, NormalkraftIn, NormalkraftKurve, 1e10); }
+StabExtremwerte DurchbiegungExtrema(const Stab* s) { return Extrema(s, DurchbiegungIn, DurchbiegungKurve, 1e12); }
+StabExtremwerte LaengsverschiebungExtrema(const Stab* s) {
+    return Extrema(s, LaengsverschiebungIn, LaengsKurve, 1e12);
 }
-double MinNormalkraft(const Stab* s, double* p) {
-    return Extremum(s, p, NormalkraftIn, NormalkraftKurve, 1e10, false);
-}
-double MaxDurchbiegung(const Stab* s, double* p) {
-    return Extremum(s, p, DurchbiegungIn, DurchbiegungKurve, -1e12, true);
-}
-double MinDurchbiegung(const Stab* s, double* p) {
-    return Extremum(s, p, DurchbiegungIn, DurchbiegungKurve, 1e12, false);
-}
-double MaxLaengsverschiebung(const Stab* s, double* p) {
-    return Extremum(s, p, LaengsverschiebungIn, LaengsKurve, -1e12, true);
-}
-double MinLaengsverschiebung(const Stab* s, double* p) {
-    return Extremum(s, p, LaengsverschiebungIn, LaengsKurve, 1e12, false);
-}
+
+double MaxMoment(const Stab* s, double* p) { return Maximum(MomentExtrema(s), p); }
+double MinMoment(const Stab* s, double* p) { return Minimum(MomentExtrema(s), p); }
+double MaxQuerkraft(const Stab* s, double* p) { return Maximum(QuerkraftExtrema(s), p); }
+double MinQuerkraft(const Stab* s, double* p) { return Minimum(QuerkraftExtrema(s), p); }
+double MaxNormalkraft(const Stab* s, double* p) { return Maximum(NormalkraftExtrema(s), p); }
+double MinNormalkraft(const Stab* s, double* p) { return Minimum(NormalkraftExtrema(s), p); }
+double MaxDurchbiegung(const Stab* s, double* p) { return Maximum(DurchbiegungExtrema(s), p); }
+double MinDurchbiegung(const Stab* s, double* p) { return Minimum(DurchbiegungExtrema(s), p); }
+double MaxLaengsverschiebung(const Stab* s, double* p) { return Maximum(LaengsverschiebungExtrema(s), p); }
+double MinLaengsverschiebung(const Stab* s, double* p) { return Minimum(LaengsverschiebungExtrema(s), p); }
 
 double SystemMaxMoment(Kette k, Stab** s, double* p) { return SystemExtremum(k, s, p, MaxMoment, true); }
 double SystemMinMoment(Kette k, Stab** s, double* p) { return SystemExtremum(k, s, p, MinMoment, false); }
@@ -258,6 +273,20 @@ double SystemMaxNormalkraft(Kette k, Stab** s, double* p) {
 }
 double SystemMinNormalkraft(Kette k, Stab** s, double* p) {
     return SystemExtremum(k, s, p, MinNormalkraft, false);
+}
+
+std::size_t SystemExtremumWaehlen(const double* werte, std::size_t anzahl, bool maximum) {
+    std::size_t bester = 0;
+    double ergebnis = werte[0];
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        const double v = werte[i];
+        const double rundung = GLEICH_RELATIV * std::max(std::fabs(v), std::fabs(ergebnis));
+        if ((maximum ? v > ergebnis : v < ergebnis) && std::fabs(v - ergebnis) > rundung) {
+            ergebnis = v;
+            bester = i;
+        }
+    }
+    return bester;
 }
 
 double* Systemgrenzen(Kette staebe) {

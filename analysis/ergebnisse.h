@@ -2,6 +2,8 @@
 // Every function returns 0 (extrema: position -1.0) for a bar without results.
 #pragma once
 
+#include <cstddef>
+
 #include "core/datenmodell.h"
 
 double HermiteWert(double f0, double s0, double f1, double s1, double L, double xi);
@@ -31,12 +33,28 @@ double MinDurchbiegung(const Stab* stab, double* position);
 double MaxLaengsverschiebung(const Stab* stab, double* position);
 double MinLaengsverschiebung(const Stab* stab, double* position);
 
+// Maximum and minimum with their positions from one search (what the two
+// functions above give one by one; -1.0 and 0 without results).
+struct StabExtremwerte {
+    double Max, MaxStelle, Min, MinStelle;
+};
+StabExtremwerte MomentExtrema(const Stab* stab);
+StabExtremwerte QuerkraftExtrema(const Stab* stab);
+StabExtremwerte NormalkraftExtrema(const Stab* stab);
+StabExtremwerte DurchbiegungExtrema(const Stab* stab);
+StabExtremwerte LaengsverschiebungExtrema(const Stab* stab);
+
 double SystemMaxMoment(Kette staebe, Stab** stab, double* position);
 double SystemMinMoment(Kette staebe, Stab** stab, double* position);
 double SystemMaxQuerkraft(Kette staebe, Stab** stab, double* position);
 double SystemMinQuerkraft(Kette staebe, Stab** stab, double* position);
 double SystemMaxNormalkraft(Kette staebe, Stab** stab, double* position);
 double SystemMinNormalkraft(Kette staebe, Stab** stab, double* position);
+
+// The rule of the System extrema on values already found, one per bar in
+// chain order: the index of the first bar whose value the later ones do
+// not beat by more than round-off.  `anzahl` must be at least 1.
+std::size_t SystemExtremumWaehlen(const double* werte, std::size_t anzahl, bool maximum);
 
 // x min, x max, y min, y max over all bar end points (delete[]), or null.
 double* Systemgrenzen(Kette staebe);

@@ -43,11 +43,6 @@ struct Koordinaten {
     std::uint64_t x, y;
     bool operator==(const Koordinaten&) const = default;
 };
-struct KoordinatenHash {
-    std::size_t operator()(const Koordinaten& k) const {
-        return std::hash<std::uint64_t>()(k.x * 0x9E3779B97F4A7C15ull ^ (k.y + 0x632BE59BD9B4E019ull));
-    }
-};
 std::uint64_t Bits(double v) {
     v += 0.0;  // turns -0.0 into 0.0
     std::uint64_t b;
@@ -55,12 +50,74 @@ std::uint64_t Bits(double v) {
     return b;
 }
 
+// Nodes by their exact coordinates: open addressing in one array, since a
+// divided frame enters a new node for nearly every element and a table of
+// linked entries would allocate each time.  The first node entered for a
+// pair of coordinates stays the one found.
+class Knotentafel {
+public:
+    void Reservieren(std::size_t anzahl) {
+        std::size_t platz = 16;
+        while (platz < 2 * anzahl) platz *= 2;
+        if (platz > eintraege_.size()) Umziehen(platz);
+    }
+    Knoten* Finden(const Koordinaten& k) const {
+        if (eintraege_.empty()) return nullptr;
+        for (std::size_t i = Start(k);; i = (i + 1) & maske_) {
+            const Eintrag& e = eintraege_[i];
+            if (!e.knoten) return nullptr;
+            if (e.schluessel == k) return e.knoten;
+        }
+    }
+    // Enters k unless it is there already.
+    void Eintragen(const Koordinaten& k, Knoten* knoten) {
+        if (2 * (anzahl_ + 1) > eintraege_.size()) Umziehen(std::max<std::size_t>(16, 2 * eintraege_.size()));
+        for (std::size_t i = Start(k);; i = (i + 1) & maske_) {
+            Eintrag& e = eintraege_[i];
+            if (!e.knoten) {
+                e = {k, knoten};
+                ++anzahl_;
+                return;
+            }
+            if (e.schluessel == k) return;
+        }
+    }
+
+private:
+    struct Eintrag {
+        Koordinaten schluessel;
+        Knoten* knoten;
+    };
+    // The low bits of round coordinates are all zero, so the bits are
+    // mixed before the table's mask takes the low ones.
+    std::size_t Start(const Koordinaten& k) const {
+        std::uint64_t h = k.x * 0x9E3779B97F4A7C15ull ^ k.y * 0xC2B2AE3D27D4EB4Full;
+        h ^= h >> 32;
+        h *= 0xFF51AFD7ED558CCDull;
+        h ^= h >> 33;
+        return static_cast<std::size_t>(h) & maske_;
+    }
+    void Umziehen(std::size_t platz) {
+        std::vector<Eintrag> alt(platz, Eintrag{{0, 0}, nullptr});
+        alt.swap(eintraege_);
+        maske_ = platz - 1;
+        anzahl_ = 0;
+        for (const Eintrag& e : alt)
+            if (e.knoten) Eintragen(e.schluessel, e.knoten);
+    }
+    std::vector<Eintrag> eintraege_;
+    std::size_t maske_ = 0, anzahl_ = 0;
+};
+
 // Lookup indices that stand in for the linear chain searches while one
 // model is being built; outside that scope the searches walk the chains.
 struct ModellIndex {
     Kernmodell* modell = nullptr;
-    std::unordered_map<Koordinaten, Knoten*, KoordinatenHash> knoten;
+    Knotentafel knoten;
     std::unordered_map<long, Freiheitsgrad*> freiheitsgrade;
+    // Every element and degree of freedom entered, in the order entered;
+    // as each goes to the head of its chain, the chains run the other way.
+    Modellfolge eingetragen;
 };
 ModellIndex* aktiverIndex = nullptr;
 
@@ -71,15 +128,20 @@ public:
         // about one node per bar end and division point saves rehashing;
         // the guess stays modest whatever the division count says
         const long teilungen = std::clamp(sys.Stabteilungen, 1L, 16L);
-        index_.knoten.reserve(static_cast<std::size_t>(std::min(KeAnzahl(sys.Staebe) * teilungen + 1, 1L << 22)));
+        index_.knoten.Reservieren(static_cast<std::size_t>(std::min(KeAnzahl(sys.Staebe) * teilungen + 1, 1L << 22)));
         for (Knoten* k : Elemente<Knoten>(modell.Knoten))
-            if (!std::isnan(k->X) && !std::isnan(k->Y))
-                index_.knoten.try_emplace(Koordinaten{Bits(k->X), Bits(k->Y)}, k);
+            if (!std::isnan(k->X) && !std::isnan(k->Y)) index_.knoten.Eintragen(Koordinaten{Bits(k->X), Bits(k->Y)}, k);
         for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade))
             if (fg->Nummer != -1) index_.freiheitsgrade.try_emplace(fg->Nummer, fg);
         aktiverIndex = &index_;
     }
     ~IndexBereich() { aktiverIndex = nullptr; }
+    // The model's records in chain order.
+    void FolgeUebergeben(Modellfolge& folge) {
+        folge = std::move(index_.eingetragen);
+        std::reverse(folge.Elemente.begin(), folge.Elemente.end());
+        std::reverse(folge.Freiheitsgrade.begin(), folge.Freiheitsgrade.end());
+    }
     IndexBereich(const IndexBereich&) = delete;
     IndexBereich& operator=(const IndexBereich&) = delete;
 private:
@@ -88,6 +150,12 @@ private:
 
 ModellIndex* IndexFuer(Kernmodell& modell) {
     return aktiverIndex && aktiverIndex->modell == &modell ? aktiverIndex : nullptr;
+}
+
+// The element's place in the run's list (it is in the model's chain since
+// its creation).
+void ElementEintragen(Kernmodell& modell, Element* e) {
+    if (ModellIndex* index = IndexFuer(modell)) index->eingetragen.Elemente.push_back(e);
 }
 
 Freiheitsgrad* NeuerSchnittFreiheitsgrad(Kernmodell& modell, int richtung) {
@@ -180,6 +248,7 @@ void StabZerlegen(Kernmodell& modell, const Stab* stab, const LastenJeStab& last
         } else {
             for (int s = 3; s < 6; ++s) e->Fg[s] = schnittFg[3 * schnittpunkt + s - 3];
         }
+        ElementEintragen(modell, e);
     }
 }
 
@@ -208,14 +277,12 @@ void KernmodellLeeren(Kernmodell& modell) {
 Knoten* KnotenSuchenOderAnlegen(Kernmodell& modell, double x, double y) {
     if (ModellIndex* index = IndexFuer(modell)) {
         const bool zahl = !std::isnan(x) && !std::isnan(y);
-        if (zahl) {
-            auto it = index->knoten.find(Koordinaten{Bits(x), Bits(y)});
-            if (it != index->knoten.end()) return it->second;
-        }
+        if (zahl)
+            if (Knoten* k = index->knoten.Finden(Koordinaten{Bits(x), Bits(y)})) return k;
         Knoten* k = NeuerModellsatz<Knoten>(modell.Knoten);
         k->X = x;
         k->Y = y;
-        if (zahl) index->knoten.emplace(Koordinaten{Bits(x), Bits(y)}, k);
+        if (zahl) index->knoten.Eintragen(Koordinaten{Bits(x), Bits(y)}, k);
         return k;
     }
     for (Knoten* k : Elemente<Knoten>(modell.Knoten))
@@ -241,7 +308,10 @@ Freiheitsgrad* FreiheitsgradSuchenOderAnlegen(Kernmodell& modell, int richtung, 
     fg->SystemID = modell.SystemID;
     fg->Nummer = nummer;
     fg->Richtung = richtung;
-    if (index && nummer != -1) index->freiheitsgrade.emplace(nummer, fg);
+    if (index) {
+        index->eingetragen.Freiheitsgrade.push_back(fg);
+        if (nummer != -1) index->freiheitsgrade.emplace(nummer, fg);
+    }
     return fg;
 }
 
@@ -298,17 +368,19 @@ void ElementeUnterteilen(Kernmodell& modell, long teilungen) {
             stueck->qEnde = (1 - b) * alt.qAnfang + b * alt.qEnde;
             stueck->nAnfang = (1 - a) * alt.nAnfang + a * alt.nEnde;
             stueck->nEnde = (1 - b) * alt.nAnfang + b * alt.nEnde;
+            if (j > 0) ElementEintragen(modell, stueck);
             vorher = stueck;
         }
     }
 }
 
-bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenger& bericht) {
+bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenger& bericht, Modellfolge* folge) {
     // The model of an earlier run must never be computed again, so it goes
     // first, also when there is nothing to build.
     KernmodellLeeren(modell);
+    if (folge) *folge = Modellfolge{};
     modell.SystemID = sys.SystemID;
-    if (KeAnzahl(sys.Staebe) == 0) {
+    if (KeLeer(sys.Staebe)) {
         MeldungAusgeben(bericht, "kein System !");
         return true;
     }
@@ -329,5 +401,19 @@ bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenge
     PunktlastenUebernehmen(modell, sys, aktiv, bericht);
     StreckenlastenUebernehmen(modell, sys, aktiv, bericht);
     ElementeUnterteilen(modell, sys.Stabteilungen);
+    if (folge) index.FolgeUebergeben(*folge);
     return true;
+}
+
+Modellfolge ModellfolgeSammeln(const Kernmodell& modell) {
+    Modellfolge folge;
+    for (Element* e : Elemente<Element>(modell.Elemente)) folge.Elemente.push_back(e);
+    for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(modell.Modellfreiheitsgrade)) folge.Freiheitsgrade.push_back(fg);
+    return folge;
+}
+
+const Modellfolge& ModellfolgeVon(const Kernmodell& modell, const Modellfolge* folge, Modellfolge& ersatz) {
+    if (folge) return *folge;
+    ersatz = ModellfolgeSammeln(modell);
+    return ersatz;
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <unordered_set>
+#include <vector>
 
 #include "core/datenmodell.h"
 
@@ -52,14 +53,29 @@ struct Kernmodell {
     Kernmodell& operator=(const Kernmodell&) = delete;
 };
 
+// The model's elements and degrees of freedom in chain order, gathered
+// once per run.  Every link of a long chain costs a cache miss, and a run
+// goes over both chains many times; the phases that take a Modellfolge go
+// over it instead (without one, they walk the chains themselves).
+struct Modellfolge {
+    std::vector<Element*> Elemente;
+    std::vector<Freiheitsgrad*> Freiheitsgrade;
+};
+Modellfolge ModellfolgeSammeln(const Kernmodell& modell);
+// `folge` itself, or the model's chains gathered into `ersatz`.
+const Modellfolge& ModellfolgeVon(const Kernmodell& modell, const Modellfolge* folge, Modellfolge& ersatz);
+
 // Identifiers (Kennung) of the active load cases of one run.
 using AktiveLastfaelle = std::unordered_set<long>;
 
 // Builds the model of the System: cuts, elements, load transfer, division
 // into System::Stabteilungen pieces.  Reports "kein System !" for a System
 // without bars.  Returns false (after a message) when a bar lacks its
-// points or degrees of freedom; the model then stays empty.
-bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenger& bericht);
+// points or degrees of freedom; the model then stays empty.  With `folge`,
+// its elements and degrees of freedom in chain order come along without a
+// walk over the chains.
+bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenger& bericht,
+                        Modellfolge* folge = nullptr);
 // Frees every node, element and model degree of freedom; the chain heads stay.
 void KernmodellLeeren(Kernmodell& modell);
 

@@ -29,7 +29,7 @@ std::unordered_map<long, std::vector<Element*>> ElementeNachStab(const Kernmodel
 
 void PunktlastenUebernehmen(Kernmodell& modell, const System& sys, const AktiveLastfaelle& aktiv,
                             Berichtsempfaenger& bericht) {
-    if (KeAnzahl(sys.Punktlasten) == 0 || KeAnzahl(modell.Elemente) == 0) return;
+    if (KeLeer(sys.Punktlasten) || KeLeer(modell.Elemente)) return;
     const auto lastfaelle = LastfaelleNachKennung(sys);
     const auto elemente = ElementeNachStab(modell);
 
@@ -72,7 +72,7 @@ void PunktlastenUebernehmen(Kernmodell& modell, const System& sys, const AktiveL
 
 void StreckenlastenUebernehmen(Kernmodell& modell, const System& sys, const AktiveLastfaelle& aktiv,
                                Berichtsempfaenger& bericht) {
-    if (KeAnzahl(sys.Streckenlasten) == 0 || KeAnzahl(modell.Elemente) == 0) return;
+    if (KeLeer(sys.Streckenlasten) || KeLeer(modell.Elemente)) return;
     const auto lastfaelle = LastfaelleNachKennung(sys);
 
     // Active loads by bar, in load-chain order, so that every element adds

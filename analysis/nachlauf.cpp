@@ -4,12 +4,14 @@
 #include <memory>
 #include <unordered_map>
 
+#include "analysis/drehung.h"
 #include "analysis/steifigkeit.h"
 #include "core/ergebnisstand.h"
 #include "core/systemoperationen.h"
 
-void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog) {
-    for (Element* e : Elemente<Element>(modell.Elemente)) {
+void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog, const Modellfolge* folge) {
+    Modellfolge eigene;
+    for (Element* e : ModellfolgeVon(modell, folge, eigene).Elemente) {
         const Material* mat = katalog.MaterialZu(e->Material);
         const Querschnitt* qs = katalog.QuerschnittZu(e->Querschnitt);
         Matrix6 k;
@@ -20,10 +22,10 @@ void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog) {
         double d[6];
         for (int s = 0; s < 6; ++s) d[s] = e->Fg[s]->Wert;
         // The y slots are taken as turned like the x slots of the same end.
-        const double a0 = e->Winkel - e->Fg[0]->Winkel, a3 = e->Winkel - e->Fg[3]->Winkel;
-        const double l[6] = {
-            std::cos(a0) * d[0] + std::sin(a0) * d[1], -std::sin(a0) * d[0] + std::cos(a0) * d[1], d[2],
-            std::cos(a3) * d[3] + std::sin(a3) * d[4], -std::sin(a3) * d[3] + std::cos(a3) * d[4], d[5]};
+        const Drehung a0 = DrehungZu(e->Winkel - e->Fg[0]->Winkel);
+        const Drehung a3 = DrehungZu(e->Winkel - e->Fg[3]->Winkel);
+        const double l[6] = {a0.c * d[0] + a0.s * d[1], -a0.s * d[0] + a0.c * d[1], d[2],
+                             a3.c * d[3] + a3.s * d[4], -a3.s * d[3] + a3.c * d[4], d[5]};
         double f[6];
         LokaleErsatzlasten(e, f);
         double s[6];
@@ -41,13 +43,14 @@ void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog) {
     }
 }
 
-void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys) {
+void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys, const Modellfolge* folge) {
     std::unordered_map<long, Stab*> staebe;  // first bar of the chain with the number
     for (Stab* s : Elemente<Stab>(sys.Staebe)) {
         ErgebnisseLoeschen(s);
         staebe.try_emplace(s->Nummer, s);
     }
-    for (const Element* e : Elemente<Element>(modell.Elemente)) {
+    Modellfolge eigene;
+    for (const Element* e : ModellfolgeVon(modell, folge, eigene).Elemente) {
         auto it = staebe.find(e->Stabnummer);
         if (it == staebe.end()) continue;
         Stab* stab = it->second;

@@ -7,9 +7,10 @@
 
 class KatalogIndex;
 
-// End forces (N, Q, M at start and end) of every element.
-void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog);
+// End forces (N, Q, M at start and end) of every element (of `folge` when
+// given, which holds the model's elements in chain order).
+void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog, const Modellfolge* folge = nullptr);
 // Replaces every bar's result records, copies displacements and reactions
 // of the bar ends into the System's degrees of freedom and marks the System
 // as holding results (ErgebnisseEingetragen).
-void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys);
+void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys, const Modellfolge* folge = nullptr);

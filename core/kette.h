@@ -37,8 +37,10 @@ void KeMSort(Glied* links, Glied* rechts, KeVergleich vergleich);
 // Convenience used by every owner: creates the chain on first use and
 // enters the element first (KeElementEintragen(element, 0, head)).
 void KeVorneEintragen(Kette& kette, void* element);
-// Number of elements; 0 for a null chain.
+// Number of elements; 0 for a null chain.  It walks the whole chain.
 long KeAnzahl(Kette kette);
+// Whether the chain is absent or has no element, without walking it.
+inline bool KeLeer(Kette kette) { return !kette || kette->next == kette; }
 
 // Typed traversal of a chain, from the first link to the last
 // (for (Punkt* p : Elemente<Punkt>(k))) or backwards (ElementeRueckwaerts).

@@ -1,6 +1,7 @@
 #include "output/liste.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
 #include "files/sicher_schreiben.h"
+#include "output/zahlformat.h"
 
 namespace {
 
@@ -28,14 +30,16 @@ int Laenge(const char (&)[N]) {
 // Orders the links of the chain by bar number without moving the links
 // themselves: the bars are collected once, sorted and written back, so a
 // listing of thousands of bars stays fast.
-std::vector<Stab*> NachNummerOrdnen(Kette staebe) {
-    std::vector<Stab*> folge;
-    for (Stab* s : Elemente<Stab>(staebe)) folge.push_back(s);
-    std::stable_sort(folge.begin(), folge.end(),
-                     [](const Stab* a, const Stab* b) { return a->Nummer < b->Nummer; });
+// Returns the new order as positions in the old chain order.
+std::vector<std::size_t> NachNummerOrdnen(Kette staebe, const std::vector<Stab*>& kettenfolge) {
+    std::vector<std::size_t> folge(kettenfolge.size());
+    for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = i;
+    std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
+        return kettenfolge[a]->Nummer < kettenfolge[b]->Nummer;
+    });
     Glied* g = staebe->next;
-    for (Stab* s : folge) {
-        g->element = s;
+    for (std::size_t i : folge) {
+        g->element = kettenfolge[i];
         g = g->next;
     }
     return folge;
@@ -77,166 +81,261 @@ void KopfSchreiben(FILE* f, const System* system) {
                     lf->Name);
 }
 
-using SystemExtremum = double (*)(Kette, Stab**, double*);
+// The ten extrema of a bar (maximum and minimum of M, Q, N, w, u) with
+// their relative positions.  Each is found once: the extrema of the whole
+// System come from the same values as the bars' own blocks.
+enum Groesse { MOMENT, QUERKRAFT, NORMALKRAFT, DURCHBIEGUNG, LAENGSVERSCHIEBUNG, GROESSEN };
+struct StabExtrema {
+    double Max[GROESSEN], MaxStelle[GROESSEN], Min[GROESSEN], MinStelle[GROESSEN];
+};
 
-void SystemExtremumSchreiben(FILE* f, Kette staebe, SystemExtremum funktion, const char* format) {
-    Stab* stab = nullptr;
-    double t = 0.0;
-    double wert = funktion(staebe, &stab, &t);
-    // The chain is never empty here; a missing bar would only mean a result
-    // function that found nothing, printed as bar 0 at 0 m.
-    fprintf(f, format, stab ? stab->Nummer : 0L, wert, stab ? t * stab->Laenge : 0.0);
+StabExtrema ExtremaBerechnen(const Stab* s) {
+    using Suche = StabExtremwerte (*)(const Stab*);
+    static const Suche suchen[GROESSEN] = {MomentExtrema, QuerkraftExtrema, NormalkraftExtrema, DurchbiegungExtrema,
+                                           LaengsverschiebungExtrema};
+    StabExtrema e;
+    for (int g = 0; g < GROESSEN; ++g) {
+        const StabExtremwerte w = suchen[g](s);
+        e.Max[g] = w.Max;
+        e.MaxStelle[g] = w.MaxStelle;
+        e.Min[g] = w.Min;
+        e.MinStelle[g] = w.MinStelle;
+    }
+    return e;
 }
 
-void SystemExtremaSchreiben(FILE* f, Kette staebe) {
+void SystemExtremumSchreiben(FILE* f, const std::vector<Stab*>& staebe, const std::vector<StabExtrema>& extrema,
+                             Groesse g, bool maximum, const char* format) {
+    std::vector<double> werte(staebe.size());
+    for (std::size_t i = 0; i < staebe.size(); ++i) werte[i] = maximum ? extrema[i].Max[g] : extrema[i].Min[g];
+    const std::size_t bester = SystemExtremumWaehlen(werte.data(), werte.size(), maximum);
+    const double t = maximum ? extrema[bester].MaxStelle[g] : extrema[bester].MinStelle[g];
+    const Stab* stab = staebe[bester];
+    fprintf(f, format, stab->Nummer, werte[bester], t * stab->Laenge);
+}
+
+// Over the bars in chain order: on equal values the earlier bar of the
+// chain is the one named.
+void SystemExtremaSchreiben(FILE* f, const std::vector<Stab*>& staebe, const std::vector<StabExtrema>& extrema) {
     fputs("\n\r", f);
     fputs("  Extrema im System :\n\r", f);
     fputs("\n\r", f);
-    SystemExtremumSchreiben(f, staebe, SystemMaxMoment,
+    SystemExtremumSchreiben(f, staebe, extrema, MOMENT, true,
                             "  Stab Nr : %3ld   max M : %8.2f kNm [ %5.2f m ]\n\r");
-    SystemExtremumSchreiben(f, staebe, SystemMaxQuerkraft,
+    SystemExtremumSchreiben(f, staebe, extrema, QUERKRAFT, true,
                             "  Stab Nr : %3ld   max Q : %8.2f kN  [ %5.2f m ]\n\r");
-    SystemExtremumSchreiben(f, staebe, SystemMaxNormalkraft,
+    SystemExtremumSchreiben(f, staebe, extrema, NORMALKRAFT, true,
                             "  Stab Nr : %3ld   max N : %8.2f kN  [ %5.2f m ]\n\r");
     fputs("\n\r", f);
-    SystemExtremumSchreiben(f, staebe, SystemMinMoment,
+    SystemExtremumSchreiben(f, staebe, extrema, MOMENT, false,
                             "  Stab Nr : %3ld   min M : %8.2f kNm [ %5.2f m ]\n\r");
-    SystemExtremumSchreiben(f, staebe, SystemMinQuerkraft,
+    SystemExtremumSchreiben(f, staebe, extrema, QUERKRAFT, false,
                             "  Stab Nr : %3ld   min Q : %8.2f kN  [ %5.2f m ]\n\r");
-    SystemExtremumSchreiben(f, staebe, SystemMinNormalkraft,
+    SystemExtremumSchreiben(f, staebe, extrema, NORMALKRAFT, false,
                             "  Stab Nr : %3ld   min N : %8.2f kN  [ %5.2f m ]\n\r");
     fputs("\n\r", f);
 }
 
+// One bar's block is put together in memory and written in one piece.
+class Block {
+public:
+    void Text(const char* s) { text_ += s; }
+    // At most `laenge` characters, like "%.*s".
+    void Name(const char* s, int laenge) { text_.append(s, strnlen(s, static_cast<std::size_t>(laenge))); }
+    void Fest(double v, int breite, int stellen) { FestAnhaengen(text_, v, breite, stellen); }
+    void Exponent(double v, int stellen) { ExponentAnhaengen(text_, v, stellen); }
+    void Ganz(long v, int breite) { GanzAnhaengen(text_, v, breite); }
+    std::size_t Groesse() const { return text_.size(); }
+    void Schreiben(FILE* f) {
+        fwrite(text_.data(), 1, text_.size(), f);
+        text_.clear();
+    }
+
+private:
+    std::string text_;
+};
+
+constexpr std::size_t BLOCK_SCHREIBEN = std::size_t{1} << 18;
+
 // A bar read from a damaged file may lack a point; it is listed with
 // dashes instead of taking the listing down.
-void PunktSchreiben(FILE* f, const char* format, const char* ersatz, const Punkt* p) {
-    if (p)
-        fprintf(f, format, p->Nummer, p->X, p->Y);
-    else
-        fputs(ersatz, f);
+void PunktSchreiben(Block& b, const char* titel, const char* ende, const Punkt* p) {
+    b.Text(titel);
+    if (p) {
+        b.Text("[");
+        b.Ganz(p->Nummer, 2);
+        b.Text("] (");
+        b.Fest(p->X, 0, 2);
+        b.Text("/");
+        b.Fest(p->Y, 0, 2);
+        b.Text(")");
+    } else {
+        b.Text("[--] (---/---)");
+    }
+    b.Text(ende);
 }
 
-void GeometrieSchreiben(FILE* f, const Stab* s) {
-    fputs("  Geometrie :\n\r", f);
-    PunktSchreiben(f, "     Von  Punkt : [%2ld] (%.2f/%.2f) \n\r",
-                   "     Von  Punkt : [--] (---/---) \n\r", s->PunktA);
-    PunktSchreiben(f, "     Nach Punkt : [%2ld] (%.2f/%.2f)\n\r",
-                   "     Nach Punkt : [--] (---/---)\n\r", s->PunktB);
-    fprintf(f, "     Länge : %8.3f m   Winkel : %8.3f rad \n\r"_l1, s->Laenge, s->Winkel);
-    fputs("\n\r", f);
+void GeometrieSchreiben(Block& b, const Stab* s) {
+    b.Text("  Geometrie :\n\r");
+    PunktSchreiben(b, "     Von  Punkt : ", " \n\r", s->PunktA);
+    PunktSchreiben(b, "     Nach Punkt : ", "\n\r", s->PunktB);
+    b.Text("     Länge : "_l1);
+    b.Fest(s->Laenge, 8, 3);
+    b.Text(" m   Winkel : ");
+    b.Fest(s->Winkel, 8, 3);
+    b.Text(" rad \n\r");
+    b.Text("\n\r");
 }
 
-void KatalogSchreiben(FILE* f, const Stab* s) {
+void KatalogSchreiben(Block& b, const Stab* s) {
     if (const Querschnitt* q = QuerschnittSuchen(s->Querschnitt)) {
-        fprintf(f, "  Querschnitt : %.*s\n\r", Laenge(q->Name), q->Name);
-        fprintf(f, "     Iz : %.6f m^4  A : %.4f m²\n\r"_l1, q->Traegheitsmoment, q->Flaeche);
+        b.Text("  Querschnitt : ");
+        b.Name(q->Name, Laenge(q->Name));
+        b.Text("\n\r     Iz : ");
+        b.Fest(q->Traegheitsmoment, 0, 6);
+        b.Text(" m^4  A : ");
+        b.Fest(q->Flaeche, 0, 4);
+        b.Text(" m²\n\r"_l1);
     } else {
-        fputs("  Querschnitt : kein Querschnitt !\n\r", f);
-        fputs("     Iz : ---  m^4  A : --- m²\n\r"_l1, f);
+        b.Text("  Querschnitt : kein Querschnitt !\n\r");
+        b.Text("     Iz : ---  m^4  A : --- m²\n\r"_l1);
     }
-    fputs("\n\r", f);
+    b.Text("\n\r");
     if (const Material* m = MaterialSuchen(s->Material)) {
-        fprintf(f, "  Material :    %.*s\n\r", Laenge(m->Name), m->Name);
-        fprintf(f, "     E : %.4e kN/m²\n\r"_l1, m->EModul);
+        b.Text("  Material :    ");
+        b.Name(m->Name, Laenge(m->Name));
+        b.Text("\n\r     E : ");
+        b.Exponent(m->EModul, 4);
+        b.Text(" kN/m²\n\r"_l1);
     } else {
-        fputs("  Material :    kein Material ! \n\r", f);
-        fputs("     E : -----  kN/m²\n\r"_l1, f);
+        b.Text("  Material :    kein Material ! \n\r");
+        b.Text("     E : -----  kN/m²\n\r"_l1);
     }
-    fputs("\n\r", f);
+    b.Text("\n\r");
 }
 
-void LastenSchreiben(FILE* f, const Stab* s, const Lastverzeichnis& lasten) {
-    fputs("  Lasten :    \n\r", f);
+void LastenSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
+    b.Text("  Lasten :    \n\r");
     if (auto it = lasten.strecken.find(s->Nummer); it != lasten.strecken.end())
         for (const Streckenlast* sl : it->second) {
-            fprintf(f, "   [SL] LF %ld  %.*s\n\r", lasten.Fallnummer(sl->Lastfall), Laenge(sl->Name),
-                    sl->Name);
-            fprintf(f, "     A : %.3f kN/m  B : %.3f kN/m   Position : von %.2f m bis %.2f m\n\r",
-                    sl->GroesseA, sl->GroesseB, sl->PositionA * s->Laenge,
-                    sl->PositionB * s->Laenge);
+            b.Text("   [SL] LF ");
+            b.Ganz(lasten.Fallnummer(sl->Lastfall), 0);
+            b.Text("  ");
+            b.Name(sl->Name, Laenge(sl->Name));
+            b.Text("\n\r     A : ");
+            b.Fest(sl->GroesseA, 0, 3);
+            b.Text(" kN/m  B : ");
+            b.Fest(sl->GroesseB, 0, 3);
+            b.Text(" kN/m   Position : von ");
+            b.Fest(sl->PositionA * s->Laenge, 0, 2);
+            b.Text(" m bis ");
+            b.Fest(sl->PositionB * s->Laenge, 0, 2);
+            b.Text(" m\n\r");
         }
     if (auto it = lasten.punkte.find(s->Nummer); it != lasten.punkte.end())
         for (const Punktlast* pl : it->second) {
-            fprintf(f, "   [PL] LF %ld  %.*s\n\r", lasten.Fallnummer(pl->Lastfall), Laenge(pl->Name),
-                    pl->Name);
-            fprintf(f, "    Größe : %.3f %s  Position %.2f\n\r"_l1, pl->Groesse,
-                    pl->Art == ART_KRAFT ? "kN" : "kNm", pl->Position * s->Laenge);
+            b.Text("   [PL] LF ");
+            b.Ganz(lasten.Fallnummer(pl->Lastfall), 0);
+            b.Text("  ");
+            b.Name(pl->Name, Laenge(pl->Name));
+            b.Text("\n\r    Größe : "_l1);
+            b.Fest(pl->Groesse, 0, 3);
+            b.Text(pl->Art == ART_KRAFT ? " kN" : " kNm");
+            b.Text("  Position ");
+            b.Fest(pl->Position * s->Laenge, 0, 2);
+            b.Text("\n\r");
         }
 }
 
 using Verlauf = double (*)(const Stab*, double);
 
-void VerlaufSchreiben(FILE* f, const Stab* s, const char* titel, Verlauf funktion,
-                      const char* zahl) {
-    fputs(titel, f);
+// Ten values at t = i/9, five to a row, each as " %11.<stellen>f ".
+void VerlaufSchreiben(Block& b, const Stab* s, const char* titel, Verlauf funktion, int stellen) {
+    b.Text(titel);
     for (int zeile = 0; zeile < 2; ++zeile) {
-        fputs("    ", f);
-        for (int i = 5 * zeile; i < 5 * zeile + 5; ++i) fprintf(f, zahl, funktion(s, i / 9.0));
-        fputs(zeile == 0 ? "\n\r" : "\n\n\r", f);
+        b.Text("    ");
+        for (int i = 5 * zeile; i < 5 * zeile + 5; ++i) {
+            b.Text(" ");
+            b.Fest(funktion(s, i / 9.0), 11, stellen);
+            b.Text(" ");
+        }
+        b.Text(zeile == 0 ? "\n\r" : "\n\n\r");
     }
 }
 
-using StabExtremum = double (*)(const Stab*, double*);
-
-void ExtremumSchreiben(FILE* f, const Stab* s, StabExtremum max, StabExtremum min,
-                       const char* maxFormat, const char* minFormat) {
-    double tMax = 0.0, tMin = 0.0;
-    double wMax = max(s, &tMax);
-    double wMin = min(s, &tMin);
-    fputs("  ", f);
-    fprintf(f, maxFormat, wMax, tMax * s->Laenge);
-    fputs("  ", f);
-    fprintf(f, minFormat, wMin, tMin * s->Laenge);
+// "  <name>  max = %11.<stellen>f <einheit>[ %4.2f m ]  min = ...\n\r"
+void ExtremumSchreiben(Block& b, const Stab* s, const StabExtrema& e, Groesse g, const char* name,
+                       const char* einheit, int stellen) {
+    b.Text("    ");
+    b.Text(name);
+    b.Text("  max = ");
+    b.Fest(e.Max[g], 11, stellen);
+    b.Text(einheit);
+    b.Text("[ ");
+    b.Fest(e.MaxStelle[g] * s->Laenge, 4, 2);
+    b.Text(" m ]    min = ");
+    b.Fest(e.Min[g], 11, stellen);
+    b.Text(einheit);
+    b.Text("[ ");
+    b.Fest(e.MinStelle[g] * s->Laenge, 4, 2);
+    b.Text(" m ]\n\r");
 }
 
-void SchnittgroessenSchreiben(FILE* f, const Stab* s) {
-    fputs("\n\n\r", f);
-    fputs("  Schnittgrößen :    \n\r"_l1, f);
-    VerlaufSchreiben(f, s, "  - Moment [kNm] - \n\r", MomentAn, " %11.3f ");
-    VerlaufSchreiben(f, s, "  - Querkraft [kN] - \n\r", QuerkraftAn, " %11.3f ");
-    VerlaufSchreiben(f, s, "  - Normalkraft [kN] - \n\r", NormalkraftAn, " %11.3f ");
-    VerlaufSchreiben(f, s, "  - Verschiebungen senkrecht zur Stabachse [m] - \n\r", DurchbiegungAn,
-                     " %11.5f ");
-    VerlaufSchreiben(f, s, "  - Verschiebungen in Stabachse [m] - \n\r", LaengsverschiebungAn,
-                     " %11.5f ");
+void SchnittgroessenSchreiben(Block& b, const Stab* s, const StabExtrema& e) {
+    b.Text("\n\n\r");
+    b.Text("  Schnittgrößen :    \n\r"_l1);
+    VerlaufSchreiben(b, s, "  - Moment [kNm] - \n\r", MomentAn, 3);
+    VerlaufSchreiben(b, s, "  - Querkraft [kN] - \n\r", QuerkraftAn, 3);
+    VerlaufSchreiben(b, s, "  - Normalkraft [kN] - \n\r", NormalkraftAn, 3);
+    VerlaufSchreiben(b, s, "  - Verschiebungen senkrecht zur Stabachse [m] - \n\r", DurchbiegungAn, 5);
+    VerlaufSchreiben(b, s, "  - Verschiebungen in Stabachse [m] - \n\r", LaengsverschiebungAn, 5);
 
-    fputs("  - Extrema : \n\r", f);
-    ExtremumSchreiben(f, s, MaxMoment, MinMoment, "  M  max = %11.3f kNm [ %4.2f m ]",
-                      "  min = %11.3f kNm [ %4.2f m ]\n\r");
-    ExtremumSchreiben(f, s, MaxQuerkraft, MinQuerkraft, "  Q  max = %11.3f kN  [ %4.2f m ]",
-                      "  min = %11.3f kN  [ %4.2f m ]\n\r");
-    ExtremumSchreiben(f, s, MaxNormalkraft, MinNormalkraft, "  N  max = %11.3f kN  [ %4.2f m ]",
-                      "  min = %11.3f kN  [ %4.2f m ]\n\r");
-    ExtremumSchreiben(f, s, MaxDurchbiegung, MinDurchbiegung, "  w  max = %11.5f m   [ %4.2f m ]",
-                      "  min = %11.5f m   [ %4.2f m ]\n\r");
-    ExtremumSchreiben(f, s, MaxLaengsverschiebung, MinLaengsverschiebung,
-                      "  u  max = %11.5f m   [ %4.2f m ]", "  min = %11.5f m   [ %4.2f m ]\n\r");
-    fputs("\n\n\r", f);
+    b.Text("  - Extrema : \n\r");
+    ExtremumSchreiben(b, s, e, MOMENT, "M", " kNm ", 3);
+    ExtremumSchreiben(b, s, e, QUERKRAFT, "Q", " kN  ", 3);
+    ExtremumSchreiben(b, s, e, NORMALKRAFT, "N", " kN  ", 3);
+    ExtremumSchreiben(b, s, e, DURCHBIEGUNG, "w", " m   ", 5);
+    ExtremumSchreiben(b, s, e, LAENGSVERSCHIEBUNG, "u", " m   ", 5);
+    b.Text("\n\n\r");
 }
 
-void StabSchreiben(FILE* f, const Stab* s, const Lastverzeichnis& lasten) {
-    fprintf(f, "%s\n\n\r", LINIE_STAB);
-    fprintf(f, "   Nummer : %ld  \n\n\r", s->Nummer);
-    fprintf(f, "%s\n\r", LINIE_STAB);
-    fputs("\n\r", f);
-    GeometrieSchreiben(f, s);
-    KatalogSchreiben(f, s);
-    LastenSchreiben(f, s, lasten);
-    SchnittgroessenSchreiben(f, s);
+void StabSchreiben(Block& b, const Stab* s, const StabExtrema& e, const Lastverzeichnis& lasten) {
+    b.Text(LINIE_STAB);
+    b.Text("\n\n\r   Nummer : ");
+    b.Ganz(s->Nummer, 0);
+    b.Text("  \n\n\r");
+    b.Text(LINIE_STAB);
+    b.Text("\n\r");
+    b.Text("\n\r");
+    GeometrieSchreiben(b, s);
+    KatalogSchreiben(b, s);
+    LastenSchreiben(b, s, lasten);
+    SchnittgroessenSchreiben(b, s, e);
 }
 
 }  // namespace
 
 void ListeAusgeben(FILE* datei, System* system, Kette staebe) {
-    if (!datei || !system || KeAnzahl(staebe) == 0) return;
+    if (!datei || !system || KeLeer(staebe)) return;
     KopfSchreiben(datei, system);
+    std::vector<Stab*> kettenfolge;
+    std::vector<StabExtrema> extrema;
+    for (Stab* s : Elemente<Stab>(staebe)) {
+        kettenfolge.push_back(s);
+        extrema.push_back(ExtremaBerechnen(s));
+    }
     // The extrema come before the sorting: on equal values the earlier bar
     // of the chain is the one named.
-    SystemExtremaSchreiben(datei, staebe);
-    std::vector<Stab*> folge = NachNummerOrdnen(staebe);
+    SystemExtremaSchreiben(datei, kettenfolge, extrema);
+    const std::vector<std::size_t> folge = NachNummerOrdnen(staebe, kettenfolge);
     Lastverzeichnis lasten(system);
-    for (const Stab* s : folge) StabSchreiben(datei, s, lasten);
+    Block block;
+    for (std::size_t i : folge) {
+        StabSchreiben(block, kettenfolge[i], extrema[i], lasten);
+        // Written in large pieces, which pass the stream's buffer.
+        if (block.Groesse() >= BLOCK_SCHREIBEN) block.Schreiben(datei);
+    }
+    block.Schreiben(datei);
     fputs("\f", datei);
 }
 

@@ -217,6 +217,22 @@ TEST_F(Modellaufbau, KnotenSucheOhneUndMitIndexGleich) {
     EXPECT_NE(FreiheitsgradSuchenOderAnlegen(M(), 0, -1), FreiheitsgradSuchenOderAnlegen(M(), 0, -1));
 }
 
+TEST_F(Modellaufbau, FolgeDesAufbausIstDieKettenfolge) {
+    // cuts at loads, shared joints, a hinge and divisions: the arrays the
+    // build hands over hold the chains' records in the chains' order
+    Stab* a = StabZwischen(P(0, 0), P(4, 0));
+    Stab* b = StabZwischen(P(4, 0), P(4, 3), {a->Freiheitsgrade[3], a->Freiheitsgrade[4]});
+    Strecke(Lastfall_(), a, 0.25, 0.75, 2, 4, 0);
+    Kraft(Lastfall_(), b, 0.5, 10, 0);
+    sys->Stabteilungen = 3;
+    Modellfolge folge;
+    ASSERT_TRUE(KernmodellErzeugen(modell, *sys, bericht, &folge));
+    const Modellfolge gewandert = ModellfolgeSammeln(modell);
+    EXPECT_EQ(folge.Elemente, gewandert.Elemente);
+    EXPECT_EQ(folge.Freiheitsgrade, gewandert.Freiheitsgrade);
+    EXPECT_EQ(folge.Elemente.size(), (3u + 2u) * 3u);  // pieces between the cuts, divided
+}
+
 // ------------------------------------------------------------ load transfer
 
 class Lastuebernahme : public Modellaufbau {};
