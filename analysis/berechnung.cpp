@@ -2,9 +2,11 @@
 
 #include <ctime>
 #include <new>
+#include <unordered_set>
 
 #include "analysis/endlichkeit.h"
 #include "analysis/gleichungsloeser.h"
+#include "analysis/lastuebernahme.h"
 #include "analysis/nachlauf.h"
 #include "analysis/nummerierung.h"
 #include "core/aenderungen.h"
@@ -29,13 +31,33 @@ void Berechnung::Melden(const char* text) { MeldungAusgeben(bericht_, text); }
 
 void Berechnung::Fortschritt(double wert) { bericht_.Fortschritt(wert); }
 
-bool Berechnung::ModellErzeugen() { return KernmodellErzeugen(modell_, system_, bericht_); }
+bool Berechnung::ModellErzeugen() {
+    if (!KernmodellErzeugen(modell_, system_, bericht_)) return false;
+    TemperaturlastenUebernehmen(modell_, system_, katalog_);
+    return true;
+}
+
+namespace {
+
+// Bars with a temperature difference of an active load case: their curvature
+// divides by the depth of the cross-section.
+std::unordered_set<long> StaebeMitTemperaturunterschied(const System& sys) {
+    std::unordered_set<long> aktiv, staebe;
+    for (const Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle))
+        if (lf->Aktiv == 1) aktiv.insert(lf->Kennung);
+    for (const Temperaturlast* t : Elemente<Temperaturlast>(sys.Temperaturlasten))
+        if (t->DeltaTM != 0.0 && aktiv.count(t->Lastfall)) staebe.insert(t->Stab);
+    return staebe;
+}
+
+}  // namespace
 
 int Berechnung::ModellPruefen() {
     if (KeAnzahl(modell_.Elemente) == 0) {
         Melden("keine Stäbe im System !"_l1);
         return 0;
     }
+    const std::unordered_set<long> temperaturunterschied = StaebeMitTemperaturunterschied(system_);
     for (const Element* e : Elemente<Element>(modell_.Elemente)) {
         const Material* m = katalog_.MaterialZu(e->Material);
         if (!m) {
@@ -65,6 +87,11 @@ int Berechnung::ModellPruefen() {
         // divides by its length) and would fill every result with NaN.
         if (!(e->Laenge > 0)) {
             Melden("es existieren Stäbe der Länge 0 !"_l1);
+            return 0;
+        }
+        if (temperaturunterschied.count(e->Stabnummer) && !(q->MaxY > 0)) {
+            Melden(q->MaxY == 0 ? "es existieren Querschnitte mit max y = 0 bei Temperaturlasten !"
+                                : "es existieren Querschnitte mit max y < 0 bei Temperaturlasten !");
             return 0;
         }
     }

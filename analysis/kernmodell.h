@@ -29,6 +29,13 @@ struct Element {
     double qEnde;
     double nAnfang;
     double nEnde;
+    // Temperature loads, weighted and summed: the free strain and curvature
+    // (positive like a positive moment's), and the normal force and moment
+    // they cause in the element held at both ends (-EA Dehnung, -EI Kruemmung).
+    double Dehnung;
+    double Kruemmung;
+    double TemperaturN;
+    double TemperaturM;
     long Material;
     long Querschnitt;
     double Winkel;
