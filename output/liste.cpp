@@ -47,6 +47,7 @@ struct Lastverzeichnis {
     std::unordered_map<long, const Lastfall*> aktiveFaelle;  // by Kennung
     std::unordered_map<long, std::vector<const Streckenlast*>> strecken;  // by bar number
     std::unordered_map<long, std::vector<const Punktlast*>> punkte;
+    std::unordered_map<long, std::vector<const Temperaturlast*>> temperaturen;
 
     explicit Lastverzeichnis(const System* system) {
         // A Kennung names the first load case that carries it.
@@ -58,6 +59,8 @@ struct Lastverzeichnis {
             if (aktiveFaelle.count(sl->Lastfall)) strecken[sl->Stab].push_back(sl);
         for (Punktlast* pl : Elemente<Punktlast>(system->Punktlasten))
             if (aktiveFaelle.count(pl->Lastfall)) punkte[pl->Stab].push_back(pl);
+        for (Temperaturlast* tl : Elemente<Temperaturlast>(system->Temperaturlasten))
+            if (aktiveFaelle.count(tl->Lastfall)) temperaturen[tl->Stab].push_back(tl);
     }
 
     long Fallnummer(long kennung) const { return aktiveFaelle.at(kennung)->Nummer; }
@@ -162,6 +165,12 @@ void LastenSchreiben(FILE* f, const Stab* s, const Lastverzeichnis& lasten) {
                     pl->Name);
             fprintf(f, "    Größe : %.3f %s  Position %.2f\n\r"_l1, pl->Groesse,
                     pl->Art == ART_KRAFT ? "kN" : "kNm", pl->Position * s->Laenge);
+        }
+    if (auto it = lasten.temperaturen.find(s->Nummer); it != lasten.temperaturen.end())
+        for (const Temperaturlast* tl : it->second) {
+            fprintf(f, "   [TL] LF %ld  %.*s\n\r", lasten.Fallnummer(tl->Lastfall), Laenge(tl->Name),
+                    tl->Name);
+            fprintf(f, "     dT : %.2f K  dTM : %.2f K\n\r", tl->DeltaT, tl->DeltaTM);
         }
 }
 
