@@ -242,17 +242,20 @@ protected:
     }
 };
 
-TEST_F(Temperaturlasten, StricheQuerUeberDenGanzenStab) {
-    Last(30, -5);
-    TemperaturlastenZeichnen(maler, ansicht, *sys, false);
+TEST_F(Temperaturlasten, StricheQuerUeberDenGanzenStabMitDenStreckenlasten) {
+    Temperaturlast* t = Last(30, -5);
+    Zeichenschalter z = AllesAus();
+    SystemZeichnen(maler, ansicht, z, sys);
+    EXPECT_TRUE(maler.InFarbe(ROLLE_STRECKENLAST).empty());
+    z.Streckenlasten = true;
+    maler.Leeren();
+    SystemZeichnen(maler, ansicht, z, sys);
     // 200 pixels of bar: 16 strokes 12.5 pixels apart, 8 pixels to either side.
-    auto l = maler.Nur(Malart::Strecke);
+    auto l = maler.InFarbe(ROLLE_STRECKENLAST);
     ASSERT_EQ(l.size(), 16u);
     EXPECT_EQ(W(l[0]), (std::vector<int>{406, 292, 406, 308}));
     EXPECT_EQ(W(l[15]), (std::vector<int>{593, 292, 593, 308}));
-    EXPECT_TRUE(l[0].Zustand.IstRolle(ROLLE_STRECKENLAST));
     EXPECT_EQ(l[0].Zustand.Breite, 2);
-    EXPECT_TRUE(maler.Nur(Malart::Text).empty());
     // The same size at every scale: zoomed in, only more strokes.
     maler.Leeren();
     ansicht.Massstab *= 3;
@@ -260,6 +263,14 @@ TEST_F(Temperaturlasten, StricheQuerUeberDenGanzenStab) {
     l = maler.Nur(Malart::Strecke);
     EXPECT_EQ(l.size(), 50u);
     EXPECT_EQ(l[0].Werte[3] - l[0].Werte[1], 16);
+    // Neither an inactive load case nor a bar that is gone.
+    for (int fall = 0; fall < 2; ++fall) {
+        lf->Aktiv = fall == 0 ? -1 : 1;
+        t->Stab = fall == 0 ? stab->Nummer : 99;
+        maler.Leeren();
+        TemperaturlastenZeichnen(maler, ansicht, *sys, true);
+        EXPECT_TRUE(maler.Nur(Malart::Strecke).empty());
+    }
 }
 
 TEST_F(Temperaturlasten, BeschriftungMitDreieckenAlsDelta) {
@@ -282,27 +293,6 @@ TEST_F(Temperaturlasten, BeschriftungMitDreieckenAlsDelta) {
     };
     for (int i = 0; i < 6; ++i) EXPECT_EQ(W(l[17 + i]), dreiecke[i]) << i;
     EXPECT_EQ(TemperaturlastText(-0.01, 12.25), " T=0.0 K   TM=12.2 K");
-}
-
-TEST_F(Temperaturlasten, NurAktiveLastfaelleUndMitDemSchalterDerStreckenlasten) {
-    Temperaturlast* t = Last(30, 0);
-    Zeichenschalter z = AllesAus();
-    SystemZeichnen(maler, ansicht, z, sys);
-    EXPECT_TRUE(maler.InFarbe(ROLLE_STRECKENLAST).empty());
-    z.Streckenlasten = true;
-    maler.Leeren();
-    SystemZeichnen(maler, ansicht, z, sys);
-    EXPECT_EQ(maler.InFarbe(ROLLE_STRECKENLAST).size(), 16u);
-    lf->Aktiv = -1;
-    maler.Leeren();
-    SystemZeichnen(maler, ansicht, z, sys);
-    EXPECT_TRUE(maler.InFarbe(ROLLE_STRECKENLAST).empty());
-    // A load whose bar is gone is left out.
-    lf->Aktiv = 1;
-    t->Stab = 99;
-    maler.Leeren();
-    TemperaturlastenZeichnen(maler, ansicht, *sys, true);
-    EXPECT_TRUE(maler.Nur(Malart::Strecke).empty());
 }
 
 TEST_F(Temperaturlasten, SkizzeZeigtDieGewaehlteLast) {
