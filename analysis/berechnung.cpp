@@ -3,9 +3,11 @@
 #include <ctime>
 #include <memory>
 #include <new>
+#include <unordered_set>
 
 #include "analysis/endlichkeit.h"
 #include "analysis/gleichungsloeser.h"
+#include "analysis/lastuebernahme.h"
 #include "analysis/nachlauf.h"
 #include "analysis/nummerierung.h"
 #include "analysis/speichermangel.h"
@@ -38,14 +40,32 @@ bool Berechnung::ModellErzeugen() {
     // The results of an earlier run go first: whatever this run ends with,
     // none of them may stay shown as if they belonged to it.
     if (ErgebnisseEntfernen(system_)) AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
-    return KernmodellErzeugen(modell_, system_, bericht_, &folge_);
+    if (!KernmodellErzeugen(modell_, system_, bericht_, &folge_)) return false;
+    TemperaturlastenUebernehmen(modell_, system_, katalog_);
+    return true;
 }
+
+namespace {
+
+// Bars with a temperature difference of an active load case: their curvature
+// divides by the depth of the cross-section.
+std::unordered_set<long> StaebeMitTemperaturunterschied(const System& sys) {
+    std::unordered_set<long> aktiv, staebe;
+    for (const Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle))
+        if (lf->Aktiv == 1) aktiv.insert(lf->Kennung);
+    for (const Temperaturlast* t : Elemente<Temperaturlast>(sys.Temperaturlasten))
+        if (t->DeltaTM != 0.0 && aktiv.count(t->Lastfall)) staebe.insert(t->Stab);
+    return staebe;
+}
+
+}  // namespace
 
 int Berechnung::ModellPruefen() {
     if (KeLeer(modell_.Elemente)) {
         Melden("keine Stäbe im System !"_l1);
         return 0;
     }
+    const std::unordered_set<long> temperaturunterschied = StaebeMitTemperaturunterschied(system_);
     for (const Element* e : folge_.Elemente) {
         const Material* m = katalog_.MaterialZu(e->Material);
         if (!m) {
@@ -75,6 +95,11 @@ int Berechnung::ModellPruefen() {
         // divides by its length) and would fill every result with NaN.
         if (!(e->Laenge > 0)) {
             Melden("es existieren Stäbe der Länge 0 !"_l1);
+            return 0;
+        }
+        if (temperaturunterschied.count(e->Stabnummer) && !(q->MaxY > 0)) {
+            Melden(q->MaxY == 0 ? "es existieren Querschnitte mit max y = 0 bei Temperaturlasten !"
+                                : "es existieren Querschnitte mit max y < 0 bei Temperaturlasten !");
             return 0;
         }
     }

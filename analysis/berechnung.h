@@ -32,12 +32,13 @@ public:
 
     // --- the steps, in the order of a run
     // Removes the results of an earlier run (core/ergebnisstand.h) and
-    // builds the model (cuts, load transfer, division).  False after a
-    // message when a bar lacks its points or degrees of freedom.
+    // builds the model (cuts, load transfer, division, temperature loads).
+    // False after a message when a bar lacks its points or degrees of freedom.
     bool ModellErzeugen();
     // 1 when the model may be computed, else 0 after reporting the first
     // problem (no elements, missing material or cross-section, E, A or Iz
-    // of 0, an element of length 0).
+    // of 0, an element of length 0, a temperature difference on a
+    // cross-section without depth).
     int ModellPruefen();
     // Number of model degrees of freedom (equations).
     int Anzahl() const;

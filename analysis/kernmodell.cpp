@@ -368,6 +368,11 @@ void ElementeUnterteilen(Kernmodell& modell, long teilungen) {
             stueck->qEnde = (1 - b) * alt.qAnfang + b * alt.qEnde;
             stueck->nAnfang = (1 - a) * alt.nAnfang + a * alt.nEnde;
             stueck->nEnde = (1 - b) * alt.nAnfang + b * alt.nEnde;
+            // A temperature load is the same all along its bar.
+            stueck->Dehnung = alt.Dehnung;
+            stueck->Kruemmung = alt.Kruemmung;
+            stueck->TemperaturN = alt.TemperaturN;
+            stueck->TemperaturM = alt.TemperaturM;
             if (j > 0) ElementEintragen(modell, stueck);
             vorher = stueck;
         }

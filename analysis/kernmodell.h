@@ -30,6 +30,15 @@ struct Element {
     double qEnde;
     double nAnfang;
     double nEnde;
+    // Temperature loads, weighted and summed: the free strain and curvature
+    // (positive like a positive moment's; the second-order element takes
+    // them as StabdatenII::Dehnung and Kruemmung), and the normal force and
+    // moment they cause in the element held at both ends (-EA Dehnung,
+    // -EI Kruemmung), which first order adds to its equivalent loads.
+    double Dehnung;
+    double Kruemmung;
+    double TemperaturN;
+    double TemperaturM;
     long Material;
     long Querschnitt;
     double Winkel;

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "analysis/steifigkeit.h"
 #include "core/bericht.h"
 #include "core/latin1.h"
 
@@ -106,5 +107,39 @@ void StreckenlastenUebernehmen(Kernmodell& modell, const System& sys, const Akti
             e->nAnfang += w * std::sin(gamma) * pf;
             e->nEnde += w * std::sin(gamma) * pe;
         }
+    }
+}
+
+void TemperaturlastenUebernehmen(Kernmodell& modell, const System& sys, const KatalogIndex& katalog) {
+    if (KeAnzahl(sys.Temperaturlasten) == 0 || KeAnzahl(modell.Elemente) == 0) return;
+    const auto lastfaelle = LastfaelleNachKennung(sys);
+
+    // Weighted temperatures of every bar: uniform change and difference.
+    struct Temperaturen {
+        double DeltaT = 0.0, DeltaTM = 0.0;
+    };
+    std::unordered_map<long, Temperaturen> jeStab;
+    for (const Temperaturlast* t : Elemente<Temperaturlast>(sys.Temperaturlasten)) {
+        auto lf = lastfaelle.find(t->Lastfall);
+        if (lf == lastfaelle.end() || lf->second->Aktiv != 1) continue;
+        Temperaturen& summe = jeStab[t->Stab];
+        summe.DeltaT += lf->second->Gewicht * t->DeltaT;
+        summe.DeltaTM += lf->second->Gewicht * t->DeltaTM;
+    }
+    if (jeStab.empty()) return;
+
+    for (Element* e : Elemente<Element>(modell.Elemente)) {
+        auto it = jeStab.find(e->Stabnummer);
+        if (it == jeStab.end()) continue;
+        const Material* m = katalog.MaterialZu(e->Material);
+        const Querschnitt* q = katalog.QuerschnittZu(e->Querschnitt);
+        if (!m || !q) continue;
+        const double alpha = m->Waermedehnzahl;
+        e->Dehnung += alpha * it->second.DeltaT;
+        // kappa = alpha dTM / h with the depth h = 2 max y
+        if (it->second.DeltaTM != 0.0 && q->MaxY > 0.0)
+            e->Kruemmung += alpha * it->second.DeltaTM / (2.0 * q->MaxY);
+        e->TemperaturN = -m->EModul * q->Flaeche * e->Dehnung;
+        e->TemperaturM = -m->EModul * q->Traegheitsmoment * e->Kruemmung;
     }
 }

@@ -286,6 +286,13 @@ void LokaleErsatzlasten(const Element* e, double f[6]) {
     f[3] = (na / 6 + ne / 3) * l;
     f[4] = (3 * qa / 20 + 7 * qe / 20) * l;
     f[5] = -l * l * (qa / 30 + qe / 20);
+    // Held at both ends, the element carries the normal force TemperaturN
+    // and the moment TemperaturM of its temperature loads; its end forces
+    // then are -F.
+    f[0] += e->TemperaturN;
+    f[3] -= e->TemperaturN;
+    f[2] += e->TemperaturM;
+    f[5] -= e->TemperaturM;
 }
 
 void ErsatzlastenBerechnen(const Kernmodell& modell, double* fErsatz, int n, const Modellfolge* folge) {

@@ -94,6 +94,17 @@ struct Streckenlast {
     double PositionB;
 };
 
+// A temperature load acts over the whole bar: a uniform change of
+// temperature and a difference across the section.
+struct Temperaturlast {
+    long Kennung;
+    long Lastfall;
+    long Stab;
+    char Name[NAME_LANG];
+    double DeltaT;   // uniform change (K)
+    double DeltaTM;  // T_unten - T_oben (K); unten is the local -y side
+};
+
 struct Anteil {
     long Lastfall;  // Kennung of a load case
     double Faktor;
@@ -160,6 +171,7 @@ struct System {
     Kette Lastfaelle;
     Kette Punktlasten;
     Kette Streckenlasten;
+    Kette Temperaturlasten;
     Kette Kombinationen;
     Stapel* FgRelationen;  // of Paar* (Freiheitsgrad*, Freiheitsgrad*)
     long Aenderungen;

@@ -81,6 +81,22 @@ Streckenlast* StreckenlastKopie(System& sys, const Streckenlast& q, long lastfal
     return l;
 }
 
+Temperaturlast* TemperaturlastKopie(System& sys, const Temperaturlast& q, long lastfall) {
+    Temperaturlast* l = TemperaturlastErzeugen(sys, lastfall, -1);
+    const long kennung = l->Kennung;
+    *l = q;
+    l->Kennung = kennung;
+    l->Lastfall = lastfall;
+    return l;
+}
+
+void Zuweisen(Temperaturlast& l, const Stab& stab, const Temperaturlastwerte& w) {
+    NameSetzen(l.Name, w.Name.empty() ? "-" : w.Name.c_str());
+    l.Stab = stab.Nummer;
+    l.DeltaT = w.DeltaT;
+    l.DeltaTM = w.DeltaTM;
+}
+
 // One counted change of the System, reported with its kinds.
 void Aendern(System& sys, unsigned arten) {
     ++sys.Aenderungen;
@@ -104,6 +120,9 @@ std::string StreckenlastZeile(const System& sys, const Streckenlast& l) {
 }
 std::string PunktlastZeile(const System& sys, const Punktlast& l) {
     return Lastzeile(sys, "PL", l.Kennung, l.Lastfall, l.Name);
+}
+std::string TemperaturlastZeile(const System& sys, const Temperaturlast& l) {
+    return Lastzeile(sys, "TL", l.Kennung, l.Lastfall, l.Name);
 }
 
 long ZeilenNummer(const char* zeile) {
@@ -166,6 +185,8 @@ Lastfall* LastfallKopieren(System& sys, long kennung) {
         if (l->Lastfall == kennung) StreckenlastKopie(sys, *l, kopie->Kennung);
     for (Punktlast* l : Elemente<Punktlast>(sys.Punktlasten))
         if (l->Lastfall == kennung) PunktlastKopie(sys, *l, kopie->Kennung);
+    for (Temperaturlast* l : Elemente<Temperaturlast>(sys.Temperaturlasten))
+        if (l->Lastfall == kennung) TemperaturlastKopie(sys, *l, kopie->Kennung);
     return kopie;
 }
 
@@ -277,6 +298,10 @@ Lastfehler StreckenlastPruefen(const Stab& stab, const Streckenlastwerte& w, dou
     return Lastfehler::Keiner;
 }
 
+Lastfehler TemperaturlastPruefen(const Temperaturlastwerte& w) {
+    return Endlich({w.DeltaT, w.DeltaTM}) ? Lastfehler::Keiner : Lastfehler::Zahl;
+}
+
 Lastfehler PunktlastEintragen(System& sys, const Stab& stab, const Punktlastwerte& w,
                               const std::vector<long>& lastfaelle, std::vector<long>* neu) {
     double relativ = 0;
@@ -301,6 +326,19 @@ Lastfehler StreckenlastEintragen(System& sys, const Stab& stab, const Streckenla
         if (!LastfallSuchen(sys, lastfall)) continue;
         Streckenlast* l = StreckenlastErzeugen(sys, lastfall, -1);
         Zuweisen(*l, stab, w, a, b);
+        if (neu) neu->push_back(l->Kennung);
+    }
+    return Lastfehler::Keiner;
+}
+
+Lastfehler TemperaturlastEintragen(System& sys, const Stab& stab, const Temperaturlastwerte& w,
+                                   const std::vector<long>& lastfaelle, std::vector<long>* neu) {
+    const Lastfehler f = TemperaturlastPruefen(w);
+    if (f != Lastfehler::Keiner) return f;
+    for (long lastfall : lastfaelle) {
+        if (!LastfallSuchen(sys, lastfall)) continue;
+        Temperaturlast* l = TemperaturlastErzeugen(sys, lastfall, -1);
+        Zuweisen(*l, stab, w);
         if (neu) neu->push_back(l->Kennung);
     }
     return Lastfehler::Keiner;
@@ -332,6 +370,18 @@ Lastfehler StreckenlastAendern(System& sys, long kennung, const Stab& stab, cons
     return Lastfehler::Keiner;
 }
 
+Lastfehler TemperaturlastAendern(System& sys, long kennung, const Temperaturlastwerte& w, bool& gefunden) {
+    Temperaturlast* l = TemperaturlastSuchen(sys, kennung);
+    gefunden = l != nullptr;
+    const Lastfehler f = TemperaturlastPruefen(w);
+    if (f != Lastfehler::Keiner || !l) return f;
+    NameSetzen(l->Name, w.Name.empty() ? "-" : w.Name.c_str());
+    l->DeltaT = w.DeltaT;
+    l->DeltaTM = w.DeltaTM;
+    Aendern(sys, AENDERUNG_LASTEN);
+    return Lastfehler::Keiner;
+}
+
 Punktlastwerte PunktlastWerte(const Punktlast& l, const Stab& stab) {
     Punktlastwerte w;
     w.Name = l.Name;
@@ -356,11 +406,20 @@ Streckenlastwerte StreckenlastWerte(const Streckenlast& l, const Stab& stab) {
     return w;
 }
 
+Temperaturlastwerte TemperaturlastWerte(const Temperaturlast& l) {
+    Temperaturlastwerte w;
+    w.Name = l.Name;
+    w.DeltaT = l.DeltaT;
+    w.DeltaTM = l.DeltaTM;
+    return w;
+}
+
 bool LastVerschieben(System& sys, long kennung, long lastfallnummer) {
     const long ziel = LastfallKennung(sys, lastfallnummer);
     if (ziel == -1) return false;
     if (Punktlast* p = PunktlastSuchen(sys, kennung)) p->Lastfall = ziel;
     else if (Streckenlast* s = StreckenlastSuchen(sys, kennung)) s->Lastfall = ziel;
+    else if (Temperaturlast* t = TemperaturlastSuchen(sys, kennung)) t->Lastfall = ziel;
     else return false;
     Aendern(sys, AENDERUNG_LASTEN);
     return true;
@@ -371,6 +430,7 @@ bool LastKopieren(System& sys, long kennung, long lastfallnummer) {
     if (ziel == -1) return false;
     if (Punktlast* p = PunktlastSuchen(sys, kennung)) return PunktlastKopie(sys, *p, ziel) != nullptr;
     if (Streckenlast* s = StreckenlastSuchen(sys, kennung)) return StreckenlastKopie(sys, *s, ziel) != nullptr;
+    if (Temperaturlast* t = TemperaturlastSuchen(sys, kennung)) return TemperaturlastKopie(sys, *t, ziel) != nullptr;
     return false;
 }
 
@@ -380,5 +440,8 @@ std::vector<std::string> LastenZeilen(const System& sys, long stabnummer, const 
         if (l->Stab == stabnummer && Enthalten(lastfaelle, l->Lastfall)) zeilen.push_back(StreckenlastZeile(sys, *l));
     for (Punktlast* l : Elemente<Punktlast>(sys.Punktlasten))
         if (l->Stab == stabnummer && Enthalten(lastfaelle, l->Lastfall)) zeilen.push_back(PunktlastZeile(sys, *l));
+    for (Temperaturlast* l : Elemente<Temperaturlast>(sys.Temperaturlasten))
+        if (l->Stab == stabnummer && Enthalten(lastfaelle, l->Lastfall))
+            zeilen.push_back(TemperaturlastZeile(sys, *l));
     return zeilen;
 }

@@ -16,6 +16,7 @@ std::string LastfallZeile(const Lastfall& lf);                 // "%3ld %5.2f %s
 std::string KombinationZeile(const Lastfallkombination& k);    // "%3ld  %s"
 std::string StreckenlastZeile(const System& sys, const Streckenlast& l);          // "%ld [SL] LF %ld  %s"
 std::string PunktlastZeile(const System& sys, const Punktlast& l);                // "%ld [PL] LF %ld  %s"
+std::string TemperaturlastZeile(const System& sys, const Temperaturlast& l);      // "%ld [TL] LF %ld  %s"
 // The number a list line begins with.  The whole leading number is read,
 // not a fixed count of characters: numbers of four digits and identifiers
 // of nine would otherwise be cut and name another record.  -1 when the
@@ -80,6 +81,11 @@ struct Streckenlastwerte {
     double Winkel = 0;
     long Koordinatensystem = KOORD_LOKAL;
 };
+// Temperatures in K; a temperature load always acts over the whole bar.
+struct Temperaturlastwerte {
+    std::string Name;
+    double DeltaT = 0, DeltaTM = 0;
+};
 
 // Which input a refused entry blames.
 enum class Lastfehler { Keiner, Position, PositionA, PositionB, Reihenfolge, Zahl };
@@ -91,6 +97,7 @@ const char* LastfehlerText(Lastfehler fehler);
 // "nan" into the System.
 Lastfehler PunktlastPruefen(const Stab& stab, const Punktlastwerte& w, double& relativ);
 Lastfehler StreckenlastPruefen(const Stab& stab, const Streckenlastwerte& w, double& a, double& b);
+Lastfehler TemperaturlastPruefen(const Temperaturlastwerte& w);
 
 // Enters the load once per load case (identifiers), in that order; an
 // identifier that names no load case is skipped.  An empty name becomes "-".
@@ -98,21 +105,27 @@ Lastfehler PunktlastEintragen(System& sys, const Stab& stab, const Punktlastwert
                               std::vector<long>* neu = nullptr);
 Lastfehler StreckenlastEintragen(System& sys, const Stab& stab, const Streckenlastwerte& w,
                                  const std::vector<long>& lastfaelle, std::vector<long>* neu = nullptr);
+Lastfehler TemperaturlastEintragen(System& sys, const Stab& stab, const Temperaturlastwerte& w,
+                                   const std::vector<long>& lastfaelle, std::vector<long>* neu = nullptr);
 // Overwrites the load with this identifier (its load case and identifier
-// stay).  A point load keeps an empty name as typed, a distributed load gets
-// "-".  False in `gefunden` when there is no such load of that type.
+// stay).  A point load keeps an empty name as typed, a distributed or
+// temperature load gets "-".  False in `gefunden` when there is no such load
+// of that type.
 Lastfehler PunktlastAendern(System& sys, long kennung, const Stab& stab, const Punktlastwerte& w, bool& gefunden);
 Lastfehler StreckenlastAendern(System& sys, long kennung, const Stab& stab, const Streckenlastwerte& w, bool& gefunden);
+Lastfehler TemperaturlastAendern(System& sys, long kennung, const Temperaturlastwerte& w, bool& gefunden);
 // The input values of a stored load (inverse of the above).
 Punktlastwerte PunktlastWerte(const Punktlast& l, const Stab& stab);
 Streckenlastwerte StreckenlastWerte(const Streckenlast& l, const Stab& stab);
+Temperaturlastwerte TemperaturlastWerte(const Temperaturlast& l);
 
 // Moves or copies the load with this identifier (a point load first, else a
-// distributed load) into the load case with this number.  False when no
-// load case has that number or there is no such load.
+// distributed load, else a temperature load) into the load case with this
+// number.  False when no load case has that number or there is no such load.
 bool LastVerschieben(System& sys, long kennung, long lastfallnummer);
 bool LastKopieren(System& sys, long kennung, long lastfallnummer);
 
 // The list lines of the loads of a bar in the given load cases
-// (identifiers): distributed loads first, then point loads, chain order.
+// (identifiers): distributed loads first, then point loads, then
+// temperature loads, chain order.
 std::vector<std::string> LastenZeilen(const System& sys, long stabnummer, const std::vector<long>& lastfaelle);

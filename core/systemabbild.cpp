@@ -12,7 +12,7 @@
 // positions.  A new field holding a pointer (or a new chain of the System)
 // would be copied as a stale address: these checks stop the build until the
 // picture knows how to keep it.
-static_assert(sizeof(void*) != 8 || sizeof(System) == 472,
+static_assert(sizeof(void*) != 8 || sizeof(System) == 480,
               "System has a new field: decide how Systemabbild keeps and restores it");
 static_assert(sizeof(void*) != 8 || sizeof(Stab) == 136,
               "Stab has a new field: decide how Systemabbild keeps and restores it");
@@ -20,7 +20,8 @@ static_assert(sizeof(void*) != 8 || sizeof(Lastfallkombination) == 80,
               "Lastfallkombination has a new field: decide how Systemabbild keeps and restores it");
 static_assert(std::is_trivially_copyable_v<Punkt> && std::is_trivially_copyable_v<Freiheitsgrad> &&
                   std::is_trivially_copyable_v<Lastfall> && std::is_trivially_copyable_v<Punktlast> &&
-                  std::is_trivially_copyable_v<Streckenlast> && std::is_trivially_copyable_v<Anteil>,
+                  std::is_trivially_copyable_v<Streckenlast> && std::is_trivially_copyable_v<Temperaturlast> &&
+                  std::is_trivially_copyable_v<Anteil>,
               "records are copied byte for byte");
 
 namespace {
@@ -34,6 +35,7 @@ enum Kettenbit : unsigned {
     K_STRECKENLASTEN = 1u << 5,
     K_KOMBINATIONEN = 1u << 6,
     K_RELATIONEN = 1u << 7,
+    K_TEMPERATURLASTEN = 1u << 8,
 };
 
 // A byte copy: padding and the bytes after a name's end come along, so two
@@ -132,8 +134,8 @@ Systemabbild Systemabbild::Aufnehmen(const System& sys, const Systemabbild* vorg
     Systemabbild a;
     a.kopf_ = Kopie(sys);
     System& k = a.kopf_;
-    k.Punkte = k.Staebe = k.Freiheitsgrade = k.Lastfaelle = k.Punktlasten = k.Streckenlasten = k.Kombinationen =
-        nullptr;
+    k.Punkte = k.Staebe = k.Freiheitsgrade = k.Lastfaelle = k.Punktlasten = k.Streckenlasten = k.Temperaturlasten =
+        k.Kombinationen = nullptr;
     k.FgRelationen = nullptr;
     std::memset(k.Dateiname, 0, sizeof k.Dateiname);
     k.Aenderungen = 0;
@@ -145,7 +147,8 @@ Systemabbild Systemabbild::Aufnehmen(const System& sys, const Systemabbild* vorg
     a.ketten_ = (sys.Punkte ? K_PUNKTE : 0u) | (sys.Staebe ? K_STAEBE : 0u) |
                 (sys.Freiheitsgrade ? K_FREIHEITSGRADE : 0u) | (sys.Lastfaelle ? K_LASTFAELLE : 0u) |
                 (sys.Punktlasten ? K_PUNKTLASTEN : 0u) | (sys.Streckenlasten ? K_STRECKENLASTEN : 0u) |
-                (sys.Kombinationen ? K_KOMBINATIONEN : 0u) | (sys.FgRelationen ? K_RELATIONEN : 0u);
+                (sys.Kombinationen ? K_KOMBINATIONEN : 0u) | (sys.FgRelationen ? K_RELATIONEN : 0u) |
+                (sys.Temperaturlasten ? K_TEMPERATURLASTEN : 0u);
 
     // Bars and relation pairs refer to points and degrees of freedom by
     // their place in the chain.
@@ -192,6 +195,8 @@ Systemabbild Systemabbild::Aufnehmen(const System& sys, const Systemabbild* vorg
     a.lastfaelle_ = std::make_shared<const std::vector<Lastfall>>(Kopien<Lastfall>(sys.Lastfaelle));
     a.punktlasten_ = std::make_shared<const std::vector<Punktlast>>(Kopien<Punktlast>(sys.Punktlasten));
     a.streckenlasten_ = std::make_shared<const std::vector<Streckenlast>>(Kopien<Streckenlast>(sys.Streckenlasten));
+    a.temperaturlasten_ =
+        std::make_shared<const std::vector<Temperaturlast>>(Kopien<Temperaturlast>(sys.Temperaturlasten));
 
     std::vector<Kombinationseintrag> kombinationen;
     for (const Lastfallkombination* k : Elemente<Lastfallkombination>(sys.Kombinationen)) {
@@ -219,6 +224,7 @@ Systemabbild Systemabbild::Aufnehmen(const System& sys, const Systemabbild* vorg
         Teilen(a.lastfaelle_, vorgaenger->lastfaelle_);
         Teilen(a.punktlasten_, vorgaenger->punktlasten_);
         Teilen(a.streckenlasten_, vorgaenger->streckenlasten_);
+        Teilen(a.temperaturlasten_, vorgaenger->temperaturlasten_);
         Teilen(a.kombinationen_, vorgaenger->kombinationen_);
         Teilen(a.relationen_, vorgaenger->relationen_);
     }
@@ -229,7 +235,8 @@ bool Systemabbild::operator==(const Systemabbild& b) const {
     return BytesGleich(kopf_, b.kopf_) && ketten_ == b.ketten_ && Gleich(punkte_, b.punkte_) &&
            Gleich(freiheitsgrade_, b.freiheitsgrade_) && Gleich(staebe_, b.staebe_) &&
            Gleich(lastfaelle_, b.lastfaelle_) && Gleich(punktlasten_, b.punktlasten_) &&
-           Gleich(streckenlasten_, b.streckenlasten_) && Gleich(kombinationen_, b.kombinationen_) &&
+           Gleich(streckenlasten_, b.streckenlasten_) && Gleich(temperaturlasten_, b.temperaturlasten_) &&
+           Gleich(kombinationen_, b.kombinationen_) &&
            Gleich(relationen_, b.relationen_);
 }
 
@@ -238,7 +245,8 @@ std::size_t Systemabbild::Eigengroesse(const Systemabbild* b) const {
     if (!b) b = &leer;
     return sizeof(Systemabbild) + Bytes(punkte_, b->punkte_) + Bytes(freiheitsgrade_, b->freiheitsgrade_) +
            Bytes(staebe_, b->staebe_) + Bytes(lastfaelle_, b->lastfaelle_) + Bytes(punktlasten_, b->punktlasten_) +
-           Bytes(streckenlasten_, b->streckenlasten_) + Bytes(kombinationen_, b->kombinationen_) +
+           Bytes(streckenlasten_, b->streckenlasten_) + Bytes(temperaturlasten_, b->temperaturlasten_) +
+           Bytes(kombinationen_, b->kombinationen_) +
            Bytes(relationen_, b->relationen_);
 }
 
@@ -263,6 +271,7 @@ void Systemabbild::Wiederherstellen(System& sys) const {
     std::vector<Lastfall*> lastfaelle;
     std::vector<Punktlast*> punktlasten;
     std::vector<Streckenlast*> streckenlasten;
+    std::vector<Temperaturlast*> temperaturlasten;
     std::vector<Lastfallkombination*> kombinationen;
     punkte.reserve(punkte_->size());
     fgs.reserve(freiheitsgrade_->size());
@@ -270,6 +279,7 @@ void Systemabbild::Wiederherstellen(System& sys) const {
     lastfaelle.reserve(lastfaelle_->size());
     punktlasten.reserve(punktlasten_->size());
     streckenlasten.reserve(streckenlasten_->size());
+    temperaturlasten.reserve(temperaturlasten_->size());
     kombinationen.reserve(kombinationen_->size());
 
     NeueRecords(*punkte_, punkte);
@@ -298,6 +308,7 @@ void Systemabbild::Wiederherstellen(System& sys) const {
     NeueRecords(*lastfaelle_, lastfaelle);
     NeueRecords(*punktlasten_, punktlasten);
     NeueRecords(*streckenlasten_, streckenlasten);
+    NeueRecords(*temperaturlasten_, temperaturlasten);
     for (const Kombinationseintrag& e : *kombinationen_) {
         Lastfallkombination* k = NeuerDatensatz<Lastfallkombination>();
         std::memcpy(static_cast<void*>(k), static_cast<const void*>(&e.Daten), sizeof(Lastfallkombination));
@@ -351,6 +362,7 @@ void Systemabbild::Wiederherstellen(System& sys) const {
     RecordsLoeschen<Lastfall>(sys.Lastfaelle);
     RecordsLoeschen<Punktlast>(sys.Punktlasten);
     RecordsLoeschen<Streckenlast>(sys.Streckenlasten);
+    RecordsLoeschen<Temperaturlast>(sys.Temperaturlasten);
     if (sys.Kombinationen) {
         for (Lastfallkombination* k : Elemente<Lastfallkombination>(sys.Kombinationen)) {
             StapelLoeschen(k->Anteile, AnteilLoeschen);
@@ -380,6 +392,7 @@ void Systemabbild::Wiederherstellen(System& sys) const {
     neu.Lastfaelle = ketten_ & K_LASTFAELLE ? KetteAus(lastfaelle) : nullptr;
     neu.Punktlasten = ketten_ & K_PUNKTLASTEN ? KetteAus(punktlasten) : nullptr;
     neu.Streckenlasten = ketten_ & K_STRECKENLASTEN ? KetteAus(streckenlasten) : nullptr;
+    neu.Temperaturlasten = ketten_ & K_TEMPERATURLASTEN ? KetteAus(temperaturlasten) : nullptr;
     neu.Kombinationen = ketten_ & K_KOMBINATIONEN ? KetteAus(kombinationen) : nullptr;
     neu.FgRelationen = relationen;
     std::memcpy(static_cast<void*>(&sys), static_cast<const void*>(&neu), sizeof(System));

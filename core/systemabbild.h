@@ -78,6 +78,7 @@ private:
     Block<Lastfall> lastfaelle_;
     Block<Punktlast> punktlasten_;
     Block<Streckenlast> streckenlasten_;
+    Block<Temperaturlast> temperaturlasten_;
     Block<Kombinationseintrag> kombinationen_;
     Block<Relationseintrag> relationen_;
 };

@@ -112,6 +112,11 @@ void LastenDesStabsLoeschen(System* sys, long stabnummer) {
             AusKetteEntfernen(sys->Streckenlasten, l);
             delete l;
         }
+    for (Temperaturlast* l : Elemente<Temperaturlast>(sys->Temperaturlasten))
+        if (l->Stab == stabnummer) {
+            AusKetteEntfernen(sys->Temperaturlasten, l);
+            delete l;
+        }
 }
 
 void ErgebnisKetteLoeschen(Kette& ergebnisse) { KetteMitInhaltLoeschen<Stababschnitt>(ergebnisse); }
@@ -262,6 +267,16 @@ Streckenlast* StreckenlastErzeugen(System& sys, long lastfall, long kennung) {
     return l;
 }
 
+Temperaturlast* TemperaturlastErzeugen(System& sys, long lastfall, long kennung) {
+    Temperaturlast* l = NeuerDatensatz<Temperaturlast>();
+    l->Lastfall = lastfall;
+    l->Kennung = kennung == -1 ? KennungVergeben() : kennung;
+    KeVorneEintragen(sys.Temperaturlasten, l);
+    ++sys.Aenderungen;
+    AenderungMelden(&sys, AENDERUNG_LASTEN);
+    return l;
+}
+
 Lastfallkombination* KombinationErzeugen(System& sys, long nummer) {
     Lastfallkombination* k = NeuerDatensatz<Lastfallkombination>();
     k->Nummer = nummer == -1 ? FreieKombinationsnummer(sys) : nummer;
@@ -301,6 +316,12 @@ Punktlast* PunktlastSuchen(const System& sys, long kennung) {
 
 Streckenlast* StreckenlastSuchen(const System& sys, long kennung) {
     for (Streckenlast* l : Elemente<Streckenlast>(sys.Streckenlasten))
+        if (l->Kennung == kennung) return l;
+    return nullptr;
+}
+
+Temperaturlast* TemperaturlastSuchen(const System& sys, long kennung) {
+    for (Temperaturlast* l : Elemente<Temperaturlast>(sys.Temperaturlasten))
         if (l->Kennung == kennung) return l;
     return nullptr;
 }
@@ -356,6 +377,7 @@ void SystemLoeschen(System* sys) {
     KetteMitInhaltLoeschen<Freiheitsgrad>(sys->Freiheitsgrade);
     KetteMitInhaltLoeschen<Punktlast>(sys->Punktlasten);
     KetteMitInhaltLoeschen<Streckenlast>(sys->Streckenlasten);
+    KetteMitInhaltLoeschen<Temperaturlast>(sys->Temperaturlasten);
     KetteMitInhaltLoeschen<Lastfall>(sys->Lastfaelle);
     RelationLoeschen(sys->FgRelationen);
     sys->FgRelationen = nullptr;
@@ -441,6 +463,11 @@ void LastfallLoeschen(System& sys, long nummer) {
             AusKetteEntfernen(sys.Streckenlasten, l);
             delete l;
         }
+    for (Temperaturlast* l : Elemente<Temperaturlast>(sys.Temperaturlasten))
+        if (l->Lastfall == kennung) {
+            AusKetteEntfernen(sys.Temperaturlasten, l);
+            delete l;
+        }
     AusKetteEntfernen(sys.Lastfaelle, lf);
     delete lf;
     ++sys.Aenderungen;
@@ -462,6 +489,15 @@ void StreckenlastLoeschen(System& sys, long kennung) {
     AusKetteEntfernen(sys.Streckenlasten, l);
     delete l;
     // Counted like every other load change, so closing asks before losing it.
+    ++sys.Aenderungen;
+    AenderungMelden(&sys, AENDERUNG_LASTEN);
+}
+
+void TemperaturlastLoeschen(System& sys, long kennung) {
+    Temperaturlast* l = TemperaturlastSuchen(sys, kennung);
+    if (!l) return;
+    AusKetteEntfernen(sys.Temperaturlasten, l);
+    delete l;
     ++sys.Aenderungen;
     AenderungMelden(&sys, AENDERUNG_LASTEN);
 }

@@ -27,6 +27,7 @@ Freiheitsgrad* FreiheitsgradAnlegen(System& sys, Stab* stab, int slot);
 Lastfall* LastfallErzeugen(System& sys, long nummer, const char* name, long kennung);
 Punktlast* PunktlastErzeugen(System& sys, long lastfall, long kennung);
 Streckenlast* StreckenlastErzeugen(System& sys, long lastfall, long kennung);
+Temperaturlast* TemperaturlastErzeugen(System& sys, long lastfall, long kennung);
 Lastfallkombination* KombinationErzeugen(System& sys, long nummer);
 long KennungVergeben();
 
@@ -44,6 +45,7 @@ Querschnitt* QuerschnittSuchen(long nummer);
 Lastfall* LastfallSuchen(const System& sys, long kennung);
 Punktlast* PunktlastSuchen(const System& sys, long kennung);
 Streckenlast* StreckenlastSuchen(const System& sys, long kennung);
+Temperaturlast* TemperaturlastSuchen(const System& sys, long kennung);
 long LastfallKennung(const System& sys, long nummer);  // -1 if none
 long LastfallNummer(const System& sys, long kennung);  // -1 if none
 Lastfallkombination* KombinationSuchen(const System& sys, long nummer);
@@ -69,6 +71,7 @@ void FreiheitsgradLoeschen(System& sys, long nummer);
 void LastfallLoeschen(System& sys, long nummer);
 void PunktlastLoeschen(System& sys, long kennung);
 void StreckenlastLoeschen(System& sys, long kennung);
+void TemperaturlastLoeschen(System& sys, long kennung);
 void KombinationLoeschen(System& sys, long nummer);
 // Frees the result records of a bar (links and records).
 void ErgebnisseLoeschen(Stab* stab);

@@ -90,6 +90,13 @@ struct StreckenlastSatz {
     double PositionA, PositionB;
 };
 
+struct TemperaturlastSatz {
+    long Kennung, Lastfall;
+    std::string Name;
+    long Stab;
+    double DeltaT, DeltaTM;
+};
+
 struct KombinationSatz {
     long Nummer;
     std::string Name;
@@ -106,6 +113,7 @@ struct Dateiinhalt {
     std::vector<PunktlastSatz> Punktlasten;
     std::vector<StreckenlastSatz> Streckenlasten;
     std::vector<KombinationSatz> Kombinationen;
+    std::vector<TemperaturlastSatz> Temperaturlasten;
     // Kennung -> Nummer of the load cases, when the file names them.
     std::unordered_map<long, long> Lastfallnummern;
 };
@@ -266,6 +274,23 @@ bool StreckenlastGueltig(Woerter& w, const StreckenlastSatz& s) {
 
 enum class Ergebnis { Gelesen, KeineSystemdatei, FalscherStatus, Beschaedigt, KeinSpeicher };
 
+// The block of temperature loads after its mark: the count, then per load
+// identifier, load case, name, bar, uniform change and difference.
+bool TemperaturlastenLesen(Woerter& w, Dateiinhalt& d) {
+    long anzahl = 0;
+    if (!w.NichtNegativ(anzahl, "Anzahl der Temperaturlasten")) return false;
+    d.Temperaturlasten.reserve(w.Hoechstens(anzahl, 6));
+    for (long i = 0; i < anzahl; ++i) {
+        TemperaturlastSatz t{};
+        if (!w.Ganzzahl(t.Kennung, "Kennung der Temperaturlast") || !w.Ganzzahl(t.Lastfall, "Lastfall") ||
+            !w.Name(t.Name, "Name der Temperaturlast") || !w.Ganzzahl(t.Stab, "Stab der Temperaturlast") ||
+            !w.Zahl(t.DeltaT, "Temperaturänderung"_l1) || !w.Zahl(t.DeltaTM, "Temperaturunterschied"))
+            return false;
+        d.Temperaturlasten.push_back(std::move(t));
+    }
+    return true;
+}
+
 // Reads the sections after the header.  `status` receives the offending
 // letter when a degree of freedom carries an unknown status.
 Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
@@ -385,16 +410,36 @@ Ergebnis AbschnitteLesen(Woerter& w, Dateiinhalt& d, char& status) {
         d.Kombinationen.push_back(std::move(k));
     }
 
-    // What follows the last section is not read, except for the numbers of
-    // the load cases that a save leaves there.
-    std::string_view marke;
-    if (w.AmEnde() || !w.Wort(marke, "Ende der Datei") || marke != LASTFALLNUMMERN_MARKE) return Ergebnis::Gelesen;
-    if (!w.NichtNegativ(anzahl, "Anzahl der Lastfallnummern")) return Ergebnis::Beschaedigt;
-    for (long i = 0; i < anzahl; ++i) {
-        long kennung = 0, nummer = 0;
-        if (!w.Ganzzahl(kennung, "Kennung des Lastfalls") || !w.NichtNegativ(nummer, "Lastfallnummer"))
+    // What follows the last section is not read, except for the blocks that
+    // a save leaves there: the temperature loads and the numbers of the load
+    // cases, each at most once and in either order.
+    bool temperaturGelesen = false, nummernGelesen = false;
+    while (!w.AmEnde()) {
+        std::string_view marke;
+        // Text that is none of ours (even an overlong word) is left alone.
+        if (!w.Wort(marke, "Ende der Datei")) {
+            w.Fehler.clear();
+            return Ergebnis::Gelesen;
+        }
+        const bool temperatur = marke == TEMPERATUR_MARKE, nummern = marke == LASTFALLNUMMERN_MARKE;
+        if (!temperatur && !nummern) return Ergebnis::Gelesen;
+        if ((temperatur && temperaturGelesen) || (nummern && nummernGelesen)) {
+            w.Fehler = std::string(marke) + " mehrfach vorhanden";
             return Ergebnis::Beschaedigt;
-        d.Lastfallnummern[kennung] = nummer;
+        }
+        if (temperatur) {
+            temperaturGelesen = true;
+            if (!TemperaturlastenLesen(w, d)) return Ergebnis::Beschaedigt;
+        } else {
+            nummernGelesen = true;
+            if (!w.NichtNegativ(anzahl, "Anzahl der Lastfallnummern")) return Ergebnis::Beschaedigt;
+            for (long i = 0; i < anzahl; ++i) {
+                long kennung = 0, nummer = 0;
+                if (!w.Ganzzahl(kennung, "Kennung des Lastfalls") || !w.NichtNegativ(nummer, "Lastfallnummer"))
+                    return Ergebnis::Beschaedigt;
+                d.Lastfallnummern[kennung] = nummer;
+            }
+        }
     }
     return Ergebnis::Gelesen;
 }
@@ -441,7 +486,7 @@ bool RichtungenPassend(const Dateiinhalt& d, std::string& fehler) {
 bool SpeicherVorhanden(const Dateiinhalt& d) {
     std::size_t anzahl = d.Punkte.size() + d.Freiheitsgrade.size() + d.Staebe.size() + d.Relationen.size() +
                          d.Lastfaelle.size() + d.Punktlasten.size() + d.Streckenlasten.size() +
-                         d.Kombinationen.size();
+                         d.Kombinationen.size() + d.Temperaturlasten.size();
     for (const KombinationSatz& k : d.Kombinationen) anzahl += k.Anteile.size();
     // volatile: the compiler must not drop an allocation that is never used.
     void* volatile probe = std::malloc(anzahl * 256 + 1);
@@ -577,6 +622,18 @@ void SystemAufbauen(System& system, const char* pfad, Dateiinhalt& d) {
         sl->Stab = s.Stab;
         sl->PositionA = s.PositionA;
         sl->PositionB = s.PositionB;
+    }
+
+    for (const TemperaturlastSatz& t : d.Temperaturlasten) {
+        if (!stabnummern.count(t.Stab)) {
+            MeldungAusgeben("(Lese Temperaturlast) Stab existiert nicht !");
+            continue;
+        }
+        Temperaturlast* tl = TemperaturlastErzeugen(*sys, t.Lastfall, t.Kennung);
+        NameSetzen(tl->Name, t.Name.c_str());
+        tl->Stab = t.Stab;
+        tl->DeltaT = t.DeltaT;
+        tl->DeltaTM = t.DeltaTM;
     }
 
     for (const KombinationSatz& k : d.Kombinationen) {

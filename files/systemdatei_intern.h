@@ -22,7 +22,9 @@ private:
     locale_t vorher_ = static_cast<locale_t>(0);
 };
 
-// Marks the load-case numbers after the last section of a system file.
+// Mark the blocks after the last section of a system file: the temperature
+// loads, and the load-case numbers.  Readers of the format stop before them.
+inline constexpr const char* TEMPERATUR_MARKE = "TEMPERATUR";
 inline constexpr const char* LASTFALLNUMMERN_MARKE = "Lastfallnummern";
 
 // The blanks a whitespace-separated token ends at (those of isspace in the

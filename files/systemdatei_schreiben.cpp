@@ -68,6 +68,23 @@ void LastfallnummernSchreiben(Ausgabe& out, const System* sys) {
     for (Lastfall* l : ElementeRueckwaerts<Lastfall>(sys->Lastfaelle)) out("%ld %ld\n", l->Kennung, l->Nummer);
 }
 
+// Temperature loads are younger than the format: only a System that has
+// some gets their block, after the last section where readers of the format
+// stop, so every other file stays as it always was.
+void TemperaturlastenSchreiben(Ausgabe& out, const System* sys) {
+    if (KeAnzahl(sys->Temperaturlasten) == 0) return;
+    out("%s\n", TEMPERATUR_MARKE);
+    out("%ld\n", KeAnzahl(sys->Temperaturlasten));
+    for (Temperaturlast* t : ElementeRueckwaerts<Temperaturlast>(sys->Temperaturlasten)) {
+        out("%ld\n", t->Kennung);
+        out("%ld\n", t->Lastfall);
+        out("%s\n", NameAlsWort(t->Name).c_str());
+        out("%ld\n", t->Stab);
+        out("%f\n", t->DeltaT);
+        out("%f\n", t->DeltaTM);
+    }
+}
+
 void Abschnitte(Ausgabe& out, const System* sys) {
     out("V 1\n");
     out("%ld\n", sys->SystemID);
@@ -179,6 +196,7 @@ void Abschnitte(Ausgabe& out, const System* sys) {
             out("%ld %f\n", a->Lastfall, a->Faktor);
         }
     }
+    TemperaturlastenSchreiben(out, sys);
     LastfallnummernSchreiben(out, sys);
 }
 

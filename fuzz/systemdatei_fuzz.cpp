@@ -12,13 +12,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t laenge) {
     fuzz::Belegen(pfad, daten, laenge);
     if (System* sys = SystemLesen(pfad.c_str())) {
         const long punkte = KeAnzahl(sys->Punkte), staebe = KeAnzahl(sys->Staebe);
-        const long lasten = KeAnzahl(sys->Punktlasten) + KeAnzahl(sys->Streckenlasten);
+        const long lasten =
+            KeAnzahl(sys->Punktlasten) + KeAnzahl(sys->Streckenlasten) + KeAnzahl(sys->Temperaturlasten);
         const std::string kopie = fuzz::Pfad("kopie.sysdat");
         if (!SystemSchreiben(*sys, kopie.c_str())) fuzz::Verletzt("ein gelesenes System ist nicht schreibbar");
         System* wieder = SystemLesen(kopie.c_str());
         if (!wieder) fuzz::Verletzt("ein geschriebenes System ist nicht lesbar");
         if (KeAnzahl(wieder->Punkte) != punkte || KeAnzahl(wieder->Staebe) != staebe ||
-            KeAnzahl(wieder->Punktlasten) + KeAnzahl(wieder->Streckenlasten) != lasten)
+            KeAnzahl(wieder->Punktlasten) + KeAnzahl(wieder->Streckenlasten) + KeAnzahl(wieder->Temperaturlasten) !=
+                lasten)
             fuzz::Verletzt("das wieder gelesene System ist ein anderes");
     }
     ProgrammZuruecksetzen();

@@ -1,6 +1,6 @@
-// "Belastung editieren": the point and distributed loads of one bar, with a
-// drawing window that shows the bar and the selected load; and the window
-// "Last kopieren", which only opens and closes.
+// "Belastung editieren": the point, distributed and temperature loads of one
+// bar, with a drawing window that shows the bar and the selected load; and
+// the window "Last kopieren", which only opens and closes.
 //
 // The edited bar is kept by its number and its System, never by pointer:
 // the bar or the whole System may go away through the main window's menus
@@ -36,7 +36,7 @@
 
 namespace {
 
-enum { TYP_PUNKTLAST = 1, TYP_STRECKENLAST = 2 };
+enum { TYP_PUNKTLAST = 1, TYP_STRECKENLAST = 2, TYP_TEMPERATUR = 3 };
 
 // A name input: the toolkit drops umlauts set by the program, so the shown
 // text is an ASCII form and the original is kept until the user edits it.
@@ -78,6 +78,11 @@ struct {
     FL_OBJECT* PositionB = nullptr;
     FL_OBJECT* SWinkel = nullptr;
     FL_OBJECT* SWinkelSystem = nullptr;
+    // temperature load
+    FL_OBJECT* TGruppe = nullptr;
+    Namensfeld TName;
+    FL_OBJECT* DeltaT = nullptr;
+    FL_OBJECT* DeltaTM = nullptr;
 } ed;
 
 struct {
@@ -141,8 +146,9 @@ void SkizzeZeichnen() {
     const long kennung = GewaehlteLast();
     const Punktlast* p = kennung == -1 ? nullptr : PunktlastSuchen(*Aktuell(), kennung);
     const Streckenlast* s = kennung == -1 || p ? nullptr : StreckenlastSuchen(*Aktuell(), kennung);
+    const Temperaturlast* t = kennung == -1 || p || s ? nullptr : TemperaturlastSuchen(*Aktuell(), kennung);
     LastskizzeZeichnen(maler, SKIZZE_B, SKIZZE_H, stab, p, s, Massstaebe.Streckenlast(),
-                       Farben.Index[ROLLE_HINTERGRUND]);
+                       Farben.Index[ROLLE_HINTERGRUND], t);
     maler.Senden();
 }
 
@@ -188,12 +194,19 @@ void ArtAnzeigen() {
     }
 }
 
+int Lasttyp() {
+    const int typ = fl_get_choice(ed.Lasttyp);
+    return typ == TYP_STRECKENLAST || typ == TYP_TEMPERATUR ? typ : TYP_PUNKTLAST;
+}
+
 void LasttypAnzeigen() {
-    if (fl_get_choice(ed.Lasttyp) == TYP_STRECKENLAST) {
-        fl_hide_object(ed.PGruppe);
+    const int typ = Lasttyp();
+    for (FL_OBJECT* gruppe : {ed.PGruppe, ed.SGruppe, ed.TGruppe}) fl_hide_object(gruppe);
+    if (typ == TYP_STRECKENLAST) {
         fl_show_object(ed.SGruppe);
+    } else if (typ == TYP_TEMPERATUR) {
+        fl_show_object(ed.TGruppe);
     } else {
-        fl_hide_object(ed.SGruppe);
         fl_show_object(ed.PGruppe);
         ArtAnzeigen();
     }
@@ -240,8 +253,16 @@ void LastAnzeigen() {
     const long kennung = GewaehlteLast();
     const Punktlast* p = stab && kennung != -1 ? PunktlastSuchen(*Aktuell(), kennung) : nullptr;
     const Streckenlast* s = stab && kennung != -1 && !p ? StreckenlastSuchen(*Aktuell(), kennung) : nullptr;
+    const Temperaturlast* t =
+        stab && kennung != -1 && !p && !s ? TemperaturlastSuchen(*Aktuell(), kennung) : nullptr;
     fl_freeze_form(ed.Form);
-    if (s) {
+    if (t) {
+        const Temperaturlastwerte w = TemperaturlastWerte(*t);
+        fl_set_choice(ed.Lasttyp, TYP_TEMPERATUR);
+        ed.TName.Setzen(w.Name.c_str());
+        Zahlsetzen(ed.DeltaT, w.DeltaT);
+        Zahlsetzen(ed.DeltaTM, w.DeltaTM);
+    } else if (s) {
         const Streckenlastwerte w = StreckenlastWerte(*s, *stab);
         fl_set_choice(ed.Lasttyp, TYP_STRECKENLAST);
         ed.SName.Setzen(w.Name.c_str());
@@ -264,7 +285,9 @@ void LastAnzeigen() {
     } else {
         ed.PName.Setzen("");
         ed.SName.Setzen("");
-        for (FL_OBJECT* ob : {ed.Groesse, ed.PWinkel, ed.Position, ed.GroesseA, ed.GroesseB, ed.SWinkel})
+        ed.TName.Setzen("");
+        for (FL_OBJECT* ob :
+             {ed.Groesse, ed.PWinkel, ed.Position, ed.GroesseA, ed.GroesseB, ed.SWinkel, ed.DeltaT, ed.DeltaTM})
             fl_set_input(ob, "");
         fl_set_input(ed.PositionA, "0.00");
         if (stab) Zahlsetzen(ed.PositionB, stab->Laenge);
@@ -299,8 +322,16 @@ Streckenlastwerte StreckenlastEingaben() {
     return w;
 }
 
+Temperaturlastwerte TemperaturlastEingaben() {
+    Temperaturlastwerte w;
+    w.Name = ed.TName.Lesen();
+    w.DeltaT = Zahl(ed.DeltaT);
+    w.DeltaTM = Zahl(ed.DeltaTM);
+    return w;
+}
+
 // Shows a refusal at the input it concerns; true when there was none.
-bool FehlerZeigen(Lastfehler f, bool punktlast) {
+bool FehlerZeigen(Lastfehler f, int typ) {
     FL_OBJECT* ob = nullptr;
     switch (f) {
     case Lastfehler::Keiner: return true;
@@ -308,7 +339,9 @@ bool FehlerZeigen(Lastfehler f, bool punktlast) {
     case Lastfehler::PositionA: ob = ed.PositionA; break;
     case Lastfehler::PositionB:
     case Lastfehler::Reihenfolge: ob = ed.PositionB; break;
-    case Lastfehler::Zahl: ob = punktlast ? ed.Groesse : ed.GroesseA; break;
+    case Lastfehler::Zahl:
+        ob = typ == TYP_PUNKTLAST ? ed.Groesse : typ == TYP_STRECKENLAST ? ed.GroesseA : ed.DeltaT;
+        break;
     }
     Fehler(ob, LastfehlerText(f));
     return false;
@@ -329,13 +362,18 @@ void LastenCB(FL_OBJECT*, long) { LastAnzeigen(); }
 void EintragenCB(FL_OBJECT*, long) {
     Stab* stab = Bearbeitet();
     if (!stab) return;
-    const bool punktlast = fl_get_choice(ed.Lasttyp) != TYP_STRECKENLAST;
+    const int typ = Lasttyp();
     const std::vector<long> faelle = GewaehlteLastfaelle();
     std::vector<long> neu;
     AktionBenennen("Last eintragen");
-    const Lastfehler f = punktlast ? PunktlastEintragen(*Aktuell(), *stab, PunktlastEingaben(), faelle, &neu)
-                                   : StreckenlastEintragen(*Aktuell(), *stab, StreckenlastEingaben(), faelle, &neu);
-    if (!FehlerZeigen(f, punktlast)) return;
+    Lastfehler f;
+    if (typ == TYP_TEMPERATUR)
+        f = TemperaturlastEintragen(*Aktuell(), *stab, TemperaturlastEingaben(), faelle, &neu);
+    else if (typ == TYP_STRECKENLAST)
+        f = StreckenlastEintragen(*Aktuell(), *stab, StreckenlastEingaben(), faelle, &neu);
+    else
+        f = PunktlastEintragen(*Aktuell(), *stab, PunktlastEingaben(), faelle, &neu);
+    if (!FehlerZeigen(f, typ)) return;
     LastenListeFuellen();
     // The new load is the one the sketch shows and "Last ändern" changes.
     if (!neu.empty()) LastWaehlen(neu.front());
@@ -351,12 +389,17 @@ void AendernCB(FL_OBJECT*, long) {
         Fehler(nullptr, "keine Last ausgewählt"_l1);
         return;
     }
-    const bool punktlast = fl_get_choice(ed.Lasttyp) != TYP_STRECKENLAST;
+    const int typ = Lasttyp();
     bool gefunden = false;
     AktionBenennen("Last ändern"_l1);
-    const Lastfehler f = punktlast ? PunktlastAendern(*Aktuell(), kennung, *stab, PunktlastEingaben(), gefunden)
-                                   : StreckenlastAendern(*Aktuell(), kennung, *stab, StreckenlastEingaben(), gefunden);
-    if (!FehlerZeigen(f, punktlast) || !gefunden) return;
+    Lastfehler f;
+    if (typ == TYP_TEMPERATUR)
+        f = TemperaturlastAendern(*Aktuell(), kennung, TemperaturlastEingaben(), gefunden);
+    else if (typ == TYP_STRECKENLAST)
+        f = StreckenlastAendern(*Aktuell(), kennung, *stab, StreckenlastEingaben(), gefunden);
+    else
+        f = PunktlastAendern(*Aktuell(), kennung, *stab, PunktlastEingaben(), gefunden);
+    if (!FehlerZeigen(f, typ) || !gefunden) return;
     LastenListeFuellen();
     LastWaehlen(kennung);
     SkizzeZeichnen();
@@ -369,6 +412,7 @@ void LoeschenCB(FL_OBJECT*, long) {
     AktionBenennen("Last löschen"_l1);
     PunktlastLoeschen(*Aktuell(), kennung);
     StreckenlastLoeschen(*Aktuell(), kennung);
+    TemperaturlastLoeschen(*Aktuell(), kennung);
     LastenListeFuellen();
     LastAnzeigen();
     NeuZeichnen();
@@ -457,6 +501,7 @@ void FormenErzeugen() {
     ed.Lasttyp = ob = fl_add_choice(FL_NORMAL_CHOICE2, 170, 75, 125, 28, "Lastart");
     fl_addto_choice(ob, "Punktlast");
     fl_addto_choice(ob, "Streckenlast");
+    fl_addto_choice(ob, "Temperatur");
     fl_set_object_callback(ob, LasttypCB, 0);
     ed.Lastfaelle = ob = fl_add_browser(FL_MULTI_BROWSER, 380, 30, 260, 190, "Lastfälle"_l1);
     fl_set_object_lalign(ob, FL_ALIGN_TOP);
@@ -491,6 +536,15 @@ void FormenErzeugen() {
     ed.SWinkelSystem = Auswahl(370, "Koordinatensytem", {"lokal", "global"}, nullptr);
     fl_end_group();
 
+    // Over the whole bar; dT uniform, dTM = T below - T above (below: the
+    // side of the dashed line).
+    ed.TGruppe = fl_bgn_group();
+    ed.TName.Eingabe = ob = fl_add_input(FL_NORMAL_INPUT, 170, 130, 195, 28, "Name");
+    fl_set_input_maxchars(ob, NAME_LANG - 1);
+    ed.DeltaT = Eingabe(170, "dT", "[K]");
+    ed.DeltaTM = Eingabe(210, "dTM", "[K]");
+    fl_end_group();
+
     // Enter enters a load; it must never delete one unasked.
     Knopf(FL_RETURN_BUTTON, 20, 440, "Last eintragen", EintragenCB);
     Knopf(FL_NORMAL_BUTTON, 200, 440, "Last löschen"_l1, LoeschenCB);
@@ -502,6 +556,7 @@ void FormenErzeugen() {
     fl_set_form_atclose(ed.Form, EditorSchliessen, nullptr);
     RueckgaengigTastenEinrichten(ed.Form);
     fl_hide_object(ed.SGruppe);
+    fl_hide_object(ed.TGruppe);
 
     kopieren.Form = fl_bgn_form(FL_UP_BOX, 520, 300);
     ob = fl_add_browser(FL_HOLD_BROWSER, 20, 30, 200, 200, "");

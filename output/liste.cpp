@@ -51,6 +51,7 @@ struct Lastverzeichnis {
     std::unordered_map<long, const Lastfall*> aktiveFaelle;  // by Kennung
     std::unordered_map<long, std::vector<const Streckenlast*>> strecken;  // by bar number
     std::unordered_map<long, std::vector<const Punktlast*>> punkte;
+    std::unordered_map<long, std::vector<const Temperaturlast*>> temperaturen;
 
     explicit Lastverzeichnis(const System* system) {
         // A Kennung names the first load case that carries it.
@@ -62,6 +63,8 @@ struct Lastverzeichnis {
             if (aktiveFaelle.count(sl->Lastfall)) strecken[sl->Stab].push_back(sl);
         for (Punktlast* pl : Elemente<Punktlast>(system->Punktlasten))
             if (aktiveFaelle.count(pl->Lastfall)) punkte[pl->Stab].push_back(pl);
+        for (Temperaturlast* tl : Elemente<Temperaturlast>(system->Temperaturlasten))
+            if (aktiveFaelle.count(tl->Lastfall)) temperaturen[tl->Stab].push_back(tl);
     }
 
     long Fallnummer(long kennung) const { return aktiveFaelle.at(kennung)->Nummer; }
@@ -244,6 +247,18 @@ void LastenSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
             b.Text("  Position ");
             b.Fest(pl->Position * s->Laenge, 0, 2);
             b.Text("\n\r");
+        }
+    if (auto it = lasten.temperaturen.find(s->Nummer); it != lasten.temperaturen.end())
+        for (const Temperaturlast* tl : it->second) {
+            b.Text("   [TL] LF ");
+            b.Ganz(lasten.Fallnummer(tl->Lastfall), 0);
+            b.Text("  ");
+            b.Name(tl->Name, Laenge(tl->Name));
+            b.Text("\n\r     dT : ");
+            b.Fest(tl->DeltaT, 0, 2);
+            b.Text(" K  dTM : ");
+            b.Fest(tl->DeltaTM, 0, 2);
+            b.Text(" K\n\r");
         }
 }
 

@@ -1,10 +1,14 @@
 #include "output/plot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "analysis/ergebnisse.h"
 #include "core/bericht.h"
+#include "core/zahltext.h"
 #include "output/postscript.h"
 #include "output/ankerpunkte.h"
 #include "output/lagersymbole.h"
@@ -346,7 +350,55 @@ void VerformungsseitePlotten(const Plot& plot, double k) {
     }
 }
 
-void SystemseitePlotten(const Plot& plot) {
+// Temperature loads of the active load cases: strokes 1.5 mm to either side
+// across the whole bar, about 3 mm apart, and with the value labels on,
+// "dT=... K  dTM=... K" below the bar's middle with the deltas from the
+// Symbol font.
+void TemperaturlastenPlotten(const Plot& plot, const System* system) {
+    if (KeAnzahl(system->Temperaturlasten) == 0) return;
+    std::unordered_set<long> aktiv;
+    for (const Lastfall* lf : Elemente<Lastfall>(system->Lastfaelle))
+        if (lf->Aktiv == 1) aktiv.insert(lf->Kennung);
+    std::unordered_map<long, const Stab*> staebe;  // the bars drawn, first of a number
+    for (const Stab* s : Elemente<Stab>(plot.staebe)) staebe.try_emplace(s->Nummer, s);
+    bool erste = true;
+    for (const Temperaturlast* t : Elemente<Temperaturlast>(system->Temperaturlasten)) {
+        auto it = staebe.find(t->Stab);
+        if (!aktiv.count(t->Lastfall) || it == staebe.end()) continue;
+        if (erste) PsStrichart(0);
+        erste = false;
+        const Stab* s = it->second;
+        const Seitenpunkt a = plot.Seite(s->PunktA), b = plot.Seite(s->PunktB);
+        const double dx = b.X - a.X, dy = b.Y - a.Y, laenge = std::hypot(dx, dy);
+        const double nx = laenge > 0 ? -dy / laenge : 0.0, ny = laenge > 0 ? dx / laenge : 1.0;
+        const int striche = std::clamp(static_cast<int>(laenge / 3.0), 1, 400);
+        PsGrau(0.4);
+        PsLinienbreite(0.2);
+        for (int i = 0; i < striche; ++i) {
+            const double f = (i + 0.5) / striche, x = a.X + f * dx, y = a.Y + f * dy;
+            PsLinie(x - 1.5 * nx, y - 1.5 * ny, x + 1.5 * nx, y + 1.5 * ny);
+        }
+        if (!plot.opt->Beschriftung) continue;
+        const double mx = (a.X + b.X) / 2, my = (a.Y + b.Y) / 2;
+        PsGrau(0);
+        PsLinie(mx, my, mx + 8, my - 8);
+        char text[64];
+        PsSchrift("Symbol", 8);
+        PsText(mx + 8, my - 8, "D");
+        PsSchrift("Times-Roman", 8);
+        std::snprintf(text, sizeof text, "T=%.1f K  ", t->DeltaT);
+        MinusNullEntfernen(text);
+        PsTextFortsetzen(text);
+        PsSchrift("Symbol", 8);
+        PsTextFortsetzen("D");
+        PsSchrift("Times-Roman", 8);
+        std::snprintf(text, sizeof text, "TM=%.1f K", t->DeltaTM);
+        MinusNullEntfernen(text);
+        PsTextFortsetzen(text);
+    }
+}
+
+void SystemseitePlotten(const Plot& plot, const System* system) {
     // Symbols of the bars drawn; whether an end is a hinge depends on the
     // bars drawn alone, as everything else on the page.
     const Symbole symbole = SymboleErmitteln(plot.staebe);
@@ -357,6 +409,7 @@ void SystemseitePlotten(const Plot& plot) {
     GelenkePlotten(plot, symbole);
     PsGrau(0);
     UnterseitenPlotten(plot);
+    TemperaturlastenPlotten(plot, system);
 }
 
 void SeitenkopfSchreiben(const Seitenrahmen& rahmen, int seite, const System* system) {
@@ -418,7 +471,7 @@ int PlotSchreiben(FILE* datei, System* system, const Druckoptionen& optionen) {
         PsRechteck(rahmen.X, rahmen.Y, rahmen.Breite, rahmen.Hoehe);
         SeitenkopfSchreiben(rahmen, seite, system);
         switch (seite) {
-        case SEITE_SYSTEM: SystemseitePlotten(plot); break;
+        case SEITE_SYSTEM: SystemseitePlotten(plot, system); break;
         case SEITE_MOMENT: DiagrammseitePlotten(plot, MOMENT, optionen.MomentMassstab); break;
         case SEITE_QUERKRAFT: DiagrammseitePlotten(plot, QUERKRAFT, optionen.QuerkraftMassstab); break;
         case SEITE_NORMALKRAFT: DiagrammseitePlotten(plot, NORMALKRAFT, optionen.NormalkraftMassstab); break;

@@ -203,6 +203,12 @@ void PsText(double x, double y, const char* text) {
                  PsTextMaskiert(text).c_str(), -grad);
 }
 
+void PsTextFortsetzen(const char* text) {
+    if (!ps.datei) return;
+    const double grad = ps.winkel * 180.0 / 3.141592653589793;
+    std::fprintf(ps.datei, "%f rotate\n(%s) show\n%f rotate\n", grad, PsTextMaskiert(text).c_str(), -grad);
+}
+
 void PsVerschieben(double x, double y) {
     if (!ps.datei) return;
     std::fprintf(ps.datei, "%f %f translate\n", Sicher(x * ps.einheit), Sicher(y * ps.einheit));

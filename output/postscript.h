@@ -54,6 +54,9 @@ void PsSchrift(const char* name, long groesse);
 // ISO 8859-1 text, turned with the page; parentheses, backslashes and
 // control characters are escaped, so any text is safe to pass.
 void PsText(double x, double y, const char* text);
+// More text where the last text ended, in the font set now (a word in
+// another font, such as a Greek letter from "Symbol", inside a line).
+void PsTextFortsetzen(const char* text);
 // Translation in mm, not turned by the drawing angle.
 void PsVerschieben(double x, double y);
 // Drawing angle in degrees; writes nothing.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "analysis/ergebnisse.h"
 #include "core/latin1.h"
@@ -395,6 +396,19 @@ void StabTeilen(System* sys, Stab* s, int n) {
         StreckenlastLoeschen(*sys, q->Kennung);
     }
     StapelFreigeben(alte);
+    // A temperature load acts on the whole bar, so every piece carries it:
+    // the load stays on the first piece and each further one gets a copy.
+    std::vector<Temperaturlast*> temperaturen;
+    for (Temperaturlast* l : Elemente<Temperaturlast>(sys->Temperaturlasten))
+        if (l->Stab == nummer) temperaturen.push_back(l);
+    for (const Temperaturlast* q : temperaturen)
+        for (int m = 1; m < n; ++m) {
+            Temperaturlast* neu = TemperaturlastErzeugen(*sys, q->Lastfall, -1);
+            NameSetzen(neu->Name, q->Name);
+            neu->Stab = stuecke[m]->Nummer;
+            neu->DeltaT = q->DeltaT;
+            neu->DeltaTM = q->DeltaTM;
+        }
 }
 
 }  // namespace

@@ -78,7 +78,8 @@ void PunktkoordinateSetzen(System& sys, Punkt* p, int achse, double wert);
 
 // ------------------------------------------------------------ dividing bars
 // Divides every bar of `staebe` (Stapel of Stab*) into n equal bars joined
-// rigidly and moves or splits their loads onto the pieces.
+// rigidly and moves or splits their loads onto the pieces; a temperature
+// load goes onto every piece.
 void StaebeTeilen(System& sys, Stapel* staebe, int n);
 // The same for the marked bars of the System (bar menu " 2 x " ...).
 void MarkierteStaebeTeilen(System& sys, int n);

@@ -33,7 +33,10 @@ void SystemZeichnen(Maler& maler, const Ansicht& a, const Zeichenschalter& z, co
     if (z.Lager) LagerZeichnen(maler, a, s);
     if (z.Freiheitsgrade) FreiheitsgradeZeichnen(maler, a, s, z.FgAnBiegesteifenVerbindungen);
     if (z.Punktlasten) PunktlastenZeichnen(maler, a, s, z.PLBeschriftung, &plan);
-    if (z.Streckenlasten) StreckenlastenZeichnen(maler, a, s, z.SLBeschriftung, &plan);
+    if (z.Streckenlasten) {
+        StreckenlastenZeichnen(maler, a, s, z.SLBeschriftung, &plan);
+        TemperaturlastenZeichnen(maler, a, s, z.SLBeschriftung, &plan);
+    }
     if (z.Verschiebung) VerschiebungenZeichnen(maler, a, s, z.VBeschriften, &plan);
     if (z.Normalkraft) SchnittkraefteZeichnen(maler, a, s, NORMALKRAFT, z.SKBeschriften, &plan);
     if (z.Querkraft) SchnittkraefteZeichnen(maler, a, s, QUERKRAFT, z.SKBeschriften, &plan);

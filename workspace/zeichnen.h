@@ -6,6 +6,9 @@
 // windows, kept in a Zeichenschalter that the buttons write.
 #pragma once
 
+#include <cstddef>
+#include <string>
+
 #include "core/datenmodell.h"
 #include "workspace/ansicht.h"
 #include "workspace/maler.h"
@@ -46,7 +49,7 @@ extern Zeichenschalter Schalter;
 
 // Clears the canvas and draws every enabled layer of the System in the fixed
 // order: grid, origin, grid labels, reference fibres, bars, supports,
-// degrees of freedom, point loads, distributed loads, deflected shape,
+// degrees of freedom, point loads, distributed and temperature loads, deflected shape,
 // normal force, shear force, moment, the marked bars (always), points,
 // point numbers, bar numbers, support reactions.  Without a System the
 // canvas is only cleared.
@@ -81,6 +84,19 @@ void PunktlastenZeichnen(Maler& maler, const Ansicht& ansicht, const System& sys
                          Beschriftungsplan* plan = nullptr);
 void StreckenlastenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften,
                             Beschriftungsplan* plan = nullptr);
+// Temperature loads, in the colour of distributed loads and switched with
+// them: a hatch of short strokes across the whole bar, at a fixed size, and
+// the label "dT=... K  dTM=... K" below its middle, the deltas drawn as
+// triangles.
+void TemperaturlastenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften,
+                              Beschriftungsplan* plan = nullptr);
+// The label text with a blank where each Delta goes: the first in front,
+// the second at `zweitesDelta` (character index).
+std::string TemperaturlastText(double deltaT, double deltaTM, std::size_t* zweitesDelta = nullptr);
+// The label at (x, y) where the plan finds room, with a leader from
+// (vonX, vonY) and the two deltas drawn into their cells.
+void TemperaturlastBeschriften(Maler& maler, Beschriftungsplan& plan, double x, double y, double vonX, double vonY,
+                               double deltaT, double deltaTM);
 
 // ------------------------------------------------------------------ results
 enum Schnittkraftart { NORMALKRAFT = 0, QUERKRAFT = 1, MOMENT = 2 };
@@ -111,7 +127,9 @@ void SkizzenstabZeichnen(Maler& maler, const Ansicht& skizze, const Stab& stab);
 void AchsenlegendeZeichnen(Maler& maler, int hoehe, double cos, double sin, long hintergrundIndex);
 
 // The load editor's sketch: the bar fitted to the window and the selected
-// load (a Punktlast or a Streckenlast, or neither) at a scale taken from the
-// scale window's "Streckenlast" value.  Nothing is drawn without a bar.
+// load (a Punktlast, a Streckenlast or a Temperaturlast, or none) at a scale
+// taken from the scale window's "Streckenlast" value (a temperature load at
+// its fixed size, with its label).  Nothing is drawn without a bar.
 void LastskizzeZeichnen(Maler& maler, int breite, int hoehe, const Stab* stab, const Punktlast* punktlast,
-                        const Streckenlast* streckenlast, double streckenlastEingabe, long hintergrundIndex);
+                        const Streckenlast* streckenlast, double streckenlastEingabe, long hintergrundIndex,
+                        const Temperaturlast* temperaturlast = nullptr);

@@ -1,10 +1,15 @@
-// Point loads (forces as arrows, moments as arcs) and distributed loads.
+// Point loads (forces as arrows, moments as arcs), distributed loads and
+// temperature loads.
 #include "core/bericht.h"
+#include "core/zahltext.h"
 #include "output/ankerpunkte.h"
 #include "workspace/zeichnen_intern.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -147,6 +152,92 @@ void StreckenlastenZeichnen(Maler& maler, const Ansicht& a, const System& system
     }
 }
 
+// ------------------------------------------------------------------ temperature loads
+
+namespace {
+
+// Strokes across the bar from pixel A to pixel B, TEMPERATUR_STRICH on either
+// side of it and about TEMPERATUR_ABSTAND apart: a hatch along the whole
+// bar, the same size at every scale.
+constexpr double TEMPERATUR_STRICH = 8.0;
+constexpr double TEMPERATUR_ABSTAND = 12.0;
+constexpr int TEMPERATUR_STRICHE_HOECHSTENS = 400;
+
+void TemperaturschraffurZeichnen(Maler& maler, double ax, double ay, double bx, double by) {
+    const double dx = bx - ax, dy = by - ay, laenge = std::hypot(dx, dy);
+    if (!std::isfinite(laenge)) return;
+    double nx = 0.0, ny = -1.0;  // a bar of no length on screen gets an upright stroke
+    if (laenge > 0.0) nx = -dy / laenge, ny = dx / laenge;
+    const int anzahl = std::clamp(static_cast<int>(laenge / TEMPERATUR_ABSTAND), 1, TEMPERATUR_STRICHE_HOECHSTENS);
+    for (int i = 0; i < anzahl; ++i) {
+        const double t = (i + 0.5) / anzahl;
+        const double x = ax + t * dx, y = ay + t * dy;
+        StreckeZeichnen(maler, x - TEMPERATUR_STRICH * nx, y - TEMPERATUR_STRICH * ny, x + TEMPERATUR_STRICH * nx,
+                        y + TEMPERATUR_STRICH * ny);
+    }
+}
+
+// The Greek capital Delta in the character cell whose baseline starts at
+// (x, y): the fonts of the canvas carry no Greek letters.
+void DeltaZeichnen(Maler& maler, double x, double y) {
+    const double links = x + 1.0, rechts = x + ZEICHENBREITE - 1.0, spitze = y - (OBERLAENGE - 2.0);
+    const double mitte = (links + rechts) / 2.0;
+    StreckeZeichnen(maler, links, y, rechts, y);
+    StreckeZeichnen(maler, links, y, mitte, spitze);
+    StreckeZeichnen(maler, rechts, y, mitte, spitze);
+}
+
+}  // namespace
+
+std::string TemperaturlastText(double deltaT, double deltaTM, std::size_t* zweitesDelta) {
+    char erster[64], zweiter[64];
+    std::snprintf(erster, sizeof erster, " T=%.1f K  ", deltaT);
+    std::snprintf(zweiter, sizeof zweiter, " TM=%.1f K", deltaTM);
+    MinusNullEntfernen(erster);
+    MinusNullEntfernen(zweiter);
+    if (zweitesDelta) *zweitesDelta = std::strlen(erster);
+    return std::string(erster) + zweiter;
+}
+
+void TemperaturlastBeschriften(Maler& maler, Beschriftungsplan& plan, double x, double y, double vonX, double vonY,
+                               double deltaT, double deltaTM) {
+    std::size_t zweites = 0;
+    const std::string text = TemperaturlastText(deltaT, deltaTM, &zweites);
+    if (!plan.Platzieren(x, y, Textkasten(text.c_str()), text)) return;
+    if (!ImBildbereich(x, y)) return;
+    StreckeZeichnen(maler, vonX, vonY, x, y);
+    TextZeichnen(maler, x, y, text.c_str());
+    // Over the blanks the text keeps for them, on the truncated cells.
+    const double tx = std::trunc(x), ty = std::trunc(y);
+    DeltaZeichnen(maler, tx, ty);
+    DeltaZeichnen(maler, tx + static_cast<double>(zweites) * ZEICHENBREITE, ty);
+}
+
+void TemperaturlastenZeichnen(Maler& maler, const Ansicht& a, const System& system, bool beschriften,
+                              Beschriftungsplan* plan) {
+    if (!system.Temperaturlasten) return;
+    const std::vector<long> aktiv = AktiveLastfaelle(system);
+    const Stabverzeichnis staebe(system.Staebe);
+    maler.Farbe(ROLLE_STRECKENLAST);
+    maler.Hintergrund(ROLLE_HINTERGRUND);
+    Beschriftungsplan eigener;  // the labels of this call alone
+    Beschriftungsplan& beschriftungen = plan ? *plan : eigener;
+    for (Temperaturlast* l : Elemente<Temperaturlast>(system.Temperaturlasten)) {
+        if (!Enthalten(aktiv, l->Lastfall)) continue;
+        const Stab* stab = staebe.Suchen(l->Stab);
+        if (!StabHatPunkte(stab)) continue;
+        maler.Linie(2, Linienart::Durchgezogen, Linienende::Stumpf);
+        const double ax = BildXT(a, stab->PunktA->X), ay = BildYT(a, stab->PunktA->Y);
+        const double bx = BildXT(a, stab->PunktB->X), by = BildYT(a, stab->PunktB->Y);
+        TemperaturschraffurZeichnen(maler, ax, ay, bx, by);
+        if (beschriften) {
+            maler.Linie(1, Linienart::Durchgezogen, Linienende::Stumpf);
+            const double mx = std::trunc((ax + bx) / 2.0), my = std::trunc((ay + by) / 2.0);
+            TemperaturlastBeschriften(maler, beschriftungen, mx + 20.0, my + 35.0, mx, my, l->DeltaT, l->DeltaTM);
+        }
+    }
+}
+
 // ------------------------------------------------------------------ sketch windows
 
 Ansicht SkizzenAnsicht(const Stab& stab, int breite, int hoehe) {
@@ -214,7 +305,8 @@ void AchsenlegendeZeichnen(Maler& maler, int hoehe, double c, double s, long hin
 }
 
 void LastskizzeZeichnen(Maler& maler, int breite, int hoehe, const Stab* stab, const Punktlast* punktlast,
-                        const Streckenlast* streckenlast, double streckenlastEingabe, long hintergrundIndex) {
+                        const Streckenlast* streckenlast, double streckenlastEingabe, long hintergrundIndex,
+                        const Temperaturlast* temperaturlast) {
     if (!StabHatPunkte(stab)) return;
     maler.Hintergrund(ROLLE_HINTERGRUND);
     maler.Loeschen();
@@ -256,6 +348,17 @@ void LastskizzeZeichnen(Maler& maler, int breite, int hoehe, const Stab* stab, c
         } else if (l.Art == ART_MOMENT) {
             MomentSymbol(maler, px, py, l.Groesse, 0.2 * c, 6.0, l.Groesse < 0.0);
         }
+    } else if (temperaturlast) {
+        maler.Farbe(ROLLE_STRECKENLAST);
+        maler.Linie(2, Linienart::Durchgezogen, Linienende::Stumpf);
+        const double ax = BildXT(k, stab->PunktA->X), ay = BildYT(k, stab->PunktA->Y);
+        const double bx = BildXT(k, stab->PunktB->X), by = BildYT(k, stab->PunktB->Y);
+        TemperaturschraffurZeichnen(maler, ax, ay, bx, by);
+        maler.Linie(1, Linienart::Durchgezogen, Linienende::Stumpf);
+        Beschriftungsplan plan;
+        const double mx = std::trunc((ax + bx) / 2.0), my = std::trunc((ay + by) / 2.0);
+        TemperaturlastBeschriften(maler, plan, mx + 20.0, my + 35.0, mx, my, temperaturlast->DeltaT,
+                                  temperaturlast->DeltaTM);
     }
     maler.Senden();
 }

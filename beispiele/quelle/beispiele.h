@@ -173,6 +173,25 @@ inline System* Lagerarten() {
     return &sys;
 }
 
+// Portal frame 8 m x 5 m with clamped feet, HEB 200 columns and an IPE 300
+// beam under 10 kN/m, whose beam the sun heats: 30 K warmer than when it
+// was built, the upper flange 10 K warmer than the lower one.  The feet
+// hold the beam's expansion back, so the columns bend.
+inline System* TemperaturRahmen() {
+    using namespace systembau;
+    System& sys = Anfangen(1700000007, "60", "-4", "-2.5");
+    Stab* links = StabZiehen(sys, 0, 0, 0, 5, STAHL, HEB200);
+    Stab* riegel = StabZiehen(sys, 0, 5, 8, 5, STAHL, IPE300);
+    Stab* rechts = StabZiehen(sys, 8, 0, 8, 5, STAHL, HEB200);
+    Festhalten(links, 0, {0, 1, 2});
+    Festhalten(rechts, 0, {0, 1, 2});
+    Lastfall* g = LastfallAnlegen(sys, "Eigengewicht", 1.0, 10000001);
+    Lastfall* t = LastfallAnlegen(sys, "Sonne", 1.0, 10000002);
+    StreckenlastAufStab(sys, g, riegel, "Dach", 10.0, 10.0, NACH_UNTEN, 10000003);
+    TemperaturAufStab(sys, t, riegel, "Sonne_auf_dem_Dach", 30.0, -10.0, 10000004);
+    return &sys;
+}
+
 struct Beispiel {
     const char* Name;
     System* (*Aufbauen)();
@@ -181,6 +200,7 @@ struct Beispiel {
 inline constexpr Beispiel ALLE[] = {
     {"einfeldtraeger", Einfeldtraeger}, {"durchlauftraeger", Durchlauftraeger}, {"rahmen", Rahmen},
     {"fachwerk", Fachwerk},             {"stockwerkrahmen", Stockwerkrahmen}, {"lagerarten", Lagerarten},
+    {"temperaturrahmen", TemperaturRahmen},
 };
 
 }  // namespace beispiele

@@ -113,4 +113,16 @@ inline Punktlast* KraftAufStab(System& sys, Lastfall* lf, Stab* stab, const char
     return p;
 }
 
+// A temperature load on a whole bar: uniform change dT, difference dTM
+// (below minus above, below the local -y side), both in K.
+inline Temperaturlast* TemperaturAufStab(System& sys, Lastfall* lf, Stab* stab, const char* name, double dT,
+                                         double dTM, long kennung) {
+    Temperaturlast* t = TemperaturlastErzeugen(sys, lf->Kennung, kennung);
+    NameSetzen(t->Name, name);
+    t->Stab = stab->Nummer;
+    t->DeltaT = dT;
+    t->DeltaTM = dTM;
+    return t;
+}
+
 }  // namespace systembau

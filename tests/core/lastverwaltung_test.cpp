@@ -296,3 +296,71 @@ TEST_F(Lastfixture, EnteringChangingMovingAndCopyingLoads) {
     EXPECT_FALSE(LastKopieren(*sys, l->Kennung, 5));
     EXPECT_EQ(LastenZeilen(*sys, 7, {b->Kennung}).size(), 2u);
 }
+
+TEST_F(Lastfixture, TemperaturlastenWieDieAnderenLasten) {
+    Lastfall* a = Fall(0, "A");
+    Lastfall* b = Fall(1, "B");
+    Temperaturlastwerte t;
+    t.DeltaT = 30;
+    t.DeltaTM = -5;
+    std::vector<long> neu;
+    EXPECT_EQ(TemperaturlastEintragen(*sys, stab, t, {a->Kennung, 4711, b->Kennung}, &neu), Lastfehler::Keiner);
+    ASSERT_EQ(neu.size(), 2u);
+    Temperaturlast* l = TemperaturlastSuchen(*sys, neu[0]);
+    ASSERT_NE(l, nullptr);
+    EXPECT_STREQ(l->Name, "-");
+    EXPECT_EQ(l->Stab, 7);
+    EXPECT_EQ(l->Lastfall, a->Kennung);
+    EXPECT_EQ(l->DeltaTM, -5.0);
+    // A value that is no number would poison every result.
+    t.DeltaTM = NAN;
+    EXPECT_EQ(TemperaturlastEintragen(*sys, stab, t, {a->Kennung}), Lastfehler::Zahl);
+    EXPECT_EQ(Anzahl(sys->Temperaturlasten), 2);
+
+    // Changing keeps identifier and load case; an empty name becomes "-".
+    const long vorher = sys->Aenderungen;
+    bool gefunden = false;
+    t.Name = "Sonne";
+    t.DeltaTM = 8;
+    EXPECT_EQ(TemperaturlastAendern(*sys, neu[0], t, gefunden), Lastfehler::Keiner);
+    EXPECT_TRUE(gefunden);
+    EXPECT_GT(sys->Aenderungen, vorher);
+    EXPECT_EQ(TemperaturlastWerte(*l).Name, "Sonne");
+    EXPECT_EQ(TemperaturlastWerte(*l).DeltaT, 30.0);
+    EXPECT_EQ(TemperaturlastWerte(*l).DeltaTM, 8.0);
+    t.Name.clear();
+    TemperaturlastAendern(*sys, neu[1], t, gefunden);
+    EXPECT_STREQ(TemperaturlastSuchen(*sys, neu[1])->Name, "-");
+    Punktlastwerte p;
+    std::vector<long> punkt;
+    PunktlastEintragen(*sys, stab, p, {a->Kennung}, &punkt);
+    TemperaturlastAendern(*sys, punkt[0], t, gefunden);
+    EXPECT_FALSE(gefunden);
+
+    // Listed after the point loads of the bar.
+    auto zeilen = LastenZeilen(*sys, 7, {a->Kennung});
+    ASSERT_EQ(zeilen.size(), 2u);
+    EXPECT_EQ(zeilen[1], std::to_string(l->Kennung) + " [TL] LF 0  Sonne");
+
+    // Moved, copied, and copied with its load case.
+    EXPECT_TRUE(LastVerschieben(*sys, l->Kennung, 1));
+    EXPECT_EQ(l->Lastfall, b->Kennung);
+    EXPECT_TRUE(LastKopieren(*sys, l->Kennung, 0));
+    EXPECT_EQ(Anzahl(sys->Temperaturlasten), 3);
+    Lastfall* kopie = LastfallKopieren(*sys, b->Kennung);
+    int kopiert = 0;
+    for (Temperaturlast* k : Elemente<Temperaturlast>(sys->Temperaturlasten))
+        if (k->Lastfall == kopie->Kennung) {
+            ++kopiert;
+            EXPECT_EQ(k->Stab, 7);
+        }
+    EXPECT_EQ(kopiert, 2);
+
+    // Deleting the load case takes its temperature loads, and only those.
+    LastfallLoeschen(*sys, kopie->Nummer);
+    EXPECT_EQ(Anzahl(sys->Temperaturlasten), 3);
+    LastfallLoeschen(*sys, b->Nummer);
+    EXPECT_EQ(Anzahl(sys->Temperaturlasten), 1);
+    TemperaturlastLoeschen(*sys, neu[0]);  // moved to b and gone with it: nothing happens
+    EXPECT_EQ(Anzahl(sys->Temperaturlasten), 1);
+}

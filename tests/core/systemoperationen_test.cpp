@@ -168,6 +168,9 @@ TEST_F(Systemfixture, DeletingABarKeepsSharedPointsAndDegreesOfFreedom) {
     Punktlast* aufS1 = PunktlastErzeugen(*sys, lf->Kennung, -1);
     aufS1->Stab = s1->Nummer;
     StreckenlastErzeugen(*sys, lf->Kennung, -1)->Stab = s0->Nummer;
+    TemperaturlastErzeugen(*sys, lf->Kennung, -1)->Stab = s0->Nummer;
+    Temperaturlast* warmS1 = TemperaturlastErzeugen(*sys, lf->Kennung, -1);
+    warmS1->Stab = s1->Nummer;
     KeVorneEintragen(s0->Ergebnisse, NeuerDatensatz<Stababschnitt>());
     const long aenderungen = sys->Aenderungen;
 
@@ -186,6 +189,8 @@ TEST_F(Systemfixture, DeletingABarKeepsSharedPointsAndDegreesOfFreedom) {
     EXPECT_EQ(KeAnzahl(sys->Punktlasten), 1);
     EXPECT_EQ(PunktlastSuchen(*sys, aufS1->Kennung), aufS1);
     EXPECT_EQ(KeAnzahl(sys->Streckenlasten), 0);
+    EXPECT_EQ(KeAnzahl(sys->Temperaturlasten), 1);
+    EXPECT_EQ(TemperaturlastSuchen(*sys, warmS1->Kennung), warmS1);
     EXPECT_EQ(FreieStabnummer(*sys), 0);
 
     // Now the last bar: everything goes.

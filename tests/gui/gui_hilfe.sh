@@ -322,7 +322,7 @@ eingabe_ersetzen() {
   klicken "$1" "$2" "$3"
   xdotool key End
   xdotool key --repeat 60 BackSpace
-  xdotool type --delay 5 "$4"
+  xdotool type --delay 5 -- "$4"
 }
 
 # letzte_meldung: the text of the newest message-list line (without number).

@@ -315,3 +315,35 @@ TEST(Zahlenvergleich, TrenntRundungVonEchtenUnterschieden) {
 }
 
 }  // namespace
+
+TEST_F(Liste, TemperaturlastenNachDenPunktlasten) {
+    auto temperatur = [&](long lf, const char* name, double dT, double dTM) {
+        Temperaturlast* t = TemperaturlastErzeugen(*sys, lf, -1);
+        t->Stab = 2;
+        NameSetzen(t->Name, name);
+        t->DeltaT = dT;
+        t->DeltaTM = dTM;
+    };
+    temperatur(10000002, "Sonne", 30.0, -5.126);
+    temperatur(10000003, "Winter", -20.0, 0.0);  // inactive
+    temperatur(10000001, "Heizung", 15.0, 4.0);
+    const std::string text = Schreiben([&](FILE* f) { ListeAusgeben(f, sys, sys->Staebe); });
+    const std::string lasten =
+        "   [PL] LF 1  Einspannmoment\n\r"
+        "    Größe : -2.500 kNm  Position 4.00\n\r"_l1
+        "   [PL] LF 1  Einzellast\n\r"
+        "    Größe : 5.000 kN  Position 1.00\n\r"_l1
+        "   [TL] LF 0  Heizung\n\r"
+        "     dT : 15.00 K  dTM : 4.00 K\n\r"
+        "   [TL] LF 1  Sonne\n\r"
+        "     dT : 30.00 K  dTM : -5.13 K\n\r"
+        "\n\n\r";
+    EXPECT_NE(text.find(lasten), std::string::npos) << text;
+    EXPECT_EQ(text.find("Winter"), std::string::npos);
+    // Everything else as without them.
+    const std::size_t a = text.find("   [TL] LF 0  Heizung"), b = text.find("\n\n\r", a);
+    std::string ohne = text;
+    ohne.erase(a, b - a);
+    std::string unterschied;
+    EXPECT_TRUE(zahlenvergleich::Gleich(DateiLesen(Datenpfad("liste_alle.list")), ohne, unterschied)) << unterschied;
+}

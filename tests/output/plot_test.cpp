@@ -301,7 +301,13 @@ int SeitenZaehlen(const std::string& verzeichnis, const std::string& praefix) {
 
 TEST_F(PlotTest, GhostscriptLiestAlleSeitenFehlerfrei) {
     if (!GhostscriptVorhanden()) GTEST_SKIP() << "gs not installed";
-    Balken();
+    Stab* s = Balken();
+    // with the Greek letter of a temperature load's label
+    Lastfall* lf = LastfallErzeugen(*system_, 0, "T", -1);
+    lf->Aktiv = 1;
+    Temperaturlast* t = TemperaturlastErzeugen(*system_, lf->Kennung, -1);
+    t->Stab = s->Nummer;
+    t->DeltaT = 30.0;
     Testverzeichnis dir;
     for (bool quer : {false, true}) {
         Druckoptionen o;
@@ -374,4 +380,42 @@ TEST_F(PlotTest, TinteNurAmMomentenverlaufUndImRahmen) {
         }
     EXPECT_EQ(tinteAussen, 0);
     EXPECT_GT(kopf, 0);
+}
+
+// A temperature load of an active load case on the structure page: strokes
+// across the whole bar, and with the value labels its temperatures behind
+// a Delta of the Symbol font.
+TEST_F(PlotTest, TemperaturlastAufDerSystemseite) {
+    Stab* s = Balken();
+    const Druckoptionen o = NurSeite(SEITE_SYSTEM);
+    const std::string ohne = Plotten(o);
+    EXPECT_EQ(ohne.find("Symbol"), std::string::npos);
+
+    Lastfall* lf = LastfallErzeugen(*system_, 0, "T", -1);
+    Temperaturlast* t = TemperaturlastErzeugen(*system_, lf->Kennung, -1);
+    t->Stab = s->Nummer;
+    t->DeltaT = 30.0;
+    t->DeltaTM = -0.04;
+    EXPECT_EQ(Plotten(o), ohne);  // its load case is not active
+    lf->Aktiv = 1;
+    const std::string mit = Plotten(o);
+    // 110 mm of beam on the page: strokes 3 mm apart, 3 mm long.
+    EXPECT_EQ(Vorkommen(mit, "stroke"), Vorkommen(ohne, "stroke") + 36);
+    EXPECT_EQ(mit.find("Symbol"), std::string::npos);
+
+    Druckoptionen beschriftet = o;
+    beschriftet.Beschriftung = true;
+    const std::string text = Plotten(beschriftet);
+    const std::string label = "/Symbol findfont\n8 scalefont setfont\n";
+    const std::size_t delta = text.find(label);
+    ASSERT_NE(delta, std::string::npos);
+    // One line of text: after the first moveto every piece goes on where
+    // the last one ended.
+    const std::size_t ende = text.find("(TM=0.0 K) show", delta);  // not "-0.0"
+    ASSERT_NE(ende, std::string::npos);
+    const std::string zeile = text.substr(delta, ende - delta);
+    EXPECT_EQ(Vorkommen(zeile, "moveto"), 1) << zeile;
+    EXPECT_LT(zeile.find("(D) show"), zeile.find("(T=30.0 K  ) show"));
+    EXPECT_EQ(Vorkommen(zeile, "(D) show"), 2);
+    EXPECT_LT(zeile.rfind("/Symbol findfont"), zeile.rfind("(D) show"));
 }

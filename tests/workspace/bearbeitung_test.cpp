@@ -320,6 +320,12 @@ TEST_F(Bearbeitung, DreiteilungUndLeereAuswahl) {
     q->Stab = s->Nummer;
     q->PositionB = 1.0;
     q->GroesseA = q->GroesseB = 4.0;
+    Temperaturlast* t = TemperaturlastErzeugen(*sys, lf->Kennung, -1);
+    t->Stab = s->Nummer;
+    std::strcpy(t->Name, "Sonne");
+    t->DeltaT = 20.0;
+    t->DeltaTM = -3.0;
+    const long kennung = t->Kennung;
     // Nothing marked: nothing but the counter changes.
     const long vorher = sys->Aenderungen;
     MarkierteStaebeTeilen(*sys, 3);
@@ -343,6 +349,18 @@ TEST_F(Bearbeitung, DreiteilungUndLeereAuswahl) {
     EXPECT_EQ(m->Freiheitsgrade[0], s->Freiheitsgrade[3]);
     EXPECT_EQ(l->Freiheitsgrade[0], m->Freiheitsgrade[3]);
     EXPECT_NEAR(m->PunktB->Y, 6.0, 1e-12);
+    // The temperature load acts on every piece alike; the first keeps it.
+    ASSERT_EQ(Anzahl(sys->Temperaturlasten), 3);
+    EXPECT_EQ(TemperaturlastSuchen(*sys, kennung)->Stab, s->Nummer);
+    long stuecke = 0;
+    for (Temperaturlast* k : Elemente<Temperaturlast>(sys->Temperaturlasten)) {
+        stuecke |= 1L << k->Stab;
+        EXPECT_STREQ(k->Name, "Sonne");
+        EXPECT_EQ(k->Lastfall, lf->Kennung);
+        EXPECT_EQ(k->DeltaT, 20.0);
+        EXPECT_EQ(k->DeltaTM, -3.0);
+    }
+    EXPECT_EQ(stuecke, 0b111);
 }
 
 TEST(Tabellenzeilen, FormateUndNummern) {

@@ -123,9 +123,11 @@ protected:
         return n;
     }
     long EineKennung() {
-        const int art = Zahl(0, 1);
+        const int art = Zahl(0, 2);
         if (art == 0)
             if (Punktlast* p = Irgendein<Punktlast>(sys->Punktlasten)) return p->Kennung;
+        if (art == 1)
+            if (Temperaturlast* t = Irgendein<Temperaturlast>(sys->Temperaturlasten)) return t->Kennung;
         Streckenlast* s = Irgendein<Streckenlast>(sys->Streckenlasten);
         return s ? s->Kennung : -1;
     }
@@ -223,13 +225,19 @@ protected:
                 w.Groesse = Viertel(-20, 20);
                 w.Position = stab->Laenge * 0.25 * Zahl(0, 4);
                 PunktlastEintragen(*sys, *stab, w, faelle);
-            } else {
+            } else if (Zahl(0, 1)) {
                 Streckenlastwerte w;
                 w.Name = "q";
                 w.GroesseA = Viertel(-10, 10);
                 w.GroesseB = Viertel(-10, 10);
                 w.PositionB = stab->Laenge * 0.5 * Zahl(0, 2);
                 StreckenlastEintragen(*sys, *stab, w, faelle);
+            } else {
+                Temperaturlastwerte w;
+                w.Name = "T";
+                w.DeltaT = Viertel(-40, 40);
+                w.DeltaTM = Viertel(-10, 10);
+                TemperaturlastEintragen(*sys, *stab, w, faelle);
             }
             return "Last eintragen";
         }
@@ -242,7 +250,10 @@ protected:
                 Streckenlastwerte s;
                 s.GroesseA = s.GroesseB = Viertel(-5, 5);
                 s.PositionB = stab->Laenge;
+                Temperaturlastwerte t;
+                t.DeltaT = Viertel(-5, 5);
                 if (PunktlastSuchen(*sys, kennung)) PunktlastAendern(*sys, kennung, *stab, p, gefunden);
+                else if (TemperaturlastSuchen(*sys, kennung)) TemperaturlastAendern(*sys, kennung, t, gefunden);
                 else StreckenlastAendern(*sys, kennung, *stab, s, gefunden);
             }
             return "Last ändern"_l1;
@@ -251,6 +262,7 @@ protected:
             const long kennung = EineKennung();
             PunktlastLoeschen(*sys, kennung);
             StreckenlastLoeschen(*sys, kennung);
+            TemperaturlastLoeschen(*sys, kennung);
             return "Last löschen"_l1;
         }
         case 16: {
@@ -330,7 +342,8 @@ private:
 // step in between is the state it was.  An edit that changes nothing (a
 // refused one, or marking, grid and computing) is no step.
 TEST_F(Verlaufstest, DreihundertSchritteZurueckUndWiederVor) {
-    for (const char* name : {"einfeldtraeger", "durchlauftraeger", "rahmen", "fachwerk", "stockwerkrahmen"}) {
+    for (const char* name :
+         {"einfeldtraeger", "durchlauftraeger", "rahmen", "fachwerk", "stockwerkrahmen", "temperaturrahmen"}) {
         ASSERT_NE(Beispiel(name), nullptr) << name;
         Verlauf verlauf(*sys, 1000);
         const std::string anfang = Datei();

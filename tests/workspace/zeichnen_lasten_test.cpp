@@ -228,3 +228,79 @@ TEST_F(Lasten, AchsenlegendeFarbeNachHintergrund) {
     AchsenlegendeZeichnen(maler, 500, 1.0, 0.0, TOOLKIT_WEISS);
     EXPECT_TRUE(maler.TextSuchen("X,u")->Zustand.IstToolkit(TOOLKIT_BLAU));
 }
+
+// ------------------------------------------------------------------ temperature loads
+
+class Temperaturlasten : public Lasten {
+protected:
+    Temperaturlast* Last(double dT, double dTM) {
+        Temperaturlast* t = TemperaturlastErzeugen(*sys, lf->Kennung, -1);
+        t->Stab = stab->Nummer;
+        t->DeltaT = dT;
+        t->DeltaTM = dTM;
+        return t;
+    }
+};
+
+TEST_F(Temperaturlasten, StricheQuerUeberDenGanzenStabMitDenStreckenlasten) {
+    Temperaturlast* t = Last(30, -5);
+    Zeichenschalter z = AllesAus();
+    SystemZeichnen(maler, ansicht, z, sys);
+    EXPECT_TRUE(maler.InFarbe(ROLLE_STRECKENLAST).empty());
+    z.Streckenlasten = true;
+    maler.Leeren();
+    SystemZeichnen(maler, ansicht, z, sys);
+    // 200 pixels of bar: 16 strokes 12.5 pixels apart, 8 pixels to either side.
+    auto l = maler.InFarbe(ROLLE_STRECKENLAST);
+    ASSERT_EQ(l.size(), 16u);
+    EXPECT_EQ(W(l[0]), (std::vector<int>{406, 292, 406, 308}));
+    EXPECT_EQ(W(l[15]), (std::vector<int>{593, 292, 593, 308}));
+    EXPECT_EQ(l[0].Zustand.Breite, 2);
+    // The same size at every scale: zoomed in, only more strokes.
+    maler.Leeren();
+    ansicht.Massstab *= 3;
+    TemperaturlastenZeichnen(maler, ansicht, *sys, false);
+    l = maler.Nur(Malart::Strecke);
+    EXPECT_EQ(l.size(), 50u);
+    EXPECT_EQ(l[0].Werte[3] - l[0].Werte[1], 16);
+    // Neither an inactive load case nor a bar that is gone.
+    for (int fall = 0; fall < 2; ++fall) {
+        lf->Aktiv = fall == 0 ? -1 : 1;
+        t->Stab = fall == 0 ? stab->Nummer : 99;
+        maler.Leeren();
+        TemperaturlastenZeichnen(maler, ansicht, *sys, true);
+        EXPECT_TRUE(maler.Nur(Malart::Strecke).empty());
+    }
+}
+
+TEST_F(Temperaturlasten, BeschriftungMitDreieckenAlsDelta) {
+    Last(30, -5);
+    TemperaturlastenZeichnen(maler, ansicht, *sys, true);
+    auto t = maler.Nur(Malart::Text);
+    ASSERT_EQ(t.size(), 1u);
+    // "dT=30.0 K  dTM=-5.0 K" below the middle of the bar, a blank where
+    // each Delta goes.
+    EXPECT_EQ(W(t[0]), (std::vector<int>{520, 335}));
+    EXPECT_EQ(t[0].Inhalt, " T=30.0 K   TM=-5.0 K");
+    auto l = maler.Nur(Malart::Strecke);
+    ASSERT_EQ(l.size(), 16u + 1 + 6);
+    EXPECT_EQ(W(l[16]), (std::vector<int>{500, 300, 520, 335}));  // leader
+    EXPECT_EQ(l[16].Zustand.Breite, 1);
+    // Two triangles on the baseline of their character cells, after the text.
+    const std::vector<std::vector<int>> dreiecke = {
+        {521, 335, 528, 335}, {521, 335, 524, 325}, {528, 335, 524, 325},
+        {620, 335, 627, 335}, {620, 335, 623, 325}, {627, 335, 623, 325},
+    };
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(W(l[17 + i]), dreiecke[i]) << i;
+    EXPECT_EQ(TemperaturlastText(-0.01, 12.25), " T=0.0 K   TM=12.2 K");
+}
+
+TEST_F(Temperaturlasten, SkizzeZeigtDieGewaehlteLast) {
+    Temperaturlast* t = Last(12, 3);
+    LastskizzeZeichnen(maler, 540, 500, stab, nullptr, nullptr, 1.0, 0, t);
+    // 270 pixels of bar in the sketch: 22 strokes, and the label.
+    EXPECT_EQ(maler.InFarbe(ROLLE_STRECKENLAST).size(), 22u + 1 + 6 + 1);
+    const Malaufruf* text = maler.TextSuchen(" T=12.0 K   TM=3.0 K");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(W(*text), (std::vector<int>{290, 285}));
+}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# A temperature load entered in the load editor ("Lastart" "Temperatur",
+# inputs dT and dTM) reaches the saved file.
+source "$(dirname "$0")/gui_hilfe.sh"
+gui_start "$1"
+gui_installieren
+datei="$HOME/Velko/projekte/beispiele/einfeldtraeger.sysdat"
+velko_starten "$datei"
+haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
+warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
+warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+
+# The beam from (0, 0) to (6, 0): marked by a click, then its pop-up
+# (nine entries), entry "Belastung".
+read -r sx sy < <(leinwand_pixel 2 0)
+klicken "$haupt" "$sx" "$sy"
+vorher=$(sichtbare_fenster)
+zeiger_auf "$haupt" "$sx" "$sy"
+xdotool mousedown 3
+pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "kein Stabmenü"; }
+POPUP_EINTRAEGE=9 popup_eintrag_waehlen "$pup" 6 3
+ed=$(fenster_warten "Belastung editieren") || exit 1
+
+# "Lastart": its pop-up opens on the press; the third entry is "Temperatur".
+p=$(objekt "Belastung editieren" Lastart) || gui_fehler "keine Lastart"
+vorher=$(sichtbare_fenster)
+zeiger_auf "$ed" $p
+xdotool mousedown 1
+pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Lastart öffnet nicht"; }
+POPUP_EINTRAEGE=3 popup_eintrag_waehlen "$pup" 3 1
+warten_bis 5 fenster_zu "$pup" || gui_fehler "Lastart bleibt offen"
+
+eingabe "$ed" "Belastung editieren" Name "Sonne" 3
+eingabe "$ed" "Belastung editieren" dT "25"
+eingabe "$ed" "Belastung editieren" dTM "-8.5"
+knopf "$ed" "Belastung editieren" "Last eintragen"
+knopf "$ed" "Belastung editieren" "Schließen"
+warten_bis 5 fenster_weg "Belastung editieren" || gui_fehler "Editor bleibt offen"
+
+untermenue_waehlen "$haupt" Datenbank 4 2 5 3              # System / System sichern
+warten_bis 10 meldung_enthalten "$datei geschrieben !" || gui_fehler "nicht gespeichert: $(letzte_meldung)"
+# The block after the last section: one load of load case 10000001 on bar 0.
+block=$(sed -n '/^TEMPERATUR$/,$p' "$datei" | sed '3d' | tr '\n' ' ')
+[ "$block" = "TEMPERATUR 1 10000001 Sonne 0 25.000000 -8.500000 " ] || gui_fehler "Block in der Datei: '$block'"
+velko_laeuft || gui_fehler "velko ist beendet"
+echo "temperatur: ok"
