@@ -245,6 +245,29 @@ double QuerkraftAn(const Stab* stab, double t) { return WertAn(stab, t, Querkraf
 double DurchbiegungAn(const Stab* stab, double t) { return WertAn(stab, t, DurchbiegungIn); }
 double LaengsverschiebungAn(const Stab* stab, double t) { return WertAn(stab, t, LaengsverschiebungIn); }
 
+Wertspanne SpanneAn(const Stab* stab, Schnittgroesse g, double t) {
+    Abschnittwert wert = nullptr;
+    switch (g) {
+    case Schnittgroesse::Normalkraft: wert = NormalkraftIn; break;
+    case Schnittgroesse::Querkraft: wert = QuerkraftIn; break;
+    case Schnittgroesse::Moment: wert = MomentIn; break;
+    case Schnittgroesse::Durchbiegung: wert = DurchbiegungIn; break;
+    case Schnittgroesse::Laengsverschiebung: wert = LaengsverschiebungIn; break;
+    }
+    Wertspanne w;
+    if (!stab || !wert) return w;
+    for (const Stababschnitt* r : Elemente<Stababschnitt>(stab->Ergebnisse)) {
+        if (!(r->tAnfang <= t && t <= r->tEnde)) continue;
+        const double halbe = (r->tEnde - r->tAnfang) / 2;
+        const double xi = halbe != 0.0 ? (t - (r->tAnfang + r->tEnde) / 2) / halbe : 0.0;
+        const double v = wert(stab, r, xi);
+        if (!w.Gefunden || v < w.Min) w.Min = v;
+        if (!w.Gefunden || v > w.Max) w.Max = v;
+        w.Gefunden = true;
+    }
+    return w;
+}
+
 StabExtremwerte MomentExtrema(const Stab* s) { return Extrema(s, MomentIn, MomentKurve, 1e10); }
 StabExtremwerte QuerkraftExtrema(const Stab* s) { return Extrema(s, QuerkraftIn, QuerkraftKurve, 1e10); }
 StabExtremwerte NormalkraftExtrema(const Stab* s) { return Extrema(s, NormalkraftIn, NormalkraftKurve, 1e10); }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "analysis/theorie2/stabverlauf.h"
 #include "core/datenmodell.h"
 
 double HermiteWert(double f0, double s0, double f1, double s1, double L, double xi);
@@ -18,6 +19,16 @@ double NormalkraftAn(const Stab* stab, double t);
 double QuerkraftAn(const Stab* stab, double t);
 double DurchbiegungAn(const Stab* stab, double t);
 double LaengsverschiebungAn(const Stab* stab, double t);
+
+// The smallest and largest value of a quantity at t over every record that
+// holds t: at a cut with a jump (a point load in Q and N, a point moment in
+// M) both sides, where the functions above give the first record's side
+// only.  Both 0 and `Gefunden` false when no record holds t.
+struct Wertspanne {
+    double Min = 0.0, Max = 0.0;
+    bool Gefunden = false;
+};
+Wertspanne SpanneAn(const Stab* stab, Schnittgroesse groesse, double t);
 
 // Extrema of a bar and their position.  At a jump (a point load in Q and N,
 // a point moment in M) both sides count; the position is the jump's, where

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include "core/latin1.h"
 
 namespace {
@@ -101,6 +102,16 @@ const std::vector<RechnenOption>& RechnenOptionen() {
          "Stabtabelle (Tab Delimited) zusätzlich in DATEI schreiben (- = Standardausgabe)"_l1,
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              return TextSetzen(a.Tabelle, w, "--tabelle", f);
+         }},
+        {"--umhuellende", nullptr, "DATEI",
+         "Umhüllende aller Lastfallkombinationen (Tab Delimited) in DATEI schreiben (- = Standardausgabe)"_l1,
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             return TextSetzen(a.Umhuellende, w, "--umhuellende", f);
+         }},
+        {"--spannungen", nullptr, "DATEI",
+         "Randspannungen und mittlere Schubspannung (Tab Delimited) in DATEI schreiben (- = Standardausgabe)",
+         [](RechnenAuftrag& a, const char* w, std::string& f) {
+             return TextSetzen(a.Spannungen, w, "--spannungen", f);
          }},
         {"--katalog", nullptr, "VERZEICHNIS",
          "material.dat und querschnitte.dat aus VERZEICHNIS lesen",
@@ -217,6 +228,18 @@ bool RechnenOptionenLesen(int argc, const char* const argv[], RechnenAuftrag& au
                  "eine Datei geht";
         return false;
     }
+    for (const auto& [wert, name] : {std::pair{&auftrag.Umhuellende, "--umhuellende"},
+                                     std::pair{&auftrag.Spannungen, "--spannungen"}}) {
+        if (*wert == "-" && !istDatei(auftrag.Liste)) {
+            fehler = std::string(name) + " - geht nur, wenn die Liste mit --liste in eine Datei geht";
+            return false;
+        }
+    }
+    const int aufStandardausgabe = (auftrag.Tabelle == "-") + (auftrag.Umhuellende == "-") + (auftrag.Spannungen == "-");
+    if (aufStandardausgabe > 1) {
+        fehler = "nur eine der Ausgaben kann auf die Standardausgabe gehen";
+        return false;
+    }
     if (istDatei(auftrag.Liste) && auftrag.Liste == auftrag.Tabelle) {
         fehler = "--liste und --tabelle nennen dieselbe Datei '" + auftrag.Liste + "'";
         return false;
@@ -245,7 +268,9 @@ std::string RechnenHilfe(const char* programm) {
         "mit den aktiven Lastfällen und schreibt die Ergebnisliste aller Stäbe\n"_l1
         "(ISO 8859-1, Zeilenenden \"\\n\\r\") auf die Standardausgabe.  Mit --ps zeichnet es\n"
         "außerdem System und Ergebnisse als PostScript-Seiten (Vorgabe: alle fünf Seiten),\n"_l1
-        "mit --pdf dieselben Seiten als PDF (mit Ghostscript, gs).\n\n"
+        "mit --pdf dieselben Seiten als PDF (mit Ghostscript, gs).  Mit --umhuellende rechnet\n"
+        "es vorher jede Lastfallkombination für sich (nach aufsteigender Nummer) und schreibt\n"_l1
+        "je Stab und Listenstelle die größten und kleinsten Werte mit ihrer Kombination.\n\n"_l1
         "Optionen:\n";
     size_t breite = 0;
     auto kopf = [](const RechnenOption& o) {
@@ -267,7 +292,7 @@ std::string RechnenHilfe(const char* programm) {
         "Rückgabewert:\n"_l1
         "  0   berechnet, Ergebnisse geschrieben\n"
         "  1   Berechnung abgebrochen (Modellprüfung, kinematisches System,\n"_l1
-        "      zu wenig Speicher)\n"
+        "      zu wenig Speicher; mit --umhuellende: keine Lastfallkombinationen)\n"
         "  2   Datei nicht lesbar oder ungültig, Ausgabe nicht schreibbar,\n"_l1
         "      fehlerhafte Aufrufargumente\n";
     return text;

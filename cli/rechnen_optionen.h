@@ -14,6 +14,8 @@ struct RechnenAuftrag {
     std::string Systemdatei;
     std::string Liste;         // empty or "-" = standard output
     std::string Tabelle;       // empty = no table, "-" = standard output
+    std::string Umhuellende;   // empty = no envelope, "-" = standard output
+    std::string Spannungen;    // empty = no stress table, "-" = standard output
     std::string Katalog;       // empty = catalogue directory of ~/.velko
     long Stabteilungen = 0;    // 0 = as stored in the System
     bool Hilfe = false;

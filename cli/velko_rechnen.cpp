@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "analysis/berechnung.h"
+#include "analysis/umhuellende.h"
 #include "cli/rechnen_optionen.h"
 #include "core/bericht.h"
 #include "core/latin1.h"
@@ -35,6 +36,7 @@
 #include "output/liste.h"
 #include "output/pdf.h"
 #include "output/plot.h"
+#include "output/tabellen_ergebnisse.h"
 
 namespace {
 
@@ -173,7 +175,8 @@ int Rechnen(const RechnenAuftrag& auftrag, Berichtsempfaenger& bericht, FILE* st
     const bool listeInDatei = !auftrag.Liste.empty() && auftrag.Liste != "-";
     const bool tabelleInDatei = !auftrag.Tabelle.empty() && auftrag.Tabelle != "-";
     const std::string konflikt =
-        AusgabenPruefen(Eingaben(auftrag), {auftrag.Liste, auftrag.Tabelle, auftrag.Postscript, auftrag.Pdf});
+        AusgabenPruefen(Eingaben(auftrag), {auftrag.Liste, auftrag.Tabelle, auftrag.Postscript, auftrag.Pdf,
+                                            auftrag.Umhuellende, auftrag.Spannungen});
     if (!konflikt.empty()) {
         Fehler(konflikt);
         return UNGUELTIG;
@@ -181,9 +184,12 @@ int Rechnen(const RechnenAuftrag& auftrag, Berichtsempfaenger& bericht, FILE* st
 
     // Outputs are opened before the run, so that an unwritable name costs
     // no computing.
-    std::unique_ptr<SichereDatei> liste, tabelle, plot;
+    std::unique_ptr<SichereDatei> liste, tabelle, plot, huelleDatei, spannungen;
     if (listeInDatei && !(liste = AusgabeOeffnen(auftrag.Liste))) return UNGUELTIG;
     if (tabelleInDatei && !(tabelle = AusgabeOeffnen(auftrag.Tabelle))) return UNGUELTIG;
+    auto inDatei = [](const std::string& pfad) { return !pfad.empty() && pfad != "-"; };
+    if (inDatei(auftrag.Umhuellende) && !(huelleDatei = AusgabeOeffnen(auftrag.Umhuellende))) return UNGUELTIG;
+    if (inDatei(auftrag.Spannungen) && !(spannungen = AusgabeOeffnen(auftrag.Spannungen))) return UNGUELTIG;
     if (!auftrag.Postscript.empty() && !(plot = AusgabeOeffnen(auftrag.Postscript))) return UNGUELTIG;
     std::unique_ptr<SichereDatei> pdf;
     if (!auftrag.Pdf.empty()) {
@@ -205,6 +211,18 @@ int Rechnen(const RechnenAuftrag& auftrag, Berichtsempfaenger& bericht, FILE* st
     }
     if (auftrag.Stabteilungen > 0) system->Stabteilungen = auftrag.Stabteilungen;
 
+    // The envelope first: it ends with the load cases as they were, and a
+    // combination that cannot be computed stops the program before any
+    // output is written.
+    std::unique_ptr<Umhuellende> huelle;
+    if (!auftrag.Umhuellende.empty()) {
+        huelle = UmhuellendeErmitteln(*system, Programm, bericht, TheorieIOrdnungBerechnen);
+        if (!huelle) {
+            Fehler("Umhüllende abgebrochen, keine Ergebnisse geschrieben"_l1);
+            return ABGEBROCHEN;
+        }
+    }
+
     if (!TheorieIOrdnungBerechnen(*system, Programm, bericht)) {
         Fehler("Berechnung abgebrochen, keine Ergebnisse geschrieben");
         return ABGEBROCHEN;
@@ -221,6 +239,18 @@ int Rechnen(const RechnenAuftrag& auftrag, Berichtsempfaenger& bericht, FILE* st
         if (!AusgabeAbschliessen(*tabelle)) return UNGUELTIG;
     } else if (auftrag.Tabelle == "-") {
         TabelleAusgeben(standardausgabe, system);
+    }
+    if (huelleDatei) {
+        UmhuellendeAusgeben(huelleDatei->Datei(), *huelle);
+        if (!AusgabeAbschliessen(*huelleDatei)) return UNGUELTIG;
+    } else if (huelle) {
+        UmhuellendeAusgeben(standardausgabe, *huelle);
+    }
+    if (spannungen) {
+        SpannungenAusgeben(spannungen->Datei(), *system);
+        if (!AusgabeAbschliessen(*spannungen)) return UNGUELTIG;
+    } else if (auftrag.Spannungen == "-") {
+        SpannungenAusgeben(standardausgabe, *system);
     }
     if (fflush(standardausgabe) != 0 || ferror(standardausgabe)) {
         Fehler(std::string("die Standardausgabe konnte nicht geschrieben werden: ") +

@@ -163,3 +163,28 @@ if(NOT VELKO_SANITIZE)
       -P ${CMAKE_SOURCE_DIR}/tests/cli/speichermangel.cmake)
   set_tests_properties(rechnen_zu_wenig_speicher PROPERTIES LABELS e2e)
 endif()
+
+# The envelope over the combinations of the frame, and the stresses of its
+# bars: exact tables.  The combinations are written into a copy of the
+# frame's file, numbered against the order they are stored in.
+set(rahmen_kombinationen
+  "${rechnen_daten}/rahmen.sysdat|0.750000\\n\\n\\n\\n\\n\\n0\\n|0.750000\\n\\n\\n\\n\\n\\n3\\n\\n7\\nmit_Schnee\\n3\\n10000001 1.350000\\n10000002 0.900000\\n10000003 1.500000\\n2\\nWind\\n2\\n10000001 1.000000\\n10000002 1.500000\\n4\\nWind_von_rechts\\n2\\n10000001 1.000000\\n10000002 -1.500000\\n")
+velko_rechnen_test(umhuellende
+  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/rahmen.list --umhuellende {ARBEIT}/huelle.tab
+       {ARBEIT}/abgewandelt.sysdat
+  OPTIONEN RC=0 "ABWANDLUNG=${rahmen_kombinationen}" ERGEBNISTABELLE=huelle.tab
+           ERGEBNISTABELLE_VORLAGE=${rechnen_daten}/rahmen_huelle.tab
+           "FEHLER_TEXT=Kombination 7 (mit")
+velko_rechnen_test(umhuellende_ohne_kombinationen
+  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/rahmen.list --umhuellende {ARBEIT}/huelle.tab
+       ${rechnen_daten}/rahmen.sysdat
+  OPTIONEN RC=1 LISTE=rahmen.list "VORHER=alte Liste" "FEHLER_TEXT=keine Lastfallkombinationen !")
+velko_rechnen_test(umhuellende_kinematisch
+  ARGS --katalog ${rechnen_katalog} --umhuellende {ARBEIT}/huelle.tab {ARBEIT}/abgewandelt.sysdat
+  OPTIONEN RC=1 "ABWANDLUNG=${rechnen_daten}/kinematisch.sysdat|1.000000\\n\\n\\n\\n\\n\\n0\\n|1.000000\\n\\n\\n\\n\\n\\n1\\n\\n1\\nK\\n0\\n"
+           "FEHLER_TEXT=System kinematisch !")
+velko_rechnen_test(spannungen
+  ARGS --katalog ${rechnen_katalog} --liste {ARBEIT}/rahmen.list --spannungen {ARBEIT}/spannungen.tab
+       rahmen.sysdat
+  OPTIONEN RC=0 VERZEICHNIS=${rechnen_daten} ERGEBNISTABELLE=spannungen.tab
+           ERGEBNISTABELLE_VORLAGE=${rechnen_daten}/rahmen_spannungen.tab)

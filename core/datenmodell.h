@@ -8,6 +8,8 @@
 
 #include "core/kette.h"
 
+struct Umhuellende;
+
 constexpr int NAME_KURZ = 52;   // load cases, combinations, catalogue entries
 constexpr int NAME_LANG = 100;  // loads
 constexpr int PFAD_LAENGE = 320;
@@ -181,6 +183,9 @@ struct System {
     // the run that wrote them, cleared when they are removed
     // (core/ergebnisstand.h).
     bool Berechnet;
+    // The envelope of all combinations (core/umhuellende.h), owned; null
+    // when there is none.  A result like the bars' own, removed with them.
+    Umhuellende* Huelle;
 };
 
 // Copies a name into a fixed field, cut to fit and always terminated.

@@ -2,6 +2,7 @@
 
 #include "core/kette.h"
 #include "core/systemoperationen.h"
+#include "core/umhuellende.h"
 
 bool ErgebnisseVorhanden(const System& sys) { return sys.Berechnet; }
 
@@ -10,7 +11,10 @@ void ErgebnisseEingetragen(System& sys) { sys.Berechnet = true; }
 bool ErgebnisseEntfernen(System& sys) {
     // The flag keeps this cheap: every change report asks, also the
     // thousands of a file being read.
-    if (!sys.Berechnet) return false;
+    if (!sys.Berechnet && !sys.Huelle) return false;
+    delete sys.Huelle;
+    sys.Huelle = nullptr;
+    if (!sys.Berechnet) return true;
     for (Stab* s : Elemente<Stab>(sys.Staebe)) ErgebnisseLoeschen(s);
     for (Freiheitsgrad* fg : Elemente<Freiheitsgrad>(sys.Freiheitsgrade)) {
         fg->Reaktion = 0.0;

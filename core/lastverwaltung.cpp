@@ -245,6 +245,11 @@ bool KombinationBenennen(System& sys, long nummer, const char* name) {
 }
 
 void KombinationAktivieren(System& sys, long nummer) {
+    KombinationAnwenden(sys, nummer);
+    Aendern(sys, AENDERUNG_LASTFAELLE | AENDERUNG_KOMBINATIONEN);
+}
+
+void KombinationAnwenden(System& sys, long nummer) {
     for (Lastfall* lf : Elemente<Lastfall>(sys.Lastfaelle)) lf->Aktiv = -1;
     for (Lastfallkombination* k : ElementeRueckwaerts<Lastfallkombination>(sys.Kombinationen)) {
         if (k->Nummer != nummer) {
@@ -260,7 +265,6 @@ void KombinationAktivieren(System& sys, long nummer) {
             }
         }
     }
-    Aendern(sys, AENDERUNG_LASTFAELLE | AENDERUNG_KOMBINATIONEN);
 }
 
 // ------------------------------------------------------------ loads of a bar

@@ -53,6 +53,9 @@ bool KombinationBenennen(System& sys, long nummer, const char* name);
 // Makes exactly the load cases of this combination active, with the
 // combination's factors as weights; the others become inactive.
 void KombinationAktivieren(System& sys, long nummer);
+// The same without a change report: for a run that computes combination by
+// combination and puts the load cases back itself before it returns.
+void KombinationAnwenden(System& sys, long nummer);
 
 // ------------------------------------------------------------ loads of a bar
 // Angles are typed in degrees and stored in radians, with this value of pi

@@ -12,7 +12,7 @@
 // positions.  A new field holding a pointer (or a new chain of the System)
 // would be copied as a stale address: these checks stop the build until the
 // picture knows how to keep it.
-static_assert(sizeof(void*) != 8 || sizeof(System) == 480,
+static_assert(sizeof(void*) != 8 || sizeof(System) == 488,
               "System has a new field: decide how Systemabbild keeps and restores it");
 static_assert(sizeof(void*) != 8 || sizeof(Stab) == 136,
               "Stab has a new field: decide how Systemabbild keeps and restores it");
@@ -141,6 +141,7 @@ Systemabbild Systemabbild::Aufnehmen(const System& sys, const Systemabbild* vorg
     k.Aenderungen = 0;
     k.Systemnummer = 0;
     k.Berechnet = false;  // results are no edit; they stay with the System
+    k.Huelle = nullptr;
     k.RasterAnzeigen = k.Fangmodus = 0;
     k.RasterweiteX = k.RasterweiteY = k.FangrasterX = k.FangrasterY = 0.0;
 
@@ -380,6 +381,7 @@ void Systemabbild::Wiederherstellen(System& sys) const {
     neu.Aenderungen = sys.Aenderungen;
     neu.Systemnummer = sys.Systemnummer;
     neu.Berechnet = sys.Berechnet;  // the results went over with the bars above
+    neu.Huelle = sys.Huelle;
     neu.RasterAnzeigen = sys.RasterAnzeigen;
     neu.RasterweiteX = sys.RasterweiteX;
     neu.RasterweiteY = sys.RasterweiteY;

@@ -8,6 +8,7 @@
 #include "core/bericht.h"
 #include "core/latin1.h"
 #include "core/programm.h"
+#include "core/umhuellende.h"
 #include "core/verlauf.h"
 
 namespace {
@@ -372,6 +373,8 @@ void ErgebnisseLoeschen(Stab* stab) {
 void SystemLoeschen(System* sys) {
     if (!sys) return;
     for (Stab* s : Elemente<Stab>(sys->Staebe)) ErgebnisseLoeschen(s);
+    delete sys->Huelle;
+    sys->Huelle = nullptr;
     KetteMitInhaltLoeschen<Stab>(sys->Staebe);
     KetteMitInhaltLoeschen<Punkt>(sys->Punkte);
     KetteMitInhaltLoeschen<Freiheitsgrad>(sys->Freiheitsgrade);

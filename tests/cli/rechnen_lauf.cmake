@@ -8,6 +8,8 @@
 #   VORLAGE        expected listing (optional); compared with LISTE or stdout
 #   LISTE          file the listing goes to (optional, under ARBEIT)
 #   TABELLE        written table (under ARBEIT) and TABELLE_VORLAGE (exact)
+#   ERGEBNISTABELLE  a written table of results (under ARBEIT), compared with
+#                  ERGEBNISTABELLE_VORLAGE like a listing (round-off forgiven)
 #   FEHLER_TEXT    a text standard error must contain (optional)
 #   NICHT_TEXT     a text standard error must not contain (optional)
 #   AUSGABE_TEXT   a text standard output must contain (optional)
@@ -112,6 +114,14 @@ if(DEFINED VORLAGE)
   execute_process(COMMAND "${VERGLEICH}" "${VORLAGE}" "${geschrieben}" RESULT_VARIABLE vrc)
   if(NOT vrc EQUAL 0)
     message(FATAL_ERROR "Liste weicht von ${VORLAGE} ab")
+  endif()
+endif()
+
+if(DEFINED ERGEBNISTABELLE)
+  execute_process(COMMAND "${VERGLEICH}" "${ERGEBNISTABELLE_VORLAGE}" "${ARBEIT}/${ERGEBNISTABELLE}"
+    RESULT_VARIABLE erc)
+  if(NOT erc EQUAL 0)
+    message(FATAL_ERROR "Tabelle weicht von ${ERGEBNISTABELLE_VORLAGE} ab")
   endif()
 endif()
 

@@ -104,3 +104,20 @@ TEST(RechnenOptionen, HilfeNenntJedeOptionDerTabelle) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RechnenOptionen, UmhuellendeUndSpannungenNurEineAufDieStandardausgabe) {
+    Aufruf a = Lesen({"--umhuellende", "h.tab", "--spannungen=s.tab", "x.sysdat"});
+    ASSERT_TRUE(a.gelungen) << a.fehler;
+    EXPECT_EQ(a.auftrag.Umhuellende, "h.tab");
+    EXPECT_EQ(a.auftrag.Spannungen, "s.tab");
+    // Standard output carries the listing unless it goes to a file, and
+    // then at most one table.
+    EXPECT_FALSE(Lesen({"--umhuellende", "-", "x.sysdat"}).gelungen);
+    EXPECT_TRUE(Lesen({"--liste", "a.list", "--umhuellende", "-", "x.sysdat"}).gelungen);
+    EXPECT_FALSE(Lesen({"--liste", "a.list", "--umhuellende", "-", "--spannungen", "-", "x.sysdat"}).gelungen);
+    EXPECT_FALSE(Lesen({"--umhuellende", "", "x.sysdat"}).gelungen);
+}
+
+}  // namespace
