@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analysis/berechnung.h"
+#include "analysis/umhuellende.h"
 #include "core/bericht.h"
 #include "core/katalogbearbeitung.h"
 #include "core/latin1.h"
@@ -110,6 +111,7 @@ void BerechnenCB(FL_OBJECT* ob, long) {
     if (!sys) return;
     if (wert == menue::TheorieI) TheorieIOrdnungBerechnen(*sys, Programm, Meldungsliste());
     else if (wert == menue::TheorieII) NichtImplementiert();
+    else if (wert == menue::Umhuellende) UmhuellendeBerechnen(*sys, Programm, Meldungsliste(), TheorieIOrdnungBerechnen);
 }
 
 void TabellenCB(FL_OBJECT* ob, long) {

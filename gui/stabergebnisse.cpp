@@ -58,8 +58,8 @@ bool An(FL_OBJECT* ob) { return fl_get_button(ob) != 0; }
 Stabtabelle Tabellenart() {
     switch (fl_get_choice(E.Auswahl)) {
     case 2: return Stabtabelle::Verschiebungen;
-    case 3:
-    case 4: return Stabtabelle::Spannungen;
+    case 3: return Stabtabelle::Normalspannungen;
+    case 4: return Stabtabelle::Schubspannungen;
     default: return Stabtabelle::Schnittkraefte;
     }
 }
@@ -69,10 +69,6 @@ void TabelleFuellen(const Stab* stab) {
     fl_set_object_label(E.Stellen, t.Stellen.c_str());
     for (int i = 0; i < 3; ++i) {
         fl_set_object_label(E.Werte[i], "");
-        if (Tabellenart() == Stabtabelle::Spannungen) {
-            fl_set_object_label(E.Zeilen[i], "");
-            continue;
-        }
         fl_set_object_label(E.ZeilenTitel[i], t.Titel[i].c_str());
         fl_set_object_label(E.Einheiten[i], t.Einheiten[i].c_str());
         fl_set_object_label(E.Zeilen[i], t.Zeilen[i].c_str());

@@ -26,16 +26,19 @@ Schalterknopf auswahlknoepfe[] = {
     {"Querkraft", 150, false, &Zeichenschalter::Querkraft, nullptr},
     {"Normalkraft", 180, false, &Zeichenschalter::Normalkraft, nullptr},
     {"SK beschriften", 210, false, &Zeichenschalter::SKBeschriften, nullptr},
-    {"Lager", 250, true, &Zeichenschalter::Lager, nullptr},
-    {"Lagergrößen"_l1, 280, false, &Zeichenschalter::Lagergroessen, nullptr},
-    {"Punktlasten", 320, true, &Zeichenschalter::Punktlasten, nullptr},
-    {"PL Beschriftung", 350, false, &Zeichenschalter::PLBeschriftung, nullptr},
-    {"Streckenlasten", 390, true, &Zeichenschalter::Streckenlasten, nullptr},
-    {"SL Beschriftung", 420, false, &Zeichenschalter::SLBeschriftung, nullptr},
-    {"Punkte", 460, true, &Zeichenschalter::Punkte, nullptr},
-    {"Punktnummern", 490, false, &Zeichenschalter::Punktnummern, nullptr},
-    {"Stabnummern", 520, false, &Zeichenschalter::Stabnummern, nullptr},
-    {"Freiheitsgrade", 550, false, &Zeichenschalter::Freiheitsgrade, nullptr},
+    // The envelope of all combinations instead of single results, for the
+    // forces switched on above.
+    {"Umhüllende"_l1, 240, false, &Zeichenschalter::Umhuellende, nullptr},
+    {"Lager", 280, true, &Zeichenschalter::Lager, nullptr},
+    {"Lagergrößen"_l1, 310, false, &Zeichenschalter::Lagergroessen, nullptr},
+    {"Punktlasten", 350, true, &Zeichenschalter::Punktlasten, nullptr},
+    {"PL Beschriftung", 380, false, &Zeichenschalter::PLBeschriftung, nullptr},
+    {"Streckenlasten", 420, true, &Zeichenschalter::Streckenlasten, nullptr},
+    {"SL Beschriftung", 450, false, &Zeichenschalter::SLBeschriftung, nullptr},
+    {"Punkte", 490, true, &Zeichenschalter::Punkte, nullptr},
+    {"Punktnummern", 520, false, &Zeichenschalter::Punktnummern, nullptr},
+    {"Stabnummern", 550, false, &Zeichenschalter::Stabnummern, nullptr},
+    {"Freiheitsgrade", 580, false, &Zeichenschalter::Freiheitsgrade, nullptr},
 };
 
 void NeuZeichnenCB(FL_OBJECT*, long) { NeuZeichnen(); }
@@ -85,9 +88,9 @@ FL_OBJECT* Pruefknopf(int x, int y, const char* text, FL_CALLBACKPTR cb, int bre
 }  // namespace
 
 void ZeichenauswahlErzeugen() {
-    Zeichenauswahl.Form = fl_bgn_form(FL_UP_BOX, 180, 640);
+    Zeichenauswahl.Form = fl_bgn_form(FL_UP_BOX, 180, 670);
     for (Schalterknopf& k : auswahlknoepfe) k.Knopf = Pruefknopf(20, k.Y, k.Beschriftung, NeuZeichnenCB);
-    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 20, 600, 140, 30, "Schließen"_l1);
+    FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 20, 630, 140, 30, "Schließen"_l1);
     fl_set_object_callback(ob, AuswahlSchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(Zeichenauswahl.Form, Schliessart::Werkzeug, KNOPF_ZEICHNEN);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/bericht.h"
+#include "core/datenmodell.h"
 #include "core/latin1.h"
 #include "files/ausgabepruefung.h"
 #include "files/pfade.h"
@@ -14,12 +15,16 @@
 #include "output/liste.h"
 #include "output/pdf.h"
 #include "output/plot.h"
+#include "output/tabellen_ergebnisse.h"
 
 namespace {
 
 void PlotExportieren(FILE* datei, System& system) { PlotSchreiben(datei, &system, Druckeinstellungen); }
 void TabelleExportieren(FILE* datei, System& system) { TabelleAusgeben(datei, &system); }
 void ListeExportieren(FILE* datei, System& system) { ListeAusgeben(datei, &system, system.Staebe); }
+void UmhuellendeExportieren(FILE* datei, System& system) {
+    if (system.Huelle) UmhuellendeAusgeben(datei, *system.Huelle);
+}
 
 // Writes a format through a temporary file beside `pfad`; `fehler` is the
 // result of a failure (the file could not be written).
@@ -44,6 +49,9 @@ Exportergebnis FormatSchreiben(System& system, int format, const std::string& pf
 Exportergebnis Pruefen(const System* system, int format) {
     if (format < 0 || format >= ExportformatAnzahl()) return Exportergebnis::KeinFormat;
     if (!system) return Exportergebnis::KeinSystem;
+    // Refused before a file is touched: an empty table would pass for an
+    // envelope without any extremes.
+    if (Exportformate[format].BrauchtUmhuellende && !system->Huelle) return Exportergebnis::KeineUmhuellende;
     return Exportergebnis::Geschrieben;
 }
 
@@ -54,6 +62,7 @@ const Exportformat Exportformate[] = {
     {TabelleExportieren, "Tab Delimited", "*.tab", false},
     {ListeExportieren, "Liste aller Stäbe"_l1, "*.list", false},
     {PlotExportieren, "PDF", "*.pdf", true, true},
+    {UmhuellendeExportieren, "Umhüllende"_l1, "*.tab", false, false, true},
     {nullptr, "", "", false},
 };
 
@@ -112,6 +121,10 @@ void ExportergebnisText(Exportergebnis ergebnis, const char** zeile1, const char
     case Exportergebnis::Ueberschreibt:
         *zeile1 = "Die Datei darf nicht";
         *zeile2 = "überschrieben werden !"_l1;
+        break;
+    case Exportergebnis::KeineUmhuellende:
+        *zeile1 = "keine Umhüllende berechnet !"_l1;
+        *zeile2 = "(Berechnen - Umhüllende aller Kombinationen)"_l1;
         break;
     }
 }

@@ -1,5 +1,6 @@
 // Export of a System: the PostScript plot, the tab-delimited bar table, the
-// listing of all bars or the plot as PDF, written to a chosen file or,
+// listing of all bars, the plot as PDF or the envelope of all combinations
+// (output/tabellen_ergebnisse.h), written to a chosen file or,
 // through a temporary file, to a print command; and the PostScript preview.
 //
 // Toolkit-free: the "Exportieren" dialog only reads its objects, calls these
@@ -17,6 +18,7 @@ struct Exportformat {
     const char* Muster;              // pattern of the file selector
     bool HatOptionen;                // "Optionen" opens the plot options
     bool AlsPdf = false;             // the PostScript of Schreiber goes through Ghostscript
+    bool BrauchtUmhuellende = false; // writes the System's envelope, refused without one
 };
 
 // In the order of the format choice, ended by a record with an empty name.
@@ -38,7 +40,8 @@ enum class Exportergebnis {
     Druckfehler,     // the temporary file was written, the print job failed
     KeinGhostscript, // PDF: gs is not installed; nothing written
     PdfFehler,       // PDF: gs made no PDF; nothing written
-    Ueberschreibt    // the file is a catalogue, ~/.velko or an open System's file
+    Ueberschreibt,   // the file is a catalogue, ~/.velko or an open System's file
+    KeineUmhuellende // the format writes the envelope, which is not computed
 };
 
 // Writes format `format` of the System (null: none, refused) into `pfad`

@@ -54,6 +54,7 @@ const V& BerechnenMenue() {
     static const V t = {
         {nullptr, "Theorie I. Ordnung", true, menue::TheorieI},
         {nullptr, "Theorie II. Ordnung", true, menue::TheorieII},
+        {nullptr, "Umhüllende aller Kombinationen"_l1, true, menue::Umhuellende},
     };
     return t;
 }

@@ -4,6 +4,9 @@
 #include <cstdio>
 
 #include "analysis/ergebnisse.h"
+#include "analysis/spannungen.h"
+#include "core/latin1.h"
+#include "core/systemoperationen.h"
 
 namespace {
 
@@ -22,13 +25,59 @@ std::string Zeile(const Stab& stab, Funktion f, const char* format) {
     return z;
 }
 
+bool IstSpannung(Stabtabelle art) { return art == Stabtabelle::Normalspannungen || art == Stabtabelle::Schubspannungen; }
+
+// The rows of a stress table at t = i/9; rows stay empty without results
+// (no stresses without forces), and a missing cross-section is said.
+void SpannungenEintragen(const Stab& stab, Stabtabelle art, Stabtabelleninhalt& t) {
+    const bool normal = art == Stabtabelle::Normalspannungen;
+    const char* einheit = "[N/mm²]"_l1;
+    if (normal) {
+        t.Titel[0] = "oben";
+        t.Titel[1] = "unten";
+        t.Einheiten[0] = t.Einheiten[1] = einheit;
+    } else {
+        t.Titel[0] = "tau";
+        t.Einheiten[0] = einheit;
+    }
+    if (!stab.Ergebnisse || stab.Ergebnisse->next == stab.Ergebnisse) return;
+    const Querschnitt* q = QuerschnittSuchen(stab.Querschnitt);
+    if (!q || !(q->Flaeche > 0.0)) {
+        t.Zeilen[0] = " kein Querschnitt mit A > 0 !";
+        return;
+    }
+    bool ohneRandabstand = false;
+    for (int i = 0; i < 10; ++i) {
+        Spannungen sp;
+        SpannungenAn(&stab, i / 9.0, sp);
+        ohneRandabstand = sp.OhneRandabstand;
+        if (normal) {
+            t.Zeilen[0] += Format(" %8.2f ", sp.SigmaOben);
+            t.Zeilen[1] += Format(" %8.2f ", sp.SigmaUnten);
+        } else {
+            t.Zeilen[0] += Format(" %8.2f ", sp.TauMittel);
+        }
+    }
+    if (!normal)
+        t.Zeilen[1] = " Mittelwert tau = Q / A über den Querschnitt"_l1;
+    else if (ohneRandabstand)
+        t.Zeilen[2] = " max y = 0 : nur N / A, ohne Biegung (Randabstand fehlt)";
+    else
+        t.Zeilen[2] = " sigma = N / A -+ M * max y / Iz (oben: lokale +y-Seite)";
+}
+
 }  // namespace
 
 Stabtabelleninhalt StabergebnisTabelle(const Stab& stab, Stabtabelle art) {
     Stabtabelleninhalt t;
     const double L = stab.Laenge;
-    for (int i = 0; i <= 10; ++i) t.Stellen += Format(" %8.2f ", L * i / 10.0);
-    if (art == Stabtabelle::Schnittkraefte) {
+    if (IstSpannung(art))
+        for (int i = 0; i < 10; ++i) t.Stellen += Format(" %8.2f ", L * i / 9.0);
+    else
+        for (int i = 0; i <= 10; ++i) t.Stellen += Format(" %8.2f ", L * i / 10.0);
+    if (IstSpannung(art)) {
+        SpannungenEintragen(stab, art, t);
+    } else if (art == Stabtabelle::Schnittkraefte) {
         const char* titel[3] = {"M", "Q", "N"};
         const char* einheiten[3] = {"[kNm]", "[kN]", "[kN]"};
         const Funktion f[3] = {MomentAn, QuerkraftAn, NormalkraftAn};
@@ -80,6 +129,16 @@ Stellenwerte WerteAnStelle(const Stab& stab, Stabtabelle art, double abstand) {
         w.Aendern = true;
         w.Text[0] = Format("%.7f", DurchbiegungAn(&stab, t));
         w.Text[1] = Format("%.7f", LaengsverschiebungAn(&stab, t));
+    } else if (IstSpannung(art)) {
+        Spannungen sp;
+        if (!SpannungenAn(&stab, t, sp)) return w;  // nothing to show: the fields stay as they are
+        w.Aendern = true;
+        if (art == Stabtabelle::Normalspannungen) {
+            w.Text[0] = Format("%.3f", sp.SigmaOben);
+            w.Text[1] = Format("%.3f", sp.SigmaUnten);
+        } else {
+            w.Text[0] = Format("%.3f", sp.TauMittel);
+        }
     }
     return w;
 }

@@ -7,10 +7,12 @@
 
 #include "core/datenmodell.h"
 
-enum class Stabtabelle { Schnittkraefte, Verschiebungen, Spannungen };
+// The stress tables list the ten positions t = i/9 of the listing and of
+// velko-rechnen --spannungen instead of the eleven points.
+enum class Stabtabelle { Schnittkraefte, Verschiebungen, Normalspannungen, Schubspannungen };
 
 struct Stabtabelleninhalt {
-    std::string Stellen;          // the eleven distances L*i/10
+    std::string Stellen;          // the eleven distances L*i/10 (stresses: the ten L*i/9)
     std::string Titel[3];         // row labels
     std::string Einheiten[3];
     std::string Zeilen[3];        // values at the eleven points

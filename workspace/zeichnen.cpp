@@ -41,6 +41,11 @@ void SystemZeichnen(Maler& maler, const Ansicht& a, const Zeichenschalter& z, co
     if (z.Normalkraft) SchnittkraefteZeichnen(maler, a, s, NORMALKRAFT, z.SKBeschriften, &plan);
     if (z.Querkraft) SchnittkraefteZeichnen(maler, a, s, QUERKRAFT, z.SKBeschriften, &plan);
     if (z.Moment) SchnittkraefteZeichnen(maler, a, s, MOMENT, z.SKBeschriften, &plan);
+    if (z.Umhuellende) {
+        if (z.Normalkraft) UmhuellendeZeichnen(maler, a, s, NORMALKRAFT, z.SKBeschriften, &plan);
+        if (z.Querkraft) UmhuellendeZeichnen(maler, a, s, QUERKRAFT, z.SKBeschriften, &plan);
+        if (z.Moment) UmhuellendeZeichnen(maler, a, s, MOMENT, z.SKBeschriften, &plan);
+    }
     // What the bar menu will act on must never hide under a load or diagram.
     MarkierteStaebeZeichnen(maler, a, s);
     if (z.Punkte) PunkteZeichnen(maler, a, s);

@@ -25,6 +25,7 @@ struct Zeichenschalter {
     bool Querkraft = false;
     bool Normalkraft = false;
     bool SKBeschriften = false;
+    bool Umhuellende = false;  // the envelope of the internal forces switched on
     bool Lager = true;
     bool Lagergroessen = false;
     bool Punktlasten = true;
@@ -50,7 +51,8 @@ extern Zeichenschalter Schalter;
 // Clears the canvas and draws every enabled layer of the System in the fixed
 // order: grid, origin, grid labels, reference fibres, bars, supports,
 // degrees of freedom, point loads, distributed and temperature loads, deflected shape,
-// normal force, shear force, moment, the marked bars (always), points,
+// normal force, shear force, moment, the envelopes of those switched on
+// (with "Umhüllende"), the marked bars (always), points,
 // point numbers, bar numbers, support reactions.  Without a System the
 // canvas is only cleared.
 void SystemZeichnen(Maler& maler, const Ansicht& ansicht, const Zeichenschalter& schalter, const System* system);
@@ -107,6 +109,13 @@ void SchnittkraefteBeschriften(Maler& maler, const Ansicht& ansicht, const Stab&
                                Beschriftungsplan* plan = nullptr);
 void VerschiebungenZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, bool beschriften,
                             Beschriftungsplan* plan = nullptr);
+// The envelope of all combinations (System::Huelle) of one internal force:
+// per bar the curve of the maxima (solid) and of the minima (dashed) over
+// the ten listed positions, in the force's colour and on the side its
+// diagram lies; with `beschriften` the largest maximum and the smallest
+// minimum with their combinations.  Nothing without an envelope.
+void UmhuellendeZeichnen(Maler& maler, const Ansicht& ansicht, const System& system, int art, bool beschriften,
+                         Beschriftungsplan* plan = nullptr);
 void BiegelinieZeichnen(Maler& maler, const Ansicht& ansicht, const Stababschnitt& abschnitt);
 void VerschiebungenBeschriften(Maler& maler, const Ansicht& ansicht, const Stab& stab,
                                Beschriftungsplan* plan = nullptr);

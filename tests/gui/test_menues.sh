@@ -15,7 +15,7 @@ freiheitsgrade() { iconv -f ISO-8859-1 -t UTF-8 "$VELKO_MELDUNGSPROTOKOLL" | sed
 berechnen() {
   local zeilen
   zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
-  POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Berechnen 1
+  POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 1
   warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" ||
     gui_fehler "nicht berechnet: $(letzte_meldung)"
   [ "$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")" -gt "$zeilen" ] || gui_fehler "keine neuen Meldungen"
@@ -23,7 +23,7 @@ berechnen() {
 
 # Theorie II. Ordnung: the alert, nothing else.
 zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
-POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Berechnen 2
+POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 2
 hinweis_bestaetigen
 [ "$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")" -eq "$zeilen" ] || gui_fehler "Theorie II. Ordnung hat gemeldet"
 

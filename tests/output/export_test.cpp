@@ -2,6 +2,8 @@
 // inputs of the plot options.
 #include "core/latin1.h"
 #include "output/export.h"
+#include "output/tabellen_ergebnisse.h"
+#include "core/umhuellende.h"
 
 #include <gtest/gtest.h>
 
@@ -70,8 +72,8 @@ const char* Zeile1(Exportergebnis e) {
 
 }  // namespace
 
-TEST(Exportformate, VierFormateInDerReihenfolgeDerAuswahl) {
-    ASSERT_EQ(ExportformatAnzahl(), 4);
+TEST(Exportformate, FuenfFormateInDerReihenfolgeDerAuswahl) {
+    ASSERT_EQ(ExportformatAnzahl(), 5);
     EXPECT_STREQ(Exportformate[0].Name, "PostScript");
     EXPECT_STREQ(Exportformate[0].Muster, "*.ps");
     EXPECT_TRUE(Exportformate[0].HatOptionen);
@@ -82,7 +84,10 @@ TEST(Exportformate, VierFormateInDerReihenfolgeDerAuswahl) {
     EXPECT_STREQ(Exportformate[3].Name, "PDF");
     EXPECT_STREQ(Exportformate[3].Muster, "*.pdf");
     EXPECT_TRUE(Exportformate[3].HatOptionen);
-    EXPECT_STREQ(Exportformate[4].Name, "");
+    EXPECT_STREQ(Exportformate[4].Name, "Umhüllende"_l1);
+    EXPECT_EQ(std::string(Exportformate[4].Name).find("\xFC"), 3u);  // one byte in ISO 8859-1
+    EXPECT_TRUE(Exportformate[4].BrauchtUmhuellende);
+    EXPECT_STREQ(Exportformate[5].Name, "");
     EXPECT_EQ(Druckkommando, "lpr");
 }
 
@@ -97,7 +102,15 @@ TEST_F(Export, InDateiSchreibtDasGewaehlteFormatOderNichts) {
 
     // Refusals write nothing, in the order the dialog checks them.
     EXPECT_EQ(InDateiExportieren(sys, -1, ""), Exportergebnis::KeinFormat);
-    EXPECT_EQ(InDateiExportieren(sys, 4, ps.c_str()), Exportergebnis::KeinFormat);
+    EXPECT_EQ(InDateiExportieren(sys, 5, ps.c_str()), Exportergebnis::KeinFormat);
+    // The envelope before it was computed: refused, nothing written.
+    const std::string huelle = temp.Pfad("halle_huelle.tab");
+    EXPECT_EQ(InDateiExportieren(sys, 4, huelle.c_str()), Exportergebnis::KeineUmhuellende);
+    EXPECT_FALSE(Existiert(huelle));
+    EXPECT_STREQ(Zeile1(Exportergebnis::KeineUmhuellende), "keine Umhüllende berechnet !"_l1);
+    sys->Huelle = new Umhuellende{};
+    ASSERT_EQ(InDateiExportieren(sys, 4, huelle.c_str()), Exportergebnis::Geschrieben);
+    EXPECT_EQ(DateiLesen(huelle), Erwartet([this](FILE* f) { UmhuellendeAusgeben(f, *sys->Huelle); }));
     EXPECT_EQ(InDateiExportieren(sys, 2, ""), Exportergebnis::KeinDateiname);
     EXPECT_STREQ(Zeile1(Exportergebnis::KeinDateiname), "kein Dateiname zum");
     EXPECT_EQ(InDateiExportieren(sys, 2, temp.Pfad("fehlt/x.list").c_str()), Exportergebnis::DateiFehler);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "workspace/stabergebnistabelle.h"
+#include "core/latin1.h"
+#include "core/programm.h"
 #include "core/systemoperationen.h"
 
 namespace {
@@ -54,7 +56,45 @@ TEST_F(Ergebnisstab, TableRowsExtremesAndValuesAtADistance) {
     w = WerteAnStelle(stab, Stabtabelle::Verschiebungen, 4.0);
     EXPECT_NE(w.Text[0].find("0.0000000"), std::string::npos);  // seven places, sign aside
     EXPECT_EQ(w.Text[2], "");
-    EXPECT_FALSE(WerteAnStelle(stab, Stabtabelle::Spannungen, 1.0).Aendern);
+    // Stresses need a cross-section: without one nothing changes.
+    EXPECT_FALSE(WerteAnStelle(stab, Stabtabelle::Normalspannungen, 1.0).Aendern);
+}
+
+TEST_F(Ergebnisstab, StressesAtTheTenListedPositions) {
+    // A = 0.01 m^2, Iz = 1e-4 m^4, 0.1 m to the extreme fibre.
+    Querschnitt* q = new Querschnitt{};
+    q->Nummer = 7;
+    q->Flaeche = 0.01;
+    q->Traegheitsmoment = 1e-4;
+    q->MaxY = 0.1;
+    KeVorneEintragen(Programm.Querschnitte, q);
+    stab.Querschnitt = 7;
+    Stabtabelleninhalt t = StabergebnisTabelle(stab, Stabtabelle::Normalspannungen);
+    EXPECT_EQ(t.Stellen.size(), 10u * 10u);
+    EXPECT_EQ(t.Stellen.substr(10, 10), "     0.44 ");
+    EXPECT_EQ(t.Titel[0], "oben");
+    EXPECT_EQ(t.Einheiten[1], "[N/mm²]"_l1);
+    // At the end M = 20: N/A = 1 N/mm^2, M maxy / Iz = 20 N/mm^2.
+    EXPECT_EQ(t.Zeilen[0].substr(90), "   -19.00 ");
+    EXPECT_EQ(t.Zeilen[1].substr(90), "    21.00 ");
+    EXPECT_EQ(t.Zeilen[0].substr(0, 10), "     1.00 ");
+    Stellenwerte w = WerteAnStelle(stab, Stabtabelle::Normalspannungen, 2.0);
+    ASSERT_TRUE(w.Aendern);
+    EXPECT_EQ(w.Text[0], "-9.000");
+    EXPECT_EQ(w.Text[1], "11.000");
+
+    t = StabergebnisTabelle(stab, Stabtabelle::Schubspannungen);
+    EXPECT_EQ(t.Titel[0], "tau");
+    EXPECT_EQ(t.Zeilen[0].substr(0, 10), "     0.50 ");
+    EXPECT_NE(t.Zeilen[1].find("Mittelwert"), std::string::npos);
+    EXPECT_EQ(WerteAnStelle(stab, Stabtabelle::Schubspannungen, 1.0).Text[0], "0.500");
+
+    // Without the distance to the extreme fibre: N/A in both, and said so.
+    q->MaxY = 0.0;
+    t = StabergebnisTabelle(stab, Stabtabelle::Normalspannungen);
+    EXPECT_EQ(t.Zeilen[0], t.Zeilen[1]);
+    EXPECT_NE(t.Zeilen[2].find("max y = 0"), std::string::npos);
+    ProgrammZuruecksetzen();
 }
 
 TEST(Stabergebnistabelle, BarWithoutResultsOrLength) {
