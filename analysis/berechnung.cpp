@@ -114,17 +114,26 @@ bool Berechnung::SteifigkeitAufbauen(const Elementsteifigkeit& elementsteifigkei
                                      bericht_) != 0;
 }
 
-bool Berechnung::Zerlegen() {
+bool Berechnung::Zerlegen(bool mitFortschritt) {
     int singulaer = -1;
     return SystemsteifigkeitZerlegen(Anzahl(), daten_.zustand.data(), daten_.erste.data(), daten_.k, &singulaer,
-                                     &bericht_) != -2;
+                                     mitFortschritt ? &bericht_ : nullptr) != -2;
+}
+
+long Berechnung::NegativePivots() const {
+    long n = 0;
+    for (int z : daten_.zustand) n += z == STATUS_NEGATIV;
+    return n;
 }
 
 void Berechnung::Loesen() {
     const int n = Anzahl();
     for (int i = 0; i < n; ++i) daten_.fGesamt[i] = daten_.fKnoten[i] + daten_.fErsatz[i];
-    GleichungssystemLoesen(n, daten_.zustand.data(), daten_.erste.data(), daten_.k, daten_.u.data(),
-                           daten_.fGesamt.data());
+    LoesenMit(daten_.u.data(), daten_.fGesamt.data());
+}
+
+void Berechnung::LoesenMit(double* u, double* f) {
+    GleichungssystemLoesen(Anzahl(), daten_.zustand.data(), daten_.erste.data(), daten_.k, u, f);
 }
 
 void Berechnung::Nachlaufrechnung() {
@@ -136,8 +145,12 @@ void Berechnung::Nachlaufrechnung() {
 
 bool Berechnung::ErgebnisseEndlich() { return ::ErgebnisseEndlich(modell_, system_, bericht_); }
 
-void Berechnung::ErgebnisseUebernehmen() {
-    ErgebnisseInSystemUebernehmen(modell_, system_);
+void Berechnung::ErgebnisseUebernehmen(long theorie, const Abschnittergaenzung& ergaenzen) {
+    ErgebnisseInSystemUebernehmen(modell_, system_, ergaenzen);
+    system_.Theorie = theorie;
+    // A second-order run sets the critical load factor afterwards.
+    system_.Verzweigung = VERZWEIGUNG_KEINE_DRUCKKRAEFTE;
+    system_.Verzweigungslastfaktor = 0.0;
     AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "analysis/kernmodell.h"
+#include "analysis/nachlauf.h"
 #include "analysis/steifigkeit.h"
 
 class Berichtsempfaenger;
@@ -50,21 +51,32 @@ public:
     // ElementsteifigkeitErsterOrdnung()); the matrix is allocated on first use.
     bool SteifigkeitAufbauen(const Elementsteifigkeit& elementsteifigkeit);
     Elementsteifigkeit ElementsteifigkeitErsterOrdnung();
-    // False for a kinematic system (a pivot within the tolerance).
-    bool Zerlegen();
+    // False for a kinematic system (a pivot within the tolerance).  The
+    // progress runs row by row unless `mitFortschritt` is false (a run that
+    // decomposes again and again moves the bar itself).
+    bool Zerlegen(bool mitFortschritt = true);
+    // Rows of the last decomposition with a negative pivot.
+    long NegativePivots() const;
     // fGesamt = fKnoten + fErsatz, then the solution into u.
     void Loesen();
+    // A solution with the decomposed K for other vectors: on entry u holds
+    // the prescribed displacements and f the loads (see GleichungssystemLoesen).
+    void LoesenMit(double* u, double* f);
     // After K was assembled again: nodal forces, the solution into the
     // model, element end forces.
     void Nachlaufrechnung();
     // False after a message, with the bars' results removed, when the
     // solution overflowed (see analysis/endlichkeit.h).
     bool ErgebnisseEndlich();
-    // The results into the System's bars and degrees of freedom.
-    void ErgebnisseUebernehmen();
+    // The results into the System's bars and degrees of freedom, computed
+    // by `theorie`; `ergaenzen` adds to every record what the theory keeps
+    // of its element.
+    void ErgebnisseUebernehmen(long theorie = THEORIE_I, const Abschnittergaenzung& ergaenzen = {});
 
     Kernmodell& Modell() { return modell_; }
     const Kernmodell& Modell() const { return modell_; }
+    const KatalogIndex& Katalog() const { return katalog_; }
+    Berichtsempfaenger& Bericht() { return bericht_; }
     // The work data of the run (valid after ArbeitsdatenAnlegen).
     struct Arbeitsdaten {
         std::vector<double> u, fKnoten, fErsatz, fGesamt;
@@ -73,6 +85,7 @@ public:
         std::size_t gebucht = 0;  // bytes booked against the work-storage limit
     };
     Arbeitsdaten& Daten() { return daten_; }
+    const Arbeitsdaten& Daten() const { return daten_; }
 
 private:
     void Melden(const char* text);

@@ -28,7 +28,7 @@ bool ModellEndlich(const Kernmodell& modell) {
 bool ErgebnisseEndlich(const Kernmodell& modell, System& system, Berichtsempfaenger& bericht) {
     if (ModellEndlich(modell)) return true;
     MeldungAusgeben(bericht, "Fehler beim Berechnen ! - Ergebnisse nicht endlich, Eingabewerte prüfen !"_l1);
-    for (Stab* s : Elemente<Stab>(system.Staebe)) ErgebnisseLoeschen(s);
+    SystemergebnisseLoeschen(system);
     AenderungMelden(&system, AENDERUNG_ERGEBNISSE);
     bericht.Fortschritt(0.0);
     return false;

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <initializer_list>
 #include <new>
+#include <vector>
 
+#include "analysis/theorie2/stabelement.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -104,6 +106,63 @@ double Dehnung(const Stab* stab, double n) {
     return ea != 0.0 ? n / ea : 0.0;
 }
 
+// The exact course of a record of an exact run, rebuilt from its data.  A
+// diagram, a table or an extremum search asks one record many times in a
+// row, a drawing one quantity of every record after the other: the last few
+// rebuilt are kept, found by the record and checked against its data (a
+// record freed and another made at the same address must not find the old
+// course).
+struct Verlaufseintrag {
+    const Stababschnitt* abschnitt = nullptr;
+    StabdatenII daten;
+    double lokal[6] = {};
+    Stabverlauf verlauf;
+};
+
+StabdatenII ExakteDaten(const Stababschnitt* r) {
+    StabdatenII d;
+    d.Laenge = r->Laenge;
+    d.EA = r->EA;
+    d.EI = r->EI;
+    d.N = {r->N0, r->N1, r->N2};
+    d.qAnfang = r->qAnfang;
+    d.qEnde = r->qEnde;
+    d.nAnfang = r->nAnfang;
+    d.nEnde = r->nEnde;
+    d.Dehnung = r->Dehnung;
+    d.Kruemmung = r->Kruemmung;
+    return d;
+}
+
+bool Gleich(const StabdatenII& a, const StabdatenII& b) {
+    return a.Laenge == b.Laenge && a.EA == b.EA && a.EI == b.EI && a.N.N0 == b.N.N0 && a.N.N1 == b.N.N1 &&
+           a.N.N2 == b.N.N2 && a.qAnfang == b.qAnfang && a.qEnde == b.qEnde && a.nAnfang == b.nAnfang &&
+           a.nEnde == b.nEnde && a.Dehnung == b.Dehnung && a.Kruemmung == b.Kruemmung;
+}
+
+const Stabverlauf& ExakterVerlauf(const Stababschnitt* r) {
+    static Verlaufseintrag eintraege[8];
+    static int naechster = 0;
+    const StabdatenII d = ExakteDaten(r);
+    for (Verlaufseintrag& e : eintraege)
+        if (e.abschnitt == r && Gleich(e.daten, d) && std::equal(e.lokal, e.lokal + 6, r->Lokal))
+            return e.verlauf;
+    Verlaufseintrag& e = eintraege[naechster];
+    naechster = (naechster + 1) % 8;
+    e.abschnitt = r;
+    e.daten = d;
+    std::copy(r->Lokal, r->Lokal + 6, e.lokal);
+    e.verlauf = StabelementII(d).Verlauf(r->Lokal);
+    return e.verlauf;
+}
+
+bool Exakt(const Stababschnitt* r) { return r->Exakt == 1 && r->Laenge > 0.0 && r->EI != 0.0; }
+
+double ExakterWert(const Stababschnitt* r, Schnittgroesse g, double xi) {
+    const Stabverlauf& v = ExakterVerlauf(r);
+    return v.Wert(g, (1.0 + xi) / 2.0 * r->Laenge);
+}
+
 // The value of a quantity at xi in one record.  The extremum search works
 // record by record: at a cut the two records meeting there hold the values
 // on either side of a jump (a point load in Q and N, a point moment in M),
@@ -114,8 +173,8 @@ struct Kurve {
 };
 using Kurvenfunktion = Kurve (*)(const Stab*, const Stababschnitt*);
 
-double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfunktion kurve, double start,
-                bool maximum) {
+double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfunktion kurve, Schnittgroesse g,
+                double start, bool maximum) {
     if (!HatErgebnisse(stab)) {
         if (position) *position = -1.0;
         return 0.0;
@@ -139,10 +198,18 @@ double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfu
         }
     };
     for (const Stababschnitt* r : Elemente<Stababschnitt>(stab->Ergebnisse)) {
-        const Kurve c = kurve(stab, r);
-        double* kandidaten = HermiteExtremstellen(c.f0, c.s0, c.f1, c.s1, r->Laenge);
         pruefen(r, -1.0, r->tAnfang);
         pruefen(r, 1.0, r->tEnde);
+        if (Exakt(r)) {
+            const std::vector<double> stellen = ExakterVerlauf(r).Extremstellen(g);
+            for (double x : stellen) {
+                const double xi = std::clamp(2.0 * x / r->Laenge - 1.0, -1.0, 1.0);
+                pruefen(r, xi, ((1 - xi) * r->tAnfang + (1 + xi) * r->tEnde) / 2);
+            }
+            continue;
+        }
+        const Kurve c = kurve(stab, r);
+        double* kandidaten = HermiteExtremstellen(c.f0, c.s0, c.f1, c.s1, r->Laenge);
         if (kandidaten) {
             for (int i = 0; i < 2; ++i) {
                 const double xi = kandidaten[i];
@@ -156,19 +223,24 @@ double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfu
 }
 
 double MomentIn(const Stab*, const Stababschnitt* r, double xi) {
+    if (Exakt(r)) return ExakterWert(r, Schnittgroesse::Moment, xi);
     return HermiteWert(r->MA, r->QA, r->ME, r->QE, r->Laenge, xi);
 }
 double NormalkraftIn(const Stab*, const Stababschnitt* r, double xi) {
+    if (Exakt(r)) return ExakterWert(r, Schnittgroesse::Normalkraft, xi);
     return HermiteWert(r->NA, -r->nAnfang, r->NE, -r->nEnde, r->Laenge, xi);
 }
 double QuerkraftIn(const Stab*, const Stababschnitt* r, double xi) {
+    if (Exakt(r)) return ExakterWert(r, Schnittgroesse::Querkraft, xi);
     return HermiteWert(r->QA, r->qAnfang, r->QE, r->qEnde, r->Laenge, xi);
 }
 double DurchbiegungIn(const Stab* stab, const Stababschnitt* r, double xi) {
+    if (Exakt(r)) return ExakterWert(r, Schnittgroesse::Durchbiegung, xi);
     const LokaleVerschiebung v = Lokal(stab, r);
     return -HermiteWert(v.wA, v.phiA, v.wE, v.phiE, r->Laenge, xi);
 }
 double LaengsverschiebungIn(const Stab* stab, const Stababschnitt* r, double xi) {
+    if (Exakt(r)) return ExakterWert(r, Schnittgroesse::Laengsverschiebung, xi);
     const LokaleVerschiebung v = Lokal(stab, r);
     return ((1 - xi) * v.uA + (1 + xi) * v.uE) / 2;
 }
@@ -220,33 +292,59 @@ double SystemExtremum(Kette staebe, Stab** stab, double* position, StabExtremum 
 
 }  // namespace
 
+double AbschnittWert(const Stab* stab, const Stababschnitt* r, Schnittgroesse g, double xi) {
+    if (!r) return 0.0;
+    switch (g) {
+    case Schnittgroesse::Normalkraft: return NormalkraftIn(stab, r, xi);
+    case Schnittgroesse::Querkraft: return QuerkraftIn(stab, r, xi);
+    case Schnittgroesse::Moment: return MomentIn(stab, r, xi);
+    case Schnittgroesse::Durchbiegung: return stab ? DurchbiegungIn(stab, r, xi) : 0.0;
+    case Schnittgroesse::Laengsverschiebung: return stab ? LaengsverschiebungIn(stab, r, xi) : 0.0;
+    }
+    return 0.0;
+}
+
+void AbschnittStuetzwerte(const Stab* stab, const Stababschnitt* r, Schnittgroesse g, int anzahl, double* werte) {
+    for (int i = 0; i < anzahl; ++i)
+        werte[i] = AbschnittWert(stab, r, g, anzahl == 1 ? -1.0 : -1.0 + i * 2.0 / (anzahl - 1));
+}
+
+bool AbschnittVerformung(const Stababschnitt* r, double xi, double* u, double* v) {
+    if (!r || !Exakt(r)) return false;
+    const Stabverlauf& verlauf = ExakterVerlauf(r);
+    const double x = (1.0 + xi) / 2.0 * r->Laenge;
+    *u = verlauf.Laengsverschiebung(x);
+    *v = -verlauf.Durchbiegung(x);
+    return true;
+}
+
 double MomentAn(const Stab* stab, double t) { return WertAn(stab, t, MomentIn); }
 double NormalkraftAn(const Stab* stab, double t) { return WertAn(stab, t, NormalkraftIn); }
 double QuerkraftAn(const Stab* stab, double t) { return WertAn(stab, t, QuerkraftIn); }
 double DurchbiegungAn(const Stab* stab, double t) { return WertAn(stab, t, DurchbiegungIn); }
 double LaengsverschiebungAn(const Stab* stab, double t) { return WertAn(stab, t, LaengsverschiebungIn); }
 
-double MaxMoment(const Stab* s, double* p) { return Extremum(s, p, MomentIn, MomentKurve, -1e10, true); }
-double MinMoment(const Stab* s, double* p) { return Extremum(s, p, MomentIn, MomentKurve, 1e10, false); }
-double MaxQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftIn, QuerkraftKurve, -1e10, true); }
-double MinQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftIn, QuerkraftKurve, 1e10, false); }
+double MaxMoment(const Stab* s, double* p) { return Extremum(s, p, MomentIn, MomentKurve, Schnittgroesse::Moment, -1e10, true); }
+double MinMoment(const Stab* s, double* p) { return Extremum(s, p, MomentIn, MomentKurve, Schnittgroesse::Moment, 1e10, false); }
+double MaxQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftIn, QuerkraftKurve, Schnittgroesse::Querkraft, -1e10, true); }
+double MinQuerkraft(const Stab* s, double* p) { return Extremum(s, p, QuerkraftIn, QuerkraftKurve, Schnittgroesse::Querkraft, 1e10, false); }
 double MaxNormalkraft(const Stab* s, double* p) {
-    return Extremum(s, p, NormalkraftIn, NormalkraftKurve, -1e10, true);
+    return Extremum(s, p, NormalkraftIn, NormalkraftKurve, Schnittgroesse::Normalkraft, -1e10, true);
 }
 double MinNormalkraft(const Stab* s, double* p) {
-    return Extremum(s, p, NormalkraftIn, NormalkraftKurve, 1e10, false);
+    return Extremum(s, p, NormalkraftIn, NormalkraftKurve, Schnittgroesse::Normalkraft, 1e10, false);
 }
 double MaxDurchbiegung(const Stab* s, double* p) {
-    return Extremum(s, p, DurchbiegungIn, DurchbiegungKurve, -1e12, true);
+    return Extremum(s, p, DurchbiegungIn, DurchbiegungKurve, Schnittgroesse::Durchbiegung, -1e12, true);
 }
 double MinDurchbiegung(const Stab* s, double* p) {
-    return Extremum(s, p, DurchbiegungIn, DurchbiegungKurve, 1e12, false);
+    return Extremum(s, p, DurchbiegungIn, DurchbiegungKurve, Schnittgroesse::Durchbiegung, 1e12, false);
 }
 double MaxLaengsverschiebung(const Stab* s, double* p) {
-    return Extremum(s, p, LaengsverschiebungIn, LaengsKurve, -1e12, true);
+    return Extremum(s, p, LaengsverschiebungIn, LaengsKurve, Schnittgroesse::Laengsverschiebung, -1e12, true);
 }
 double MinLaengsverschiebung(const Stab* s, double* p) {
-    return Extremum(s, p, LaengsverschiebungIn, LaengsKurve, 1e12, false);
+    return Extremum(s, p, LaengsverschiebungIn, LaengsKurve, Schnittgroesse::Laengsverschiebung, 1e12, false);
 }
 
 double SystemMaxMoment(Kette k, Stab** s, double* p) { return SystemExtremum(k, s, p, MaxMoment, true); }

@@ -39,7 +39,7 @@ void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog) {
     }
 }
 
-void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys) {
+void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys, const Abschnittergaenzung& ergaenzen) {
     std::unordered_map<long, Stab*> staebe;  // first bar of the chain with the number
     for (Stab* s : Elemente<Stab>(sys.Staebe)) {
         ErgebnisseLoeschen(s);
@@ -84,6 +84,7 @@ void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys) {
         r->WinkelA = e->Fg[0]->Winkel;
         r->WinkelE = e->Fg[3]->Winkel;
         r->Winkel = e->Winkel;
+        if (ergaenzen) ergaenzen(*e, *r);
         KeVorneEintragen(stab->Ergebnisse, r);
     }
 }

@@ -141,7 +141,25 @@ struct Stababschnitt {
     double Laenge;
     double WinkelA, WinkelE;
     double Winkel;
+    // A record of an exact run (second-order theory) carries what rebuilds
+    // its element, and the values between its ends come from the exact
+    // solution; the others are interpolated from the end values (Hermite).
+    long Exakt;                 // 1: the fields below hold
+    double EA, EI;
+    double N0, N1, N2;          // axial force the bending saw, N0 + N1 x + N2 x^2 (x in m from the start)
+    double Dehnung, Kruemmung;  // free axial strain and curvature (temperature)
+    double Lokal[6];            // end displacements in the record's axes: u, v, phi at the start, then the end
 };
+
+// How the results in a System's bars were computed (System::Theorie).
+constexpr long THEORIE_KEINE = 0;
+constexpr long THEORIE_I = 1;
+constexpr long THEORIE_II = 2;
+
+// The critical load factor after a second-order run (System::Verzweigung).
+constexpr long VERZWEIGUNG_KEINE_DRUCKKRAEFTE = 0;  // no bar in compression
+constexpr long VERZWEIGUNG_GEFUNDEN = 1;            // System::Verzweigungslastfaktor holds it
+constexpr long VERZWEIGUNG_UNBESTIMMT = 2;          // the search failed
 
 // ------------------------------------------------------------ System
 
@@ -165,6 +183,12 @@ struct System {
     long Aenderungen;
     long Stabteilungen;
     long Systemnummer;
+    // The results of the last run: the theory that computed them and, after
+    // second-order theory, the critical load factor of the active loads.
+    // Removed together with the bars' results.
+    long Theorie;
+    long Verzweigung;
+    double Verzweigungslastfaktor;
 };
 
 // Copies a name into a fixed field, cut to fit and always terminated.

@@ -321,6 +321,13 @@ void ErgebnisseLoeschen(Stab* stab) {
     if (stab) ErgebnisKetteLoeschen(stab->Ergebnisse);
 }
 
+void SystemergebnisseLoeschen(System& sys) {
+    for (Stab* s : Elemente<Stab>(sys.Staebe)) ErgebnisseLoeschen(s);
+    sys.Theorie = THEORIE_KEINE;
+    sys.Verzweigung = VERZWEIGUNG_KEINE_DRUCKKRAEFTE;
+    sys.Verzweigungslastfaktor = 0.0;
+}
+
 void SystemLoeschen(System* sys) {
     if (!sys) return;
     for (Stab* s : Elemente<Stab>(sys->Staebe)) ErgebnisseLoeschen(s);

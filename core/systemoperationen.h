@@ -68,6 +68,9 @@ void StreckenlastLoeschen(System& sys, long kennung);
 void KombinationLoeschen(System& sys, long nummer);
 // Frees the result records of a bar (links and records).
 void ErgebnisseLoeschen(Stab* stab);
+// Removes every result of the System: the records of all bars and what the
+// run kept of the System as a whole (its theory, the critical load factor).
+void SystemergebnisseLoeschen(System& sys);
 
 // Allocation that ends the program on exhaustion ("Velko : MemFault").
 [[noreturn]] void Speicherfehler();
