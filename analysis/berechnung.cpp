@@ -29,7 +29,7 @@ void Berechnung::Melden(const char* text) { MeldungAusgeben(bericht_, text); }
 
 void Berechnung::Fortschritt(double wert) { bericht_.Fortschritt(wert); }
 
-bool Berechnung::ModellErzeugen() { return KernmodellErzeugen(modell_, system_, bericht_); }
+bool Berechnung::ModellErzeugen() { return KernmodellErzeugen(modell_, system_, bericht_, teilungen_); }
 
 int Berechnung::ModellPruefen() {
     if (KeAnzahl(modell_.Elemente) == 0) {

@@ -33,6 +33,9 @@ public:
     // Builds the model (cuts, load transfer, division).  False after a
     // message when a bar lacks its points or degrees of freedom.
     bool ModellErzeugen();
+    // The division of the model's elements other than the System's (-1:
+    // the System's), for a run whose elements need none.
+    void TeilungenVorgeben(long teilungen) { teilungen_ = teilungen; }
     // 1 when the model may be computed, else 0 after reporting the first
     // problem (no elements, missing material or cross-section, E, A or Iz
     // of 0, an element of length 0).
@@ -95,6 +98,7 @@ private:
     Berichtsempfaenger& bericht_;
     KatalogIndex katalog_;
     Kernmodell modell_;
+    long teilungen_ = -1;
     Arbeitsdaten daten_;
 };
 

@@ -59,7 +59,8 @@ using AktiveLastfaelle = std::unordered_set<long>;
 // into System::Stabteilungen pieces.  Reports "kein System !" for a System
 // without bars.  Returns false (after a message) when a bar lacks its
 // points or degrees of freedom; the model then stays empty.
-bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenger& bericht);
+// `teilungen` other than -1 divides into that many pieces instead.
+bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenger& bericht, long teilungen = -1);
 // Frees every node, element and model degree of freedom; the chain heads stay.
 void KernmodellLeeren(Kernmodell& modell);
 

@@ -1,6 +1,8 @@
 #include "analysis/theorie2ordnung.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -9,6 +11,8 @@
 #include <vector>
 
 #include "analysis/berechnung.h"
+#include "analysis/endlichkeit.h"
+#include "analysis/nachlauf.h"
 #include "analysis/theorie2/stabelement.h"
 #include "analysis/theorie2/verzweigung.h"
 #include "core/aenderungen.h"
@@ -76,12 +80,29 @@ private:
     Verzweigungslast VerzweigungSuchen(double fortschrittVon, double fortschrittBis);
     void Scheitern(Ausgang ausgang);
 
+    // The children of the solved elements, the elements of the model with
+    // the System's divisions: their end values, and their exact elements.
+    void ErgebnisseVerteilen();
+    void ErgebnisseUebernehmen(const Verzweigungslast& verzweigung);
+
     System& system_;
     Berichtsempfaenger& bericht_;
+    // The model with the System's divisions, whose elements become the
+    // records of the bars.  The exact elements need no division points: a
+    // chain of them is the exact element of the whole, so the run solves
+    // the model without divisions (b_) and takes the values at the division
+    // points from its solution.
+    Kernmodell ausgabe_;
+    struct Kind {
+        StabdatenII daten;
+        double lokal[6];
+    };
+    std::unordered_map<const Element*, Kind> kinder_;
     Berechnung b_;
     std::vector<Elementdaten> daten_;
     std::vector<StabelementII> elemente_;
     std::vector<StabdatenII> ergebnis_;  // the elements of the results, kept through the search
+    std::vector<std::array<double, 6>> ergebnisLokal_;  // and their end displacements
     std::unordered_map<const Element*, std::size_t> index_;
     std::vector<int> zustand0_;  // free and prescribed rows before any decomposition
     double fortschritt_ = 0.0;
@@ -98,23 +119,24 @@ void Multiplizieren(const double a[6][6], const double b[6][6], double c[6][6]) 
 }
 
 bool ZweiteOrdnung::ErsterOrdnungLoesen() {
-    if (!b_.ModellErzeugen()) {
+    if (!KernmodellErzeugen(ausgabe_, system_, bericht_)) {
         bericht_.Fortschritt(0.0);
         return false;
     }
     bericht_.Fortschritt(0.1);
     Melden("Kernmodell erstellt ...");
-    Kernmodell& modell = b_.Modell();
-    if (KeAnzahl(modell.Modellfreiheitsgrade) == 0) {
+    if (KeAnzahl(ausgabe_.Modellfreiheitsgrade) == 0) {
         Melden("Fehler beim Berechnen ! - keine FG");
         return false;
     }
-    if (KeAnzahl(modell.Elemente) == 0) {
+    if (KeAnzahl(ausgabe_.Elemente) == 0) {
         Melden("Fehler beim Berechnen ! - keine Stäbe"_l1);
         return false;
     }
-    MeldungFormatiert(bericht_, "Anzahl Freiheitsgrade : %ld ... ", KeAnzahl(modell.Modellfreiheitsgrade));
-    if (!b_.ModellPruefen()) {
+    MeldungFormatiert(bericht_, "Anzahl Freiheitsgrade : %ld ... ", KeAnzahl(ausgabe_.Modellfreiheitsgrade));
+    // The same System, the same cuts: this succeeds where the first did.
+    b_.TeilungenVorgeben(0);
+    if (!b_.ModellErzeugen() || !b_.ModellPruefen()) {
         bericht_.Fortschritt(0.0);
         return false;
     }
@@ -362,7 +384,13 @@ void ZweiteOrdnung::Nachlauf() {
     for (int i = 0; i < n; ++i) fKnoten[static_cast<std::size_t>(i)] -= a.fErsatz[static_cast<std::size_t>(i)];
     ::ErgebnisseUebernehmen(b_.Modell(), a.u.data(), fKnoten.data());
     ergebnis_.clear();
-    for (const StabelementII& el : elemente_) ergebnis_.push_back(el.Daten());
+    ergebnisLokal_.clear();
+    for (std::size_t i = 0; i < elemente_.size(); ++i) {
+        ergebnis_.push_back(elemente_[i].Daten());
+        std::array<double, 6> l;
+        LokaleVerschiebungen(daten_[i].e, l.data());
+        ergebnisLokal_.push_back(l);
+    }
 }
 
 Verzweigungslast ZweiteOrdnung::VerzweigungSuchen(double fortschrittVon, double fortschrittBis) {
@@ -430,6 +458,97 @@ Verzweigungslast ZweiteOrdnung::VerzweigungSuchen(double fortschrittVon, double 
     return ergebnis;
 }
 
+void ZweiteOrdnung::ErgebnisseVerteilen() {
+    // The solved elements of every bar, in the order along it.
+    std::unordered_map<long, std::vector<std::size_t>> jeStab;
+    for (std::size_t i = 0; i < daten_.size(); ++i) jeStab[daten_[i].e->Stabnummer].push_back(i);
+    for (auto& [nummer, liste] : jeStab)
+        std::sort(liste.begin(), liste.end(),
+                  [this](std::size_t a, std::size_t b) { return daten_[a].e->tAnfang < daten_[b].e->tAnfang; });
+    std::vector<std::unique_ptr<Stabverlauf>> verlaeufe(daten_.size());
+
+    kinder_.clear();
+    for (Element* kind : Elemente<Element>(ausgabe_.Elemente)) {
+        const auto stab = jeStab.find(kind->Stabnummer);
+        if (stab == jeStab.end()) continue;
+        const double mitte = 0.5 * (kind->tAnfang + kind->tEnde);
+        const auto eltern = std::find_if(stab->second.begin(), stab->second.end(), [&](std::size_t i) {
+            return daten_[i].e->tAnfang <= mitte && mitte <= daten_[i].e->tEnde;
+        });
+        if (eltern == stab->second.end()) continue;
+        const std::size_t i = *eltern;
+        const Element* e = daten_[i].e;
+        const StabdatenII& d = ergebnis_[i];
+        const std::array<double, 6>& l = ergebnisLokal_[i];
+        if (!verlaeufe[i]) verlaeufe[i] = std::make_unique<Stabverlauf>(elemente_[i].Verlauf(l.data()));
+        const Stabverlauf& verlauf = *verlaeufe[i];
+
+        Kind k;
+        const double breite = e->tEnde - e->tAnfang;
+        // Each end of the child: where the element's own end is, its values
+        // as solved; inside, those of the exact solution there.
+        for (int ende = 0; ende < 2; ++ende) {
+            const double t = ende == 0 ? kind->tAnfang : kind->tEnde;
+            const int s0 = 3 * ende;
+            const bool amAnfang = t == e->tAnfang, amEnde = t == e->tEnde;
+            if (amAnfang || amEnde) {
+                const int q0 = amAnfang ? 0 : 3;
+                for (int j = 0; j < 3; ++j) {
+                    k.lokal[s0 + j] = l[static_cast<std::size_t>(q0 + j)];
+                    kind->Schnittkraefte[s0 + j] = e->Schnittkraefte[q0 + j];
+                    kind->Fg[s0 + j]->Wert = e->Fg[q0 + j]->Wert;
+                    kind->Fg[s0 + j]->Reaktion = e->Fg[q0 + j]->Reaktion;
+                }
+                continue;
+            }
+            const double x = breite > 0.0 ? (t - e->tAnfang) / breite * d.Laenge : 0.0;
+            const double u = verlauf.Laengsverschiebung(x), v = -verlauf.Durchbiegung(x);
+            k.lokal[s0] = u;
+            k.lokal[s0 + 1] = v;
+            k.lokal[s0 + 2] = verlauf.Verdrehung(x);
+            kind->Schnittkraefte[s0] = verlauf.Normalkraft(x);
+            kind->Schnittkraefte[s0 + 1] = verlauf.Querkraft(x);
+            kind->Schnittkraefte[s0 + 2] = verlauf.Moment(x);
+            // Into the directions of the child's degrees of freedom.
+            const double theta = e->Winkel - kind->Fg[s0]->Winkel;
+            kind->Fg[s0]->Wert = std::cos(theta) * u - std::sin(theta) * v;
+            kind->Fg[s0 + 1]->Wert = std::sin(theta) * u + std::cos(theta) * v;
+            kind->Fg[s0 + 2]->Wert = k.lokal[s0 + 2];
+            for (int j = 0; j < 3; ++j) kind->Fg[s0 + j]->Reaktion = 0.0;
+        }
+        k.daten = d;
+        const double xa = breite > 0.0 ? (kind->tAnfang - e->tAnfang) / breite * d.Laenge : 0.0;
+        k.daten.Laenge = kind->Laenge;
+        k.daten.N = {d.N.An(xa), d.N.N1 + 2.0 * d.N.N2 * xa, d.N.N2};
+        k.daten.qAnfang = kind->qAnfang;
+        k.daten.qEnde = kind->qEnde;
+        k.daten.nAnfang = kind->nAnfang;
+        k.daten.nEnde = kind->nEnde;
+        kinder_[kind] = k;
+    }
+}
+
+void ZweiteOrdnung::ErgebnisseUebernehmen(const Verzweigungslast& verzweigung) {
+    ErgebnisseInSystemUebernehmen(ausgabe_, system_, [this](const Element& e, Stababschnitt& r) {
+        const auto it = kinder_.find(&e);
+        if (it == kinder_.end()) return;
+        const Kind& k = it->second;
+        r.Exakt = 1;
+        r.EA = k.daten.EA;
+        r.EI = k.daten.EI;
+        r.N0 = k.daten.N.N0;
+        r.N1 = k.daten.N.N1;
+        r.N2 = k.daten.N.N2;
+        r.Dehnung = k.daten.Dehnung;
+        r.Kruemmung = k.daten.Kruemmung;
+        std::copy(k.lokal, k.lokal + 6, r.Lokal);
+    });
+    system_.Theorie = THEORIE_II;
+    system_.Verzweigung = verzweigung.Status;
+    system_.Verzweigungslastfaktor = verzweigung.Faktor;
+    AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
+}
+
 void ZweiteOrdnung::Scheitern(Ausgang ausgang) {
     if (ausgang == Ausgang::Kinematisch) return;
     Melden(ausgang == Ausgang::Instabil
@@ -458,28 +577,14 @@ bool ZweiteOrdnung::Rechnen() {
     fortschritt_ = std::max(fortschritt_, 0.9);
     bericht_.Fortschritt(fortschritt_);
     Nachlauf();
-    if (!b_.ErgebnisseEndlich()) return false;
+    ErgebnisseVerteilen();
+    if (!ErgebnisseEndlich(ausgabe_, system_, bericht_)) return false;
     Melden("Nachlaufrechnung durchgeführt ... "_l1);
 
-    // The results of the last pass are in the model; the search changes
-    // only the elements and the matrix.
+    // The results are in the model with the divisions; the search changes
+    // only the elements and the matrix of the solved one.
     const Verzweigungslast v = VerzweigungSuchen(0.9, 1.0);
-    b_.ErgebnisseUebernehmen(THEORIE_II, [this](const Element& e, Stababschnitt& r) {
-        const auto it = index_.find(&e);
-        if (it == index_.end()) return;
-        const StabdatenII& d = ergebnis_[it->second];
-        r.Exakt = 1;
-        r.EA = d.EA;
-        r.EI = d.EI;
-        r.N0 = d.N.N0;
-        r.N1 = d.N.N1;
-        r.N2 = d.N.N2;
-        r.Dehnung = d.Dehnung;
-        r.Kruemmung = d.Kruemmung;
-        LokaleVerschiebungen(&e, r.Lokal);
-    });
-    system_.Verzweigung = v.Status;
-    system_.Verzweigungslastfaktor = v.Faktor;
+    ErgebnisseUebernehmen(v);
 
     const std::clock_t t3 = std::clock();
     MeldungFormatiert(bericht_, "Rechenzeit : %.2f s", Sekunden(t0, t3));

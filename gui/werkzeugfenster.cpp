@@ -7,6 +7,7 @@
 #include <string>
 
 #include "analysis/berechnung.h"
+#include "analysis/theorie2ordnung.h"
 #include "core/bericht.h"
 #include "core/datenmodell.h"
 #include "core/latin1.h"
@@ -108,7 +109,10 @@ void TheorieICB(FL_OBJECT*, long) {
     NeuZeichnen();
 }
 
-void TheorieIICB(FL_OBJECT*, long) { NichtImplementiert(); }
+void TheorieIICB(FL_OBJECT*, long) {
+    if (System* sys = Aktuell()) TheorieIIOrdnungBerechnen(*sys, Programm, Meldungsliste());
+    NeuZeichnen();
+}
 
 void WerkzeugSchliessenCB(FL_OBJECT* ob, long knopf) {
     FensterknopfLoesen(static_cast<int>(knopf));
