@@ -1,0 +1,131 @@
+// The results of a second-order run: end forces and reactions of the
+// solved model, then the values at the division points and the exact
+// elements of the records of every bar.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+
+#include "analysis/nachlauf.h"
+#include "analysis/theorie2lauf.h"
+#include "core/aenderungen.h"
+
+// End forces and reactions of the elements of the last pass: K u - f from
+// the element matrices, as the full symmetric system matrix gives it.
+void ZweiteOrdnung::Nachlauf() {
+    Berechnung::Arbeitsdaten& a = b_.Daten();
+    const int n = b_.Anzahl();
+    std::vector<double>& fKnoten = a.fKnoten;
+    std::fill(fKnoten.begin(), fKnoten.end(), 0.0);
+    for (std::size_t i = 0; i < daten_.size(); ++i) {
+        const Elementdaten& ed = daten_[i];
+        double ke[6][6];
+        Freiheitsgradrichtungen(ed, elemente_[i], ke);
+        for (int p = 0; p < 6; ++p) {
+            double s = 0.0;
+            for (int q = 0; q < 6; ++q) s += ke[p][q] * a.u[static_cast<std::size_t>(ed.e->Fg[q]->Index)];
+            fKnoten[static_cast<std::size_t>(ed.e->Fg[p]->Index)] += s;
+        }
+        double l[6];
+        LokaleVerschiebungen(ed.e, l);
+        elemente_[i].Schnittkraefte(l, ed.e->Schnittkraefte);
+    }
+    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(b_.Modell().Modellfreiheitsgrade))
+        if (fg->Index >= 0 && fg->Index < n)
+            fKnoten[static_cast<std::size_t>(fg->Index)] += fg->Feder * a.u[static_cast<std::size_t>(fg->Index)];
+    for (int i = 0; i < n; ++i) fKnoten[static_cast<std::size_t>(i)] -= a.fErsatz[static_cast<std::size_t>(i)];
+    ::ErgebnisseUebernehmen(b_.Modell(), a.u.data(), fKnoten.data());
+}
+
+void ZweiteOrdnung::ErgebnisseVerteilen() {
+    // The solved elements of every bar, in the order along it.
+    std::unordered_map<long, std::vector<std::size_t>> jeStab;
+    for (std::size_t i = 0; i < daten_.size(); ++i) jeStab[daten_[i].e->Stabnummer].push_back(i);
+    for (auto& [nummer, liste] : jeStab)
+        std::sort(liste.begin(), liste.end(),
+                  [this](std::size_t a, std::size_t b) { return daten_[a].e->tAnfang < daten_[b].e->tAnfang; });
+    std::vector<std::unique_ptr<Stabverlauf>> verlaeufe(daten_.size());
+
+    kinder_.clear();
+    for (Element* kind : Elemente<Element>(ausgabe_.Elemente)) {
+        const auto stab = jeStab.find(kind->Stabnummer);
+        if (stab == jeStab.end()) continue;
+        const double mitte = 0.5 * (kind->tAnfang + kind->tEnde);
+        const auto eltern = std::find_if(stab->second.begin(), stab->second.end(), [&](std::size_t i) {
+            return daten_[i].e->tAnfang <= mitte && mitte <= daten_[i].e->tEnde;
+        });
+        if (eltern == stab->second.end()) continue;
+        const std::size_t i = *eltern;
+        const Element* e = daten_[i].e;
+        const StabdatenII& d = elemente_[i].Daten();
+        std::array<double, 6> l;
+        LokaleVerschiebungen(e, l.data());
+        if (!verlaeufe[i]) verlaeufe[i] = std::make_unique<Stabverlauf>(elemente_[i].Verlauf(l.data()));
+        const Stabverlauf& verlauf = *verlaeufe[i];
+
+        Kind k;
+        const double breite = e->tEnde - e->tAnfang;
+        // Each end of the child: where the element's own end is, its values
+        // as solved; inside, those of the exact solution there.
+        for (int ende = 0; ende < 2; ++ende) {
+            const double t = ende == 0 ? kind->tAnfang : kind->tEnde;
+            const int s0 = 3 * ende;
+            const bool amAnfang = t == e->tAnfang, amEnde = t == e->tEnde;
+            if (amAnfang || amEnde) {
+                const int q0 = amAnfang ? 0 : 3;
+                for (int j = 0; j < 3; ++j) {
+                    k.lokal[s0 + j] = l[static_cast<std::size_t>(q0 + j)];
+                    kind->Schnittkraefte[s0 + j] = e->Schnittkraefte[q0 + j];
+                    kind->Fg[s0 + j]->Wert = e->Fg[q0 + j]->Wert;
+                    kind->Fg[s0 + j]->Reaktion = e->Fg[q0 + j]->Reaktion;
+                }
+                continue;
+            }
+            const double x = breite > 0.0 ? (t - e->tAnfang) / breite * d.Laenge : 0.0;
+            const double u = verlauf.Laengsverschiebung(x), v = -verlauf.Durchbiegung(x);
+            k.lokal[s0] = u;
+            k.lokal[s0 + 1] = v;
+            k.lokal[s0 + 2] = verlauf.Verdrehung(x);
+            kind->Schnittkraefte[s0] = verlauf.Normalkraft(x);
+            kind->Schnittkraefte[s0 + 1] = verlauf.Querkraft(x);
+            kind->Schnittkraefte[s0 + 2] = verlauf.Moment(x);
+            // Into the directions of the child's degrees of freedom.
+            const double theta = e->Winkel - kind->Fg[s0]->Winkel;
+            kind->Fg[s0]->Wert = std::cos(theta) * u - std::sin(theta) * v;
+            kind->Fg[s0 + 1]->Wert = std::sin(theta) * u + std::cos(theta) * v;
+            kind->Fg[s0 + 2]->Wert = k.lokal[s0 + 2];
+            for (int j = 0; j < 3; ++j) kind->Fg[s0 + j]->Reaktion = 0.0;
+        }
+        k.daten = d;
+        const double xa = breite > 0.0 ? (kind->tAnfang - e->tAnfang) / breite * d.Laenge : 0.0;
+        k.daten.Laenge = kind->Laenge;
+        k.daten.N = {d.N.An(xa), d.N.N1 + 2.0 * d.N.N2 * xa, d.N.N2};
+        k.daten.qAnfang = kind->qAnfang;
+        k.daten.qEnde = kind->qEnde;
+        k.daten.nAnfang = kind->nAnfang;
+        k.daten.nEnde = kind->nEnde;
+        kinder_[kind] = k;
+    }
+}
+
+void ZweiteOrdnung::ErgebnisseUebernehmen(const Verzweigungslast& verzweigung) {
+    ErgebnisseInSystemUebernehmen(ausgabe_, system_, [this](const Element& e, Stababschnitt& r) {
+        const auto it = kinder_.find(&e);
+        if (it == kinder_.end()) return;
+        const Kind& k = it->second;
+        r.Exakt = 1;
+        r.EA = k.daten.EA;
+        r.EI = k.daten.EI;
+        r.N0 = k.daten.N.N0;
+        r.N1 = k.daten.N.N1;
+        r.N2 = k.daten.N.N2;
+        r.Dehnung = k.daten.Dehnung;
+        r.Kruemmung = k.daten.Kruemmung;
+        std::copy(k.lokal, k.lokal + 6, r.Lokal);
+    });
+    system_.Theorie = THEORIE_II;
+    system_.Verzweigung = verzweigung.Status;
+    system_.Verzweigungslastfaktor = verzweigung.Faktor;
+    AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
+}
+
