@@ -6,7 +6,7 @@
 #include <new>
 #include <vector>
 
-#include "analysis/theorie2/stabelement.h"
+#include "analysis/exakte_abschnitte.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -106,63 +106,6 @@ double Dehnung(const Stab* stab, double n) {
     return ea != 0.0 ? n / ea : 0.0;
 }
 
-// The exact course of a record of an exact run, rebuilt from its data.  A
-// diagram, a table or an extremum search asks one record many times in a
-// row, a drawing one quantity of every record after the other: the last few
-// rebuilt are kept, found by the record and checked against its data (a
-// record freed and another made at the same address must not find the old
-// course).
-struct Verlaufseintrag {
-    const Stababschnitt* abschnitt = nullptr;
-    StabdatenII daten;
-    double lokal[6] = {};
-    Stabverlauf verlauf;
-};
-
-StabdatenII ExakteDaten(const Stababschnitt* r) {
-    StabdatenII d;
-    d.Laenge = r->Laenge;
-    d.EA = r->EA;
-    d.EI = r->EI;
-    d.N = {r->N0, r->N1, r->N2};
-    d.qAnfang = r->qAnfang;
-    d.qEnde = r->qEnde;
-    d.nAnfang = r->nAnfang;
-    d.nEnde = r->nEnde;
-    d.Dehnung = r->Dehnung;
-    d.Kruemmung = r->Kruemmung;
-    return d;
-}
-
-bool Gleich(const StabdatenII& a, const StabdatenII& b) {
-    return a.Laenge == b.Laenge && a.EA == b.EA && a.EI == b.EI && a.N.N0 == b.N.N0 && a.N.N1 == b.N.N1 &&
-           a.N.N2 == b.N.N2 && a.qAnfang == b.qAnfang && a.qEnde == b.qEnde && a.nAnfang == b.nAnfang &&
-           a.nEnde == b.nEnde && a.Dehnung == b.Dehnung && a.Kruemmung == b.Kruemmung;
-}
-
-const Stabverlauf& ExakterVerlauf(const Stababschnitt* r) {
-    static Verlaufseintrag eintraege[8];
-    static int naechster = 0;
-    const StabdatenII d = ExakteDaten(r);
-    for (Verlaufseintrag& e : eintraege)
-        if (e.abschnitt == r && Gleich(e.daten, d) && std::equal(e.lokal, e.lokal + 6, r->Lokal))
-            return e.verlauf;
-    Verlaufseintrag& e = eintraege[naechster];
-    naechster = (naechster + 1) % 8;
-    e.abschnitt = r;
-    e.daten = d;
-    std::copy(r->Lokal, r->Lokal + 6, e.lokal);
-    e.verlauf = StabelementII(d).Verlauf(r->Lokal);
-    return e.verlauf;
-}
-
-bool Exakt(const Stababschnitt* r) { return r->Exakt == 1 && r->Laenge > 0.0 && r->EI != 0.0; }
-
-double ExakterWert(const Stababschnitt* r, Schnittgroesse g, double xi) {
-    const Stabverlauf& v = ExakterVerlauf(r);
-    return v.Wert(g, (1.0 + xi) / 2.0 * r->Laenge);
-}
-
 // The value of a quantity at xi in one record.  The extremum search works
 // record by record: at a cut the two records meeting there hold the values
 // on either side of a jump (a point load in Q and N, a point moment in M),
@@ -200,12 +143,8 @@ double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfu
     for (const Stababschnitt* r : Elemente<Stababschnitt>(stab->Ergebnisse)) {
         pruefen(r, -1.0, r->tAnfang);
         pruefen(r, 1.0, r->tEnde);
-        if (Exakt(r)) {
-            const std::vector<double> stellen = ExakterVerlauf(r).Extremstellen(g);
-            for (double x : stellen) {
-                const double xi = std::clamp(2.0 * x / r->Laenge - 1.0, -1.0, 1.0);
-                pruefen(r, xi, ((1 - xi) * r->tAnfang + (1 + xi) * r->tEnde) / 2);
-            }
+        if (AbschnittExakt(r)) {
+            for (double xi : ExakteExtremstellen(r, g)) pruefen(r, xi, ((1 - xi) * r->tAnfang + (1 + xi) * r->tEnde) / 2);
             continue;
         }
         const Kurve c = kurve(stab, r);
@@ -223,24 +162,24 @@ double Extremum(const Stab* stab, double* position, Abschnittwert wert, Kurvenfu
 }
 
 double MomentIn(const Stab*, const Stababschnitt* r, double xi) {
-    if (Exakt(r)) return ExakterWert(r, Schnittgroesse::Moment, xi);
+    if (AbschnittExakt(r)) return ExakterWert(r, Schnittgroesse::Moment, xi);
     return HermiteWert(r->MA, r->QA, r->ME, r->QE, r->Laenge, xi);
 }
 double NormalkraftIn(const Stab*, const Stababschnitt* r, double xi) {
-    if (Exakt(r)) return ExakterWert(r, Schnittgroesse::Normalkraft, xi);
+    if (AbschnittExakt(r)) return ExakterWert(r, Schnittgroesse::Normalkraft, xi);
     return HermiteWert(r->NA, -r->nAnfang, r->NE, -r->nEnde, r->Laenge, xi);
 }
 double QuerkraftIn(const Stab*, const Stababschnitt* r, double xi) {
-    if (Exakt(r)) return ExakterWert(r, Schnittgroesse::Querkraft, xi);
+    if (AbschnittExakt(r)) return ExakterWert(r, Schnittgroesse::Querkraft, xi);
     return HermiteWert(r->QA, r->qAnfang, r->QE, r->qEnde, r->Laenge, xi);
 }
 double DurchbiegungIn(const Stab* stab, const Stababschnitt* r, double xi) {
-    if (Exakt(r)) return ExakterWert(r, Schnittgroesse::Durchbiegung, xi);
+    if (AbschnittExakt(r)) return ExakterWert(r, Schnittgroesse::Durchbiegung, xi);
     const LokaleVerschiebung v = Lokal(stab, r);
     return -HermiteWert(v.wA, v.phiA, v.wE, v.phiE, r->Laenge, xi);
 }
 double LaengsverschiebungIn(const Stab* stab, const Stababschnitt* r, double xi) {
-    if (Exakt(r)) return ExakterWert(r, Schnittgroesse::Laengsverschiebung, xi);
+    if (AbschnittExakt(r)) return ExakterWert(r, Schnittgroesse::Laengsverschiebung, xi);
     const LokaleVerschiebung v = Lokal(stab, r);
     return ((1 - xi) * v.uA + (1 + xi) * v.uE) / 2;
 }
@@ -309,12 +248,9 @@ void AbschnittStuetzwerte(const Stab* stab, const Stababschnitt* r, Schnittgroes
         werte[i] = AbschnittWert(stab, r, g, anzahl == 1 ? -1.0 : -1.0 + i * 2.0 / (anzahl - 1));
 }
 
-bool AbschnittVerformung(const Stababschnitt* r, double xi, double* u, double* v) {
-    if (!r || !Exakt(r)) return false;
-    const Stabverlauf& verlauf = ExakterVerlauf(r);
-    const double x = (1.0 + xi) / 2.0 * r->Laenge;
-    *u = verlauf.Laengsverschiebung(x);
-    *v = -verlauf.Durchbiegung(x);
+bool AbschnittVerformung(const Stababschnitt* r, double xi, double* u, double* v, double* phi) {
+    if (!r || !AbschnittExakt(r)) return false;
+    ExakteVerformung(r, xi, u, v, phi);
     return true;
 }
 

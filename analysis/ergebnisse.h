@@ -21,8 +21,9 @@ double AbschnittWert(const Stab* stab, const Stababschnitt* abschnitt, Schnittgr
 void AbschnittStuetzwerte(const Stab* stab, const Stababschnitt* abschnitt, Schnittgroesse groesse, int anzahl,
                           double* werte);
 // The displacement of the axis of an exact record at xi in the record's own
-// axes: u along, v across (local +y); false for a record that is not exact.
-bool AbschnittVerformung(const Stababschnitt* abschnitt, double xi, double* u, double* v);
+// axes: u along, v across (local +y), and the rotation phi (each may be
+// null); false for a record that is not exact.
+bool AbschnittVerformung(const Stababschnitt* abschnitt, double xi, double* u, double* v, double* phi = nullptr);
 
 double MomentAn(const Stab* stab, double t);
 double NormalkraftAn(const Stab* stab, double t);

@@ -14,27 +14,15 @@
 // the element matrices, as the full symmetric system matrix gives it.
 void ZweiteOrdnung::Nachlauf() {
     Berechnung::Arbeitsdaten& a = b_.Daten();
-    const int n = b_.Anzahl();
-    std::vector<double>& fKnoten = a.fKnoten;
-    std::fill(fKnoten.begin(), fKnoten.end(), 0.0);
+    std::vector<long double> ku;
+    SteifigkeitMal(a.u, ku);
+    for (std::size_t i = 0; i < ku.size(); ++i) a.fKnoten[i] = static_cast<double>(ku[i] - a.fErsatz[i]);
     for (std::size_t i = 0; i < daten_.size(); ++i) {
-        const Elementdaten& ed = daten_[i];
-        double ke[6][6];
-        Freiheitsgradrichtungen(ed, elemente_[i], ke);
-        for (int p = 0; p < 6; ++p) {
-            double s = 0.0;
-            for (int q = 0; q < 6; ++q) s += ke[p][q] * a.u[static_cast<std::size_t>(ed.e->Fg[q]->Index)];
-            fKnoten[static_cast<std::size_t>(ed.e->Fg[p]->Index)] += s;
-        }
         double l[6];
-        LokaleVerschiebungen(ed.e, l);
-        elemente_[i].Schnittkraefte(l, ed.e->Schnittkraefte);
-    }
-    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(b_.Modell().Modellfreiheitsgrade))
-        if (fg->Index >= 0 && fg->Index < n)
-            fKnoten[static_cast<std::size_t>(fg->Index)] += fg->Feder * a.u[static_cast<std::size_t>(fg->Index)];
-    for (int i = 0; i < n; ++i) fKnoten[static_cast<std::size_t>(i)] -= a.fErsatz[static_cast<std::size_t>(i)];
-    ::ErgebnisseUebernehmen(b_.Modell(), a.u.data(), fKnoten.data());
+        LokaleVerschiebungen(daten_[i].e, l);
+        elemente_[i].Schnittkraefte(l, daten_[i].e->Schnittkraefte);
+        }
+    ::ErgebnisseUebernehmen(b_.Modell(), a.u.data(), a.fKnoten.data());
 }
 
 void ZweiteOrdnung::ErgebnisseVerteilen() {
@@ -63,8 +51,25 @@ void ZweiteOrdnung::ErgebnisseVerteilen() {
         if (!verlaeufe[i]) verlaeufe[i] = std::make_unique<Stabverlauf>(elemente_[i].Verlauf(l.data()));
         const Stabverlauf& verlauf = *verlaeufe[i];
 
-        Kind k;
+        // The child is its piece of the solved element.
+        Stababschnitt::ExaktesElement k{};
         const double breite = e->tEnde - e->tAnfang;
+        auto stelle = [&](double t) { return breite > 0.0 ? (t - e->tAnfang) / breite * d.Laenge : 0.0; };
+        k.Laenge = d.Laenge;
+        k.Anfang = kind->tAnfang == e->tAnfang ? 0.0 : stelle(kind->tAnfang);
+        k.Ende = kind->tEnde == e->tEnde ? d.Laenge : stelle(kind->tEnde);
+        k.EA = d.EA;
+        k.EI = d.EI;
+        k.N0 = d.N.N0;
+        k.N1 = d.N.N1;
+        k.N2 = d.N.N2;
+        k.qAnfang = d.qAnfang;
+        k.qEnde = d.qEnde;
+        k.nAnfang = d.nAnfang;
+        k.nEnde = d.nEnde;
+        k.Dehnung = d.Dehnung;
+        k.Kruemmung = d.Kruemmung;
+        std::copy(l.begin(), l.end(), k.Lokal);
         // Each end of the child: where the element's own end is, its values
         // as solved; inside, those of the exact solution there.
         for (int ende = 0; ende < 2; ++ende) {
@@ -74,18 +79,14 @@ void ZweiteOrdnung::ErgebnisseVerteilen() {
             if (amAnfang || amEnde) {
                 const int q0 = amAnfang ? 0 : 3;
                 for (int j = 0; j < 3; ++j) {
-                    k.lokal[s0 + j] = l[static_cast<std::size_t>(q0 + j)];
                     kind->Schnittkraefte[s0 + j] = e->Schnittkraefte[q0 + j];
                     kind->Fg[s0 + j]->Wert = e->Fg[q0 + j]->Wert;
                     kind->Fg[s0 + j]->Reaktion = e->Fg[q0 + j]->Reaktion;
                 }
                 continue;
             }
-            const double x = breite > 0.0 ? (t - e->tAnfang) / breite * d.Laenge : 0.0;
+            const double x = ende == 0 ? k.Anfang : k.Ende;
             const double u = verlauf.Laengsverschiebung(x), v = -verlauf.Durchbiegung(x);
-            k.lokal[s0] = u;
-            k.lokal[s0 + 1] = v;
-            k.lokal[s0 + 2] = verlauf.Verdrehung(x);
             kind->Schnittkraefte[s0] = verlauf.Normalkraft(x);
             kind->Schnittkraefte[s0 + 1] = verlauf.Querkraft(x);
             kind->Schnittkraefte[s0 + 2] = verlauf.Moment(x);
@@ -93,17 +94,9 @@ void ZweiteOrdnung::ErgebnisseVerteilen() {
             const double theta = e->Winkel - kind->Fg[s0]->Winkel;
             kind->Fg[s0]->Wert = std::cos(theta) * u - std::sin(theta) * v;
             kind->Fg[s0 + 1]->Wert = std::sin(theta) * u + std::cos(theta) * v;
-            kind->Fg[s0 + 2]->Wert = k.lokal[s0 + 2];
+            kind->Fg[s0 + 2]->Wert = verlauf.Verdrehung(x);
             for (int j = 0; j < 3; ++j) kind->Fg[s0 + j]->Reaktion = 0.0;
         }
-        k.daten = d;
-        const double xa = breite > 0.0 ? (kind->tAnfang - e->tAnfang) / breite * d.Laenge : 0.0;
-        k.daten.Laenge = kind->Laenge;
-        k.daten.N = {d.N.An(xa), d.N.N1 + 2.0 * d.N.N2 * xa, d.N.N2};
-        k.daten.qAnfang = kind->qAnfang;
-        k.daten.qEnde = kind->qEnde;
-        k.daten.nAnfang = kind->nAnfang;
-        k.daten.nEnde = kind->nEnde;
         kinder_[kind] = k;
     }
 }
@@ -112,16 +105,8 @@ void ZweiteOrdnung::ErgebnisseUebernehmen(const Verzweigungslast& verzweigung) {
     ErgebnisseInSystemUebernehmen(ausgabe_, system_, [this](const Element& e, Stababschnitt& r) {
         const auto it = kinder_.find(&e);
         if (it == kinder_.end()) return;
-        const Kind& k = it->second;
         r.Exakt = 1;
-        r.EA = k.daten.EA;
-        r.EI = k.daten.EI;
-        r.N0 = k.daten.N.N0;
-        r.N1 = k.daten.N.N1;
-        r.N2 = k.daten.N.N2;
-        r.Dehnung = k.daten.Dehnung;
-        r.Kruemmung = k.daten.Kruemmung;
-        std::copy(k.lokal, k.lokal + 6, r.Lokal);
+        r.Exaktes = it->second;
     });
     system_.Theorie = THEORIE_II;
     system_.Verzweigung = verzweigung.Status;

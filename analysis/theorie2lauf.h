@@ -54,6 +54,10 @@ private:
     // One pass under the axial forces in d.N: assembly, decomposition, the
     // count of buckling modes, solution.
     Ausgang Durchgang();
+    // One step of iterative refinement of the solution in u.
+    void Nachverbessern();
+    // K u of the elements as built and the springs, summed in long double.
+    void SteifigkeitMal(const std::vector<double>& u, std::vector<long double>& ku) const;
     void LokaleVerschiebungen(const Element* e, double l[6]) const;
     // The axial force at every element start from the last solution, and
     // its largest change against d.N; `groesste` gets the largest |N|.
@@ -82,11 +86,7 @@ private:
     // the model without divisions (b_) and takes the values at the division
     // points from its solution.
     Kernmodell ausgabe_;
-    struct Kind {
-        StabdatenII daten;
-        double lokal[6];
-    };
-    std::unordered_map<const Element*, Kind> kinder_;
+    std::unordered_map<const Element*, Stababschnitt::ExaktesElement> kinder_;
     Berechnung b_;
     std::vector<Elementdaten> daten_;
     std::vector<StabelementII> elemente_;

@@ -111,6 +111,7 @@ bool ZweiteOrdnung::ErsterOrdnungLoesen() {
         return false;
     }
     b_.Loesen();
+    Nachverbessern();
     fortschritt_ = 0.75;
     bericht_.Fortschritt(fortschritt_);
     Melden("Gleichungssystem gelöst ... "_l1);
@@ -199,7 +200,44 @@ ZweiteOrdnung::Ausgang ZweiteOrdnung::Durchgang() {
     if (!b_.Zerlegen(false)) return Ausgang::Instabil;
     if (b_.NegativePivots() + eingespannt > 0) return Ausgang::Instabil;
     b_.Loesen();
+    Nachverbessern();
     return Ausgang::Gut;
+}
+
+// The solution once more from its residual, summed in extended precision:
+// the axial forces come from differences of displacements, and without the
+// correction their round-off can stay above what the iteration asks of them.
+void ZweiteOrdnung::Nachverbessern() {
+    Berechnung::Arbeitsdaten& a = b_.Daten();
+    const std::size_t n = static_cast<std::size_t>(b_.Anzahl());
+    std::vector<long double> ku;
+    SteifigkeitMal(a.u, ku);
+    std::vector<double> d(n, 0.0), r(n, 0.0);
+    for (std::size_t i = 0; i < n; ++i)
+        if (zustand0_[i] != STATUS_PRIMAL)
+            r[i] = static_cast<double>(static_cast<long double>(a.fKnoten[i]) + a.fErsatz[i] - ku[i]);
+    b_.LoesenMit(d.data(), r.data());
+    for (std::size_t i = 0; i < n; ++i)
+        if (zustand0_[i] != STATUS_PRIMAL) a.u[i] += d[i];
+}
+
+void ZweiteOrdnung::SteifigkeitMal(const std::vector<double>& u, std::vector<long double>& ku) const {
+    ku.assign(u.size(), 0.0L);
+    for (std::size_t i = 0; i < daten_.size(); ++i) {
+        const Elementdaten& ed = daten_[i];
+        double ke[6][6];
+        Freiheitsgradrichtungen(ed, elemente_[i], ke);
+        for (int p = 0; p < 6; ++p) {
+            long double summe = 0.0L;
+            for (int q = 0; q < 6; ++q)
+                summe += static_cast<long double>(ke[p][q]) * u[static_cast<std::size_t>(ed.e->Fg[q]->Index)];
+            ku[static_cast<std::size_t>(ed.e->Fg[p]->Index)] += summe;
+        }
+    }
+    for (const Freiheitsgrad* fg : Elemente<Freiheitsgrad>(b_.Modell().Modellfreiheitsgrade))
+        if (fg->Index >= 0 && static_cast<std::size_t>(fg->Index) < u.size())
+            ku[static_cast<std::size_t>(fg->Index)] +=
+                static_cast<long double>(fg->Feder) * u[static_cast<std::size_t>(fg->Index)];
 }
 
 // As the first-order end forces take them: the y slots turned like the x
@@ -247,15 +285,38 @@ void ZweiteOrdnung::ErsteOrdnungFesthalten() {
     }
 }
 
+// The axial forces N of the elements are a fixed point of N -> F(N), the
+// axial forces of the solution with the elements under N.  The plain
+// iteration N <- F(N) settles slowly, or not at all, where the forces of a
+// frame depend strongly on its deflection; each step is therefore taken
+// with the secant of the last two (Anderson's mixing of depth one), which
+// leaves the result as it is: the run ends only when the forces of a
+// solution and the forces its elements were built with agree.  A step that
+// overshoots into instability is taken again plainly.
 ZweiteOrdnung::Ausgang ZweiteOrdnung::Iterieren() {
-    std::vector<double> anfang;
-    double betrag = 0.0;
     ErsteOrdnungFesthalten();
-    double ersteAenderung = 0.0;
+    const std::size_t m = daten_.size();
+    std::vector<double> benutzt(m), ergebnis, restVorher(m), ergebnisVorher(m), naechste(m);
+    bool gedaechtnis = false;  // restVorher and ergebnisVorher hold the last pass
+    double ersteAenderung = 0.0, betrag = 0.0;
+    auto setzen = [this](const std::vector<double>& anfang) {
+        for (std::size_t i = 0; i < daten_.size(); ++i) {
+            Elementdaten& ed = daten_[i];
+            ed.d.N = NormalkraftAusLasten(anfang[i], ed.d.nAnfang, ed.d.nEnde, ed.d.Laenge);
+        }
+    };
+    bool beschleunigt = false;
     for (int iteration = 1; iteration <= MAX_ITERATIONEN; ++iteration) {
-        const Ausgang a = Durchgang();
+        for (std::size_t i = 0; i < m; ++i) benutzt[i] = daten_[i].d.N.N0;
+        Ausgang a = Durchgang();
+        if (a == Ausgang::Instabil && beschleunigt) {
+            setzen(ergebnisVorher);
+            benutzt = ergebnisVorher;
+            gedaechtnis = false;
+            a = Durchgang();
+        }
         if (a != Ausgang::Gut) return a;
-        const double aenderung = NormalkraefteAktualisieren(anfang, &betrag);
+        const double aenderung = NormalkraefteAktualisieren(ergebnis, &betrag);
         char text[96];
         std::snprintf(text, sizeof text, "Iteration %d : max. Änderung der Normalkräfte %.3e"_l1, iteration,
                       aenderung);
@@ -270,11 +331,26 @@ ZweiteOrdnung::Ausgang ZweiteOrdnung::Iterieren() {
             fortschritt_ = std::max(fortschritt_, 0.75 + 0.15 * std::min(anteil, 1.0));
             bericht_.Fortschritt(fortschritt_);
         }
-        if (iteration == MAX_ITERATIONEN) break;
-        for (std::size_t i = 0; i < daten_.size(); ++i) {
-            Elementdaten& ed = daten_[i];
-            ed.d.N = NormalkraftAusLasten(anfang[i], ed.d.nAnfang, ed.d.nEnde, ed.d.Laenge);
+
+        // g = F(N) - N; the secant step F - gamma (F - F_prev) with gamma
+        // from the least change of g, unless g grew (then a plain step).
+        double gg = 0.0, gd = 0.0, dd = 0.0, vorher = 0.0;
+        for (std::size_t i = 0; i < m; ++i) {
+            const double g = ergebnis[i] - benutzt[i], d = g - restVorher[i];
+            gg += g * g;
+            gd += g * d;
+            dd += d * d;
+            vorher += restVorher[i] * restVorher[i];
         }
+        beschleunigt = gedaechtnis && dd > 0.0 && gg < vorher;
+        const double gamma = beschleunigt ? gd / dd : 0.0;
+        for (std::size_t i = 0; i < m; ++i) {
+            naechste[i] = ergebnis[i] - gamma * (ergebnis[i] - ergebnisVorher[i]);
+            restVorher[i] = ergebnis[i] - benutzt[i];
+        }
+        ergebnisVorher = ergebnis;
+        gedaechtnis = true;
+        setzen(naechste);
     }
     return Ausgang::Instabil;
 }

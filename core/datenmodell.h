@@ -141,14 +141,20 @@ struct Stababschnitt {
     double Laenge;
     double WinkelA, WinkelE;
     double Winkel;
-    // A record of an exact run (second-order theory) carries what rebuilds
-    // its element, and the values between its ends come from the exact
-    // solution; the others are interpolated from the end values (Hermite).
-    long Exakt;                 // 1: the fields below hold
-    double EA, EI;
-    double N0, N1, N2;          // axial force the bending saw, N0 + N1 x + N2 x^2 (x in m from the start)
-    double Dehnung, Kruemmung;  // free axial strain and curvature (temperature)
-    double Lokal[6];            // end displacements in the record's axes: u, v, phi at the start, then the end
+    // A record of an exact run (second-order theory) is a piece of an exact
+    // element, whose solution gives the values between its ends; the others
+    // are interpolated from the end values (Hermite).
+    long Exakt;  // 1: Exaktes holds
+    struct ExaktesElement {
+        double Laenge;              // m
+        double Anfang, Ende;        // the record's piece of it, m from its start
+        double EA, EI;
+        double N0, N1, N2;          // axial force the bending saw, N0 + N1 x + N2 x^2
+        double qAnfang, qEnde;      // its loads, local y and x (kN/m)
+        double nAnfang, nEnde;
+        double Dehnung, Kruemmung;  // free axial strain and curvature (temperature)
+        double Lokal[6];            // its end displacements, its axes: u, v, phi at the start, then the end
+    } Exaktes;
 };
 
 // How the results in a System's bars were computed (System::Theorie).
