@@ -44,8 +44,10 @@ constexpr unsigned ERGEBNISRELEVANT = AENDERUNG_PUNKTE | AENDERUNG_STAEBE | AEND
                                       AENDERUNG_ZUORDNUNG | AENDERUNG_KATALOG | AENDERUNG_TEILUNG;
 
 // The kinds that a user would take back as an edit: everything of the
-// model and its settings, not the marking, new results or saving.
-constexpr unsigned BEARBEITUNG = ERGEBNISRELEVANT | AENDERUNG_NAMEN | AENDERUNG_LAGE | AENDERUNG_RASTER;
+// model and its settings, not the marking, new results or saving, and not
+// the grid and snap, which say how the System is looked at and drawn on,
+// like the zoom.
+constexpr unsigned BEARBEITUNG = ERGEBNISRELEVANT | AENDERUNG_NAMEN | AENDERUNG_LAGE;
 
 // The changes of one user action, by System.  A catalogue change names no
 // System (it concerns every System whose bars use the entry).

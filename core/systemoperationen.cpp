@@ -8,6 +8,7 @@
 #include "core/bericht.h"
 #include "core/latin1.h"
 #include "core/programm.h"
+#include "core/verlauf.h"
 
 namespace {
 
@@ -346,6 +347,9 @@ void SystemLoeschen(System* sys) {
     }
 
     SystemGeloeschtMelden(sys);
+    // Its history must not outlive it: a new System at the same address
+    // would otherwise inherit it.
+    VerlaufBeenden(sys);
     AusKetteEntfernen(Programm.Systeme, sys);
     delete sys;
     MeldungAusgeben("System und Belastung gelöscht "_l1);

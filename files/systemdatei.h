@@ -33,6 +33,10 @@ System* SystemLesen(const char* pfad);
 // was.
 bool SystemSchreiben(System& system, const char* pfad);
 
+// The bytes SystemSchreiben would write, without a file and without
+// touching the System (its file name and change counter stay).
+std::string SystemdateiInhalt(const System& system);
+
 // The path the System is written to: `pfad` with ".sysdat" appended unless
 // it already ends in it.
 std::string SystemdateiPfad(const char* pfad);

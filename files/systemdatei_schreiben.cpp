@@ -10,6 +10,7 @@
 // saving it again writes the same bytes.
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -207,6 +208,22 @@ bool SicherSchreiben(const std::string& ziel, const System* sys) {
 }
 
 }  // namespace
+
+std::string SystemdateiInhalt(const System& system) {
+    char* puffer = nullptr;
+    std::size_t laenge = 0;
+    FILE* f = open_memstream(&puffer, &laenge);
+    if (!f) return "";
+    {
+        CGebietsschema c;
+        Ausgabe out(f);
+        Abschnitte(out, &system);
+    }
+    std::fclose(f);
+    std::string inhalt(puffer ? puffer : "", laenge);
+    std::free(puffer);
+    return inhalt;
+}
 
 std::string SystemdateiPfad(const char* pfad) {
     std::string p(pfad ? pfad : "");

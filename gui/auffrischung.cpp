@@ -1,10 +1,14 @@
 // The refresh of the window after each event.
 #include "gui/auffrischung.h"
 
+#include <string>
+
 #include "core/aenderungen.h"
 #include "core/programm.h"
+#include "core/verlauf.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/xforms.h"
@@ -43,10 +47,40 @@ public:
     }
     void Beenden() { beendet_ = true; }
 
+    void Benennen(const char* aktion) {
+        if (aktion_.empty() && aktion) aktion_ = aktion;
+        // The name must not outlive its event even when nothing changed.
+        Vormerken();
+    }
+    void Wiederhergestellt() {
+        wiederhergestellt_ = true;
+        Vormerken();
+    }
+
+    // The edits reported so far end one step of each System's history.
+    // While a bar is drawn (modes 2 and 3) its step stays open: the start
+    // point and the bar are one step, and a bar given up leaves none.
+    void SchritteSchliessen() {
+        const bool zeichnet = Programm.Modus == 2 || Programm.Modus == 3;
+        for (const auto& [system, arten] : satz_.Systeme()) {
+            const unsigned bearbeitet = arten & BEARBEITUNG;
+            Verlauf* verlauf = VerlaufVon(system);
+            if (!bearbeitet || !verlauf) continue;
+            if (zeichnet && system == Programm.AktuellesSystem) verlauf->Vormerken(bearbeitet, aktion_);
+            else verlauf->Schliessen(*system, bearbeitet, aktion_);
+        }
+        // A step left open while drawing closes once the drawing is over.
+        if (!zeichnet && Programm.AktuellesSystem)
+            if (Verlauf* verlauf = VerlaufVon(Programm.AktuellesSystem); verlauf && verlauf->SchrittOffen())
+                verlauf->Schliessen(*Programm.AktuellesSystem);
+        aktion_.clear();
+    }
+
 private:
     void Ausfuehren() {
         vorgemerkt_ = false;
         if (beendet_) return;
+        SchritteSchliessen();
         const Aenderungssatz satz = satz_;
         satz_ = Aenderungssatz{};
         System* sys = Programm.AktuellesSystem;
@@ -66,8 +100,14 @@ private:
         ModusAbgleichen();
 
         // The change set of this event is complete here.  Results that the
-        // set makes invalid (satz.ErgebnisseBetroffen(), by System) and the
-        // end of an undo step (satz.Arten() & BEARBEITUNG) belong here.
+        // set makes invalid (satz.ErgebnisseBetroffen(), by System) belong
+        // here; its edits closed their undo step above.
+        if (wiederhergestellt_) {
+            wiederhergestellt_ = false;
+            if (!wechsel) SystemdialogeAktualisieren();
+            OffeneDialogeAuffrischen();
+        }
+        BearbeitenMenueAktualisieren();
 
         ZeichenflaecheZeichnen();
     }
@@ -77,6 +117,8 @@ private:
     bool vorgemerkt_ = false;
     bool systemwechsel_ = false;
     bool beendet_ = false;
+    bool wiederhergestellt_ = false;
+    std::string aktion_;
 };
 
 Auffrischung auffrischung;
@@ -93,3 +135,9 @@ void AuffrischungBeenden() {
 void NeuZeichnen() { auffrischung.Vormerken(); }
 
 void SystemwechselMelden() { auffrischung.Systemwechsel(); }
+
+void AktionBenennen(const char* aktion) { auffrischung.Benennen(aktion); }
+
+void SchritteAbschliessen() { auffrischung.SchritteSchliessen(); }
+
+void WiederherstellungMelden() { auffrischung.Wiederhergestellt(); }

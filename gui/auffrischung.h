@@ -6,8 +6,8 @@
 // again), the window is refreshed once: the systems choice, the dialogs that
 // show the current System's settings, the scale window, the canvas cursor
 // and the canvas itself.  The change set of that event is complete at that
-// moment: this is where outdated results would be marked and where an undo
-// step would close (see doc/architektur.md).
+// moment: this is where outdated results would be marked and where the
+// event's edits close one undo step (core/verlauf.h, doc/architektur.md).
 #pragma once
 
 // Installs the receiver of the change reports (once, at start-up).
@@ -22,3 +22,14 @@ void NeuZeichnen();
 // Another System became current (or none): the systems choice and the
 // dialogs that show a System's settings follow it.
 void SystemwechselMelden();
+
+// Names the user action of this event for undo and redo ("Stab löschen",
+// ISO 8859-1); the first name of an event counts.  An edit that nobody
+// named is named after its kinds of change.
+void AktionBenennen(const char* aktion);
+// Closes the undo steps of the changes reported so far, at once (before
+// an undo, which must not take them for part of an older step).
+void SchritteAbschliessen();
+// An undo or redo gave the current System new records: the next refresh
+// shows them in every open dialog, or closes a dialog whose bar is gone.
+void WiederherstellungMelden();

@@ -16,3 +16,6 @@ void PunktdialogZeigen();
 // The icon "System verschieben": the dialog that moves the whole System;
 // false without a current System.
 bool VerschiebedialogZeigen();
+// After an undo or redo: the dialog "Stab" shows its bar afresh, or
+// closes when the bar is gone.
+void GeometriedialogAuffrischen();

@@ -171,6 +171,7 @@ void TeilungenSchliessenCB(FL_OBJECT*, long) {
             MeldungFormatiert("Anzahl Stabteilungen auf %ld begrenzt !", STABTEILUNGEN_MAX);
             n = STABTEILUNGEN_MAX;
         }
+        AktionBenennen("Stabteilungen");
         sys->Stabteilungen = n;
         AenderungMelden(sys, AENDERUNG_TEILUNG);
     }

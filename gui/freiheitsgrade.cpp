@@ -20,6 +20,7 @@
 #include "files/farben.h"
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
+#include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
@@ -136,6 +137,7 @@ void DetailfensterZeichnen() {
 // (the canvas among them) is ignored while the dialog is open.
 int DetailEreignis(XEvent* ev, void*) {
     if (detail.Betrifft(ev)) {
+        if (RueckgaengigTaste(ev)) return 0;
         if (ev->type != Expose || ev->xexpose.count == 0) DetailfensterZeichnen();
     }
     return 0;
@@ -200,9 +202,11 @@ void EndeCB(FL_OBJECT*, long ende) {
 }
 
 void VerschiebungCB(FL_OBJECT* ob, long d) {
+    AktionBenennen("Verschiebung ändern"_l1);
     if (System* sys = Aktuell()) FgWertSetzen(*sys, EingabeNummer(static_cast<int>(d)), Eingabe(ob));
 }
 void FederCB(FL_OBJECT* ob, long d) {
+    AktionBenennen("Federkonstante ändern"_l1);
     if (System* sys = Aktuell()) FgFederSetzen(*sys, EingabeNummer(static_cast<int>(d)), Eingabe(ob));
 }
 
@@ -210,6 +214,7 @@ void AuflagerCB(FL_OBJECT*, long d) {
     Richtungsblock& r = Dialog.Richtung[d];
     const long n = EingabeNummer(static_cast<int>(d));
     System* sys = Aktuell();
+    AktionBenennen("Auflager setzen");
     if (!sys || !FgAuflagerSetzen(*sys, n, Eingabe(r.Verschiebung))) return;
     Zweitzeile(r, FreiheitsgradSuchen(sys->Freiheitsgrade, n));
     DetailfensterZeichnen();
@@ -219,6 +224,7 @@ void FreiCB(FL_OBJECT*, long d) {
     Richtungsblock& r = Dialog.Richtung[d];
     const long n = EingabeNummer(static_cast<int>(d));
     System* sys = Aktuell();
+    AktionBenennen("Einwirkung setzen");
     if (!sys || !FgEinwirkungSetzen(*sys, n, Eingabe(r.Feder))) return;
     Zweitzeile(r, FreiheitsgradSuchen(sys->Freiheitsgrade, n));
     DetailfensterZeichnen();
@@ -228,6 +234,7 @@ void GlobalCB(FL_OBJECT* ob, long) {
     Stab* stab = MarkierterStab();
     if (!stab) return;
     const double w = Eingabe(ob);
+    AktionBenennen("Drehung ändern"_l1);
     WinkelSetzen(*Aktuell(), EingabeNummer(0), w);
     Text(Dialog.Lokal, "%.2f", w - stab->Winkel);
     DetailfensterZeichnen();
@@ -237,6 +244,7 @@ void LokalCB(FL_OBJECT* ob, long) {
     Stab* stab = MarkierterStab();
     if (!stab) return;
     const double w = Eingabe(ob) + stab->Winkel;
+    AktionBenennen("Drehung ändern"_l1);
     WinkelSetzen(*Aktuell(), EingabeNummer(0), w);
     Text(Dialog.Global, "%.2f", w);
     DetailfensterZeichnen();
@@ -246,6 +254,7 @@ void NummerCB(FL_OBJECT* ob, long d) {
     Stab* stab = MarkierterStab();
     if (!stab) return;
     const int ende = Ende(), r = static_cast<int>(d);
+    AktionBenennen("FG Nummer ändern"_l1);
     switch (FgNummerSetzen(*Aktuell(), stab, ende, r, std::atol(fl_get_input(ob)), fl_get_button(Dialog.Richtung[r].Eingepraegt),
                            Eingabe(Dialog.Global))) {
     case FgNummerFolge::Verbunden:
@@ -262,6 +271,7 @@ void NeuCB(FL_OBJECT*, long d) {
     Stab* stab = MarkierterStab();
     if (!stab) return;
     const int r = static_cast<int>(d);
+    AktionBenennen("neuen FG erzeugen");
     NeuAnzeigen(r, NeuenFgErzeugen(*Aktuell(), stab, Ende(), r, fl_get_button(Dialog.Richtung[r].Eingepraegt),
                                    Eingabe(Dialog.Global)));
 }
@@ -346,6 +356,7 @@ void FormErzeugen() {
     fl_set_object_callback(ob, SchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(Dialog.Form, FgAtclose, nullptr);
+    RueckgaengigTastenEinrichten(Dialog.Form);
 }
 
 }  // namespace
@@ -360,5 +371,17 @@ void FreiheitsgradeBearbeiten() {
     else fl_raise_form(Dialog.Form);
     DetailfensterErzeugen();
     XSync(fl_get_display(), False);
+    DetailfensterZeichnen();
+}
+
+void FreiheitsgradeAuffrischen() {
+    if (!Dialog.Form || !Dialog.Form->visible) return;
+    // The bar whose records it showed may be gone: with no marked bar left
+    // there is nothing to show.
+    if (!MarkierterStab()) {
+        Schliessen();
+        return;
+    }
+    StabendeAnzeigen(Ende());
     DetailfensterZeichnen();
 }

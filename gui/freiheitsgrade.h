@@ -5,3 +5,6 @@
 
 // Opens (or raises) the dialog; does nothing when no bar is marked.
 void FreiheitsgradeBearbeiten();
+// After an undo or redo: shows the records of the first marked bar afresh,
+// or closes the dialog when no bar is marked any more.
+void FreiheitsgradeAuffrischen();

@@ -14,6 +14,7 @@
 #include "gui/auffrischung.h"
 #include "gui/bearbeiten.h"
 #include "gui/geometrie.h"
+#include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/xforms.h"
@@ -90,6 +91,7 @@ void NummerCB(FL_OBJECT*, long ende) {
     Stab* s = GezeigterStab();
     if (!s) return GeometrieVerbergen();
     Endspalte& sp = geo.Ende[ende];
+    AktionBenennen("Endpunkt ändern"_l1);
     Punkt* p = EndpunktNummerGeaendert(*Aktuell(), s, static_cast<int>(ende), Ganz(sp.Nummer), Reell(sp.X), Reell(sp.Y));
     // A refused number shows the end's point again.
     SpalteZeigen(static_cast<int>(ende), p ? p : (ende == 0 ? s->PunktA : s->PunktB));
@@ -100,6 +102,7 @@ void NummerCB(FL_OBJECT*, long ende) {
 void NeuCB(FL_OBJECT*, long ende) {
     Stab* s = GezeigterStab();
     if (!s) return GeometrieVerbergen();
+    AktionBenennen("neuer Endpunkt");
     SpalteZeigen(static_cast<int>(ende), EndpunktNeu(*Aktuell(), s, static_cast<int>(ende)));
     WinkelUndLaengeZeigen(s);
     NeuZeichnen();
@@ -109,6 +112,7 @@ void SchliessenCB(FL_OBJECT*, long) {
     if (Stab* s = GezeigterStab()) {
         const Endspalte& a = geo.Ende[0];
         const Endspalte& b = geo.Ende[1];
+        AktionBenennen("Geometrie / Topologie");
         GeometrieUebernehmen(*Aktuell(), s, Ganz(a.Nummer), Reell(a.X), Reell(a.Y), Ganz(b.Nummer), Reell(b.X), Reell(b.Y));
     }
     GeometrieVerbergen();
@@ -156,6 +160,7 @@ void GeometrieformErzeugen() {
     fl_set_object_callback(ob, SchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(geo.Form, Schliessart::Dialog);
+    RueckgaengigTastenEinrichten(geo.Form);
 }
 
 // ------------------------------------------------------------ "Punkt erzeugen"
@@ -193,6 +198,7 @@ void PunktErzeugenCB(FL_OBJECT*, long) {
     Punkt* p = sys && pkt.Gewaehlt >= 0 ? PunktSuchen(sys->Punkte, pkt.Gewaehlt) : nullptr;
     double x = Reell(pkt.X), y = Reell(pkt.Y);
     const Punkt* erster = GueltigerErsterPunkt(sys);
+    AktionBenennen("Stab erzeugen");
     if (!p && Programm.Modus == 3 && RelativMarke(fl_get_input(pkt.Nummer)) && erster) {
         x += erster->X;
         y += erster->Y;
@@ -220,6 +226,7 @@ void PunktformErzeugen() {
     fl_set_object_callback(ob, AbbrechenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(pkt.Form, Schliessart::Dialog);
+    RueckgaengigTastenEinrichten(pkt.Form);
 }
 
 // ------------------------------------------------------------ "System verschieben"
@@ -231,6 +238,7 @@ struct {
 } vers;
 
 void VerschiebenCB(FL_OBJECT*, long) {
+    AktionBenennen("System verschieben");
     SystemVerschieben(Aktuell(), Reell(vers.X), Reell(vers.Y));
     NeuZeichnen();
 }
@@ -251,6 +259,7 @@ void VerschiebeformErzeugen() {
     fl_set_object_callback(ob, VerschiebenSchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(vers.Form, Schliessart::Dialog);
+    RueckgaengigTastenEinrichten(vers.Form);
 }
 
 }  // namespace
@@ -272,6 +281,7 @@ bool GeometriedialogOeffnen(Stab* stab) {
 
 bool StabteilungAusfuehren(int wert) {
     if (wert < menue::Teilen2 || wert > menue::Teilen4 || !Aktuell()) return false;
+    AktionBenennen("Stab teilen");
     MarkierteStaebeTeilen(*Aktuell(), 2 + wert - menue::Teilen2);
     NeuZeichnen();
     return true;
@@ -288,4 +298,16 @@ bool VerschiebedialogZeigen() {
     VerschiebeformErzeugen();
     if (!vers.Form->visible) FormZeigen(vers.Form, FL_PLACE_CENTER, FL_TRANSIENT, "System verschieben");
     return true;
+}
+
+void GeometriedialogAuffrischen() {
+    if (!geo.Form || !geo.Form->visible) return;
+    const Stab* s = GezeigterStab();
+    if (!s || !s->PunktA || !s->PunktB) {
+        fl_hide_form(geo.Form);
+        return;
+    }
+    SpalteZeigen(0, s->PunktA);
+    SpalteZeigen(1, s->PunktB);
+    WinkelUndLaengeZeigen(s);
 }

@@ -9,6 +9,7 @@
 #include "analysis/theorie2ordnung.h"
 #include "core/bericht.h"
 #include "core/katalogbearbeitung.h"
+#include "core/latin1.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 #include "files/pfade.h"
@@ -21,6 +22,7 @@
 #include "gui/geometrie.h"
 #include "gui/kataloge.h"
 #include "gui/lasten.h"
+#include "gui/rueckgaengig.h"
 #include "gui/stabergebnisse.h"
 #include "gui/systeme.h"
 #include "gui/tabellen.h"
@@ -209,10 +211,11 @@ void HauptformErzeugen() {
     } menues[] = {
         {&Haupt.Programm, 10, 80, "Programm", ProgrammCB},
         {&Haupt.Datenbank, 100, 85, "Datenbank", DatenbankCB},
-        {&Haupt.Berechnen, 195, 100, "Berechnen", BerechnenCB},
-        {&Haupt.Tabellen, 300, 90, "Tabellen", TabellenCB},
-        {&Haupt.Ausgabe, 390, 95, "Ausgabe", AusgabeCB},
-        {&Haupt.Einstellungen, 485, 110, "Einstellungen", EinstellungenCB},
+        {&Haupt.Bearbeiten, 195, 100, "Bearbeiten", nullptr},
+        {&Haupt.Berechnen, 295, 100, "Berechnen", BerechnenCB},
+        {&Haupt.Tabellen, 400, 90, "Tabellen", TabellenCB},
+        {&Haupt.Ausgabe, 490, 95, "Ausgabe", AusgabeCB},
+        {&Haupt.Einstellungen, 585, 110, "Einstellungen", EinstellungenCB},
     };
     for (auto& m : menues) {
         ob = *m.ziel = fl_add_menu(FL_PULLDOWN_MENU, m.x, 5, m.w, 25, m.titel);
@@ -222,7 +225,7 @@ void HauptformErzeugen() {
         Festhalten(ob);
     }
 
-    ob = Haupt.Systemauswahl = fl_add_choice(FL_DROPLIST_CHOICE, 610, 5, 475, 25, "");
+    ob = Haupt.Systemauswahl = fl_add_choice(FL_DROPLIST_CHOICE, 710, 5, 375, 25, "");
     fl_set_object_callback(ob, SystemauswahlCB, 0);
     Festhalten(ob);
 
@@ -243,6 +246,7 @@ void HauptformErzeugen() {
     fl_set_browser_fontstyle(ob, FL_FIXED_STYLE);
     Festhalten(ob);
     fl_end_form();
+    RueckgaengigTastenEinrichten(Haupt.Form);
 }
 
 void HauptfensterZeigen() {
@@ -275,6 +279,7 @@ void MenuesAufbauen() {
         fl_setpup_shadow(pup, 0);
     }
     fl_set_menu_popup(Haupt.Datenbank, datenbank);
+    BearbeitenMenueAufbauen(Haupt.Bearbeiten);
 
     fl_set_menu_popup(Haupt.Berechnen, PopupAusTabelle(BerechnenMenue()));
     fl_set_menu_popup(Haupt.Tabellen, PopupAusTabelle(TabellenMenue()));
@@ -323,6 +328,7 @@ void StabmenueOeffnen(Stab* stab) {
         Stapel* markierte = StapelAnlegen();
         for (Stab* s : Elemente<Stab>(sys->Staebe))
             if (s->Markiert == 1) StapelEintragen(markierte, s);
+        AktionBenennen(markierte->top > 1 ? "Stäbe löschen"_l1 : "Stab löschen"_l1);
         StaebeLoeschen(*sys, markierte);
         StapelFreigeben(markierte);
         break;

@@ -14,6 +14,7 @@ struct Hauptfenster {
     FL_FORM* Form = nullptr;
     FL_OBJECT* Programm = nullptr;
     FL_OBJECT* Datenbank = nullptr;
+    FL_OBJECT* Bearbeiten = nullptr;
     FL_OBJECT* Berechnen = nullptr;
     FL_OBJECT* Tabellen = nullptr;
     FL_OBJECT* Ausgabe = nullptr;

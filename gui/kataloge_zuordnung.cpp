@@ -11,6 +11,7 @@
 #include "gui/geometrie.h"
 #include "gui/kataloge.h"
 #include "gui/kataloge_intern.h"
+#include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
@@ -55,6 +56,7 @@ void QuerschnittListeCB(FL_OBJECT* ob, long) { QuerschnittZeigen(QuerschnittSuch
 void StandardwerteCB(FL_OBJECT*, long) {
     MaterialZeigen(MaterialSuchen(Programm.StandardMaterial), "");
     QuerschnittZeigen(QuerschnittSuchen(Programm.StandardQuerschnitt), "");
+    AktionBenennen("Standardwerte");
     MaterialZuweisen(Zuweisungsstaebe, Programm.StandardMaterial);
     QuerschnittZuweisen(Zuweisungsstaebe, Programm.StandardQuerschnitt);
     NeuZeichnen();
@@ -63,6 +65,7 @@ void StandardwerteCB(FL_OBJECT*, long) {
 void GlobalCB(FL_OBJECT*, long material) {
     // The dialog may outlive the System it was opened for.
     if (!Aktuell()) return;
+    AktionBenennen(material ? "Material global" : "Querschnitt global");
     if (material) {
         if (MaterialZuweisen(StabauswahlAlle(*Aktuell()), ListenauswahlNummer(Zuordnung.Materialliste)) < 0)
             fl_set_object_label(Zuordnung.Materialname, "Material auswaehlen !");
@@ -73,6 +76,7 @@ void GlobalCB(FL_OBJECT*, long material) {
 }
 
 void Schliessen() {
+    AktionBenennen("Material / Querschnitt");
     MaterialZuweisen(Zuweisungsstaebe, ListenauswahlNummer(Zuordnung.Materialliste));
     QuerschnittZuweisen(Zuweisungsstaebe, ListenauswahlNummer(Zuordnung.Querschnittsliste));
     fl_hide_form(Zuordnung.Form);
@@ -126,6 +130,7 @@ void ZuordnungErzeugen() {
     fl_set_object_callback(ob, SchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(z.Form, ZuordnungAtclose, nullptr);
+    RueckgaengigTastenEinrichten(z.Form);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster_intern.h"
 #include "gui/xforms.h"
@@ -148,6 +149,7 @@ void SkizzeZeichnen() {
 // canvas gets no events.
 int SkizzenEreignis(XEvent* ereignis, void*) {
     if (skizze.Betrifft(ereignis)) {
+        if (RueckgaengigTaste(ereignis)) return 0;
         if (ereignis->type == Expose && ereignis->xexpose.count != 0) return 0;
         SkizzeZeichnen();
     }
@@ -162,6 +164,14 @@ void SkizzeErzeugen() {
 void SkizzeEntfernen() { skizze.Schliessen(); }
 
 // ------------------------------------------------------------ lists and inputs
+
+void KopfZeigen(const Stab& stab) {
+    fl_set_object_label_f(ed.Nummer, "Nr.  :  %ld", stab.Nummer);
+    fl_set_object_label_f(ed.Laenge, "%s  :  %.3f", Uebersetzen("Länge"_l1), stab.Laenge);
+    // A vertical bar's projection is 0, not "-0.000".
+    const double projektion = stab.Laenge * stab.Cos;
+    fl_set_object_label_f(ed.Projektion, "Projektion  :  %.3f", std::fabs(projektion) < 5e-4 ? 0.0 : projektion);
+}
 
 void ArtAnzeigen() {
     const bool kraft = fl_get_choice(ed.Art) != ART_MOMENT;
@@ -321,6 +331,7 @@ void EintragenCB(FL_OBJECT*, long) {
     const bool punktlast = fl_get_choice(ed.Lasttyp) != TYP_STRECKENLAST;
     const std::vector<long> faelle = GewaehlteLastfaelle();
     std::vector<long> neu;
+    AktionBenennen("Last eintragen");
     const Lastfehler f = punktlast ? PunktlastEintragen(*Aktuell(), *stab, PunktlastEingaben(), faelle, &neu)
                                    : StreckenlastEintragen(*Aktuell(), *stab, StreckenlastEingaben(), faelle, &neu);
     if (!FehlerZeigen(f, punktlast)) return;
@@ -341,6 +352,7 @@ void AendernCB(FL_OBJECT*, long) {
     }
     const bool punktlast = fl_get_choice(ed.Lasttyp) != TYP_STRECKENLAST;
     bool gefunden = false;
+    AktionBenennen("Last ändern"_l1);
     const Lastfehler f = punktlast ? PunktlastAendern(*Aktuell(), kennung, *stab, PunktlastEingaben(), gefunden)
                                    : StreckenlastAendern(*Aktuell(), kennung, *stab, StreckenlastEingaben(), gefunden);
     if (!FehlerZeigen(f, punktlast) || !gefunden) return;
@@ -353,6 +365,7 @@ void AendernCB(FL_OBJECT*, long) {
 void LoeschenCB(FL_OBJECT*, long) {
     const long kennung = GewaehlteLast();
     if (kennung == -1 || !Bearbeitet()) return;
+    AktionBenennen("Last löschen"_l1);
     PunktlastLoeschen(*Aktuell(), kennung);
     StreckenlastLoeschen(*Aktuell(), kennung);
     LastenListeFuellen();
@@ -375,6 +388,7 @@ void ZielCB(FL_OBJECT*, long kopieren) {
         Fehler(nullptr, "Lastfall existiert nicht !");
         return;
     }
+    AktionBenennen(kopieren ? "Last kopieren" : "Last verschieben");
     if (kopieren) LastKopieren(*Aktuell(), kennung, nummer);
     else LastVerschieben(*Aktuell(), kennung, nummer);
     LastenListeFuellen();
@@ -485,6 +499,7 @@ void FormenErzeugen() {
     Knopf(FL_NORMAL_BUTTON, 200, 710, "Schließen"_l1, SchliessenCB);
     fl_end_form();
     fl_set_form_atclose(ed.Form, EditorSchliessen, nullptr);
+    RueckgaengigTastenEinrichten(ed.Form);
     fl_hide_object(ed.SGruppe);
 
     kopieren.Form = fl_bgn_form(FL_UP_BOX, 520, 300);
@@ -512,11 +527,7 @@ void LasteditorOeffnen(Stab* stab) {
     bearbeitetesSystem = sys;
     stabnummer = stab->Nummer;
 
-    fl_set_object_label_f(ed.Nummer, "Nr.  :  %ld", stab->Nummer);
-    fl_set_object_label_f(ed.Laenge, "%s  :  %.3f", Uebersetzen("Länge"_l1), stab->Laenge);
-    // A vertical bar's projection is 0, not "-0.000".
-    const double projektion = stab->Laenge * stab->Cos;
-    fl_set_object_label_f(ed.Projektion, "Projektion  :  %.3f", std::fabs(projektion) < 5e-4 ? 0.0 : projektion);
+    KopfZeigen(*stab);
     fl_clear_browser(ed.Lastfaelle);
     LastfaelleFuellen();
     LastenListeFuellen();
@@ -545,7 +556,22 @@ void LasteditorLastfaelleAktualisieren() {
         Schliessen(false);
         return;
     }
+    // The selected load stays selected while it is listed.
+    const long kennung = GewaehlteLast();
     LastfaelleFuellen();
     LastenListeFuellen();
+    if (kennung != -1) LastWaehlen(kennung);
     LastAnzeigen();
+}
+
+void LasteditorAuffrischen() {
+    if (!Offen()) return;
+    // The edited bar is kept by number; it may be gone, or be longer now.
+    const Stab* stab = Bearbeitet();
+    if (!stab) {
+        Schliessen(true);
+        return;
+    }
+    KopfZeigen(*stab);
+    LasteditorLastfaelleAktualisieren();
 }

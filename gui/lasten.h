@@ -26,3 +26,7 @@ void LastKopierenOeffnen(Stab* stab);
 void LasteditorSchliessen();
 // Refills the load editor's load-case list if it is open.
 void LasteditorLastfaelleAktualisieren();
+// After an undo or redo: the edited bar, its load cases and loads afresh,
+// the selected load kept where it still exists; the editor closes when the
+// bar is gone.
+void LasteditorAuffrischen();

@@ -13,6 +13,7 @@
 #include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
@@ -53,6 +54,7 @@ void Anzeigen();
 
 void LastfaelleCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
+    AktionBenennen("Lastfälle aktivieren"_l1);
     LastfaelleAktivieren(*Aktuell(), GewaehlteNummern(dialog.Lastfaelle));
     LasteditorLastfaelleAktualisieren();
     NeuZeichnen();
@@ -70,6 +72,7 @@ void ErzeugenCB(FL_OBJECT*, long) {
 
 void KopierenCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
+    AktionBenennen("Lastfälle kopieren"_l1);
     AktiveLastfaelleKopieren(*Aktuell());
     LastfalllisteFuellen();
     LasteditorLastfaelleAktualisieren();
@@ -77,6 +80,7 @@ void KopierenCB(FL_OBJECT*, long) {
 
 void EntfernenCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
+    AktionBenennen("Lastfall entfernen");
     for (long nummer : GewaehlteNummern(dialog.Lastfaelle)) LastfallLoeschen(*Aktuell(), nummer);
     LastfalllisteFuellen();
     LasteditorLastfaelleAktualisieren();
@@ -91,6 +95,7 @@ void NameCB(FL_OBJECT*, long modus) {
 
 void PfeilCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
+    AktionBenennen("Kombination erzeugen");
     KombinationAusAktiven(*Aktuell(), -1);
     KombinationslisteFuellen();
 }
@@ -99,6 +104,7 @@ void KombinationenCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
     const long nummer = ErsteGewaehlteNummer(dialog.Kombinationen);
     if (nummer < 0 || !KombinationSuchen(*Aktuell(), nummer)) return;
+    AktionBenennen("Kombination anwenden");
     KombinationAktivieren(*Aktuell(), nummer);
     LastfalllisteFuellen();
     LasteditorLastfaelleAktualisieren();
@@ -109,6 +115,7 @@ void KombinationEntfernenCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
     const long nummer = ErsteGewaehlteNummer(dialog.Kombinationen);
     if (nummer < 0 || !KombinationSuchen(*Aktuell(), nummer)) return;
+    AktionBenennen("Kombination entfernen");
     KombinationLoeschen(*Aktuell(), nummer);
     ++Aktuell()->Aenderungen;
     KombinationslisteFuellen();
@@ -118,6 +125,7 @@ void KombinationAendernCB(FL_OBJECT*, long) {
     if (!Aktuell()) return;
     const long nummer = ErsteGewaehlteNummer(dialog.Kombinationen);
     if (nummer < 0) return;
+    AktionBenennen("Kombination ändern"_l1);
     KombinationAendern(*Aktuell(), nummer);
     KombinationslisteFuellen();
 }
@@ -141,6 +149,7 @@ void LastfallErzeugenCB(FL_OBJECT*, long) {
         fl_set_input(erzeugen.Gewicht, "err");
         return;
     }
+    AktionBenennen("Lastfall erzeugen");
     Lastfall* lf = LastfallErzeugen(*Aktuell(), nummer, fl_get_input(erzeugen.Bezeichnung), -1);
     if (!lf) return;
     lf->Gewicht = gewicht;
@@ -192,6 +201,7 @@ void FormenErzeugen() {
     Knopf(430, 284, 110, "Schließen"_l1, SchliessenCB);
     fl_end_form();
     FensterSchliessenEinrichten(dialog.Form, Schliessart::Werkzeug, KNOPF_LASTFAELLE);
+    RueckgaengigTastenEinrichten(dialog.Form);
     fl_set_form_position(dialog.Form, 160, 160);
 
     erzeugen.Form = fl_bgn_form(FL_UP_BOX, 500, 270);
@@ -207,6 +217,7 @@ void FormenErzeugen() {
     fl_set_object_callback(ob, ErzeugenSchliessenCB, 0);
     fl_end_form();
     fl_set_form_atclose(erzeugen.Form, Verbergen, nullptr);
+    RueckgaengigTastenEinrichten(erzeugen.Form);
 }
 
 void Anzeigen() {
@@ -275,6 +286,7 @@ bool EingabeUebernehmen(int modus, const char* text) {
     switch (modus) {
     case EINGABE_GEWICHT: {
         double gewicht = 0;
+        AktionBenennen("Lastfall gewichten");
         if (ZahlLesen(text, gewicht) && Aktuell())
             LastfaelleGewichten(*Aktuell(), GewaehlteNummern(dialog.Lastfaelle), gewicht);
         LastfalllisteFuellen();
@@ -282,6 +294,7 @@ bool EingabeUebernehmen(int modus, const char* text) {
         return true;
     }
     case EINGABE_LASTFALLNAME:
+        AktionBenennen("Name ändern"_l1);
         if (Aktuell()) LastfaelleBenennen(*Aktuell(), GewaehlteNummern(dialog.Lastfaelle), text);
         LastfalllisteFuellen();
         EingabedialogVerbergen();
@@ -289,6 +302,7 @@ bool EingabeUebernehmen(int modus, const char* text) {
     case EINGABE_KOMBINATIONSNAME: {
         EingabedialogVerbergen();
         const long nummer = ErsteGewaehlteNummer(dialog.Kombinationen);
+        AktionBenennen("Name ändern"_l1);
         if (nummer >= 0 && Aktuell() && KombinationBenennen(*Aktuell(), nummer, text)) KombinationslisteFuellen();
         return true;
     }

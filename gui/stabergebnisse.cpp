@@ -239,3 +239,12 @@ void StabergebnisseZeigen(Stab*) {
     XSync(fl_get_display(), False);
     Zeichnen();
 }
+
+void StabergebnisseAuffrischen() {
+    if (!E.Form || !E.Form->visible) return;
+    if (!MarkierterStab()) {
+        Schliessen();
+        return;
+    }
+    Zeichnen();
+}

@@ -7,3 +7,6 @@ struct Stab;
 // Opens (or raises) the window.  Its drawing window holds the event handler
 // until the window is closed.
 void StabergebnisseZeigen(Stab* stab);
+// After an undo or redo: the window shows the first marked bar afresh, or
+// closes when no bar is marked any more.
+void StabergebnisseAuffrischen();

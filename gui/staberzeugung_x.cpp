@@ -96,14 +96,19 @@ bool PunkttasteGedrueckt(XEvent* ev) {
 
 }  // namespace
 
+void StabErzeugungVerlassen() {
+    if (Programm.Modus != 2 && Programm.Modus != 3) return;
+    GummibandLoeschen();
+    StabErzeugungAbbrechen(Aktuell());
+    ModusAbgleichen();
+    // The mark of the first point goes with the old picture.
+    NeuZeichnen();
+}
+
 void StabErzeugenStarten() {
     // The icon pressed again while a bar is being drawn leaves bar drawing.
     if (Programm.Modus == 2 || Programm.Modus == 3) {
-        GummibandLoeschen();
-        StabErzeugungAbbrechen(Aktuell());
-        ModusAbgleichen();
-        // The mark of the first point goes with the old picture.
-        NeuZeichnen();
+        StabErzeugungVerlassen();
         return;
     }
     gummiX = gummiY = -1;
@@ -121,6 +126,7 @@ void ErsterPunktZeichnen() {
 }
 
 Stab* StabFertigstellen(System& sys, double x, double y, Punkt* p) {
+    AktionBenennen("Stab erzeugen");
     Stab* s = staberzeugen(sys, x, y, p);
     if (s && !StandardwerteAnwendbar()) ZuordnungsdialogOeffnen(s);
     return s;
@@ -151,6 +157,7 @@ void StabErzeugungEreignis(XEvent* ev) {
         if (PunkttasteGedrueckt(ev)) {
             PunktdialogZeigen();
         } else if (ev->type == ButtonRelease && ev->xbutton.button == Button1) {
+            AktionBenennen("Stab erzeugen");
             MarkeZeichnen(ansicht, ErsterPunkt(*sys, x, y, p));
         }
         XFlush(anzeige);

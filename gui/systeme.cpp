@@ -6,6 +6,7 @@
 #include "core/freiheitsgradbearbeitung.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
+#include "core/verlauf.h"
 #include "files/systemdatei.h"
 #include "gui/auffrischung.h"
 #include "gui/hauptfenster.h"
@@ -29,6 +30,7 @@ Stab* MarkierterStab() { return Aktuell() ? ErsterMarkierterStab(*Aktuell()) : n
 
 System* NeuesSystem() {
     System* sys = SystemErzeugen();
+    VerlaufBeginnen(*sys);
     AktuellMachen(sys);
     ModusSetzen(1);
     return sys;
@@ -37,6 +39,8 @@ System* NeuesSystem() {
 System* SystemOeffnen(const char* pfad) {
     System* sys = SystemLesen(pfad);
     if (!sys) return nullptr;
+    // Undo starts with the System as read.
+    VerlaufBeginnen(*sys);
     AktuellMachen(sys);
     ModusSetzen(1);
     return sys;

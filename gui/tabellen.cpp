@@ -16,6 +16,7 @@
 #include "core/zahltext.h"
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
+#include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/zeichenflaeche.h"
@@ -91,6 +92,9 @@ void PunktnummerCB(FL_OBJECT*, long) { KoordinatenZeigen(PunktDerNummer()); }
 void KoordinateCB(FL_OBJECT* ob, long achse) {
     Punkt* p = PunktDerNummer();
     if (!p) return;
+    char aktion[64];
+    std::snprintf(aktion, sizeof aktion, "Punkt %ld verschieben", p->Nummer);
+    AktionBenennen(aktion);
     PunktkoordinateSetzen(*Aktuell(), p, static_cast<int>(achse), std::atof(fl_get_input(ob)));
     PunktlisteFuellen();
 }
@@ -120,6 +124,7 @@ void PunkttabelleErzeugen() {
     fl_set_object_callback(ob, TabelleSchliessenCB, 0);
     fl_end_form();
     FensterSchliessenEinrichten(pt.Form, Schliessart::Dialog);
+    RueckgaengigTastenEinrichten(pt.Form);
 }
 
 // ------------------------------------------------------------ bars
@@ -223,6 +228,7 @@ void StabtabelleErzeugen() {
     fl_set_object_gravity(ob, FL_SouthEast, FL_SouthEast);
     fl_end_form();
     FensterSchliessenEinrichten(st.Form, Schliessart::Dialog);
+    RueckgaengigTastenEinrichten(st.Form);
 }
 
 }  // namespace
@@ -242,4 +248,12 @@ bool TabelleZeigen(int welche) {
         return true;
     }
     return false;
+}
+
+void TabellenAuffrischen() {
+    if (pt.Form && pt.Form->visible) {
+        PunktlisteFuellen();
+        KoordinatenZeigen(PunktDerNummer());
+    }
+    if (st.Form && st.Form->visible) StablisteFuellen();
 }

@@ -12,6 +12,7 @@
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
+#include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
 #include "gui/werkzeugfenster_intern.h"
@@ -145,6 +146,11 @@ int ZeichenflaecheEreignis(XEvent* ev, void*) {
     // The server asks for the picture again (another window was moved away).
     if (ev->type == Expose) {
         if (ev->xexpose.count == 0) NeuZeichnen();
+        return 0;
+    }
+    // Ctrl+Z and Ctrl+Y in every mode; a bar half drawn is given up first.
+    if (RueckgaengigTaste(ev)) {
+        ModusAbgleichen();
         return 0;
     }
     switch (Programm.Modus) {

@@ -18,8 +18,11 @@ void ZeichenflaecheZeichnen();
 void ZeichenflaecheAnpassen();
 
 // Drawing a new bar on the canvas (staberzeugung_x.cpp).
-// Starts it (mode 1 -> 2).
+// Starts it (mode 1 -> 2), or gives it up when it is under way.
 void StabErzeugenStarten();
+// Gives up the bar being drawn (modes 2 and 3; nothing otherwise): a start
+// point made for it goes again, mode 1.
+void StabErzeugungVerlassen();
 // Canvas events while a new bar is drawn (modes 2 and 3).
 void StabErzeugungEreignis(XEvent* ereignis);
 // The second point and the bar (staberzeugen); a bar that got no default

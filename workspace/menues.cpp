@@ -42,6 +42,14 @@ const V& SystemUntermenue() {
     return t;
 }
 
+const V& BearbeitenMenue() {
+    static const V t = {
+        {nullptr, "Rückgängig"_l1, false, menue::Rueckgaengig},
+        {nullptr, "Wiederherstellen", false, menue::Wiederherstellen},
+    };
+    return t;
+}
+
 const V& BerechnenMenue() {
     static const V t = {
         {nullptr, "Theorie I. Ordnung", true, menue::TheorieI},
@@ -124,6 +132,15 @@ std::string Eintragstext(const Menueeintrag& eintrag) {
     std::string ergebnis(n > 0 ? n : 0, '\0');
     std::snprintf(ergebnis.data(), ergebnis.size() + 1, eintrag.Format, sicher.c_str());
     return ergebnis;
+}
+
+std::string BearbeitenEintrag(int wert, const std::string& aktion) {
+    std::string text;
+    for (const Menueeintrag& e : BearbeitenMenue())
+        if (e.Wert == wert) text = e.Text;
+    if (!aktion.empty()) text += ": " + aktion;
+    // Through a format, so that a '%' in the action is shown, not read.
+    return Eintragstext(Menueeintrag{"%s", text.c_str(), false, wert});
 }
 
 std::string Fenstertitel() { return std::string("Velko ") + PROGRAMMVERSION; }

@@ -27,6 +27,7 @@ enum Datenbank {
     NeuesSystem = 10, SystemOeffnen = 11, SystemSichern = 12, SystemSichernAls = 13,
     SystemSchliessen = 14,
 };
+enum Bearbeiten { Rueckgaengig = 1, Wiederherstellen = 2 };
 enum Berechnen { TheorieI = 1, TheorieII = 2 };
 enum Tabellen { Staebe = 1, Punkte = 2 };
 enum Ausgabe { BildschirmAlle = 1, BildschirmMarkierte = 2, Exportieren = 3 };
@@ -43,6 +44,7 @@ enum Stabmenue {
 const std::vector<Menueeintrag>& ProgrammMenue();
 const std::vector<Menueeintrag>& DatenbankMenue();
 const std::vector<Menueeintrag>& SystemUntermenue();
+const std::vector<Menueeintrag>& BearbeitenMenue();
 const std::vector<Menueeintrag>& BerechnenMenue();
 const std::vector<Menueeintrag>& TabellenMenue();
 const std::vector<Menueeintrag>& AusgabeMenue();
@@ -55,6 +57,11 @@ const std::vector<Menueeintrag>& LoeschenUntermenue();
 // text.  A '%' inside the text itself is doubled so that the toolkit shows
 // it instead of reading it as a flag.
 std::string Eintragstext(const Menueeintrag& eintrag);
+
+// An entry of the menu "Bearbeiten" with the action it would take back or
+// make again: "Rückgängig: Stab löschen", or the bare entry when there is
+// none (the entry is greyed then).
+std::string BearbeitenEintrag(int wert, const std::string& aktion);
 
 // The window title "Velko %s" and the version of the info dialog, with
 // PROGRAMMVERSION from the generated version.h.

@@ -32,7 +32,10 @@ std::vector<std::string> Punktzeilen(const std::string& datei) {
 TEST_F(SystemdateiTest, KleinesSystemEntsprichtDerFixtureByteFuerByte) {
     KleinesSystem();
     const std::string pfad = verzeichnis.Pfad("klein.sysdat");
+    const std::string inhalt = SystemdateiInhalt(*sys);
     ASSERT_TRUE(SystemSchreiben(*sys, pfad.c_str()));
+    // The bytes without a file are the bytes of the file.
+    EXPECT_EQ(inhalt, DateiLesen(pfad));
     MitFixtureVergleichen(DateiLesen(pfad), Fixture("klein.sysdat"));
     EXPECT_TRUE(Gemeldet(pfad + " geschrieben !"));
     EXPECT_STREQ(sys->Dateiname, pfad.c_str());

@@ -11,7 +11,7 @@ namespace {
 
 const std::vector<const std::vector<Menueeintrag>*>& AlleMenues() {
     static const std::vector<const std::vector<Menueeintrag>*> alle = {
-        &ProgrammMenue(), &DatenbankMenue(), &SystemUntermenue(), &BerechnenMenue(),
+        &ProgrammMenue(), &DatenbankMenue(), &SystemUntermenue(), &BearbeitenMenue(), &BerechnenMenue(),
         &TabellenMenue(), &AusgabeMenue(), &EinstellungenMenue(), &StabMenue(),
         &StabTeilenUntermenue(), &LoeschenUntermenue()};
     return alle;
@@ -53,6 +53,15 @@ TEST(Menues, ProzentImTextWirdNichtAlsFlagGelesen) {
     EXPECT_EQ(Eintragstext(e), " 50%% Last%l");
     Menueeintrag ohneFormat{nullptr, "Stäbe"_l1, false, 1};
     EXPECT_EQ(Eintragstext(ohneFormat), "Stäbe"_l1);
+}
+
+// "Bearbeiten" names the step it takes back or makes again; a '%' in the
+// name is shown, not read as a flag.
+TEST(Menues, BearbeitenNenntDenSchritt) {
+    EXPECT_EQ(BearbeitenEintrag(menue::Rueckgaengig, "Stab löschen"_l1), "Rückgängig: Stab löschen"_l1);
+    EXPECT_EQ(BearbeitenEintrag(menue::Wiederherstellen, "Last eintragen"), "Wiederherstellen: Last eintragen");
+    EXPECT_EQ(BearbeitenEintrag(menue::Rueckgaengig, ""), "Rückgängig"_l1);
+    EXPECT_EQ(BearbeitenEintrag(menue::Wiederherstellen, "50% mehr"), "Wiederherstellen: 50%% mehr");
 }
 
 TEST(Menues, TitelUndVersion) {
