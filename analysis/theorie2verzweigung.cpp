@@ -44,6 +44,17 @@ Verzweigungslast ZweiteOrdnung::VerzweigungSuchen(double fortschrittVon, double 
             x[static_cast<std::size_t>(i)] =
                 zustand0_[static_cast<std::size_t>(i)] != STATUS_PRIMAL ? u[static_cast<std::size_t>(i)] : 0.0;
     };
+    // The stiffness alone decides: the transverse loads (and free
+    // curvatures) only cost their series in every probe.
+    struct Quer {
+        double qAnfang, qEnde, Kruemmung;
+    };
+    std::vector<Quer> quer;
+    quer.reserve(daten_.size());
+    for (Elementdaten& ed : daten_) {
+        quer.push_back({ed.d.qAnfang, ed.d.qEnde, ed.d.Kruemmung});
+        ed.d.qAnfang = ed.d.qEnde = ed.d.Kruemmung = 0.0;
+    }
     int proben = 0;
     auto probe = [&](double lambda) {
         Verzweigungsprobe p;
@@ -62,6 +73,11 @@ Verzweigungslast ZweiteOrdnung::VerzweigungSuchen(double fortschrittVon, double 
         return p;
     };
     const Verzweigungsergebnis suche = VerzweigungslastfaktorSuchen(probe);
+    for (std::size_t i = 0; i < daten_.size(); ++i) {
+        daten_[i].d.qAnfang = quer[i].qAnfang;
+        daten_[i].d.qEnde = quer[i].qEnde;
+        daten_[i].d.Kruemmung = quer[i].Kruemmung;
+    }
     switch (suche.Status) {
     case Verzweigungsstatus::Gefunden:
         ergebnis.Status = VERZWEIGUNG_GEFUNDEN;
