@@ -413,16 +413,38 @@ bool ZweiteOrdnung::NurVerzweigung(Verzweigungslast& ergebnis) {
     return ergebnis.Status != VERZWEIGUNG_UNBESTIMMT;
 }
 
+namespace {
+
+// A run that finds the memory short stops with the message of the
+// first-order run; the System's results are written only at its very end.
+template <class Lauf>
+bool MitSpeicherpruefung(Berichtsempfaenger& bericht, Lauf lauf) {
+    try {
+        return lauf();
+    } catch (const std::bad_alloc&) {
+        bericht.Ausgeben(Ausgabekanal::Fehler, "Fehler !\n");
+        MeldungAusgeben(bericht, "Fehler beim Berechnen ! - zu wenig Speicher");
+        bericht.Fortschritt(0.0);
+        return false;
+    }
+}
+
+}  // namespace
+
 bool TheorieIIOrdnungBerechnen(System& system, const Kataloge& kataloge, Berichtsempfaenger& bericht) {
-    ZweiteOrdnung lauf(system, kataloge, bericht);
-    return lauf.Rechnen();
+    return MitSpeicherpruefung(bericht, [&] {
+        ZweiteOrdnung lauf(system, kataloge, bericht);
+        return lauf.Rechnen();
+    });
 }
 
 bool VerzweigungslastfaktorBerechnen(System& system, const Kataloge& kataloge, Berichtsempfaenger& bericht,
                                      Verzweigungslast& ergebnis) {
-    ZweiteOrdnung lauf(system, kataloge, bericht);
     ergebnis = Verzweigungslast{};
-    return lauf.NurVerzweigung(ergebnis);
+    return MitSpeicherpruefung(bericht, [&] {
+        ZweiteOrdnung lauf(system, kataloge, bericht);
+        return lauf.NurVerzweigung(ergebnis);
+    });
 }
 
 std::string VerzweigungslastText(const Verzweigungslast& v) {

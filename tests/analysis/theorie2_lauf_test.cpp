@@ -12,6 +12,7 @@
 
 #include "analysis/ergebnisse.h"
 #include "analysis/theorie2ordnung.h"
+#include "analysis/gleichungsloeser.h"
 #include "aufbau.h"
 #include "core/aenderungen.h"
 #include "core/programm.h"
@@ -249,6 +250,22 @@ TEST_F(TheorieII, KeineDruckkraefteUndInstabilOhneLast) {
     EXPECT_TRUE(Rechnen());
     EXPECT_FALSE(Rechnen2());
     EXPECT_EQ(Meldungen().back(), "Fehler beim Berechnen ! - System instabil (Belastung \xFC\x62\x65r der Verzweigungslast) !");
+}
+
+// Short of memory for the work data or the matrix: the messages of the
+// first-order run, the results of an earlier run untouched.
+TEST_F(TheorieII, ZuWenigSpeicher) {
+    Stab* s = Stuetze(4.0, {true, true, true}, {false, false, false}, 100.0, 1.0);
+    ASSERT_TRUE(Rechnen());
+    ArbeitsspeicherGrenzeSetzen(10);
+    EXPECT_FALSE(Rechnen2());
+    EXPECT_EQ(Meldungen().back(), "Fehler beim Berechnen ! - zu wenig Speicher");
+    ArbeitsspeicherGrenzeSetzen(9 * 40 + 9 * 8);
+    EXPECT_FALSE(Rechnen2());
+    EXPECT_EQ(Meldungen().back(), "Speicherfehler !");
+    ArbeitsspeicherGrenzeSetzen(0);
+    EXPECT_EQ(KeAnzahl(s->Ergebnisse), 2);
+    EXPECT_EQ(sys->Theorie, THEORIE_I);
 }
 
 }  // namespace
