@@ -110,6 +110,17 @@ const std::vector<RechnenOption>& RechnenOptionen() {
         {"--stabteilungen", nullptr, "N",
          "jedes Element in N gleiche Teile teilen (statt der Angabe des Systems)",
          StabteilungenSetzen},
+        {"--theorie2", nullptr, nullptr, "nach Theorie II. Ordnung berechnen (Gleichgewicht am verformten System)",
+         [](RechnenAuftrag& a, const char*, std::string&) {
+             a.TheorieII = true;
+             return true;
+         }},
+        {"--verzweigungslast", nullptr, nullptr,
+         "nur den Verzweigungslastfaktor der aktiven Lasten auf die Standardausgabe schreiben",
+         [](RechnenAuftrag& a, const char*, std::string&) {
+             a.NurVerzweigung = true;
+             return true;
+         }},
         {"--ps", nullptr, "DATEI", "PostScript-Plot (A4-Seiten) in DATEI schreiben",
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              return TextSetzen(a.Postscript, w, "--ps", f);
@@ -231,6 +242,12 @@ bool RechnenOptionenLesen(int argc, const char* const argv[], RechnenAuftrag& au
         fehler = "--pdf nennt dieselbe Datei wie --liste, --tabelle oder --ps: '" + auftrag.Pdf + "'";
         return false;
     }
+    if (auftrag.NurVerzweigung && (!auftrag.Liste.empty() || !auftrag.Tabelle.empty() ||
+                                   !auftrag.Postscript.empty() || !auftrag.Pdf.empty())) {
+        fehler = "--verzweigungslast schreibt nur den Verzweigungslastfaktor, ohne --liste, --tabelle, --ps "
+                 "und --pdf";
+        return false;
+    }
     if (auftrag.Postscript.empty() && auftrag.Pdf.empty() && auftrag.PlotoptionGenannt) {
         fehler = "Plotoptionen wirken nur zusammen mit --ps DATEI oder --pdf DATEI";
         return false;
@@ -242,10 +259,12 @@ std::string RechnenHilfe(const char* programm) {
     std::string text = std::string("Aufruf: ") + programm + " [Optionen] SYSTEMDATEI\n\n";
     text +=
         "Berechnet das ebene Stabwerk der Systemdatei (*.sysdat) nach Theorie I. Ordnung\n"
-        "mit den aktiven Lastfällen und schreibt die Ergebnisliste aller Stäbe\n"_l1
-        "(ISO 8859-1, Zeilenenden \"\\n\\r\") auf die Standardausgabe.  Mit --ps zeichnet es\n"
-        "außerdem System und Ergebnisse als PostScript-Seiten (Vorgabe: alle fünf Seiten),\n"_l1
-        "mit --pdf dieselben Seiten als PDF (mit Ghostscript, gs).\n\n"
+        "(mit --theorie2 nach Theorie II. Ordnung) mit den aktiven Lastfällen und schreibt\n"_l1
+        "die Ergebnisliste aller Stäbe (ISO 8859-1, Zeilenenden \"\\n\\r\") auf die\n"_l1
+        "Standardausgabe.  Mit --ps zeichnet es außerdem System und Ergebnisse als\n"_l1
+        "PostScript-Seiten (Vorgabe: alle fünf Seiten), mit --pdf dieselben Seiten als PDF\n"_l1
+        "(mit Ghostscript, gs).  Mit --verzweigungslast schreibt es nur den\n"
+        "Verzweigungslastfaktor (\"%.6f\" oder \"keine Druckkräfte\").\n\n"_l1
         "Optionen:\n";
     size_t breite = 0;
     auto kopf = [](const RechnenOption& o) {
@@ -266,8 +285,9 @@ std::string RechnenHilfe(const char* programm) {
         "(PREFIX/share/velko/verwaltung neben PREFIX/bin).\n\n"
         "Rückgabewert:\n"_l1
         "  0   berechnet, Ergebnisse geschrieben\n"
-        "  1   Berechnung abgebrochen (Modellprüfung, kinematisches System,\n"_l1
-        "      zu wenig Speicher)\n"
+        "  1   Berechnung abgebrochen (Modellpr�fung, kinematisches System,\n"_l1
+        "      zu wenig Speicher, nach Theorie II. Ordnung: Belastung �ber der\n"_l1
+        "      Verzweigungslast)\n"_l1
         "  2   Datei nicht lesbar oder ungültig, Ausgabe nicht schreibbar,\n"_l1
         "      fehlerhafte Aufrufargumente\n";
     return text;

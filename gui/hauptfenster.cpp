@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analysis/berechnung.h"
+#include "analysis/theorie2ordnung.h"
 #include "core/bericht.h"
 #include "core/katalogbearbeitung.h"
 #include "core/latin1.h"
@@ -109,7 +110,7 @@ void BerechnenCB(FL_OBJECT* ob, long) {
     System* sys = Aktuell();
     if (!sys) return;
     if (wert == menue::TheorieI) TheorieIOrdnungBerechnen(*sys, Programm, Meldungsliste());
-    else if (wert == menue::TheorieII) NichtImplementiert();
+    else if (wert == menue::TheorieII) TheorieIIOrdnungBerechnen(*sys, Programm, Meldungsliste());
 }
 
 void TabellenCB(FL_OBJECT* ob, long) {
