@@ -285,8 +285,8 @@ std::string RechnenHilfe(const char* programm) {
         "(PREFIX/share/velko/verwaltung neben PREFIX/bin).\n\n"
         "Rückgabewert:\n"_l1
         "  0   berechnet, Ergebnisse geschrieben\n"
-        "  1   Berechnung abgebrochen (Modellpr�fung, kinematisches System,\n"_l1
-        "      zu wenig Speicher, nach Theorie II. Ordnung: Belastung �ber der\n"_l1
+        "  1   Berechnung abgebrochen (Modellprüfung, kinematisches System,\n"_l1
+        "      zu wenig Speicher, nach Theorie II. Ordnung: Belastung über der\n"_l1
         "      Verzweigungslast)\n"_l1
         "  2   Datei nicht lesbar oder ungültig, Ausgabe nicht schreibbar,\n"_l1
         "      fehlerhafte Aufrufargumente\n";
