@@ -40,7 +40,7 @@ bool Berechnung::ModellErzeugen() {
     // The results of an earlier run go first: whatever this run ends with,
     // none of them may stay shown as if they belonged to it.
     if (ErgebnisseEntfernen(system_)) AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
-    if (!KernmodellErzeugen(modell_, system_, bericht_, &folge_)) return false;
+    if (!KernmodellErzeugen(modell_, system_, bericht_, &folge_, teilungen_)) return false;
     TemperaturlastenUebernehmen(modell_, system_, katalog_);
     return true;
 }
@@ -170,13 +170,14 @@ bool Berechnung::SteifigkeitAufbauen(const Elementsteifigkeit& elementsteifigkei
     return vorbereitet;
 }
 
-bool Berechnung::Zerlegen() {
+bool Berechnung::Zerlegen(bool mitFortschritt) {
     int singulaer = -1;
     speicherfehler_ = false;
     if (!duenn_)
         return SystemsteifigkeitZerlegen(Anzahl(), daten_.zustand.data(), daten_.erste.data(), daten_.k,
-                                         &singulaer, &bericht_) != -2;
-    const int zerlegt = daten_.zerlegung->Zerlegen(*daten_.kDuenn, daten_.zustand.data(), &singulaer, &bericht_);
+                                         &singulaer, mitFortschritt ? &bericht_ : nullptr) != -2;
+    const int zerlegt = daten_.zerlegung->Zerlegen(*daten_.kDuenn, daten_.zustand.data(), &singulaer,
+                                                   mitFortschritt ? &bericht_ : nullptr);
     if (zerlegt == -1) {
         speicherfehler_ = true;
         Melden("Speicherfehler !");
@@ -184,16 +185,24 @@ bool Berechnung::Zerlegen() {
     return zerlegt == 0;
 }
 
+long Berechnung::NegativePivots() const {
+    long n = 0;
+    for (int z : daten_.zustand) n += z == STATUS_NEGATIV;
+    return n;
+}
+
 bool Berechnung::Loesen() {
     const int n = Anzahl();
     for (int i = 0; i < n; ++i) daten_.fGesamt[i] = daten_.fKnoten[i] + daten_.fErsatz[i];
+    return LoesenMit(daten_.u.data(), daten_.fGesamt.data());
+}
+
+bool Berechnung::LoesenMit(double* u, double* f) {
     if (!duenn_) {
-        GleichungssystemLoesen(n, daten_.zustand.data(), daten_.erste.data(), daten_.k, daten_.u.data(),
-                               daten_.fGesamt.data());
+        GleichungssystemLoesen(Anzahl(), daten_.zustand.data(), daten_.erste.data(), daten_.k, u, f);
         return true;
     }
-    if (daten_.zerlegung->Loesen(*daten_.kDuenn, daten_.zustand.data(), daten_.u.data(), daten_.fGesamt.data()))
-        return true;
+    if (daten_.zerlegung->Loesen(*daten_.kDuenn, daten_.zustand.data(), u, f)) return true;
     Melden("Speicherfehler !");
     return false;
 }
@@ -210,8 +219,12 @@ void Berechnung::Nachlaufrechnung() {
 
 bool Berechnung::ErgebnisseEndlich() { return ::ErgebnisseEndlich(modell_, system_, bericht_, &folge_); }
 
-void Berechnung::ErgebnisseUebernehmen() {
-    ErgebnisseInSystemUebernehmen(modell_, system_, &folge_);
+void Berechnung::ErgebnisseUebernehmen(long theorie, const Abschnittergaenzung& ergaenzen) {
+    ErgebnisseInSystemUebernehmen(modell_, system_, &folge_, ergaenzen);
+    system_.Theorie = theorie;
+    // A second-order run sets the critical load factor afterwards.
+    system_.Verzweigung = VERZWEIGUNG_KEINE_DRUCKKRAEFTE;
+    system_.Verzweigungslastfaktor = 0.0;
     AenderungMelden(&system_, AENDERUNG_ERGEBNISSE);
 }
 

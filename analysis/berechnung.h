@@ -15,6 +15,7 @@
 
 #include "analysis/duennloeser.h"
 #include "analysis/kernmodell.h"
+#include "analysis/nachlauf.h"
 #include "analysis/steifigkeit.h"
 
 class Berichtsempfaenger;
@@ -35,6 +36,9 @@ public:
     // builds the model (cuts, load transfer, division, temperature loads).
     // False after a message when a bar lacks its points or degrees of freedom.
     bool ModellErzeugen();
+    // The division of the model's elements other than the System's (-1:
+    // the System's), for a run whose elements need none.
+    void TeilungenVorgeben(long teilungen) { teilungen_ = teilungen; }
     // 1 when the model may be computed, else 0 after reporting the first
     // problem (no elements, missing material or cross-section, E, A or Iz
     // of 0, an element of length 0, a temperature difference on a
@@ -61,23 +65,36 @@ public:
     // False for a kinematic system (a pivot within the tolerance), and after
     // "Speicherfehler !" when the sparse solver runs short of memory
     // (Speicherfehler() then tells).  Rows with a negative pivot become -3
-    // in the state vector, on either solver.
-    bool Zerlegen();
+    // in the state vector, on either solver.  The progress runs row by row
+    // unless `mitFortschritt` is false (a run that decomposes again and
+    // again moves the bar itself).
+    bool Zerlegen(bool mitFortschritt = true);
     bool Speicherfehler() const { return speicherfehler_; }
+    // Rows of the last decomposition with a negative pivot.
+    long NegativePivots() const;
     // fGesamt = fKnoten + fErsatz, then the solution into u; false after
     // "Speicherfehler !".
     bool Loesen();
+    // A solution with the decomposed K for other vectors: on entry u holds
+    // the prescribed displacements and f the loads (see
+    // GleichungssystemLoesen); false when the sparse solver runs short of
+    // memory.
+    bool LoesenMit(double* u, double* f);
     // Nodal forces from the stiffness kept by the last assembly, the
     // solution into the model, element end forces.
     void Nachlaufrechnung();
     // False after a message, with the bars' results removed, when the
     // solution overflowed (see analysis/endlichkeit.h).
     bool ErgebnisseEndlich();
-    // The results into the System's bars and degrees of freedom.
-    void ErgebnisseUebernehmen();
+    // The results into the System's bars and degrees of freedom, computed
+    // by `theorie`; `ergaenzen` adds to every record what the theory keeps
+    // of its element.
+    void ErgebnisseUebernehmen(long theorie = THEORIE_I, const Abschnittergaenzung& ergaenzen = {});
 
     Kernmodell& Modell() { return modell_; }
     const Kernmodell& Modell() const { return modell_; }
+    const KatalogIndex& Katalog() const { return katalog_; }
+    Berichtsempfaenger& Bericht() { return bericht_; }
     // The work data of the run (valid after ArbeitsdatenAnlegen).
     struct Arbeitsdaten {
         std::vector<double> u, fKnoten, fErsatz, fGesamt;
@@ -89,6 +106,7 @@ public:
         std::size_t gebucht = 0;  // bytes booked against the work-storage limit
     };
     Arbeitsdaten& Daten() { return daten_; }
+    const Arbeitsdaten& Daten() const { return daten_; }
 
 private:
     void Melden(const char* text);
@@ -99,6 +117,7 @@ private:
     KatalogIndex katalog_;
     Kernmodell modell_;
     Modellfolge folge_;  // the model's records in chain order
+    long teilungen_ = -1;
     Arbeitsdaten daten_;
     bool duenn_ = false;
     bool speicherfehler_ = false;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/drehung.h"
+#include "analysis/exakte_abschnitte.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
 
@@ -128,8 +129,11 @@ struct Kurve {
 using Kurvenfunktion = Kurve (*)(const Stab*, const Stababschnitt*);
 
 // Maximum and minimum in one search: they share every value computed.
-// `grenze` is the start value (the maximum starts at -grenze).
-StabExtremwerte Extrema(const Stab* stab, Abschnittwert wert, Kurvenfunktion kurve, double grenze) {
+// `grenze` is the start value (the maximum starts at -grenze).  Records of
+// an exact element (second-order theory) have their extremum places from
+// the exact solution; the others are cubic between their ends.
+StabExtremwerte Extrema(const Stab* stab, Abschnittwert wert, Kurvenfunktion kurve, Schnittgroesse g,
+                        double grenze) {
     if (!HatErgebnisse(stab)) return {0.0, -1.0, 0.0, -1.0};
     // Values that differ only by round-off count as equal, so that the
     // first place keeps a tie: a constant normal force, for instance, is
@@ -154,12 +158,16 @@ StabExtremwerte Extrema(const Stab* stab, Abschnittwert wert, Kurvenfunktion kur
         }
     };
     for (const Stababschnitt* r : Elemente<Stababschnitt>(stab->Ergebnisse)) {
-        const Kurve c = kurve(stab, r);
-        double kandidaten[2];
-        const bool innen = Extremstellen(c.f0, c.s0, c.f1, c.s1, r->Laenge, kandidaten);
         pruefen(r, -1.0, r->tAnfang);
         pruefen(r, 1.0, r->tEnde);
-        if (innen) {
+        if (AbschnittExakt(r)) {
+            for (double xi : ExakteExtremstellen(r, g))
+                pruefen(r, xi, ((1 - xi) * r->tAnfang + (1 + xi) * r->tEnde) / 2);
+            continue;
+        }
+        const Kurve c = kurve(stab, r);
+        double kandidaten[2];
+        if (Extremstellen(c.f0, c.s0, c.f1, c.s1, r->Laenge, kandidaten)) {
             for (int i = 0; i < 2; ++i) {
                 const double xi = kandidaten[i];
                 if (xi >= -1.0 && xi <= 1.0) pruefen(r, xi, ((1 - xi) * r->tAnfang + (1 + xi) * r->tEnde) / 2);
@@ -179,19 +187,24 @@ double Minimum(const StabExtremwerte& e, double* position) {
 }
 
 double MomentIn(const Stab*, const Stababschnitt* r, double xi) {
+    if (AbschnittExakt(r)) return ExakterWert(r, Schnittgroesse::Moment, xi);
     return HermiteWert(r->MA, r->QA, r->ME, r->QE, r->Laenge, xi);
 }
 double NormalkraftIn(const Stab*, const Stababschnitt* r, double xi) {
+    if (AbschnittExakt(r)) return ExakterWert(r, Schnittgroesse::Normalkraft, xi);
     return HermiteWert(r->NA, -r->nAnfang, r->NE, -r->nEnde, r->Laenge, xi);
 }
 double QuerkraftIn(const Stab*, const Stababschnitt* r, double xi) {
+    if (AbschnittExakt(r)) return ExakterWert(r, Schnittgroesse::Querkraft, xi);
     return HermiteWert(r->QA, r->qAnfang, r->QE, r->qEnde, r->Laenge, xi);
 }
 double DurchbiegungIn(const Stab* stab, const Stababschnitt* r, double xi) {
+    if (AbschnittExakt(r)) return ExakterWert(r, Schnittgroesse::Durchbiegung, xi);
     const LokaleVerschiebung v = Lokal(stab, r);
     return -HermiteWert(v.wA, v.phiA, v.wE, v.phiE, r->Laenge, xi);
 }
 double LaengsverschiebungIn(const Stab* stab, const Stababschnitt* r, double xi) {
+    if (AbschnittExakt(r)) return ExakterWert(r, Schnittgroesse::Laengsverschiebung, xi);
     const LokaleVerschiebung v = Lokal(stab, r);
     return ((1 - xi) * v.uA + (1 + xi) * v.uE) / 2;
 }
@@ -239,6 +252,29 @@ double SystemExtremum(Kette staebe, Stab** stab, double* position, StabExtremum 
 
 }  // namespace
 
+double AbschnittWert(const Stab* stab, const Stababschnitt* r, Schnittgroesse g, double xi) {
+    if (!r) return 0.0;
+    switch (g) {
+    case Schnittgroesse::Normalkraft: return NormalkraftIn(stab, r, xi);
+    case Schnittgroesse::Querkraft: return QuerkraftIn(stab, r, xi);
+    case Schnittgroesse::Moment: return MomentIn(stab, r, xi);
+    case Schnittgroesse::Durchbiegung: return stab ? DurchbiegungIn(stab, r, xi) : 0.0;
+    case Schnittgroesse::Laengsverschiebung: return stab ? LaengsverschiebungIn(stab, r, xi) : 0.0;
+    }
+    return 0.0;
+}
+
+void AbschnittStuetzwerte(const Stab* stab, const Stababschnitt* r, Schnittgroesse g, int anzahl, double* werte) {
+    for (int i = 0; i < anzahl; ++i)
+        werte[i] = AbschnittWert(stab, r, g, anzahl == 1 ? -1.0 : -1.0 + i * 2.0 / (anzahl - 1));
+}
+
+bool AbschnittVerformung(const Stababschnitt* r, double xi, double* u, double* v, double* phi) {
+    if (!r || !AbschnittExakt(r)) return false;
+    ExakteVerformung(r, xi, u, v, phi);
+    return true;
+}
+
 double MomentAn(const Stab* stab, double t) { return WertAn(stab, t, MomentIn); }
 double NormalkraftAn(const Stab* stab, double t) { return WertAn(stab, t, NormalkraftIn); }
 double QuerkraftAn(const Stab* stab, double t) { return WertAn(stab, t, QuerkraftIn); }
@@ -246,21 +282,13 @@ double DurchbiegungAn(const Stab* stab, double t) { return WertAn(stab, t, Durch
 double LaengsverschiebungAn(const Stab* stab, double t) { return WertAn(stab, t, LaengsverschiebungIn); }
 
 Wertspanne SpanneAn(const Stab* stab, Schnittgroesse g, double t) {
-    Abschnittwert wert = nullptr;
-    switch (g) {
-    case Schnittgroesse::Normalkraft: wert = NormalkraftIn; break;
-    case Schnittgroesse::Querkraft: wert = QuerkraftIn; break;
-    case Schnittgroesse::Moment: wert = MomentIn; break;
-    case Schnittgroesse::Durchbiegung: wert = DurchbiegungIn; break;
-    case Schnittgroesse::Laengsverschiebung: wert = LaengsverschiebungIn; break;
-    }
     Wertspanne w;
-    if (!stab || !wert) return w;
+    if (!stab) return w;
     for (const Stababschnitt* r : Elemente<Stababschnitt>(stab->Ergebnisse)) {
         if (!(r->tAnfang <= t && t <= r->tEnde)) continue;
         const double halbe = (r->tEnde - r->tAnfang) / 2;
         const double xi = halbe != 0.0 ? (t - (r->tAnfang + r->tEnde) / 2) / halbe : 0.0;
-        const double v = wert(stab, r, xi);
+        const double v = AbschnittWert(stab, r, g, xi);
         if (!w.Gefunden || v < w.Min) w.Min = v;
         if (!w.Gefunden || v > w.Max) w.Max = v;
         w.Gefunden = true;
@@ -268,12 +296,12 @@ Wertspanne SpanneAn(const Stab* stab, Schnittgroesse g, double t) {
     return w;
 }
 
-StabExtremwerte MomentExtrema(const Stab* s) { return Extrema(s, MomentIn, MomentKurve, 1e10); }
-StabExtremwerte QuerkraftExtrema(const Stab* s) { return Extrema(s, QuerkraftIn, QuerkraftKurve, 1e10); }
-StabExtremwerte NormalkraftExtrema(const Stab* s) { return Extrema(s, NormalkraftIn, NormalkraftKurve, 1e10); }
-StabExtremwerte DurchbiegungExtrema(const Stab* s) { return Extrema(s, DurchbiegungIn, DurchbiegungKurve, 1e12); }
+StabExtremwerte MomentExtrema(const Stab* s) { return Extrema(s, MomentIn, MomentKurve, Schnittgroesse::Moment, 1e10); }
+StabExtremwerte QuerkraftExtrema(const Stab* s) { return Extrema(s, QuerkraftIn, QuerkraftKurve, Schnittgroesse::Querkraft, 1e10); }
+StabExtremwerte NormalkraftExtrema(const Stab* s) { return Extrema(s, NormalkraftIn, NormalkraftKurve, Schnittgroesse::Normalkraft, 1e10); }
+StabExtremwerte DurchbiegungExtrema(const Stab* s) { return Extrema(s, DurchbiegungIn, DurchbiegungKurve, Schnittgroesse::Durchbiegung, 1e12); }
 StabExtremwerte LaengsverschiebungExtrema(const Stab* s) {
-    return Extrema(s, LaengsverschiebungIn, LaengsKurve, 1e12);
+    return Extrema(s, LaengsverschiebungIn, LaengsKurve, Schnittgroesse::Laengsverschiebung, 1e12);
 }
 
 double MaxMoment(const Stab* s, double* p) { return Maximum(MomentExtrema(s), p); }

@@ -14,6 +14,19 @@ double* HermiteStuetzwerte(double f0, double s0, double f1, double s1, double L,
 // (delete[], both the same when there is one), or null when it has none.
 double* HermiteExtremstellen(double f0, double s0, double f1, double s1, double L);
 
+// Values within one record of a bar, at xi from -1 (its start) to 1 (its
+// end).  A record of an exact run (Stababschnitt::Exakt) gives the exact
+// solution of its element; the others interpolate their end values
+// (Hermite), as the functions below do.
+double AbschnittWert(const Stab* stab, const Stababschnitt* abschnitt, Schnittgroesse groesse, double xi);
+// `anzahl` values at xi = -1 + i*2/(anzahl-1): the ordinates of a diagram.
+void AbschnittStuetzwerte(const Stab* stab, const Stababschnitt* abschnitt, Schnittgroesse groesse, int anzahl,
+                          double* werte);
+// The displacement of the axis of an exact record at xi in the record's own
+// axes: u along, v across (local +y), and the rotation phi (each may be
+// null); false for a record that is not exact.
+bool AbschnittVerformung(const Stababschnitt* abschnitt, double xi, double* u, double* v, double* phi = nullptr);
+
 double MomentAn(const Stab* stab, double t);
 double NormalkraftAn(const Stab* stab, double t);
 double QuerkraftAn(const Stab* stab, double t);

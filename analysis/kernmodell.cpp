@@ -379,7 +379,8 @@ void ElementeUnterteilen(Kernmodell& modell, long teilungen) {
     }
 }
 
-bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenger& bericht, Modellfolge* folge) {
+bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenger& bericht, Modellfolge* folge,
+                        long teilungen) {
     // The model of an earlier run must never be computed again, so it goes
     // first, also when there is nothing to build.
     KernmodellLeeren(modell);
@@ -405,7 +406,7 @@ bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenge
     for (const Stab* s : Elemente<Stab>(sys.Staebe)) StabZerlegen(modell, s, lasten);
     PunktlastenUebernehmen(modell, sys, aktiv, bericht);
     StreckenlastenUebernehmen(modell, sys, aktiv, bericht);
-    ElementeUnterteilen(modell, sys.Stabteilungen);
+    ElementeUnterteilen(modell, teilungen < 0 ? sys.Stabteilungen : teilungen);
     if (folge) index.FolgeUebergeben(*folge);
     return true;
 }

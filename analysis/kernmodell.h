@@ -82,9 +82,10 @@ using AktiveLastfaelle = std::unordered_set<long>;
 // without bars.  Returns false (after a message) when a bar lacks its
 // points or degrees of freedom; the model then stays empty.  With `folge`,
 // its elements and degrees of freedom in chain order come along without a
-// walk over the chains.
+// walk over the chains.  `teilungen` other than -1 divides into that many
+// pieces instead of System::Stabteilungen.
 bool KernmodellErzeugen(Kernmodell& modell, const System& sys, Berichtsempfaenger& bericht,
-                        Modellfolge* folge = nullptr);
+                        Modellfolge* folge = nullptr, long teilungen = -1);
 // Frees every node, element and model degree of freedom; the chain heads stay.
 void KernmodellLeeren(Kernmodell& modell);
 

@@ -43,7 +43,8 @@ void SchnittkraefteBerechnen(Kernmodell& modell, const KatalogIndex& katalog, co
     }
 }
 
-void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys, const Modellfolge* folge) {
+void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys, const Modellfolge* folge,
+                                   const Abschnittergaenzung& ergaenzen) {
     std::unordered_map<long, Stab*> staebe;  // first bar of the chain with the number
     for (Stab* s : Elemente<Stab>(sys.Staebe)) {
         ErgebnisseLoeschen(s);
@@ -90,6 +91,7 @@ void ErgebnisseInSystemUebernehmen(const Kernmodell& modell, System& sys, const 
         r->WinkelA = e->Fg[0]->Winkel;
         r->WinkelE = e->Fg[3]->Winkel;
         r->Winkel = e->Winkel;
+        if (ergaenzen) ergaenzen(*e, *r);
         KeVorneEintragen(stab->Ergebnisse, r.get());
         r.release();
     }

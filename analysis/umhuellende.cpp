@@ -158,7 +158,8 @@ std::unique_ptr<Umhuellende> UmhuellendeErmitteln(System& sys, const Kataloge& k
             MeldungAusgeben(bericht, KEINE_KOMBINATIONEN);
             return nullptr;
         }
-        MeldungFormatiert(bericht, "Umhüllende über %zu Kombinationen ..."_l1, nummern.size());
+        MeldungFormatiert(bericht, "Umhüllende über %zu Kombinationen nach Theorie %s. Ordnung ..."_l1, nummern.size(),
+                          theorieII ? "II" : "I");
         huelle = std::make_unique<Umhuellende>();
         huelle->TheorieII = theorieII;
         Lastzustand zustand(sys);

@@ -121,6 +121,17 @@ const std::vector<RechnenOption>& RechnenOptionen() {
         {"--stabteilungen", nullptr, "N",
          "jedes Element in N gleiche Teile teilen (statt der Angabe des Systems)",
          StabteilungenSetzen},
+        {"--theorie2", nullptr, nullptr, "nach Theorie II. Ordnung berechnen (Gleichgewicht am verformten System)",
+         [](RechnenAuftrag& a, const char*, std::string&) {
+             a.TheorieII = true;
+             return true;
+         }},
+        {"--verzweigungslast", nullptr, nullptr,
+         "nur den Verzweigungslastfaktor der aktiven Lasten auf die Standardausgabe schreiben",
+         [](RechnenAuftrag& a, const char*, std::string&) {
+             a.NurVerzweigung = true;
+             return true;
+         }},
         {"--ps", nullptr, "DATEI", "PostScript-Plot (A4-Seiten) in DATEI schreiben",
          [](RechnenAuftrag& a, const char* w, std::string& f) {
              return TextSetzen(a.Postscript, w, "--ps", f);
@@ -254,6 +265,13 @@ bool RechnenOptionenLesen(int argc, const char* const argv[], RechnenAuftrag& au
         fehler = "--pdf nennt dieselbe Datei wie --liste, --tabelle oder --ps: '" + auftrag.Pdf + "'";
         return false;
     }
+    if (auftrag.NurVerzweigung && (!auftrag.Liste.empty() || !auftrag.Tabelle.empty() ||
+                                   !auftrag.Postscript.empty() || !auftrag.Pdf.empty() ||
+                                   !auftrag.Umhuellende.empty() || !auftrag.Spannungen.empty())) {
+        fehler = "--verzweigungslast schreibt nur den Verzweigungslastfaktor, ohne --liste, --tabelle, --ps, "
+                 "--pdf, --umhuellende und --spannungen";
+        return false;
+    }
     if (auftrag.Postscript.empty() && auftrag.Pdf.empty() && auftrag.PlotoptionGenannt) {
         fehler = "Plotoptionen wirken nur zusammen mit --ps DATEI oder --pdf DATEI";
         return false;
@@ -265,12 +283,15 @@ std::string RechnenHilfe(const char* programm) {
     std::string text = std::string("Aufruf: ") + programm + " [Optionen] SYSTEMDATEI\n\n";
     text +=
         "Berechnet das ebene Stabwerk der Systemdatei (*.sysdat) nach Theorie I. Ordnung\n"
-        "mit den aktiven Lastfällen und schreibt die Ergebnisliste aller Stäbe\n"_l1
-        "(ISO 8859-1, Zeilenenden \"\\n\\r\") auf die Standardausgabe.  Mit --ps zeichnet es\n"
-        "außerdem System und Ergebnisse als PostScript-Seiten (Vorgabe: alle fünf Seiten),\n"_l1
-        "mit --pdf dieselben Seiten als PDF (mit Ghostscript, gs).  Mit --umhuellende rechnet\n"
-        "es vorher jede Lastfallkombination für sich (nach aufsteigender Nummer) und schreibt\n"_l1
-        "je Stab und Listenstelle die größten und kleinsten Werte mit ihrer Kombination.\n\n"_l1
+        "(mit --theorie2 nach Theorie II. Ordnung) mit den aktiven Lastfällen und schreibt\n"_l1
+        "die Ergebnisliste aller Stäbe (ISO 8859-1, Zeilenenden \"\\n\\r\") auf die\n"_l1
+        "Standardausgabe.  Mit --ps zeichnet es außerdem System und Ergebnisse als\n"_l1
+        "PostScript-Seiten (Vorgabe: alle fünf Seiten), mit --pdf dieselben Seiten als PDF\n"_l1
+        "(mit Ghostscript, gs).  Mit --verzweigungslast schreibt es nur den\n"
+        "Verzweigungslastfaktor (\"%.6f\" oder \"keine Druckkräfte\").  Mit --umhuellende\n"_l1
+        "rechnet es vorher jede Lastfallkombination für sich (nach aufsteigender Nummer,\n"_l1
+        "mit --theorie2 nach Theorie II. Ordnung) und schreibt je Stab und Listenstelle\n"
+        "die größten und kleinsten Werte mit ihrer Kombination.\n\n"_l1
         "Optionen:\n";
     size_t breite = 0;
     auto kopf = [](const RechnenOption& o) {
@@ -292,7 +313,8 @@ std::string RechnenHilfe(const char* programm) {
         "Rückgabewert:\n"_l1
         "  0   berechnet, Ergebnisse geschrieben\n"
         "  1   Berechnung abgebrochen (Modellprüfung, kinematisches System,\n"_l1
-        "      zu wenig Speicher; mit --umhuellende: keine Lastfallkombinationen)\n"
+        "      zu wenig Speicher, nach Theorie II. Ordnung: Belastung über der\n"_l1
+        "      Verzweigungslast; mit --umhuellende: keine Lastfallkombinationen)\n"_l1
         "  2   Datei nicht lesbar oder ungültig, Ausgabe nicht schreibbar,\n"_l1
         "      fehlerhafte Aufrufargumente\n";
     return text;

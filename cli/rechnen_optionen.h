@@ -18,6 +18,8 @@ struct RechnenAuftrag {
     std::string Spannungen;    // empty = no stress table, "-" = standard output
     std::string Katalog;       // empty = catalogue directory of ~/.velko
     long Stabteilungen = 0;    // 0 = as stored in the System
+    bool TheorieII = false;    // second-order theory instead of first order
+    bool NurVerzweigung = false;  // only the critical load factor, to standard output
     bool Hilfe = false;
     std::string Postscript;    // empty = no plot
     std::string Pdf;           // empty = no plot as PDF

@@ -1,5 +1,6 @@
-// velko-rechnen: computes a system file by first-order theory without a
-// display and writes the listing of all bars (and optionally the bar table).
+// velko-rechnen: computes a system file by first-order theory (or by
+// second-order theory) without a display and writes the listing of all bars
+// (and optionally the bar table), or only the critical load factor.
 //
 // Standard output carries nothing but the listing: the numbered messages
 // of the run and the diagnostics of reading the file go to standard error.
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "analysis/berechnung.h"
+#include "analysis/theorie2ordnung.h"
 #include "analysis/umhuellende.h"
 #include "cli/rechnen_optionen.h"
 #include "core/bericht.h"
@@ -211,19 +213,39 @@ int Rechnen(const RechnenAuftrag& auftrag, Berichtsempfaenger& bericht, FILE* st
     }
     if (auftrag.Stabteilungen > 0) system->Stabteilungen = auftrag.Stabteilungen;
 
+    if (auftrag.NurVerzweigung) {
+        Verzweigungslast v;
+        if (!VerzweigungslastfaktorBerechnen(*system, Programm, bericht, v)) {
+            Fehler("Berechnung abgebrochen, kein Verzweigungslastfaktor");
+            return ABGEBROCHEN;
+        }
+        if (v.Status == VERZWEIGUNG_GEFUNDEN)
+            fprintf(standardausgabe, "%.6f\n", v.Faktor);
+        else
+            fputs("keine Druckkräfte\n"_l1, standardausgabe);
+        if (fflush(standardausgabe) != 0 || ferror(standardausgabe)) {
+            Fehler(std::string("die Standardausgabe konnte nicht geschrieben werden: ") + strerror(errno));
+            return UNGUELTIG;
+        }
+        return ERFOLG;
+    }
     // The envelope first: it ends with the load cases as they were, and a
     // combination that cannot be computed stops the program before any
     // output is written.
     std::unique_ptr<Umhuellende> huelle;
     if (!auftrag.Umhuellende.empty()) {
-        huelle = UmhuellendeErmitteln(*system, Programm, bericht, TheorieIOrdnungBerechnen);
+        huelle = UmhuellendeErmitteln(*system, Programm, bericht,
+                                      auftrag.TheorieII ? TheorieIIOrdnungBerechnen : TheorieIOrdnungBerechnen,
+                                      auftrag.TheorieII);
         if (!huelle) {
             Fehler("Umhüllende abgebrochen, keine Ergebnisse geschrieben"_l1);
             return ABGEBROCHEN;
         }
     }
 
-    if (!TheorieIOrdnungBerechnen(*system, Programm, bericht)) {
+    const bool berechnet = auftrag.TheorieII ? TheorieIIOrdnungBerechnen(*system, Programm, bericht)
+                                             : TheorieIOrdnungBerechnen(*system, Programm, bericht);
+    if (!berechnet) {
         Fehler("Berechnung abgebrochen, keine Ergebnisse geschrieben");
         return ABGEBROCHEN;
     }

@@ -13,3 +13,9 @@ if(VELKO_BENCHMARK)
   endif()
   add_executable(prozess-messen ${CMAKE_SOURCE_DIR}/bench/prozess_messen.cpp)
 endif()
+
+# Second-order theory side by side with first-order theory on the same frames.
+if(VELKO_BENCHMARK)
+  add_executable(theorie2_bench ${CMAKE_SOURCE_DIR}/bench/theorie2_bench.cpp)
+  target_link_libraries(theorie2_bench velko_rahmen velko_analysis benchmark::benchmark)
+endif()

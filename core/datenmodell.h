@@ -154,7 +154,31 @@ struct Stababschnitt {
     double Laenge;
     double WinkelA, WinkelE;
     double Winkel;
+    // A record of an exact run (second-order theory) is a piece of an exact
+    // element, whose solution gives the values between its ends; the others
+    // are interpolated from the end values (Hermite).
+    long Exakt;  // 1: Exaktes holds
+    struct ExaktesElement {
+        double Laenge;              // m
+        double Anfang, Ende;        // the record's piece of it, m from its start
+        double EA, EI;
+        double N0, N1, N2;          // axial force the bending saw, N0 + N1 x + N2 x^2
+        double qAnfang, qEnde;      // its loads, local y and x (kN/m)
+        double nAnfang, nEnde;
+        double Dehnung, Kruemmung;  // free axial strain and curvature (temperature)
+        double Lokal[6];            // its end displacements, its axes: u, v, phi at the start, then the end
+    } Exaktes;
 };
+
+// How the results in a System's bars were computed (System::Theorie).
+constexpr long THEORIE_KEINE = 0;
+constexpr long THEORIE_I = 1;
+constexpr long THEORIE_II = 2;
+
+// The critical load factor after a second-order run (System::Verzweigung).
+constexpr long VERZWEIGUNG_KEINE_DRUCKKRAEFTE = 0;  // no bar in compression
+constexpr long VERZWEIGUNG_GEFUNDEN = 1;            // System::Verzweigungslastfaktor holds it
+constexpr long VERZWEIGUNG_UNBESTIMMT = 2;          // the search failed
 
 // ------------------------------------------------------------ System
 
@@ -183,6 +207,12 @@ struct System {
     // the run that wrote them, cleared when they are removed
     // (core/ergebnisstand.h).
     bool Berechnet;
+    // The results of the last run: the theory that computed them and, after
+    // second-order theory, the critical load factor of the active loads.
+    // Removed together with the bars' results.
+    long Theorie;
+    long Verzweigung;
+    double Verzweigungslastfaktor;
     // The envelope of all combinations (core/umhuellende.h), owned; null
     // when there is none.  A result like the bars' own, removed with them.
     Umhuellende* Huelle;

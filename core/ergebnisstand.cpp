@@ -20,6 +20,9 @@ bool ErgebnisseEntfernen(System& sys) {
         fg->Reaktion = 0.0;
         if (fg->Status != STATUS_PRIMAL) fg->Wert = 0.0;
     }
+    sys.Theorie = THEORIE_KEINE;
+    sys.Verzweigung = VERZWEIGUNG_KEINE_DRUCKKRAEFTE;
+    sys.Verzweigungslastfaktor = 0.0;
     sys.Berechnet = false;
     return true;
 }

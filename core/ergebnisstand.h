@@ -23,7 +23,8 @@ bool ErgebnisseVorhanden(const System& sys);
 void ErgebnisseEingetragen(System& sys);
 
 // Removes the results of the last run: the result records of every bar, the
-// computed displacements of the free degrees of freedom and every reaction.
-// Prescribed displacements of supports stay (they are input).  True when
-// there were results; reports nothing itself.
+// computed displacements of the free degrees of freedom, every reaction, and
+// the theory and critical load factor they were computed with.  Prescribed
+// displacements of supports stay (they are input).  True when there were
+// results; reports nothing itself.
 bool ErgebnisseEntfernen(System& sys);

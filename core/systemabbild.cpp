@@ -12,7 +12,7 @@
 // positions.  A new field holding a pointer (or a new chain of the System)
 // would be copied as a stale address: these checks stop the build until the
 // picture knows how to keep it.
-static_assert(sizeof(void*) != 8 || sizeof(System) == 488,
+static_assert(sizeof(void*) != 8 || sizeof(System) == 512,
               "System has a new field: decide how Systemabbild keeps and restores it");
 static_assert(sizeof(void*) != 8 || sizeof(Stab) == 136,
               "Stab has a new field: decide how Systemabbild keeps and restores it");
@@ -144,6 +144,9 @@ Systemabbild Systemabbild::Aufnehmen(const System& sys, const Systemabbild* vorg
     k.Huelle = nullptr;
     k.RasterAnzeigen = k.Fangmodus = 0;
     k.RasterweiteX = k.RasterweiteY = k.FangrasterX = k.FangrasterY = 0.0;
+    // How the results were computed belongs to the results.
+    k.Theorie = k.Verzweigung = 0;
+    k.Verzweigungslastfaktor = 0.0;
 
     a.ketten_ = (sys.Punkte ? K_PUNKTE : 0u) | (sys.Staebe ? K_STAEBE : 0u) |
                 (sys.Freiheitsgrade ? K_FREIHEITSGRADE : 0u) | (sys.Lastfaelle ? K_LASTFAELLE : 0u) |
@@ -388,6 +391,9 @@ void Systemabbild::Wiederherstellen(System& sys) const {
     neu.Fangmodus = sys.Fangmodus;
     neu.FangrasterX = sys.FangrasterX;
     neu.FangrasterY = sys.FangrasterY;
+    neu.Theorie = sys.Theorie;
+    neu.Verzweigung = sys.Verzweigung;
+    neu.Verzweigungslastfaktor = sys.Verzweigungslastfaktor;
     neu.Punkte = ketten_ & K_PUNKTE ? KetteAus(punkte) : nullptr;
     neu.Freiheitsgrade = ketten_ & K_FREIHEITSGRADE ? KetteAus(fgs) : nullptr;
     neu.Staebe = ketten_ & K_STAEBE ? KetteAus(staebe) : nullptr;

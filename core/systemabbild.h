@@ -6,7 +6,8 @@
 // the System in this run (they belong to the System's life, not to its
 // model), the grid and snap settings (how the System is looked at), the
 // marking of bars, and the results of the last analysis (the bars' result
-// records and the computed values of the degrees of freedom).  Restoring
+// records, the computed values of the degrees of freedom, the theory and
+// critical load factor kept with the System).  Restoring
 // keeps those as they are, for every record that is still there.
 //
 // Pictures of one System taken one after another share every part that did

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analysis/berechnung.h"
+#include "analysis/theorie2ordnung.h"
 #include "analysis/umhuellende.h"
 #include "core/bericht.h"
 #include "core/katalogbearbeitung.h"
@@ -110,8 +111,10 @@ void BerechnenCB(FL_OBJECT* ob, long) {
     System* sys = Aktuell();
     if (!sys) return;
     if (wert == menue::TheorieI) TheorieIOrdnungBerechnen(*sys, Programm, Meldungsliste());
-    else if (wert == menue::TheorieII) NichtImplementiert();
+    else if (wert == menue::TheorieII) TheorieIIOrdnungBerechnen(*sys, Programm, Meldungsliste());
     else if (wert == menue::Umhuellende) UmhuellendeBerechnen(*sys, Programm, Meldungsliste(), TheorieIOrdnungBerechnen);
+    else if (wert == menue::UmhuellendeII)
+        UmhuellendeBerechnen(*sys, Programm, Meldungsliste(), TheorieIIOrdnungBerechnen, true);
 }
 
 void TabellenCB(FL_OBJECT* ob, long) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/berechnung.h"
+#include "analysis/theorie2ordnung.h"
 #include "core/bericht.h"
 #include "core/datenmodell.h"
 #include "core/latin1.h"
@@ -111,7 +112,10 @@ void TheorieICB(FL_OBJECT*, long) {
     NeuZeichnen();
 }
 
-void TheorieIICB(FL_OBJECT*, long) { NichtImplementiert(); }
+void TheorieIICB(FL_OBJECT*, long) {
+    if (System* sys = Aktuell()) TheorieIIOrdnungBerechnen(*sys, Programm, Meldungsliste());
+    NeuZeichnen();
+}
 
 void WerkzeugSchliessenCB(FL_OBJECT* ob, long knopf) {
     FensterknopfLoesen(static_cast<int>(knopf));

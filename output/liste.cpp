@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/ergebnisse.h"
+#include "analysis/theorie2ordnung.h"
 #include "core/bericht.h"
 #include "core/latin1.h"
 #include "core/programm.h"
@@ -82,6 +83,12 @@ void KopfSchreiben(FILE* f, const System* system) {
         if (lf->Aktiv == 1)
             fprintf(f, "  Nr.:  %ld  %.2f x %.*s\n\r", lf->Nummer, lf->Gewicht, Laenge(lf->Name),
                     lf->Name);
+    // Results of first-order theory say nothing of it, as they always did.
+    if (system->Theorie == THEORIE_II) {
+        fputs("\n\r", f);
+        fputs("  Berechnung nach Theorie II. Ordnung\n\r", f);
+        fprintf(f, "  Verzweigungslastfaktor : %s\n\r", VerzweigungslastText(*system).c_str());
+    }
 }
 
 // The ten extrema of a bar (maximum and minimum of M, Q, N, w, u) with

@@ -221,10 +221,20 @@ void Hermitedaten(const Stababschnitt* r, Groesse g, double d[4]) {
 
 // Hatching from the axis to the ordinates and the outline through them.
 void VerlaufPlotten(const Plot& plot, const Stababschnitt* r, Groesse g, double k) {
-    double d[4];
-    Hermitedaten(r, g, d);
-    double* y = HermiteStuetzwerte(d[0], d[1], d[2], d[3], r->Laenge, 11);
-    if (!y) return;
+    double exakt[11];
+    double* y = exakt;
+    if (r->Exakt) {
+        static const Schnittgroesse GROESSE[] = {Schnittgroesse::Moment, Schnittgroesse::Querkraft,
+                                                 Schnittgroesse::Normalkraft};
+        AbschnittStuetzwerte(nullptr, r, GROESSE[g], 11, exakt);
+        if (g == MOMENT)
+            for (double& v : exakt) v = -v;
+    } else {
+        double d[4];
+        Hermitedaten(r, g, d);
+        y = HermiteStuetzwerte(d[0], d[1], d[2], d[3], r->Laenge, 11);
+        if (!y) return;
+    }
     const double nx = -std::sin(r->Winkel), ny = std::cos(r->Winkel);
     Seitenpunkt linie[11];
     for (int i = 0; i <= 10; ++i) {
@@ -236,7 +246,7 @@ void VerlaufPlotten(const Plot& plot, const Stababschnitt* r, Groesse g, double 
         PsLinie(a.X, a.Y, linie[i].X, linie[i].Y);
     }
     for (int i = 0; i < 10; ++i) PsLinie(linie[i].X, linie[i].Y, linie[i + 1].X, linie[i + 1].Y);
-    delete[] y;
+    if (y != exakt) delete[] y;
 }
 
 // Values at both ends and at the extremes, each with a leader of 8 mm.
@@ -290,8 +300,13 @@ void BiegelinieStabPlotten(const Plot& plot, const Stababschnitt* r, double k) {
     Seitenpunkt p[5];
     for (int i = 0; i < 5; ++i) {
         const double xi = -1 + 0.5 * i;
-        const double sigma = ((1 - xi) * e[0] + (1 + xi) * (r->Laenge + e[3])) / 2;
-        const double w = HermiteWert(e[1], e[2], e[4], e[5], r->Laenge, xi);
+        double sigma = ((1 - xi) * e[0] + (1 + xi) * (r->Laenge + e[3])) / 2;
+        double w = HermiteWert(e[1], e[2], e[4], e[5], r->Laenge, xi);
+        double u, v;
+        if (AbschnittVerformung(r, xi, &u, &v)) {
+            sigma = (1 + xi) / 2 * r->Laenge + k * u;
+            w = k * v;
+        }
         p[i] = plot.Seite(r->xA + c * sigma - s * w, r->yA + s * sigma + c * w);
     }
     for (int i = 0; i < 4; ++i) PsLinie(p[i].X, p[i].Y, p[i + 1].X, p[i + 1].Y);
@@ -418,7 +433,12 @@ void SeitenkopfSchreiben(const Seitenrahmen& rahmen, int seite, const System* sy
     PsGrau(0);
     PsSchrift("Times-Roman", 12);
     char text[PFAD_LAENGE + 16];
-    std::snprintf(text, sizeof text, "%s%s", KOPF[seite], seite == SEITE_SYSTEM ? system->Dateiname : "");
+    // The result pages of second-order results name their theory; those of
+    // first-order theory stay as they always were.
+    const char* zusatz = seite == SEITE_SYSTEM              ? system->Dateiname
+                         : system->Theorie == THEORIE_II ? " Theorie II. Ordnung"
+                                                          : "";
+    std::snprintf(text, sizeof text, "%s%s", KOPF[seite], zusatz);
     PsText(rahmen.X, rahmen.Y + rahmen.Hoehe + 2, text);
 }
 

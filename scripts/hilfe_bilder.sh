@@ -225,7 +225,7 @@ bild beispiel_lastfaelle "$lf"
 lastfaelle_schliessen
 
 # 7. Compute, and the moment diagram with its values and the reactions.
-POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Berechnen 1
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet: $(letzte_meldung)"
 werkzeugfenster 4
 auswahl=$(fenster_warten "Velko") || exit 1

@@ -9,6 +9,8 @@ literal without the suffix would reach files, listings and the toolkit as
 UTF-8.  Comments may be UTF-8 freely.  A character literal cannot carry the
 suffix: write "ä"_l1[0].
 
+Sources that are not valid UTF-8 are offences too.
+
 Prints every offence and exits with status 1 when there is one.
 
     python3 scripts/literale_pruefen.py [source directory]
@@ -74,7 +76,16 @@ def pruefen(wurzel):
         rel = datei.relative_to(wurzel)
         if rel.parts[0].startswith("build") or rel.parts[0].startswith("."):
             continue
-        text = datei.read_text(encoding="utf-8", errors="surrogateescape")
+        roh = datei.read_bytes()
+        try:
+            roh.decode("utf-8")
+        except UnicodeDecodeError as e:
+            # A Latin-1 byte in a UTF-8 source: one compiler takes it as it
+            # stands, the other refuses it; _l1 would convert it wrongly.
+            zeile = roh.count(b"\n", 0, e.start) + 1
+            fehler.append(f"{rel}:{zeile}: kein UTF-8 (Byte 0x{roh[e.start]:02X})")
+            continue
+        text = roh.decode("utf-8")
         if text.isascii():
             continue
         for zeile, art, koerper, suffix in literale(text):

@@ -44,7 +44,7 @@ beenden() { kill "$VELKO_PID" 2>/dev/null; wait "$VELKO_PID" 2>/dev/null; }
 velko_starten "$beispiele/rahmen.sysdat"
 haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
-POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Berechnen 1   # Berechnen / Theorie I. Ordnung
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1   # Berechnen / Theorie I. Ordnung
 warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet"
 xdotool mousemove 1270 1010
 fenster_geometrie "$haupt"

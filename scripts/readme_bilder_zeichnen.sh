@@ -18,7 +18,7 @@ gui_installieren
 velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 haupt=$(fenster_warten "$HAUPTTITEL")
 warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
-POPUP_EINTRAEGE=2
+POPUP_EINTRAEGE=4
 menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_enthalten "Rechenzeit" || gui_fehler "Berechnung endet nicht"
 

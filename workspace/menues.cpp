@@ -55,6 +55,7 @@ const V& BerechnenMenue() {
         {nullptr, "Theorie I. Ordnung", true, menue::TheorieI},
         {nullptr, "Theorie II. Ordnung", true, menue::TheorieII},
         {nullptr, "Umhüllende aller Kombinationen"_l1, true, menue::Umhuellende},
+        {nullptr, "Umhüllende nach Theorie II. Ordnung"_l1, true, menue::UmhuellendeII},
     };
     return t;
 }

@@ -28,7 +28,7 @@ enum Datenbank {
     SystemSchliessen = 14,
 };
 enum Bearbeiten { Rueckgaengig = 1, Wiederherstellen = 2 };
-enum Berechnen { TheorieI = 1, TheorieII = 2, Umhuellende = 3 };
+enum Berechnen { TheorieI = 1, TheorieII = 2, Umhuellende = 3, UmhuellendeII = 4 };
 enum Tabellen { Staebe = 1, Punkte = 2 };
 enum Ausgabe { BildschirmAlle = 1, BildschirmMarkierte = 2, Exportieren = 3 };
 enum Einstellungen {

@@ -30,16 +30,28 @@ void Beschriftung(Maler& maler, Beschriftungsplan& plan, const Ansicht& a, doubl
 }  // namespace
 
 void SchnittkraftlinieZeichnen(Maler& maler, const Ansicht& a, const Stababschnitt& r, int art) {
+    double exakt[11];
     double* v;
-    switch (art) {
-    case NORMALKRAFT: v = HermiteStuetzwerte(r.NA, -r.nAnfang, r.NE, -r.nEnde, r.Laenge, 11); break;
-    case QUERKRAFT: v = HermiteStuetzwerte(r.QA, r.qAnfang, r.QE, r.qEnde, r.Laenge, 11); break;
-    case MOMENT: v = HermiteStuetzwerte(-r.MA, -r.QA, -r.ME, -r.QE, r.Laenge, 11); break;
-    default:
-        FehlerAusgeben("%s", "falsche Übergabeparameter !\n"_l1);
-        return;
+    if (r.Exakt && art >= NORMALKRAFT && art <= MOMENT) {
+        // Values of the exact solution; the moment drawn on the tension side.
+        const Schnittgroesse g = art == NORMALKRAFT ? Schnittgroesse::Normalkraft
+                                 : art == QUERKRAFT ? Schnittgroesse::Querkraft
+                                                    : Schnittgroesse::Moment;
+        AbschnittStuetzwerte(nullptr, &r, g, 11, exakt);
+        if (art == MOMENT)
+            for (double& w : exakt) w = -w;
+        v = exakt;
+    } else {
+        switch (art) {
+        case NORMALKRAFT: v = HermiteStuetzwerte(r.NA, -r.nAnfang, r.NE, -r.nEnde, r.Laenge, 11); break;
+        case QUERKRAFT: v = HermiteStuetzwerte(r.QA, r.qAnfang, r.QE, r.qEnde, r.Laenge, 11); break;
+        case MOMENT: v = HermiteStuetzwerte(-r.MA, -r.QA, -r.ME, -r.QE, r.Laenge, 11); break;
+        default:
+            FehlerAusgeben("%s", "falsche Übergabeparameter !\n"_l1);
+            return;
+        }
+        if (!v) return;
     }
-    if (!v) return;
     const double K = a.Schnittkraftmassstab;
     const double nx = -std::sin(r.Winkel), ny = std::cos(r.Winkel);  // left of the element
     double ox[11], oy[11];
@@ -52,7 +64,7 @@ void SchnittkraftlinieZeichnen(Maler& maler, const Ansicht& a, const Stababschni
         StreckeZeichnen(maler, BildXT(a, bx), BildYT(a, by), ox[i], oy[i]);
         xi += 0.2;
     }
-    delete[] v;
+    if (v != exakt) delete[] v;
     LinienzugZeichnen(maler, ox, oy, 11);
 }
 
@@ -116,8 +128,13 @@ void BiegelinieZeichnen(Maler& maler, const Ansicht& a, const Stababschnitt& r) 
     double px[5], py[5];
     for (int i = 0; i < 5; ++i) {
         const double xi = -1.0 + 0.5 * i;
-        const double x = ((1.0 - xi) * uA + (1.0 + xi) * (r.Laenge + uE)) / 2.0;
-        const double y = HermiteWert(wA, phiA, wE, phiE, r.Laenge, xi);
+        double x = ((1.0 - xi) * uA + (1.0 + xi) * (r.Laenge + uE)) / 2.0;
+        double y = HermiteWert(wA, phiA, wE, phiE, r.Laenge, xi);
+        double u, v;
+        if (AbschnittVerformung(&r, xi, &u, &v)) {
+            x = (1.0 + xi) / 2.0 * r.Laenge + D * u;
+            y = D * v;
+        }
         px[i] = BildXT(a, r.xA + std::cos(alpha) * x - std::sin(alpha) * y);
         py[i] = BildYT(a, r.yA + std::sin(alpha) * x + std::cos(alpha) * y);
     }

@@ -192,6 +192,27 @@ inline System* TemperaturRahmen() {
     return &sys;
 }
 
+// A sway frame, 6 m x 5 m, clamped columns HEB 200 and beam IPE 300,
+// with 1000 kN on each column head, 10 kN/m on the beam and 30 kN of wind
+// at the left corner: the critical load factor is 3.6, and second-order
+// theory raises the moments at the column feet by a third.
+inline System* VerschieblicherRahmen() {
+    using namespace systembau;
+    System& sys = Anfangen(1700000008, "50", "-3", "-2.5");
+    Stab* links = StabZiehen(sys, 0, 0, 0, 5, STAHL, HEB200);
+    Stab* riegel = StabZiehen(sys, 0, 5, 6, 5, STAHL, IPE300);
+    Stab* rechts = StabZiehen(sys, 6, 0, 6, 5, STAHL, HEB200);
+    Festhalten(links, 0, {0, 1, 2});
+    Festhalten(rechts, 0, {0, 1, 2});
+    Lastfall* g = LastfallAnlegen(sys, "Auflast", 1.0, 10000001);
+    Lastfall* w = LastfallAnlegen(sys, "Wind", 1.0, 10000002);
+    KraftAufStab(sys, g, links, "Stuetzenlast links", 1000.0, 1.0, NACH_UNTEN, 10000003);
+    KraftAufStab(sys, g, rechts, "Stuetzenlast rechts", 1000.0, 1.0, NACH_UNTEN, 10000004);
+    StreckenlastAufStab(sys, g, riegel, "Dach", 10.0, 10.0, NACH_UNTEN, 10000005);
+    KraftAufStab(sys, w, links, "Wind", 30.0, 1.0, NACH_RECHTS, 10000006);
+    return &sys;
+}
+
 struct Beispiel {
     const char* Name;
     System* (*Aufbauen)();
@@ -200,7 +221,7 @@ struct Beispiel {
 inline constexpr Beispiel ALLE[] = {
     {"einfeldtraeger", Einfeldtraeger}, {"durchlauftraeger", Durchlauftraeger}, {"rahmen", Rahmen},
     {"fachwerk", Fachwerk},             {"stockwerkrahmen", Stockwerkrahmen}, {"lagerarten", Lagerarten},
-    {"temperaturrahmen", TemperaturRahmen},
+    {"temperaturrahmen", TemperaturRahmen}, {"verschieblicher_rahmen", VerschieblicherRahmen},
 };
 
 }  // namespace beispiele

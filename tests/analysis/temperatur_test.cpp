@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/ergebnisse.h"
+#include "analysis/theorie2ordnung.h"
 #include "aufbau.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -242,6 +243,41 @@ TEST_F(Temperatur, RahmenMitErwaermtemRiegelWieEigeneRechnung) {
         }
         const Kraeftebilanz b = Gleichgewicht(M());
         EXPECT_LT(std::fabs(b.Fx) + std::fabs(b.Fy) + std::fabs(b.M), 1e-9 * b.Betrag);
+    }
+}
+
+// By second-order theory: held at both ends the bar keeps its restraint
+// forces and stays straight; on two supports under an axial compression P
+// the free curvature kappa sags it by kappa/k^2 (sec(kL/2) - 1) at midspan,
+// where P times that sag is the moment.
+TEST_F(Temperatur, TheorieZweiterOrdnung) {
+    const double l = 5.0, dT = 30.0, dTM = 20.0, kappa = alpha * dTM / h();
+    for (long teilungen : {0L, 3L}) {
+        TearDown();
+        SetUp();
+        sys->Stabteilungen = teilungen;
+        Stab* s = Beidseitig(P(0, 0), P(l, 0));
+        Last(Lastfall_(), s, dT, dTM);
+        ASSERT_TRUE(TheorieIIOrdnungBerechnen(*sys, Programm, bericht));
+        for (double t : {0.0, 0.4, 1.0}) {
+            Nahe(NormalkraftAn(s, t), -E * A * alpha * dT, "N");
+            Nahe(MomentAn(s, t), -E * Iz * kappa, "M");
+            EXPECT_NEAR(DurchbiegungAn(s, t), 0.0, 1e-12);
+        }
+
+        TearDown();
+        SetUp();
+        sys->Stabteilungen = teilungen;
+        const double druck = 2000.0, k = std::sqrt(druck / (E * Iz));
+        s = Einfeld(l);
+        Lastfall* lf = Lastfall_();
+        Last(lf, s, 0.0, dTM);
+        Kraft(lf, s, 1.0, druck, -3.14159265358979323846 / 2);  // along -x
+        ASSERT_TRUE(TheorieIIOrdnungBerechnen(*sys, Programm, bericht));
+        const double sec = 1 / std::cos(k * l / 2), w = kappa / (k * k) * (sec - 1);
+        Nahe(DurchbiegungAn(s, 0.5), w, "w Mitte");
+        Nahe(MomentAn(s, 0.5), druck * w, "M Mitte");
+        Nahe(NormalkraftAn(s, 0.5), -druck, "N");
     }
 }
 

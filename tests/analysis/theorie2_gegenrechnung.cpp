@@ -353,6 +353,8 @@ Loesung Rechnen(const Rahmen& rahmen, bool zweiteOrdnung) {
     Loesung l;
     std::vector<std::vector<double>> k;
     std::vector<double> r0, u;
+    double kleinste = INFINITY;
+    int seitKleinster = 0;
     for (int iteration = 1; iteration <= 500; ++iteration) {
         const std::vector<Transfer> tr = Transfers(m);
         u = Loesen(m, tr, k, r0);
@@ -370,7 +372,18 @@ Loesung Rechnen(const Rahmen& rahmen, bool zweiteOrdnung) {
             p.N0 = zweiteOrdnung ? m.biegung[e].N0 : 0.0;
             if (zweiteOrdnung) m.biegung[e] = AusAnfangskraft(p, f0[0]);
         }
-        if (!zweiteOrdnung || (iteration > 1 && aenderung <= 1e-13 * (groesste + 1.0))) {
+        // Frames with axial forces of some thousand kN settle at a few 1e-12
+        // of them, some at 1e-10: the integration and the dense elimination
+        // go no further.  Five steps without a new smallest change below
+        // 1e-9 end the iteration too.
+        if (aenderung < kleinste) {
+            kleinste = aenderung;
+            seitKleinster = 0;
+        } else {
+            ++seitKleinster;
+        }
+        const bool stillstand = seitKleinster >= 5 && aenderung <= 1e-9 * (groesste + 1.0);
+        if (!zweiteOrdnung || (iteration > 1 && (aenderung <= 1e-11 * (groesste + 1.0) || stillstand))) {
             l.Gueltig = true;
             break;
         }

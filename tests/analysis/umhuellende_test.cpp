@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/ergebnisse.h"
+#include "analysis/theorie2ordnung.h"
 #include "analysis/umhuellende.h"
 #include "aufbau.h"
 #include "core/aenderungen.h"
@@ -209,6 +210,39 @@ TEST_F(Huelle, KinematischeKombinationBrichtAb) {
     EXPECT_EQ(verkehr->Aktiv, -1);
     EXPECT_EQ(wind->Gewicht, 2.0);
     EXPECT_EQ(bericht.Werte.back(), 0.0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Huelle, NachTheorieZweiterOrdnungWieJedeKombinationFuerSich) {
+    // A cantilever column 4 m high under a compressive force and a
+    // horizontal one at its head: second-order theory increases the moment
+    // at the foot.
+    Stab* s = StabZwischen(P(0, 0), P(0, 4));
+    for (int slot : {FG_AX, FG_AY, FG_AR}) Festhalten(s->Freiheitsgrade[slot]);
+    Lastfall* druck = Lastfall_(1.0, 1);
+    Kraft(druck, s, 1.0, 200.0, 0.0);  // downwards
+    Lastfall* seite = Lastfall_(1.0, 1);
+    Kraft(seite, s, 1.0, 10.0, PI_HALBE);
+    KombinationAusAktiven(*sys, 1);
+    seite->Gewicht = -1.0;
+    KombinationAusAktiven(*sys, 3);
+    ASSERT_TRUE(UmhuellendeBerechnen(*sys, Programm, bericht, TheorieIIOrdnungBerechnen, true));
+    const Umhuellende huelle = *sys->Huelle;
+    EXPECT_TRUE(huelle.TheorieII);
+    const Huellstelle& fuss = huelle.Staebe[0].Stellen[0];
+    double m[2];
+    for (int k = 0; k < 2; ++k) {
+        KombinationAktivieren(*sys, k == 0 ? 1 : 3);
+        ASSERT_TRUE(TheorieIIOrdnungBerechnen(*sys, Programm, bericht));
+        m[k] = MomentAn(s, 0.0);
+    }
+    EXPECT_NEAR(fuss.Max[HUELLE_M].Wert, std::max(m[0], m[1]), 1e-9 * std::fabs(m[0]));
+    EXPECT_NEAR(fuss.Min[HUELLE_M].Wert, std::min(m[0], m[1]), 1e-9 * std::fabs(m[0]));
+    // More than the first-order 10 kN * 4 m.
+    EXPECT_GT(std::fabs(m[0]), 40.0 * 1.01);
 }
 
 }  // namespace

@@ -78,6 +78,10 @@ TEST(RechnenOptionen, WeistFehlerhafteAufrufeMitMeldungZurueck) {
         // Only one of the two may go to standard output.
         {{"--tabelle", "-", "a.sysdat"}, "Standardausgabe"},
         {{"--liste", "-", "--tabelle", "-", "a.sysdat"}, "Standardausgabe"},
+        // The critical load factor alone has no listing, table or plot.
+        {{"--verzweigungslast", "--liste", "a.list", "a.sysdat"}, "--verzweigungslast"},
+        {{"--verzweigungslast", "--ps", "a.ps", "a.sysdat"}, "--verzweigungslast"},
+        {{"--theorie2=ja", "a.sysdat"}, "erwartet keinen Wert"},
     };
     for (const Fall& f : faelle) {
         Aufruf a = Lesen(f.args);
@@ -88,6 +92,10 @@ TEST(RechnenOptionen, WeistFehlerhafteAufrufeMitMeldungZurueck) {
     EXPECT_TRUE(Lesen({"--stabteilungen", "1", "a.sysdat"}).gelungen);
     EXPECT_TRUE(Lesen({"--stabteilungen", "1000", "a.sysdat"}).gelungen);
     EXPECT_TRUE(Lesen({"--liste", "a.list", "--tabelle", "-", "a.sysdat"}).gelungen);
+    const Aufruf zweite = Lesen({"--theorie2", "--verzweigungslast", "a.sysdat"});
+    EXPECT_TRUE(zweite.gelungen);
+    EXPECT_TRUE(zweite.auftrag.TheorieII);
+    EXPECT_TRUE(zweite.auftrag.NurVerzweigung);
 }
 
 TEST(RechnenOptionen, HilfeNenntJedeOptionDerTabelle) {

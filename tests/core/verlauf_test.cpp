@@ -111,10 +111,18 @@ TEST_F(VerlaufTest, MarkierungRasterUndErgebnisseBleiben) {
     const Stababschnitt* zurueck = *Elemente<Stababschnitt>(s->Ergebnisse).begin();
     EXPECT_EQ(zurueck->xA, 0.0);
     EXPECT_EQ(zurueck->xB, 2.0);
-    // Marking and a computed value alone are no edit.
+    // Marking and computed values alone are no edit, the theory of the
+    // results and their critical load factor neither; undo keeps them.
     s->Markiert = -1;
     s->Freiheitsgrade[FG_AY]->Reaktion = 1.0;
+    sys->Theorie = THEORIE_II;
+    sys->Verzweigung = VERZWEIGUNG_GEFUNDEN;
+    sys->Verzweigungslastfaktor = 4.5;
     EXPECT_FALSE(v.Schliessen(*sys, AENDERUNG_MARKIERUNG));
+    ASSERT_TRUE(v.Wiederherstellen(*sys));
+    EXPECT_EQ(sys->Theorie, THEORIE_II);
+    EXPECT_EQ(sys->Verzweigungslastfaktor, 4.5);
+    ASSERT_TRUE(v.Rueckgaengig(*sys));
     EXPECT_TRUE(v.KannWiederherstellen());
 }
 

@@ -126,7 +126,7 @@ stab_untermenue() {   # EINTRAG UNTERANZAHL UNTEREINTRAG
 # A run of an example must succeed; after edits (a deleted piece may leave
 # a mechanism) it only has to end with one of its messages.
 berechnen() {
-  POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 1
+  POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
   warten_bis 30 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" ||
     gui_fehler "nicht berechnet: $(letzte_meldung)"
 }
@@ -137,7 +137,7 @@ lauf_beendet() {
 berechnen_versuchen() {
   local n
   n=$(meldungen)
-  POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 1
+  POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
   warten_bis 30 lauf_beendet "$n" || gui_fehler "Lauf endet nicht: $(letzte_meldung)"
 }
 

@@ -8,7 +8,7 @@ velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
 
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 1   # Berechnen / Theorie I. Ordnung
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1   # Berechnen / Theorie I. Ordnung
 warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" ||
   gui_fehler "letzte Meldung: $(letzte_meldung)"
 for zeile in "Kernmodell erstellt ..." "Gleichungssystem gelöst ... " "Nachlaufrechnung durchgeführt ... "; do

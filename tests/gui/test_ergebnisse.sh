@@ -8,7 +8,7 @@ gui_installieren
 velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 1   # Berechnen / Theorie I. Ordnung
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1   # Berechnen / Theorie I. Ordnung
 warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet"
 
 POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Ausgabe 1   # Ausgabe / Bildschirm, alle Stäbe

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Entries of the main window's menus: the second-order analysis only says it
-# is not implemented, "Prozessor" sets the bar divisions the next run uses,
+# Entries of the main window's menus: the second-order analysis computes and
+# names the critical load factor, "Prozessor" sets the bar divisions the next run uses,
 # a second System opens and closes through the submenu "System" and leaves
 # the first one current, "Info" opens and closes, "neues Projekt" creates
 # the project directory, "Pfade" saves a changed setting.
@@ -15,17 +15,18 @@ freiheitsgrade() { iconv -f ISO-8859-1 -t UTF-8 "$VELKO_MELDUNGSPROTOKOLL" | sed
 berechnen() {
   local zeilen
   zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
-  POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 1
+  POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
   warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" ||
     gui_fehler "nicht berechnet: $(letzte_meldung)"
   [ "$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")" -gt "$zeilen" ] || gui_fehler "keine neuen Meldungen"
 }
 
-# Theorie II. Ordnung: the alert, nothing else.
-zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 2
-hinweis_bestaetigen
-[ "$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")" -eq "$zeilen" ] || gui_fehler "Theorie II. Ordnung hat gemeldet"
+# Theorie II. Ordnung: computed, the critical load factor before the last line.
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 2
+warten_bis 20 meldung_ist "-> System nach Theorie II.Ordnung berechnet !" ||
+  gui_fehler "nicht nach Theorie II. Ordnung berechnet: $(letzte_meldung)"
+tail -n2 "$VELKO_MELDUNGSPROTOKOLL" | head -n1 | grep -q '  Verzweigungslastfaktor : 80\.488$' ||
+  gui_fehler "kein Verzweigungslastfaktor: $(tail -n2 "$VELKO_MELDUNGSPROTOKOLL")"
 
 berechnen
 standard=$(freiheitsgrade)

@@ -13,7 +13,7 @@ starten() {
   velko_starten "$beispiel"
   haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
   warten_bis 20 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
-  POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 1
+  POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
   warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet"
 }
 

@@ -44,7 +44,7 @@ beide_seiten_rot() {
 }
 kein_rot() { [ -z "$(rote_spalten)" ]; }
 
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 3   # Berechnen / Umhüllende aller Kombinationen
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 3   # Berechnen / Umhüllende aller Kombinationen
 warten_bis 20 meldung_enthalten "Umhüllende aller Kombinationen berechnet" || gui_fehler "Umhüllende endet nicht"
 meldung_enthalten "Kombination 2 (Wind_von_rechts)" || meldung_enthalten "Kombination 2 (Wind von rechts)" \
   || gui_fehler "keine Zeile für Kombination 2"

@@ -48,7 +48,7 @@ tabelle_schliessen() {
 knopf "$haupt" "$HAUPTTITEL" Knopf#4     # "Fenster : Zeichnen"
 auswahl=$(fenster_warten "Velko") || exit 1
 knopf "$auswahl" Zeichnen Moment
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 1
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet"
 warten_bis 10 rot_da || gui_fehler "kein Momentenverlauf nach der Berechnung"
 extrema_zeigen
@@ -72,12 +72,12 @@ knopf "$punkte" Punkte "Schließen"
 warten_bis 10 fenster_weg "Punkte" || gui_fehler "Punkttabelle bleibt offen"
 
 # The run fails; nothing of the first one is shown.
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 1
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_ist "es existieren Stäbe der Länge 0 !" || gui_fehler "letzte Meldung: $(letzte_meldung)"
 extrema_zeigen
 # Once the next run has written its lines, the click on "Max" was handled.
 zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
-POPUP_EINTRAEGE=3 menue_waehlen "$haupt" Berechnen 1
+POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 test "$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")" -gt "$zeilen" || gui_fehler "keine zweite Berechnung"
 warten_bis 20 meldung_ist "es existieren Stäbe der Länge 0 !" || gui_fehler "letzte Meldung: $(letzte_meldung)"
 schrift_in "$STAEBE" "Stäbe" "Objekt#7" && gui_fehler "die Stabtabelle zeigt Extrema ohne Ergebnisse"

@@ -44,7 +44,7 @@ diagramm_rot() {
 kein_rot() { [ -z "$(rote_spalten)" ]; }
 
 # ---------------------------------------------------------------- compute
-POPUP_EINTRAEGE=3
+POPUP_EINTRAEGE=4
 menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_enthalten "Rechenzeit" || gui_fehler "Berechnung endet nicht"
 warten_bis 5 kein_rot || gui_fehler "rot auf der Zeichenfläche, bevor das Moment eingeschaltet ist"

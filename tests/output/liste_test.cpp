@@ -217,6 +217,27 @@ TEST_F(Liste, ListeOrdnetDieKetteNachNummerErstNachDenSystemextrema) {
     EXPECT_LT(text.find("   Nummer : 1  \n\n\r"), text.find("   Nummer : 2  \n\n\r"));
 }
 
+// Results of second-order theory: three lines after the active load cases,
+// the rest as for first-order results.
+TEST_F(Liste, TheorieZweiterOrdnungNachDenLastfaellen) {
+    // The first listing puts the chain in order; the second is the one to compare.
+    Schreiben([&](FILE* f) { ListeAusgeben(f, sys, sys->Staebe); });
+    const std::string erste = Schreiben([&](FILE* f) { ListeAusgeben(f, sys, sys->Staebe); });
+    sys->Theorie = THEORIE_II;
+    sys->Verzweigung = VERZWEIGUNG_GEFUNDEN;
+    sys->Verzweigungslastfaktor = 3.14159;
+    const std::string zweite = Schreiben([&](FILE* f) { ListeAusgeben(f, sys, sys->Staebe); });
+    const std::string zusatz = "\n\r  Berechnung nach Theorie II. Ordnung\n\r  Verzweigungslastfaktor : 3.142\n\r";
+    const std::string davor = "  Nr.:  0  1.00 x Eigengewicht\n\r";
+    const std::size_t nach = erste.find(davor) + davor.size();
+    ASSERT_NE(erste.find(davor), std::string::npos);
+    EXPECT_EQ(zweite, erste.substr(0, nach) + zusatz + erste.substr(nach));
+
+    sys->Verzweigung = VERZWEIGUNG_KEINE_DRUCKKRAEFTE;
+    const std::string ohne = Schreiben([&](FILE* f) { ListeAusgeben(f, sys, sys->Staebe); });
+    EXPECT_NE(ohne.find("  Verzweigungslastfaktor : keine Druckkr\xE4\x66te\n\r"), std::string::npos);
+}
+
 TEST_F(Liste, MarkierteStaebeUndLeereKetten) {
     Kette markiert = nullptr;
     KeVorneEintragen(markiert, stuetze);

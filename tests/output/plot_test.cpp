@@ -6,9 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "analysis/theorie2ordnung.h"
+#include "core/bericht.h"
 #include "core/stabgeometrie.h"
 #include "core/programm.h"
 #include "core/systemoperationen.h"
@@ -418,4 +422,57 @@ TEST_F(PlotTest, TemperaturlastAufDerSystemseite) {
     EXPECT_LT(zeile.find("(D) show"), zeile.find("(T=30.0 K  ) show"));
     EXPECT_EQ(Vorkommen(zeile, "(D) show"), 2);
     EXPECT_LT(zeile.rfind("/Symbol findfont"), zeile.rfind("(D) show"));
+}
+
+// A second-order run: the result pages name the theory, and the moment
+// drawn at midspan is the exact one of the beam-column, q/k^2 (sec(kL/2) - 1)
+// (with 0.1 m per kNm and 27.5 mm per m below the beam at 145 mm).
+TEST_F(PlotTest, TheorieZweiterOrdnung) {
+    Material* m = NeuerDatensatz<Material>();
+    m->Nummer = 1;
+    m->EModul = 2.1e8;
+    KeVorneEintragen(Programm.Materialien, m);
+    Querschnitt* q = NeuerDatensatz<Querschnitt>();
+    q->Nummer = 1;
+    q->Flaeche = 0.01;
+    q->Traegheitsmoment = 1e-4;
+    KeVorneEintragen(Programm.Querschnitte, q);
+    Stab* s = Stabbauen(PunktErzeugen(*system_, 0, 0, -1), PunktErzeugen(*system_, 4, 0, -1));
+    s->Material = s->Querschnitt = 1;
+    Lager(s, FG_AX);
+    Lager(s, FG_AY);
+    Lager(s, FG_BY);
+    Lastfall* lf = LastfallErzeugen(*system_, 0, "LF", -1);
+    lf->Aktiv = 1;
+    lf->Gewicht = 1.0;
+    Streckenlast* sl = StreckenlastErzeugen(*system_, lf->Kennung, -1);
+    sl->Stab = s->Nummer;
+    sl->PositionB = 1.0;
+    sl->GroesseA = sl->GroesseB = 10.0;
+    sl->Koordinatensystem = KOORD_GLOBAL;
+    Punktlast* pl = PunktlastErzeugen(*system_, lf->Kennung, -1);
+    pl->Stab = s->Nummer;
+    pl->Position = 1.0;
+    pl->Groesse = 4000.0;
+    pl->Winkel = -3.14159265358979323846 / 2;  // along -x: compression
+    pl->Koordinatensystem = KOORD_GLOBAL;
+    pl->Art = ART_KRAFT;
+    SammelBericht bericht;
+    ASSERT_TRUE(TheorieIIOrdnungBerechnen(*system_, Programm, bericht));
+
+    const double k = std::sqrt(4000.0 / 21000.0), moment = 10.0 / (k * k) * (1 / std::cos(2 * k) - 1);
+    const std::string text = Plotten(NurSeite(SEITE_MOMENT));
+    EXPECT_NE(text.find("(Moment : Theorie II. Ordnung) show"), std::string::npos);
+    // the hatch line at midspan ends on the curve
+    char x[32];
+    std::snprintf(x, sizeof x, "%.3f ", 105 * PS_EINHEIT);
+    double naechste = 1e9;
+    for (std::size_t stelle = text.find(x); stelle != std::string::npos; stelle = text.find(x, stelle + 1)) {
+        char* ende = nullptr;
+        const double y = std::strtod(text.c_str() + stelle + std::strlen(x), &ende);
+        if (std::strncmp(ende, " lineto", 7) == 0 && std::fabs(y - 145 * PS_EINHEIT) > 1)
+            naechste = std::min(naechste, std::fabs(y - (145 - 2.75 * moment) * PS_EINHEIT));
+    }
+    EXPECT_LT(naechste, 0.01);
+    EXPECT_NE(Plotten(NurSeite(SEITE_VERFORMUNG)).find("(Verformung : Theorie II. Ordnung) show"), std::string::npos);
 }

@@ -154,3 +154,38 @@ TEST_F(Ergebnisse, InneresExtremumDerDurchbiegungBeschriftet) {
     EXPECT_EQ(t[4].Inhalt, "w:0.0040");
     EXPECT_EQ(t[4].Werte[0], 500 + 30);
 }
+
+// A record of a second-order run draws the solution of its exact element,
+// not an interpolation of its end values (here all zero): the beam-column
+// on two supports under 10 kN/m and 4000 kN compression, midspan moment
+// q/k^2 (sec(kL/2) - 1), midspan deflection q/(EI k^4) (sec(kL/2) - 1 - (kL/2)^2/2).
+TEST_F(Ergebnisse, ExakterAbschnittZeigtDieLoesungSeinesElements) {
+    const double EI = 21000.0, P = 4000.0, q = 10.0, L = 4.0, k = std::sqrt(P / EI), u = k * L / 2;
+    Stababschnitt* r = Abschnitt(stab);
+    r->Exakt = 1;
+    Stababschnitt::ExaktesElement& e = r->Exaktes;
+    e.Laenge = e.Ende = L;
+    e.EA = 2.1e6;
+    e.EI = EI;
+    e.N0 = -P;
+    e.qAnfang = e.qEnde = -q;
+    const double phi = q / (EI * k * k * k) * (std::tan(u) - u);
+    e.Lokal[2] = -phi;
+    e.Lokal[5] = phi;
+    const double moment = q / (k * k) * (1 / std::cos(u) - 1);
+    const double durchbiegung = q / (EI * k * k * k * k) * (1 / std::cos(u) - 1 - u * u / 2);
+
+    SchnittkraefteZeichnen(maler, ansicht, *sys, MOMENT, false);
+    auto z = maler.Nur(Malart::Linienzug);
+    ASSERT_EQ(z.size(), 1u);
+    EXPECT_NEAR(z[0].Punkte[5].y, 300 + 0.5 * moment, 1.0);  // 0.5 px per kNm, on the tension side
+    EXPECT_EQ(z[0].Punkte[0].y, 300);
+
+    maler.Leeren();
+    ansicht.Verschiebungsmassstab = 1000;
+    VerschiebungenZeichnen(maler, ansicht, *sys, false);
+    z = maler.Nur(Malart::Linienzug);
+    ASSERT_EQ(z.size(), 1u);
+    EXPECT_NEAR(z[0].Punkte[2].y, 300 + 50 * 1000 * durchbiegung, 1.0);
+    EXPECT_EQ(z[0].Punkte[2].x, 500);
+}
