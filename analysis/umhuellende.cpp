@@ -149,15 +149,16 @@ void HuelleErweitern(Umhuellende& huelle, const System& sys, long kombination) {
 std::unique_ptr<Umhuellende> UmhuellendeErmitteln(System& sys, const Kataloge& kataloge,
                                                   Berichtsempfaenger& bericht, Einzelrechnung lauf,
                                                   bool theorieII) {
-    // Whatever is shown belongs to the last run; from here on nothing does.
-    if (ErgebnisseEntfernen(sys)) AenderungMelden(&sys, AENDERUNG_ERGEBNISSE);
     std::unique_ptr<Umhuellende> huelle;
     try {
+        // Nothing computed, nothing lost: the results shown stay.
         const std::vector<long> nummern = Kombinationsnummern(sys);
         if (nummern.empty()) {
             MeldungAusgeben(bericht, KEINE_KOMBINATIONEN);
             return nullptr;
         }
+        // Whatever is shown belongs to the last run; from here on nothing does.
+        if (ErgebnisseEntfernen(sys)) AenderungMelden(&sys, AENDERUNG_ERGEBNISSE);
         MeldungFormatiert(bericht, "Umhüllende über %zu Kombinationen nach Theorie %s. Ordnung ..."_l1, nummern.size(),
                           theorieII ? "II" : "I");
         huelle = std::make_unique<Umhuellende>();

@@ -40,8 +40,10 @@ inline constexpr const char* KEINE_KOMBINATIONEN = "keine Lastfallkombinationen 
 void HuelleErweitern(Umhuellende& huelle, const System& sys, long kombination);
 
 // Computes the envelope and returns it, or null after a message (no
-// combinations: "keine Lastfallkombinationen !" and nothing computed; a run
-// that failed; memory short).  The System keeps no results either way.
+// combinations: "keine Lastfallkombinationen !", nothing computed and the
+// System's results left as they are; a run that failed; memory short).
+// Once a combination is computed the System keeps no results, whatever the
+// outcome.
 std::unique_ptr<Umhuellende> UmhuellendeErmitteln(System& sys, const Kataloge& kataloge,
                                                   Berichtsempfaenger& bericht, Einzelrechnung lauf,
                                                   bool theorieII = false);

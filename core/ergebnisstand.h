@@ -24,7 +24,8 @@ void ErgebnisseEingetragen(System& sys);
 
 // Removes the results of the last run: the result records of every bar, the
 // computed displacements of the free degrees of freedom, every reaction, and
-// the theory and critical load factor they were computed with.  Prescribed
+// the theory and critical load factor they were computed with, and the
+// envelope of all combinations (System::Huelle).  Prescribed
 // displacements of supports stay (they are input).  True when there were
 // results; reports nothing itself.
 bool ErgebnisseEntfernen(System& sys);
