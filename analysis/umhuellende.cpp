@@ -190,7 +190,7 @@ std::unique_ptr<Umhuellende> UmhuellendeErmitteln(System& sys, const Kataloge& k
     if (ErgebnisseEntfernen(sys)) AenderungMelden(&sys, AENDERUNG_ERGEBNISSE);
     bericht.Fortschritt(0.0);
     if (huelle)
-        MeldungFormatiert(bericht, "-> Umhüllende aller Kombinationen berechnet !"_l1);
+        MeldungAusgeben(bericht, "-> Umhüllende aller Kombinationen berechnet !"_l1);
     return huelle;
 }
 
