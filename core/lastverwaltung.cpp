@@ -63,31 +63,31 @@ void Zuweisen(Streckenlast& l, const Stab& stab, const Streckenlastwerte& w, dou
     l.PositionB = b;
 }
 
-Punktlast* PunktlastKopie(System& sys, const Punktlast& q, long lastfall) {
-    Punktlast* l = PunktlastErzeugen(sys, lastfall, -1);
+namespace {
+
+// The values of `q` in the new load `l`, which keeps its own identifier and
+// belongs to `lastfall`.
+template <class Last>
+Last* Uebertragen(Last* l, const Last& q, long lastfall) {
     const long kennung = l->Kennung;
     *l = q;
     l->Kennung = kennung;
     l->Lastfall = lastfall;
     return l;
+}
+
+}  // namespace
+
+Punktlast* PunktlastKopie(System& sys, const Punktlast& q, long lastfall) {
+    return Uebertragen(PunktlastErzeugen(sys, lastfall, -1), q, lastfall);
 }
 
 Streckenlast* StreckenlastKopie(System& sys, const Streckenlast& q, long lastfall) {
-    Streckenlast* l = StreckenlastErzeugen(sys, lastfall, -1);
-    const long kennung = l->Kennung;
-    *l = q;
-    l->Kennung = kennung;
-    l->Lastfall = lastfall;
-    return l;
+    return Uebertragen(StreckenlastErzeugen(sys, lastfall, -1), q, lastfall);
 }
 
 Temperaturlast* TemperaturlastKopie(System& sys, const Temperaturlast& q, long lastfall) {
-    Temperaturlast* l = TemperaturlastErzeugen(sys, lastfall, -1);
-    const long kennung = l->Kennung;
-    *l = q;
-    l->Kennung = kennung;
-    l->Lastfall = lastfall;
-    return l;
+    return Uebertragen(TemperaturlastErzeugen(sys, lastfall, -1), q, lastfall);
 }
 
 void Zuweisen(Temperaturlast& l, const Stab& stab, const Temperaturlastwerte& w) {

@@ -343,6 +343,10 @@ int FormpruefungAbschliessen() {
     WerkzeugfensterLagePruefen();
     System* system = Aktuell();
     Stab* stab = system ? StabSuchen(*system, 1) : nullptr;
+    // Forms shown before the tour were checked when they showed; the
+    // first-run dialog among them is freed by now.
+    gezeigt.clear();
+    zuletztGezeigt = nullptr;
     if (system && stab) {
         TheorieIOrdnungBerechnen(*system, Programm, Meldungsliste());
         stab->Markiert = 1;
