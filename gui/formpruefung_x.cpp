@@ -332,10 +332,6 @@ bool FormpruefungBeginnen() {
 }
 
 int FormpruefungAbschliessen() {
-    // The forms shown so far were checked when they appeared; the first-run
-    // dialog among them is freed by now and must not be touched again.
-    gezeigt.clear();
-    zuletztGezeigt = nullptr;
     const std::string haupttitel = Haupt.Form && Haupt.Form->label ? Haupt.Form->label : "Velko";
     // Messages and the paths of Systems are free text of any length.
     freitext = {Haupt.Meldungen, Haupt.Systemauswahl};
