@@ -75,6 +75,9 @@ Stabtabelleninhalt StabergebnisTabelle(const Stab& stab, Stabtabelle art) {
         for (int i = 0; i < 10; ++i) t.Stellen += Format(" %8.2f ", L * i / 9.0);
     else
         for (int i = 0; i <= 10; ++i) t.Stellen += Format(" %8.2f ", L * i / 10.0);
+    // Without results the rows and extremes stay empty: a row of zeros
+    // would read as computed values.
+    const bool ergebnisse = stab.Ergebnisse && stab.Ergebnisse->next != stab.Ergebnisse;
     if (IstSpannung(art)) {
         SpannungenEintragen(stab, art, t);
     } else if (art == Stabtabelle::Schnittkraefte) {
@@ -84,15 +87,18 @@ Stabtabelleninhalt StabergebnisTabelle(const Stab& stab, Stabtabelle art) {
         for (int i = 0; i < 3; ++i) {
             t.Titel[i] = titel[i];
             t.Einheiten[i] = einheiten[i];
-            t.Zeilen[i] = Zeile(stab, f[i], " %8.2f ");
+            if (ergebnisse) t.Zeilen[i] = Zeile(stab, f[i], " %8.2f ");
         }
     } else if (art == Stabtabelle::Verschiebungen) {
         t.Titel[0] = "w";
         t.Titel[1] = "u";
         t.Einheiten[0] = t.Einheiten[1] = "[m]";
-        t.Zeilen[0] = Zeile(stab, DurchbiegungAn, " %9.6f");
-        t.Zeilen[1] = Zeile(stab, LaengsverschiebungAn, " %9.6f");
+        if (ergebnisse) {
+            t.Zeilen[0] = Zeile(stab, DurchbiegungAn, " %9.6f");
+            t.Zeilen[1] = Zeile(stab, LaengsverschiebungAn, " %9.6f");
+        }
     }
+    if (!ergebnisse) return t;
     const Extremfunktion maxima[5] = {MaxMoment, MaxQuerkraft, MaxNormalkraft, MaxDurchbiegung,
                                       MaxLaengsverschiebung};
     const Extremfunktion minima[5] = {MinMoment, MinQuerkraft, MinNormalkraft, MinDurchbiegung,
@@ -118,6 +124,10 @@ Stellenwerte WerteAnStelle(const Stab& stab, Stabtabelle art, double abstand) {
     if (!(stab.Laenge > 0.0) || !std::isfinite(t) || t < 0.0 || t > 1.0) {
         w.Aendern = true;
         for (std::string& s : w.Text) s = "err";
+        return w;
+    }
+    if (!stab.Ergebnisse || stab.Ergebnisse->next == stab.Ergebnisse) {
+        w.Aendern = true;  // no results: nothing to show at any position
         return w;
     }
     if (art == Stabtabelle::Schnittkraefte) {

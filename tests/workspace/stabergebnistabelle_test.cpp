@@ -105,10 +105,14 @@ TEST(Stabergebnistabelle, BarWithoutResultsOrLength) {
     EXPECT_EQ(t.Titel[1], "u");
     EXPECT_EQ(t.Titel[2], "");
     EXPECT_EQ(t.Zeilen[2], "");
-    EXPECT_EQ(t.Zeilen[0].substr(0, 10), "  0.000000");
-    EXPECT_EQ(t.Extreme[3][0], "0.0000");
-    EXPECT_EQ(t.Extreme[3][1], "-5.000");  // no run yet: position -1 of the length
-    EXPECT_EQ(t.Extreme[4][2], "0.000000");
+    // No run yet: positions, but no value that would read as computed.
+    EXPECT_EQ(t.Stellen.substr(0, 10), "     0.00 ");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(t.Zeilen[i], "");
+    for (const auto& zeile : t.Extreme)
+        for (const std::string& feld : zeile) EXPECT_EQ(feld, "");
+    const Stellenwerte leer = WerteAnStelle(stab, Stabtabelle::Schnittkraefte, 1.0);
+    EXPECT_TRUE(leer.Aendern);
+    EXPECT_EQ(leer.Text[0], "");
 
     // A bar of length 0 must not compute at a position that is no number.
     stab.Laenge = 0.0;
