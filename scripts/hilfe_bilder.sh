@@ -177,14 +177,15 @@ warten_bis 5 fenster_weg "Lastfälle" || gui_fehler "Lastfälle bleibt offen"
 # 6. 10 kN/m over the whole beam.
 stabmenue 6
 ed=$(fenster_warten "Belastung editieren") || exit 1
-lastart() { import -window "$ed" -crop 120x24+172+77 +repage "$GUI_TMP/lastart$1.png" 2>/dev/null; }
-lastart_geaendert() { lastart 2 && ! cmp -s "$GUI_TMP/lastart1.png" "$GUI_TMP/lastart2.png"; }
-sleep 0.3; lastart 1
-for _ in 1 2 3 4 5; do
-  xdotool mousemove --window "$ed" 232 89; sleep 0.1; xdotool click 2   # next entry: Streckenlast
-  warten_bis 1 lastart_geaendert && break
-done
-lastart_geaendert || gui_fehler "Lastart bleibt Punktlast"
+# "Lastart": its pop-up opens on the press; below its title the second
+# entry is "Streckenlast".
+p=$(objekt "Belastung editieren" Lastart) || gui_fehler "keine Lastart"
+vorher=$(sichtbare_fenster)
+zeiger_auf "$ed" $p
+xdotool mousedown 1
+pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Lastart öffnet nicht"; }
+POPUP_EINTRAEGE=4 popup_eintrag_waehlen "$pup" 3 1   # the title, then the three kinds
+warten_bis 5 fenster_zu "$pup" || gui_fehler "Lastart bleibt offen"
 eingeben "$ed" 260 144 Ausbau
 eingeben "$ed" 230 184 10
 eingeben "$ed" 230 224 10
