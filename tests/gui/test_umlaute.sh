@@ -5,6 +5,13 @@
 source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
+# The umlauts get keys of their own before the program starts: xdotool
+# would otherwise map each onto a spare key for a moment, and a program
+# slow to take the new map in reads the key as it was (a lost letter).
+freie=($(xmodmap -pke | awk 'NF == 3 && $3 == "=" { print $2 }' | tail -n 3))
+[ "${#freie[@]}" -eq 3 ] || gui_fehler "keine freien Tasten für die Umlaute"
+xmodmap -e "keycode ${freie[0]} = udiaeresis" -e "keycode ${freie[1]} = odiaeresis" \
+        -e "keycode ${freie[2]} = ssharp"
 velko_starten
 haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
 
