@@ -447,6 +447,12 @@ void StabZeile(char* text, std::size_t groesse, const Stab* s) {
     const Punkt* a = s->PunktA;
     const Punkt* b = s->PunktB;
     double pos = 0.0;
+    // Without results the columns say so: a 0.000 would read as computed.
+    if (!s->Ergebnisse || s->Ergebnisse->next == s->Ergebnisse) {
+        std::snprintf(text, groesse, "%3ld   (%5.2f/%5.2f)-(%5.2f/%5.2f) \t max M %8s  max Q %8s max N %8s",
+                      s->Nummer, a ? a->X : 0.0, a ? a->Y : 0.0, b ? b->X : 0.0, b ? b->Y : 0.0, "---", "---", "---");
+        return;
+    }
     std::snprintf(text, groesse, "%3ld   (%5.2f/%5.2f)-(%5.2f/%5.2f) \t max M %8.3f  max Q %8.3f max N %8.3f",
                   s->Nummer, a ? a->X : 0.0, a ? a->Y : 0.0, b ? b->X : 0.0, b ? b->Y : 0.0, MaxMoment(s, &pos),
                   MaxQuerkraft(s, &pos), MaxNormalkraft(s, &pos));

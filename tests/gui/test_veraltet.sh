@@ -76,9 +76,14 @@ POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_ist "es existieren Stäbe der Länge 0 !" || gui_fehler "letzte Meldung: $(letzte_meldung)"
 extrema_zeigen
 # Once the next run has written its lines, the click on "Max" was handled.
-zeilen=$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")
-POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
-warten_bis 20 test "$(wc -l <"$VELKO_MELDUNGSPROTOKOLL")" -gt "$zeilen" || gui_fehler "keine zweite Berechnung"
+# A menu click that a busy machine lets pass unseen is made again.
+laeufe() { grep -c 'Kernmodell erstellt' "$VELKO_MELDUNGSPROTOKOLL"; }
+vorher=$(laeufe)
+for _ in 1 2 3; do
+  POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
+  warten_bis 10 test "$(laeufe)" -gt "$vorher" && break
+done
+test "$(laeufe)" -gt "$vorher" || gui_fehler "keine zweite Berechnung"
 warten_bis 20 meldung_ist "es existieren Stäbe der Länge 0 !" || gui_fehler "letzte Meldung: $(letzte_meldung)"
 schrift_in "$STAEBE" "Stäbe" "Objekt#7" && gui_fehler "die Stabtabelle zeigt Extrema ohne Ergebnisse"
 kein_rot || gui_fehler "Momentenverlauf nach gescheiterter Berechnung"
