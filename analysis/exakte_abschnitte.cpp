@@ -6,6 +6,36 @@
 
 #include "analysis/theorie2/stabelement.h"
 
+void ElementdatenEintragen(Stababschnitt::ExaktesElement& k, const StabdatenII& d) {
+    k.Laenge = d.Laenge;
+    k.EA = d.EA;
+    k.EI = d.EI;
+    k.N0 = d.N.N0;
+    k.N1 = d.N.N1;
+    k.N2 = d.N.N2;
+    k.qAnfang = d.qAnfang;
+    k.qEnde = d.qEnde;
+    k.nAnfang = d.nAnfang;
+    k.nEnde = d.nEnde;
+    k.Dehnung = d.Dehnung;
+    k.Kruemmung = d.Kruemmung;
+}
+
+StabdatenII ElementdatenAus(const Stababschnitt::ExaktesElement& k) {
+    StabdatenII d;
+    d.Laenge = k.Laenge;
+    d.EA = k.EA;
+    d.EI = k.EI;
+    d.N = {k.N0, k.N1, k.N2};
+    d.qAnfang = k.qAnfang;
+    d.qEnde = k.qEnde;
+    d.nAnfang = k.nAnfang;
+    d.nEnde = k.nEnde;
+    d.Dehnung = k.Dehnung;
+    d.Kruemmung = k.Kruemmung;
+    return d;
+}
+
 namespace {
 
 using Element = Stababschnitt::ExaktesElement;
@@ -36,18 +66,7 @@ Eintrag& Gebaut(const Stababschnitt* r) {
     Eintrag& e = eintraege[naechster];
     naechster = (naechster + 1) % 8;
     const Element& el = r->Exaktes;
-    StabdatenII d;
-    d.Laenge = el.Laenge;
-    d.EA = el.EA;
-    d.EI = el.EI;
-    d.N = {el.N0, el.N1, el.N2};
-    d.qAnfang = el.qAnfang;
-    d.qEnde = el.qEnde;
-    d.nAnfang = el.nAnfang;
-    d.nEnde = el.nEnde;
-    d.Dehnung = el.Dehnung;
-    d.Kruemmung = el.Kruemmung;
-    e.verlauf = StabelementII(d).Verlauf(el.Lokal);
+    e.verlauf = StabelementII(ElementdatenAus(el)).Verlauf(el.Lokal);
     e.element = el;
     e.gesucht = {};
     e.belegt = true;

@@ -6,8 +6,15 @@
 
 #include <vector>
 
+#include "analysis/theorie2/stabelement.h"
 #include "analysis/theorie2/stabverlauf.h"
 #include "core/datenmodell.h"
+
+// The exact element as a record keeps it, and back: one place for its
+// fields, so that neither direction forgets one.  The piece [Anfang, Ende]
+// and the local end displacements are the record's own.
+void ElementdatenEintragen(Stababschnitt::ExaktesElement& element, const StabdatenII& daten);
+StabdatenII ElementdatenAus(const Stababschnitt::ExaktesElement& element);
 
 // True when the record carries a usable exact element.
 bool AbschnittExakt(const Stababschnitt* abschnitt);

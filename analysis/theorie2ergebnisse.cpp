@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "analysis/exakte_abschnitte.h"
 #include "analysis/nachlauf.h"
 #include "analysis/theorie2lauf.h"
 #include "core/aenderungen.h"
@@ -55,20 +56,9 @@ void ZweiteOrdnung::ErgebnisseVerteilen() {
         Stababschnitt::ExaktesElement k{};
         const double breite = e->tEnde - e->tAnfang;
         auto stelle = [&](double t) { return breite > 0.0 ? (t - e->tAnfang) / breite * d.Laenge : 0.0; };
-        k.Laenge = d.Laenge;
+        ElementdatenEintragen(k, d);
         k.Anfang = kind->tAnfang == e->tAnfang ? 0.0 : stelle(kind->tAnfang);
         k.Ende = kind->tEnde == e->tEnde ? d.Laenge : stelle(kind->tEnde);
-        k.EA = d.EA;
-        k.EI = d.EI;
-        k.N0 = d.N.N0;
-        k.N1 = d.N.N1;
-        k.N2 = d.N.N2;
-        k.qAnfang = d.qAnfang;
-        k.qEnde = d.qEnde;
-        k.nAnfang = d.nAnfang;
-        k.nEnde = d.nEnde;
-        k.Dehnung = d.Dehnung;
-        k.Kruemmung = d.Kruemmung;
         std::copy(l.begin(), l.end(), k.Lokal);
         // Each end of the child: where the element's own end is, its values
         // as solved; inside, those of the exact solution there.
