@@ -177,15 +177,7 @@ warten_bis 5 fenster_weg "Lastfälle" || gui_fehler "Lastfälle bleibt offen"
 # 6. 10 kN/m over the whole beam.
 stabmenue 6
 ed=$(fenster_warten "Belastung editieren") || exit 1
-# "Lastart": its pop-up opens on the press; below its title the second
-# entry is "Streckenlast".
-p=$(objekt "Belastung editieren" Lastart) || gui_fehler "keine Lastart"
-vorher=$(sichtbare_fenster)
-zeiger_auf "$ed" $p
-xdotool mousedown 1
-pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Lastart öffnet nicht"; }
-POPUP_EINTRAEGE=4 popup_eintrag_waehlen "$pup" 3 1   # the title, then the three kinds
-warten_bis 5 fenster_zu "$pup" || gui_fehler "Lastart bleibt offen"
+lastart_waehlen "$ed" 2   # Streckenlast
 eingeben "$ed" 260 144 Ausbau
 eingeben "$ed" 230 184 10
 eingeben "$ed" 230 224 10

@@ -273,6 +273,20 @@ POPUP_RAND=${POPUP_RAND:-3}
 POPUP_EINTRAEGE=""
 popup_eintraege() { echo "${POPUP_EINTRAEGE:?Anzahl der Einträge setzen}"; }
 
+# lastart_waehlen ED ART: chooses the load kind ART (1 Punktlast,
+# 2 Streckenlast, 3 Temperatur) in the load editor ED.  Its pop-up opens on
+# the press and has its title above the kinds.
+lastart_waehlen() {
+  local ed=$1 p vorher pup
+  p=$(objekt "Belastung editieren" Lastart) || gui_fehler "keine Lastart"
+  vorher=$(sichtbare_fenster)
+  zeiger_auf "$ed" $p
+  xdotool mousedown 1
+  pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Lastart öffnet nicht"; }
+  POPUP_EINTRAEGE=4 popup_eintrag_waehlen "$pup" $(( $2 + 1 )) 1
+  warten_bis 5 fenster_zu "$pup" || gui_fehler "Lastart bleibt offen"
+}
+
 # neues_fenster VORHER: polls for a mapped top-level window that is not in
 # the list VORHER (sorted ids) and prints its id.
 neues_fenster() {

@@ -34,6 +34,9 @@ stabmenue() {
 klicken "$haupt" "$sx" "$sy"
 stabmenue
 ed=$(fenster_warten "Belastung editieren") || exit 1
+# Centred on the main window once it is mapped: the pictures below must
+# not be taken at its first place.
+warten_bis 10 fenster_steht "$ed" || gui_fehler "Lasteditor steht nicht still"
 
 # The sketch shows the selected point load in cyan.
 skizze_cyan() {

@@ -21,14 +21,7 @@ pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "kein Stabmen√
 POPUP_EINTRAEGE=9 popup_eintrag_waehlen "$pup" 6 3
 ed=$(fenster_warten "Belastung editieren") || exit 1
 
-# "Lastart": its pop-up opens on the press; the third entry is "Temperatur".
-p=$(objekt "Belastung editieren" Lastart) || gui_fehler "keine Lastart"
-vorher=$(sichtbare_fenster)
-zeiger_auf "$ed" $p
-xdotool mousedown 1
-pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Lastart √∂ffnet nicht"; }
-POPUP_EINTRAEGE=3 popup_eintrag_waehlen "$pup" 3 1
-warten_bis 5 fenster_zu "$pup" || gui_fehler "Lastart bleibt offen"
+lastart_waehlen "$ed" 3   # Temperatur
 
 eingabe "$ed" "Belastung editieren" Name "Sonne" 3
 eingabe "$ed" "Belastung editieren" dT "25"
