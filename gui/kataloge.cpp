@@ -15,6 +15,7 @@
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
 #include "gui/kataloge_intern.h"
+#include "gui/listenauswahl.h"
 #include "gui/xforms.h"
 #include "gui/zeichenflaeche.h"
 #include "workspace/menues.h"
@@ -199,7 +200,7 @@ void EditorErzeugen(Katalogeditor& e) {
     fl_set_object_lstyle(kopf, FL_BOLD_STYLE);
     fl_set_object_lalign(kopf, FL_ALIGN_CENTER);
     e.Liste = KatalogListe(20, 55, 520, 280, "");
-    fl_set_object_callback(e.Liste, ListeCB, 0);
+    ListenRueckrufSetzen(e.Liste, ListeCB, 0);
     fl_add_text(FL_NORMAL_TEXT, 20, 350, 160, 30, "ID");
     e.ID = fl_add_box(FL_DOWN_BOX, 190, 350, 200, 30, "");
     e.Bezeichnung = fl_add_input(FL_NORMAL_INPUT, 190, 390, 330, 30, "Bezeichnung");
@@ -276,14 +277,14 @@ void StandardErzeugen() {
     fl_set_object_lsize(Standard.Materialtext, FL_NORMAL_SIZE);  // as the list lines below
     Standard.Materialliste = KatalogListe(20, 115, 470, 160, "");
     fl_add_text(FL_NORMAL_TEXT, 20, 50, 200, 28, "Material");
-    fl_set_object_callback(Standard.Materialliste, StandardListeCB, 1);
+    ListenRueckrufSetzen(Standard.Materialliste, StandardListeCB, 1);
     fl_add_text(FL_NORMAL_TEXT, 20, 285, 200, 28, "Querschnitt");
     Standard.Querschnittstext = fl_add_box(FL_DOWN_BOX, 20, 315, 470, 28, "");
     fl_set_object_lalign(Standard.Querschnittstext, FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     fl_set_object_lstyle(Standard.Querschnittstext, FL_FIXED_STYLE);
     fl_set_object_lsize(Standard.Querschnittstext, FL_NORMAL_SIZE);  // as the list lines below
     Standard.Querschnittsliste = KatalogListe(20, 350, 470, 160, "");
-    fl_set_object_callback(Standard.Querschnittsliste, StandardListeCB, 0);
+    ListenRueckrufSetzen(Standard.Querschnittsliste, StandardListeCB, 0);
     FL_OBJECT* ob = fl_add_button(FL_NORMAL_BUTTON, 195, 525, 120, 35, "Schließen"_l1);
     fl_set_object_callback(ob, EditorSchliessenCB, 0);
     fl_end_form();

@@ -11,6 +11,7 @@
 #include "gui/geometrie.h"
 #include "gui/kataloge.h"
 #include "gui/kataloge_intern.h"
+#include "gui/listenauswahl.h"
 #include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/xforms.h"
@@ -107,9 +108,9 @@ void ZuordnungErzeugen() {
     fl_set_object_callback(ob, StandardwerteCB, 0);
 
     z.Materialliste = KatalogListe(20, 70, 360, 200, "Material");
-    fl_set_object_callback(z.Materialliste, MaterialListeCB, 0);
+    ListenRueckrufSetzen(z.Materialliste, MaterialListeCB, 0);
     z.Querschnittsliste = KatalogListe(390, 70, 360, 200, "Querschnitt");
-    fl_set_object_callback(z.Querschnittsliste, QuerschnittListeCB, 0);
+    ListenRueckrufSetzen(z.Querschnittsliste, QuerschnittListeCB, 0);
     ob = fl_add_button(FL_NORMAL_BUTTON, 20, 275, 100, 28, "global");
     fl_set_object_callback(ob, GlobalCB, 1);
     ob = fl_add_button(FL_NORMAL_BUTTON, 390, 275, 100, 28, "global");

@@ -23,6 +23,7 @@
 #include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/listenauswahl.h"
 #include "gui/rueckfragen.h"
 #include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
@@ -505,12 +506,11 @@ void FormenErzeugen() {
     fl_set_object_callback(ob, LasttypCB, 0);
     ed.Lastfaelle = ob = fl_add_browser(FL_MULTI_BROWSER, 380, 30, 260, 190, "Lastfälle"_l1);
     fl_set_object_lalign(ob, FL_ALIGN_TOP);
-    fl_set_object_return(ob, FL_RETURN_SELECTION | FL_RETURN_DESELECTION);
-    fl_set_object_callback(ob, LastfaelleCB, 0);
+    ListenRueckrufSetzen(ob, LastfaelleCB, 0);
     fl_set_browser_fontstyle(ob, FL_FIXED_STYLE);
     ed.Lasten = ob = fl_add_browser(FL_HOLD_BROWSER, 660, 30, 260, 190, "Lasten");
     fl_set_object_lalign(ob, FL_ALIGN_TOP);
-    fl_set_object_callback(ob, LastenCB, 0);
+    ListenRueckrufSetzen(ob, LastenCB, 0);
     fl_set_browser_fontstyle(ob, FL_FIXED_STYLE);
 
     ed.PGruppe = fl_bgn_group();

@@ -13,6 +13,7 @@
 #include "gui/geometrie.h"
 #include "gui/hauptfenster.h"
 #include "gui/lasten.h"
+#include "gui/listenauswahl.h"
 #include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
@@ -181,8 +182,7 @@ void FormenErzeugen() {
     dialog.Form = fl_bgn_form(FL_UP_BOX, 560, 320);
     dialog.Lastfaelle = ob = fl_add_browser(FL_MULTI_BROWSER, 20, 30, 230, 190, "aktive Lastfälle"_l1);
     fl_set_object_lalign(ob, FL_ALIGN_TOP);
-    fl_set_object_return(ob, FL_RETURN_SELECTION | FL_RETURN_DESELECTION);
-    fl_set_object_callback(ob, LastfaelleCB, 0);
+    ListenRueckrufSetzen(ob, LastfaelleCB, 0);
     fl_set_browser_fontstyle(ob, FL_FIXED_STYLE);
     Knopf(20, 228, 110, "Erzeugen", ErzeugenCB);
     Knopf(140, 228, 110, "Kopieren", KopierenCB);
@@ -193,7 +193,7 @@ void FormenErzeugen() {
     fl_set_object_callback(ob, PfeilCB, 0);
     dialog.Kombinationen = ob = fl_add_browser(FL_HOLD_BROWSER, 310, 30, 230, 190, "Lastfallkombinationen");
     fl_set_object_lalign(ob, FL_ALIGN_TOP);
-    fl_set_object_callback(ob, KombinationenCB, 0);
+    ListenRueckrufSetzen(ob, KombinationenCB, 0);
     fl_set_browser_fontstyle(ob, FL_FIXED_STYLE);
     Knopf(310, 228, 110, "Entfernen", KombinationEntfernenCB);
     Knopf(430, 228, 110, "Ändern"_l1, KombinationAendernCB);

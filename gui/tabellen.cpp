@@ -22,6 +22,7 @@
 #include "core/zahltext.h"
 #include "gui/auffrischung.h"
 #include "gui/geometrie.h"
+#include "gui/listenauswahl.h"
 #include "gui/rueckgaengig.h"
 #include "gui/systeme.h"
 #include "gui/werkzeugfenster.h"
@@ -120,7 +121,7 @@ void PunkttabelleErzeugen() {
     fl_add_text(FL_NORMAL_TEXT, 10, 10, 350, 25, "   Nr.                         X                       Y");
     pt.Liste = fl_add_browser(FL_HOLD_BROWSER, 10, 35, 350, 320, "");
     fl_set_browser_fontstyle(pt.Liste, FL_FIXED_STYLE);
-    fl_set_object_callback(pt.Liste, PunktzeileCB, 0);
+    ListenRueckrufSetzen(pt.Liste, PunktzeileCB, 0);
     pt.Nummer = fl_add_input(FL_INT_INPUT, 10, 385, 80, 30, "Nr.");
     fl_set_object_lalign(pt.Nummer, FL_ALIGN_TOP);
     fl_set_object_callback(pt.Nummer, PunktnummerCB, 0);
@@ -213,7 +214,7 @@ void StabtabelleErzeugen() {
     st.Form = fl_bgn_form(FL_UP_BOX, 760, 590);
     st.Liste = fl_add_browser(FL_MULTI_BROWSER, 10, 10, 740, 370, "");
     fl_set_browser_fontstyle(st.Liste, FL_FIXED_STYLE);
-    fl_set_object_callback(st.Liste, StabzeileCB, 0);
+    ListenRueckrufSetzen(st.Liste, StabzeileCB, 0);
     fl_set_object_gravity(st.Liste, FL_NorthWest, FL_SouthEast);
     const char* knoepfe[3] = {"alle auswählen"_l1, "alle abwählen"_l1, "inverse Auswahl"};
     const long werte[3] = {1, -1, 2};

@@ -64,10 +64,11 @@ read -r oben unten < <(gelbe_zeilen)
 zeile=$(( unten - oben + 1 ))
 # A click adds "Wind" to the selected load cases (a second click would take
 # it out again): click until it is drawn selected, the editor may map
-# before it takes clicks.
+# before it takes clicks.  A line drawn selected must list its loads, also
+# when the press and the release came together while the editor was busy.
 wind_gewaehlt() { local u; u=$(gelbe_zeilen | cut -d' ' -f2) && [ "$u" -ge $(( unten + zeile - 2 )) ]; }
-wind_nicht_gewaehlt() { ! wind_gewaehlt; }
 wind_klicken() { klicken "$ed" $(( fx + fb / 2 )) $(( fy + oben + zeile + zeile / 2 )); }
+wind_waehlen() { wind_gewaehlt || { wind_klicken; warten_bis 3 wind_gewaehlt; }; }
 # The list of loads shows text (dark pixels inside its frame).
 lasten_gelistet() {
   fenster_geometrie "$ed"
@@ -75,17 +76,8 @@ lasten_gelistet() {
   [ "$(convert "$GUI_TMP/bild.png" -crop "$(( lb - 10 ))x$(( lh - 10 ))+$(( FX + lx + 5 ))+$(( FY + ly + 5 ))" \
         +repage -format '%[fx:minima.intensity<0.5]' info:)" = 1 ]
 }
-# A slow program (the sanitizer build) may draw the line selected without
-# calling back when the click came while it was busy: then the loads do not
-# show, and the line is clicked off and on again.
-wind_mit_lasten() {
-  wind_gewaehlt || { wind_klicken; warten_bis 3 wind_gewaehlt || return 1; }
-  warten_bis 3 lasten_gelistet && return 0
-  wind_klicken
-  warten_bis 3 wind_nicht_gewaehlt
-  return 1
-}
-warten_bis 20 wind_mit_lasten || gui_fehler "Lastfall Wind nicht gewählt oder seine Lasten nicht gelistet"
+warten_bis 20 wind_waehlen || gui_fehler "Lastfall Wind nicht gewählt"
+warten_bis 10 lasten_gelistet || gui_fehler "Lastfall Wind gewählt, seine Lasten nicht gelistet"
 # Then the first load of the list until the sketch shows it (selecting it
 # twice changes nothing).
 erste_last_zeigen() { klicken "$ed" $(( lx + lb / 2 )) $(( ly + oben + zeile / 2 )); warten_bis 3 skizze_cyan; }
