@@ -15,9 +15,10 @@ Prints every offence and exits with status 1 when there is one.
 
     python3 scripts/literale_pruefen.py [source directory]
 """
-import pathlib
 import re
 import sys
+
+from quellen import hauptprogramm, quelldateien
 
 PRAEFIX = re.compile(r'(u8|u|U|L)?R?$')
 SUFFIX = re.compile(r'[A-Za-z_][A-Za-z0-9_]*')
@@ -70,12 +71,7 @@ def literale(text):
 
 def pruefen(wurzel):
     fehler = []
-    for datei in sorted(wurzel.rglob("*")):
-        if datei.suffix not in (".cpp", ".h") or not datei.is_file():
-            continue
-        rel = datei.relative_to(wurzel)
-        if rel.parts[0].startswith("build") or rel.parts[0].startswith("."):
-            continue
+    for datei, rel in quelldateien(wurzel):
         roh = datei.read_bytes()
         try:
             roh.decode("utf-8")
@@ -98,16 +94,5 @@ def pruefen(wurzel):
     return fehler
 
 
-def main():
-    wurzel = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parent.parent)
-    fehler = pruefen(wurzel.resolve())
-    for f in fehler:
-        print(f)
-    if fehler:
-        print(f"{len(fehler)} Literale ohne Umwandlung nach ISO 8859-1", file=sys.stderr)
-        return 1
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(hauptprogramm(pruefen, "Literale ohne Umwandlung nach ISO 8859-1"))

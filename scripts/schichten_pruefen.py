@@ -9,9 +9,10 @@ Prints every offence and exits with status 1 when there is one.
 
     python3 scripts/schichten_pruefen.py [source directory]
 """
-import pathlib
 import re
 import sys
+
+from quellen import hauptprogramm, quelldateien
 
 # What each folder may include besides itself.
 ERLAUBT = {
@@ -55,12 +56,7 @@ def ordner_von(pfad):
 
 def pruefen(wurzel):
     fehler = []
-    for datei in sorted(wurzel.rglob("*")):
-        if datei.suffix not in (".cpp", ".h") or not datei.is_file():
-            continue
-        rel = datei.relative_to(wurzel)
-        if rel.parts[0].startswith("build") or rel.parts[0].startswith("."):
-            continue
+    for datei, rel in quelldateien(wurzel):
         ordner, testordner = ordner_von(rel)
         text = ohne_kommentare(datei.read_text(encoding="utf-8", errors="replace"))
         zeilen = text.split("\n")
@@ -85,16 +81,5 @@ def pruefen(wurzel):
     return fehler
 
 
-def main():
-    wurzel = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parent.parent)
-    fehler = pruefen(wurzel.resolve())
-    for f in fehler:
-        print(f)
-    if fehler:
-        print(f"{len(fehler)} Verstöße gegen die Schichten", file=sys.stderr)
-        return 1
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(hauptprogramm(pruefen, "Verstöße gegen die Schichten"))
