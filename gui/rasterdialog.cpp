@@ -14,11 +14,10 @@
 
 Rasterformular Rastereinstellungen;
 
-namespace {
-
 void RasterAnzeigenCB(FL_OBJECT* ob, long) {
     System* sys = Aktuell();
     if (!sys) {
+        // Nothing to switch: the button keeps showing no grid setting.
         fl_set_button(ob, 0);
         return;
     }
@@ -27,6 +26,8 @@ void RasterAnzeigenCB(FL_OBJECT* ob, long) {
     SystemdialogeErgaenzen();
     NeuZeichnen();
 }
+
+namespace {
 
 // A spacing of 0 or less (or no number) is refused: the input shows the
 // spacing in force again.

@@ -69,6 +69,9 @@ void MassstabfensterErzeugen();
 void ZeichenauswahlErzeugen();
 void ZeicheneinstellungenErzeugen();
 void RasterdialogErzeugen();
+// "Raster anzeigen" of the grid dialog and of the drawing settings: switches
+// the current System's grid; without a System the button stays off.
+void RasterAnzeigenCB(FL_OBJECT* ob, long);
 void FarbdialogErzeugen();
 void FarbdialogZeigen();
 // Check buttons of the drawing selection to their first states.

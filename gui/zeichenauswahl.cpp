@@ -55,19 +55,6 @@ void EinstellungenSchliessenCB(FL_OBJECT* ob, long) {
     NeuZeichnen();
 }
 
-void RasterAnzeigenCB(FL_OBJECT* ob, long) {
-    System* sys = Aktuell();
-    if (!sys) {
-        // Nothing to switch: the button keeps showing no grid setting.
-        fl_set_button(ob, 0);
-        return;
-    }
-    sys->RasterAnzeigen = sys->RasterAnzeigen ? 0 : 1;
-    AenderungMelden(sys, AENDERUNG_RASTER);
-    SystemdialogeErgaenzen();
-    NeuZeichnen();
-}
-
 void FangCB(FL_OBJECT* ob, long) {
     System* sys = Aktuell();
     int modus = FangmodusAusAuswahl(fl_get_choice(ob));
