@@ -61,18 +61,6 @@ constexpr int DETAIL_X = 540, DETAIL_Y = 260, DETAIL_GROESSE = 400;
 
 int Ende() { return fl_get_button(Dialog.EndeB) ? 1 : 0; }
 
-void Text(FL_OBJECT* ob, const char* format, double wert) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, wert);
-    fl_set_input(ob, text);
-}
-
-void Nummer(FL_OBJECT* ob, long n) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%ld", n);
-    fl_set_input(ob, text);
-}
-
 void Zweitzeile(Richtungsblock& r, const Freiheitsgrad* fg) {
     const bool auflager = IstAuflager(fg);
     fl_set_object_label(r.Titel, auflager ? "Auflager" : "Einwirkung");
@@ -181,18 +169,18 @@ void StabendeAnzeigen(int ende, bool getipptBehalten = false) {
     if (ende > 1 || ende < 0 || !stab) return;
     const Freiheitsgrad* x = stab->Freiheitsgrade[3 * ende];
     const double winkel = x ? x->Winkel : 0.0;
-    Text(Dialog.Global, "%.2f", winkel);
-    Text(Dialog.Lokal, "%.2f", winkel - stab->Winkel);
+    fl_set_input_f(Dialog.Global, "%.2f", winkel);
+    fl_set_input_f(Dialog.Lokal, "%.2f", winkel - stab->Winkel);
     for (int d = 0; d < 3; ++d) {
         Richtungsblock& r = Dialog.Richtung[d];
         const Freiheitsgrad* fg = stab->Freiheitsgrade[3 * ende + d];
         const bool behalten = getipptBehalten && VerschiebungGetippt(r);
         if (fg) {
-            Nummer(r.Nummer, fg->Nummer);
+            fl_set_input_f(r.Nummer, "%ld", fg->Nummer);
             char text[64];
             std::snprintf(text, sizeof text, "%.4f", fg->Wert);
             if (!behalten) VerschiebungZeigen(r, text);
-            Text(r.Feder, "%.4e", fg->Feder);
+            fl_set_input_f(r.Feder, "%.4e", fg->Feder);
         } else {
             fl_set_input(r.Nummer, "");
             if (!behalten) VerschiebungZeigen(r, "");
@@ -210,7 +198,7 @@ void NeuAnzeigen(int d, const Freiheitsgrad* fg) {
     Richtungsblock& r = Dialog.Richtung[d];
     VerschiebungZeigen(r, "0");
     fl_set_object_label(r.Wert, "0");
-    Nummer(r.Nummer, fg->Nummer);
+    fl_set_input_f(r.Nummer, "%ld", fg->Nummer);
     DetailfensterZeichnen();
 }
 
@@ -268,7 +256,7 @@ void GlobalCB(FL_OBJECT* ob, long) {
     const double w = Eingabe(ob);
     AktionBenennen("Drehung ändern"_l1);
     WinkelSetzen(*Aktuell(), EingabeNummer(0), w);
-    Text(Dialog.Lokal, "%.2f", w - stab->Winkel);
+    fl_set_input_f(Dialog.Lokal, "%.2f", w - stab->Winkel);
     DetailfensterZeichnen();
 }
 
@@ -278,7 +266,7 @@ void LokalCB(FL_OBJECT* ob, long) {
     const double w = Eingabe(ob) + stab->Winkel;
     AktionBenennen("Drehung ändern"_l1);
     WinkelSetzen(*Aktuell(), EingabeNummer(0), w);
-    Text(Dialog.Global, "%.2f", w);
+    fl_set_input_f(Dialog.Global, "%.2f", w);
     DetailfensterZeichnen();
 }
 

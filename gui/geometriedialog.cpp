@@ -24,18 +24,6 @@
 
 namespace {
 
-void Zahl(FL_OBJECT* ob, const char* format, double wert) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, wert);
-    fl_set_input(ob, text);
-}
-
-void Ganzzahl(FL_OBJECT* ob, long wert) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%ld", wert);
-    fl_set_input(ob, text);
-}
-
 double Reell(FL_OBJECT* ob) { return std::atof(fl_get_input(ob)); }
 long Ganz(FL_OBJECT* ob) { return std::atol(fl_get_input(ob)); }
 
@@ -66,9 +54,9 @@ Stab* GezeigterStab() {
 void SpalteZeigen(int ende, const Punkt* p) {
     Endspalte& s = geo.Ende[ende];
     if (!p) return;
-    Ganzzahl(s.Nummer, p->Nummer);
-    Zahl(s.X, "%.3f", p->X);
-    Zahl(s.Y, "%.3f", p->Y);
+    fl_set_input_f(s.Nummer, "%ld", p->Nummer);
+    fl_set_input_f(s.X, "%.3f", p->X);
+    fl_set_input_f(s.Y, "%.3f", p->Y);
 }
 
 void WinkelUndLaengeZeigen(const Stab* s) {
@@ -184,8 +172,8 @@ void PunktNummerCB(FL_OBJECT* ob, long) {
     Punkt* p = sys && *text ? PunktSuchen(sys->Punkte, std::atol(text)) : nullptr;
     if (!p) return;
     pkt.Gewaehlt = p->Nummer;
-    Zahl(pkt.X, "%.3f", p->X);
-    Zahl(pkt.Y, "%.3f", p->Y);
+    fl_set_input_f(pkt.X, "%.3f", p->X);
+    fl_set_input_f(pkt.Y, "%.3f", p->Y);
 }
 
 void PunktdialogVerbergen() {
