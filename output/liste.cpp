@@ -226,12 +226,16 @@ void KatalogSchreiben(Block& b, const Stab* s) {
 
 void LastenSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
     b.Text("  Lasten :    \n\r");
+    // "   [SL] LF 2  Name": the kind, the load case's number and the name.
+    const auto kopf = [&](const char* art, long lastfall, const auto& name) {
+        b.Text(art);
+        b.Ganz(lasten.Fallnummer(lastfall), 0);
+        b.Text("  ");
+        b.Name(name, Laenge(name));
+    };
     if (auto it = lasten.strecken.find(s->Nummer); it != lasten.strecken.end())
         for (const Streckenlast* sl : it->second) {
-            b.Text("   [SL] LF ");
-            b.Ganz(lasten.Fallnummer(sl->Lastfall), 0);
-            b.Text("  ");
-            b.Name(sl->Name, Laenge(sl->Name));
+            kopf("   [SL] LF ", sl->Lastfall, sl->Name);
             b.Text("\n\r     A : ");
             b.Fest(sl->GroesseA, 0, 3);
             b.Text(" kN/m  B : ");
@@ -244,10 +248,7 @@ void LastenSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
         }
     if (auto it = lasten.punkte.find(s->Nummer); it != lasten.punkte.end())
         for (const Punktlast* pl : it->second) {
-            b.Text("   [PL] LF ");
-            b.Ganz(lasten.Fallnummer(pl->Lastfall), 0);
-            b.Text("  ");
-            b.Name(pl->Name, Laenge(pl->Name));
+            kopf("   [PL] LF ", pl->Lastfall, pl->Name);
             b.Text("\n\r    Größe : "_l1);
             b.Fest(pl->Groesse, 0, 3);
             b.Text(pl->Art == ART_KRAFT ? " kN" : " kNm");
@@ -257,10 +258,7 @@ void LastenSchreiben(Block& b, const Stab* s, const Lastverzeichnis& lasten) {
         }
     if (auto it = lasten.temperaturen.find(s->Nummer); it != lasten.temperaturen.end())
         for (const Temperaturlast* tl : it->second) {
-            b.Text("   [TL] LF ");
-            b.Ganz(lasten.Fallnummer(tl->Lastfall), 0);
-            b.Text("  ");
-            b.Name(tl->Name, Laenge(tl->Name));
+            kopf("   [TL] LF ", tl->Lastfall, tl->Name);
             b.Text("\n\r     dT : ");
             b.Fest(tl->DeltaT, 0, 2);
             b.Text(" K  dTM : ");
