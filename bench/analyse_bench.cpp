@@ -66,10 +66,7 @@ double Seit(std::clock_t t) { return static_cast<double>(std::clock() - t) / CLO
 void Phasen(benchmark::State& state) {
     Still still;
     BerichtSetzen(&still);
-    Rahmenmasse masse;
-    masse.Felder = static_cast<int>(state.range(0));
-    masse.Geschosse = static_cast<int>(state.range(1));
-    masse.Stabteilungen = state.range(2);
+    const Rahmenmasse masse = RahmenAus(state.range(0), state.range(1), state.range(2));
     for (auto _ : state) {
         state.PauseTiming();
         ProgrammZuruecksetzen();
@@ -129,10 +126,7 @@ void Phasen(benchmark::State& state) {
 void Gesamt(benchmark::State& state) {
     Still still;
     BerichtSetzen(&still);
-    Rahmenmasse masse;
-    masse.Felder = static_cast<int>(state.range(0));
-    masse.Geschosse = static_cast<int>(state.range(1));
-    masse.Stabteilungen = state.range(2);
+    const Rahmenmasse masse = RahmenAus(state.range(0), state.range(1), state.range(2));
     for (auto _ : state) {
         state.PauseTiming();
         ProgrammZuruecksetzen();
@@ -151,10 +145,7 @@ void Gesamt(benchmark::State& state) {
 void Loeser(benchmark::State& state) {
     Still still;
     BerichtSetzen(&still);
-    Rahmenmasse masse;
-    masse.Felder = static_cast<int>(state.range(0));
-    masse.Geschosse = static_cast<int>(state.range(1));
-    masse.Stabteilungen = state.range(2);
+    const Rahmenmasse masse = RahmenAus(state.range(0), state.range(1), state.range(2));
     DuennLoeserGrenzeSetzen(state.range(3) == 1 ? 1 << 30 : 1);
     for (auto _ : state) {
         state.PauseTiming();

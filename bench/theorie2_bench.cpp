@@ -37,10 +37,7 @@ double Prozessorzeit() { return static_cast<double>(std::clock()) / CLOCKS_PER_S
 void Vergleich(benchmark::State& state) {
     Zaehler bericht;
     BerichtSetzen(&bericht);
-    Rahmenmasse masse;
-    masse.Felder = static_cast<int>(state.range(0));
-    masse.Geschosse = static_cast<int>(state.range(1));
-    masse.Stabteilungen = state.range(2);
+    const Rahmenmasse masse = RahmenAus(state.range(0), state.range(1), state.range(2));
     double erste = 0.0, zweite = 0.0, verzweigung = 0.0;
     int laeufe = 0;
     for (auto _ : state) {
