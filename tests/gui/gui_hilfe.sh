@@ -255,18 +255,47 @@ menue_waehlen() {
   popup_eintrag_waehlen "$pup" "$eintrag" 1
 }
 
-# popup_eintrag_waehlen PUP EINTRAG [KNOPF]: moves to the entry of an open
-# pop-up (entries are equally high) and releases the button there.
-popup_eintrag_waehlen() {
-  local pup=$1 eintrag=$2 n
+# popup_auf_eintrag PUP EINTRAG: moves the pointer to the entry of an open
+# pop-up (entries are equally high, POPUP_EINTRAEGE of them) and waits until
+# the pop-up shows that entry raised.  The toolkit maps a pop-up (showing
+# what lies beneath) before it grabs the pointer: a motion before the grab
+# never reaches it, and a release before the grab closes it with nothing
+# chosen.  It raises an entry only from the grab on, so the pointer is
+# nudged by a pixel until the entry stands raised.
+popup_auf_eintrag() {
+  local pup=$1 eintrag=$2 n dx=0 grenze=$(( $(date +%s%N) + 5000000000 ))
   n=$(popup_eintraege)
   fenster_geometrie "$pup"
-  warten_bis 5 popup_bereit "$pup" || { xdotool mouseup "${3:-1}"; gui_fehler "Pop-up zeichnet sich nicht"; }
   local hoehe=$(( (FH - 2 * POPUP_RAND) / n ))
-  local y=$(( FY + POPUP_RAND + (eintrag - 1) * hoehe + hoehe / 2 ))
-  local x=$(( FX + FB / 2 ))
-  xdotool mousemove "$x" "$y"
-  warten_bis 5 zeiger_ist "$x" "$y" || gui_fehler "Zeiger nicht auf dem Eintrag"
+  local y=$(( POPUP_RAND + (eintrag - 1) * hoehe + hoehe / 2 ))
+  while :; do
+    xdotool mousemove $(( FX + FB / 2 + dx )) $(( FY + y ))
+    warten_bis 5 zeiger_ist $(( FX + FB / 2 + dx )) $(( FY + y )) || return 1
+    eintrag_erhaben "$pup" "$y" "$hoehe" && return 0
+    [ "$(date +%s%N)" -lt "$grenze" ] || return 1
+    dx=$(( 1 - dx ))
+    sleep 0.05
+  done
+}
+
+# eintrag_erhaben PUP Y HOEHE: the entry around row Y of the pop-up (FB and
+# FH its size) is drawn raised: in two columns a light line above Y and a
+# dark one below it, within half an entry.
+eintrag_erhaben() {
+  local x
+  for x in $(( FB / 4 )) $(( 3 * FB / 4 )); do
+    import -window "$1" -crop "1x${FH}+${x}+0" +repage -depth 8 txt:- 2>/dev/null |
+      awk -F'[ ,:]+' -v y="$2" -v h=$(( $3 / 2 + 2 )) '
+        /^[0-9]/ { r = $2; hell = hell || (r >= y - h && r < y && /#CCCCCC/)
+                   dunkel = dunkel || (r > y && r <= y + h && /#595959/) }
+        END { exit !(hell && dunkel) }' || return 1
+  done
+}
+
+# popup_eintrag_waehlen PUP EINTRAG [KNOPF]: chooses the entry of an open
+# pop-up by releasing the button on it.
+popup_eintrag_waehlen() {
+  popup_auf_eintrag "$1" "$2" || { xdotool mouseup "${3:-1}"; gui_fehler "Pop-up zeigt Eintrag $2 nicht an"; }
   xdotool mouseup "${3:-1}"
 }
 POPUP_RAND=${POPUP_RAND:-3}
@@ -301,26 +330,33 @@ neues_fenster() {
 sichtbare_fenster() { xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | sort; }
 
 # untermenue_waehlen WIN MENUE N EINTRAG UN UEINTRAG: opens the pull-down
-# menu labelled MENUE, goes to entry EINTRAG of its N entries, which opens a
-# submenu of UN entries, and chooses entry UEINTRAG there.
+# menu labelled MENUE and chooses in it as popup_untermenue_waehlen does.
 untermenue_waehlen() {
-  local win=$1 menue=$2 n=$3 eintrag=$4 un=$5 ueintrag=$6 vorher pup unter hoehe y p
+  local win=$1 menue=$2 vorher pup p
   p=$(objekt "$HAUPTTITEL" "$menue") || gui_fehler "kein Menü '$menue'"
   vorher=$(sichtbare_fenster)
   zeiger_auf "$win" $p
   xdotool mousedown 1
   pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Menü '$menue' öffnet nicht"; }
+  popup_untermenue_waehlen "$pup" "$3" "$4" "$5" "$6" 1
+}
+
+# popup_untermenue_waehlen PUP N EINTRAG UN UEINTRAG KNOPF: in the open
+# pop-up PUP of N entries (the button KNOPF held) goes to entry EINTRAG,
+# which opens a submenu of UN entries, and chooses entry UEINTRAG there.
+popup_untermenue_waehlen() {
+  local pup=$1 n=$2 eintrag=$3 un=$4 ueintrag=$5 knopf=$6 vorher unter hoehe y
+  vorher=$(sichtbare_fenster)
+  POPUP_EINTRAEGE=$n popup_auf_eintrag "$pup" "$eintrag" ||
+    { xdotool mouseup "$knopf"; gui_fehler "Pop-up zeigt Eintrag $eintrag nicht an"; }
+  unter=$(neues_fenster "$vorher") || { xdotool mouseup "$knopf"; gui_fehler "Untermenü öffnet nicht"; }
+  # Into the submenu on the same height first, so no other entry is crossed.
   fenster_geometrie "$pup"
-  warten_bis 5 popup_bereit "$pup" || { xdotool mouseup 1; gui_fehler "Menü zeichnet sich nicht"; }
   hoehe=$(( (FH - 2 * POPUP_RAND) / n ))
   y=$(( FY + POPUP_RAND + (eintrag - 1) * hoehe + hoehe / 2 ))
-  vorher=$(sichtbare_fenster)
-  xdotool mousemove $(( FX + FB / 2 )) "$y"
-  unter=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Untermenü öffnet nicht"; }
-  # Into the submenu on the same height first, so no other entry is crossed.
   xdotool mousemove $(( FX + FB + 10 )) "$y"
   warten_bis 5 zeiger_ist $(( FX + FB + 10 )) "$y" || gui_fehler "Zeiger nicht im Untermenü"
-  POPUP_EINTRAEGE=$un popup_eintrag_waehlen "$unter" "$ueintrag" 1
+  POPUP_EINTRAEGE=$un popup_eintrag_waehlen "$unter" "$ueintrag" "$knopf"
 }
 
 # hinweis_bestaetigen: closes the toolkit's alert ("Hinweis") with Return.

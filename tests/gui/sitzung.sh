@@ -106,21 +106,12 @@ stabmenue() {   # EINTRAG
   POPUP_EINTRAEGE=9 popup_eintrag_waehlen "$pup" "$1" 3
 }
 stab_untermenue() {   # EINTRAG UNTERANZAHL UNTEREINTRAG
-  local vorher pup unter hoehe y
+  local vorher pup
   vorher=$(sichtbare_fenster)
   zeiger_auf "$haupt" "$SX" "$SY"
   xdotool mousedown 3
   pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Stabmenü öffnet nicht"; }
-  fenster_geometrie "$pup"
-  warten_bis 5 popup_bereit "$pup" || { xdotool mouseup 3; gui_fehler "Stabmenü zeichnet sich nicht"; }
-  hoehe=$(( (FH - 2 * POPUP_RAND) / 9 ))
-  y=$(( FY + POPUP_RAND + ($1 - 1) * hoehe + hoehe / 2 ))
-  vorher=$(sichtbare_fenster)
-  xdotool mousemove $(( FX + FB / 2 )) "$y"
-  unter=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Untermenü öffnet nicht"; }
-  xdotool mousemove $(( FX + FB + 10 )) "$y"
-  warten_bis 5 zeiger_ist $(( FX + FB + 10 )) "$y" || gui_fehler "Zeiger nicht im Untermenü"
-  POPUP_EINTRAEGE=$2 popup_eintrag_waehlen "$unter" "$3" 3
+  popup_untermenue_waehlen "$pup" 9 "$1" "$2" "$3" 3
 }
 
 # A run of an example must succeed; after edits (a deleted piece may leave

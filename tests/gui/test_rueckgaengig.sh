@@ -38,16 +38,7 @@ vorher=$(sichtbare_fenster)
 zeiger_auf "$haupt" "$sx" "$sy"
 xdotool mousedown 3
 pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Stabmenü öffnet nicht"; }
-fenster_geometrie "$pup"
-warten_bis 5 popup_bereit "$pup" || { xdotool mouseup 3; gui_fehler "Stabmenü zeichnet sich nicht"; }
-hoehe=$(( (FH - 2 * POPUP_RAND) / 9 ))
-y=$(( FY + POPUP_RAND + 8 * hoehe + hoehe / 2 ))
-vorher=$(sichtbare_fenster)
-xdotool mousemove $(( FX + FB / 2 )) "$y"
-unter=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Untermenü öffnet nicht"; }
-xdotool mousemove $(( FX + FB + 10 )) "$y"
-warten_bis 5 zeiger_ist $(( FX + FB + 10 )) "$y" || gui_fehler "Zeiger nicht im Untermenü"
-POPUP_EINTRAEGE=3 popup_eintrag_waehlen "$unter" 2 3
+popup_untermenue_waehlen "$pup" 9 9 3 2 3
 
 # Point 3 (6/4) moves to x = 7 through the table "Punkte".
 POPUP_EINTRAEGE=2 menue_waehlen "$haupt" Tabellen 2
