@@ -23,9 +23,7 @@ datei="$HOME/Velko/projekte/kombinationen.sysdat"
   printf '3\n\n1\nEigengewicht\n1\n10000001 1.350000\n'
   printf '2\nWind_von_links\n2\n10000001 1.350000\n10000002 1.500000\n'
   printf '3\nWind_von_rechts\n2\n10000001 1.000000\n10000002 -1.500000\n\n'; } >"$datei"
-velko_starten "$datei"
-haupt=$(fenster_warten "$HAUPTTITEL")
-warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
+system_starten "$datei"
 POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 3   # Berechnen / Umhüllende aller Kombinationen
 warten_bis 20 meldung_enthalten "aller Kombinationen berechnet" || gui_fehler "Umhüllende endet nicht"
 

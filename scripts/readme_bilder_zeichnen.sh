@@ -15,9 +15,7 @@ source "$quellen/tests/gui/gui_hilfe.sh"
 set +u
 gui_start "$velko"
 gui_installieren
-velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "$HAUPTTITEL")
-warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
+system_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 POPUP_EINTRAEGE=4
 menue_waehlen "$haupt" Berechnen 1
 warten_bis 20 meldung_enthalten "Rechenzeit" || gui_fehler "Berechnung endet nicht"

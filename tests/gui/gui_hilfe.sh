@@ -141,6 +141,15 @@ velko_starten() {
   VELKO_PID=$!
 }
 
+# system_starten DATEI: starts the program on the System file and waits
+# until it has read it and drawn the canvas.  Sets haupt, the main window.
+system_starten() {
+  velko_starten "$1"
+  haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
+  warten_bis 20 meldung_enthalten "System geladen !" || gui_fehler "System nicht geladen"
+  warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+}
+
 velko_laeuft() { kill -0 "$VELKO_PID" 2>/dev/null; }
 
 # fenster NAME: the id of the visible window with exactly this title.
@@ -222,6 +231,20 @@ leinwand_pixel() {
 # leinwand_lage: "X Y B H" of the canvas inside the main window.
 leinwand_lage() { awk -F'\t' '$1 == "leinwand" { l = $2 } END { if (l == "") exit 1; print l }' "$VELKO_GEOMETRIEPROTOKOLL"; }
 
+# leinwand_vermessen: sets lx ly breite hoehe (the canvas in the main window
+# haupt) and leinwand_x leinwand_y (its corner on the screen).
+leinwand_vermessen() {
+  fenster_geometrie "$haupt"
+  read -r lx ly breite hoehe < <(leinwand_lage)
+  leinwand_x=$(( FX + lx )); leinwand_y=$(( FY + ly ))
+}
+# rote_spalten_in B H X Y: the columns, counted from X, of the pure red
+# (#FF0000) pixels in the screen rectangle B x H at (X, Y).
+rote_spalten_in() {
+  import -window root "$GUI_TMP/bild.png" 2>/dev/null || return 1
+  convert "$GUI_TMP/bild.png" -crop "${1}x${2}+${3}+${4}" +repage txt:- | awk -F'[,:]' '/#FF0000/ { print $1 }'
+}
+
 # popup_bereit PUP: the pop-up has drawn itself (its middle is no longer
 # the black of an unexposed window); from then on it follows the pointer.
 popup_bereit() {
@@ -246,12 +269,9 @@ fenster_steht() {
 # of the main window and chooses the EINTRAG-th entry (1-based) of its
 # pop-up, which has POPUP_EINTRAEGE entries.
 menue_waehlen() {
-  local win=$1 menue=$2 eintrag=$3 vorher pup p
+  local win=$1 menue=$2 eintrag=$3 pup p
   p=$(objekt "$HAUPTTITEL" "$menue") || gui_fehler "kein Menü '$menue'"
-  vorher=$(sichtbare_fenster)
-  zeiger_auf "$win" $p
-  xdotool mousedown 1
-  pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Menü '$menue' öffnet nicht"; }
+  pup=$(popup_oeffnen "$win" $p 1) || gui_fehler "Menü '$menue' öffnet nicht"
   popup_eintrag_waehlen "$pup" "$eintrag" 1
 }
 
@@ -306,12 +326,9 @@ popup_eintraege() { echo "${POPUP_EINTRAEGE:?Anzahl der Einträge setzen}"; }
 # 2 Streckenlast, 3 Temperatur) in the load editor ED.  Its pop-up opens on
 # the press and has its title above the kinds.
 lastart_waehlen() {
-  local ed=$1 p vorher pup
+  local ed=$1 p pup
   p=$(objekt "Belastung editieren" Lastart) || gui_fehler "keine Lastart"
-  vorher=$(sichtbare_fenster)
-  zeiger_auf "$ed" $p
-  xdotool mousedown 1
-  pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Lastart öffnet nicht"; }
+  pup=$(popup_oeffnen "$ed" $p 1) || gui_fehler "Lastart öffnet nicht"
   POPUP_EINTRAEGE=4 popup_eintrag_waehlen "$pup" $(( $2 + 1 )) 1
   warten_bis 5 fenster_zu "$pup" || gui_fehler "Lastart bleibt offen"
 }
@@ -329,15 +346,25 @@ neues_fenster() {
 }
 sichtbare_fenster() { xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | sort; }
 
+# popup_oeffnen WIN X Y KNOPF: presses KNOPF at (X, Y) of the window, keeps
+# it held, and prints the id of the pop-up that opens.
+popup_oeffnen() {
+  local vorher pup
+  vorher=$(sichtbare_fenster)
+  zeiger_auf "$1" "$2" "$3"
+  xdotool mousedown "$4"
+  pup=$(neues_fenster "$vorher") || { xdotool mouseup "$4"; return 1; }
+  echo "$pup"
+}
+# stabmenue_oeffnen WIN X Y: the bar menu (button 3) at (X, Y).
+stabmenue_oeffnen() { popup_oeffnen "$1" "$2" "$3" 3 || gui_fehler "Stabmenü öffnet nicht"; }
+
 # untermenue_waehlen WIN MENUE N EINTRAG UN UEINTRAG: opens the pull-down
 # menu labelled MENUE and chooses in it as popup_untermenue_waehlen does.
 untermenue_waehlen() {
-  local win=$1 menue=$2 vorher pup p
+  local win=$1 menue=$2 pup p
   p=$(objekt "$HAUPTTITEL" "$menue") || gui_fehler "kein Menü '$menue'"
-  vorher=$(sichtbare_fenster)
-  zeiger_auf "$win" $p
-  xdotool mousedown 1
-  pup=$(neues_fenster "$vorher") || { xdotool mouseup 1; gui_fehler "Menü '$menue' öffnet nicht"; }
+  pup=$(popup_oeffnen "$win" $p 1) || gui_fehler "Menü '$menue' öffnet nicht"
   popup_untermenue_waehlen "$pup" "$3" "$4" "$5" "$6" 1
 }
 

@@ -98,19 +98,13 @@ stabstelle() {
 
 # The bar menu at (SX, SY) and an entry of it, or of its submenu.
 stabmenue() {   # EINTRAG
-  local vorher pup
-  vorher=$(sichtbare_fenster)
-  zeiger_auf "$haupt" "$SX" "$SY"
-  xdotool mousedown 3
-  pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Stabmenü öffnet nicht"; }
+  local pup
+  pup=$(stabmenue_oeffnen "$haupt" "$SX" "$SY") || exit 1
   POPUP_EINTRAEGE=9 popup_eintrag_waehlen "$pup" "$1" 3
 }
 stab_untermenue() {   # EINTRAG UNTERANZAHL UNTEREINTRAG
-  local vorher pup
-  vorher=$(sichtbare_fenster)
-  zeiger_auf "$haupt" "$SX" "$SY"
-  xdotool mousedown 3
-  pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Stabmenü öffnet nicht"; }
+  local pup
+  pup=$(stabmenue_oeffnen "$haupt" "$SX" "$SY") || exit 1
   popup_untermenue_waehlen "$pup" 9 "$1" "$2" "$3" 3
 }
 

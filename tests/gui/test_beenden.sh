@@ -10,9 +10,7 @@ datei="$ordner/rahmen.sysdat"
 mkdir -p "$ordner"
 cp "$HOME/Velko/projekte/beispiele/rahmen.sysdat" "$datei"
 touch -d '2001-01-01' "$datei"
-VELKO_TESTAENDERUNG=1 velko_starten "$datei"
-haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
-warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
+VELKO_TESTAENDERUNG=1 system_starten "$datei"
 
 # The question, centred on the main window; its buttons by their labels.
 antworten() {

@@ -5,9 +5,7 @@
 source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
-velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
-warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
+system_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1   # Berechnen / Theorie I. Ordnung
 warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet"
 

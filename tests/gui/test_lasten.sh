@@ -5,10 +5,7 @@
 source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
-velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
-warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+system_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 
 knopf "$haupt" "$HAUPTTITEL" Knopf#3                   # window toggle 3
 lf=$(fenster_warten "Lastfälle") || exit 1
@@ -24,11 +21,8 @@ warten_bis 5 fenster_weg "Lastfälle" || gui_fehler "Lastfälle bleibt offen"
 read -r sx sy < <(leinwand_pixel 0 2)
 # Bar pop-up of the marked left column (nine entries), entry "Belastung".
 stabmenue() {
-  local vorher pup
-  vorher=$(sichtbare_fenster)
-  zeiger_auf "$haupt" "$sx" "$sy"
-  xdotool mousedown 3
-  pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "kein Stabmenü"; }
+  local pup
+  pup=$(stabmenue_oeffnen "$haupt" "$sx" "$sy") || exit 1
   POPUP_EINTRAEGE=9 popup_eintrag_waehlen "$pup" 6 3
 }
 klicken "$haupt" "$sx" "$sy"

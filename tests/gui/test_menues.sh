@@ -7,9 +7,7 @@
 source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
-velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
-warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
+system_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 
 freiheitsgrade() { iconv -f ISO-8859-1 -t UTF-8 "$VELKO_MELDUNGSPROTOKOLL" | sed -n 's/.*Anzahl Freiheitsgrade : \([0-9]*\).*/\1/p' | tail -n1; }
 berechnen() {

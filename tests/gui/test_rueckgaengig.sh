@@ -9,10 +9,7 @@ source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$(realpath "$1")"
 gui_installieren
 beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-velko_starten "$beispiel"
-haupt=$(fenster_warten "$HAUPTTITEL")
-warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+system_starten "$beispiel"
 
 # sichern_als NAME: "Datenbank / System / System sichern als ..." into
 # $GUI_TMP/NAME.sysdat through the file selector.
@@ -34,10 +31,7 @@ sichern_als() {
 # "Löschen / Quittieren" of the bar menu (the submenu has a title row).
 read -r sx sy < <(leinwand_pixel 0 2)
 klicken "$haupt" "$sx" "$sy"
-vorher=$(sichtbare_fenster)
-zeiger_auf "$haupt" "$sx" "$sy"
-xdotool mousedown 3
-pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Stabmenü öffnet nicht"; }
+pup=$(stabmenue_oeffnen "$haupt" "$sx" "$sy") || exit 1
 popup_untermenue_waehlen "$pup" 9 9 3 2 3
 
 # Point 3 (6/4) moves to x = 7 through the table "Punkte".

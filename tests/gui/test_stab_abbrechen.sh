@@ -6,10 +6,7 @@ source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
 datei="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-velko_starten "$datei"
-haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
-warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+system_starten "$datei"
 
 gesichert() { [ "$(grep -c 'rahmen.sysdat geschrieben !' "$VELKO_MELDUNGSPROTOKOLL")" -ge "$1" ]; }
 untermenue_waehlen "$haupt" Datenbank 4 2 5 3                # System / System sichern

@@ -6,10 +6,7 @@
 source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
-velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
-warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+system_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 
 # taste WX WY KEY: a key with the pointer over the world point (keys go to
 # the window under the pointer).

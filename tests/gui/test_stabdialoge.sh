@@ -9,10 +9,7 @@ source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$(realpath "$1")"
 gui_installieren
 beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-velko_starten "$beispiel"
-haupt=$(fenster_warten "$HAUPTTITEL")
-warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+system_starten "$beispiel"
 
 # The left column at mid-height, and a point beside it.
 read -r sx sy < <(leinwand_pixel 0 2)
@@ -20,11 +17,8 @@ read -r nx ny < <(leinwand_pixel 0.7 2)
 
 # stabmenue EINTRAG: chooses an entry of the bar menu (nine entries).
 stabmenue() {
-  local vorher pup
-  vorher=$(sichtbare_fenster)
-  zeiger_auf "$haupt" "$nx" "$ny"
-  xdotool mousedown 3
-  pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Stabmenü öffnet nicht"; }
+  local pup
+  pup=$(stabmenue_oeffnen "$haupt" "$nx" "$ny") || exit 1
   POPUP_EINTRAEGE=9 popup_eintrag_waehlen "$pup" "$1" 3
 }
 

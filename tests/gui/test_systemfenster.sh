@@ -10,9 +10,7 @@ gui_installieren
 beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 
 starten() {
-  velko_starten "$beispiel"
-  haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
-  warten_bis 20 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
+  system_starten "$beispiel"
   POPUP_EINTRAEGE=4 menue_waehlen "$haupt" Berechnen 1
   warten_bis 20 meldung_ist "-> System nach Theorie I.Ordnung berechnet !" || gui_fehler "nicht berechnet"
 }
@@ -27,14 +25,10 @@ beenden() {
 }
 
 starten
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
 # The left column marked, its results window opened from the bar menu.
 read -r sx sy < <(leinwand_pixel 0 2)
 klicken "$haupt" "$sx" "$sy"
-vorher=$(sichtbare_fenster)
-zeiger_auf "$haupt" "$sx" "$sy"
-xdotool mousedown 3
-pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Stabmenü öffnet nicht"; }
+pup=$(stabmenue_oeffnen "$haupt" "$sx" "$sy") || exit 1
 POPUP_EINTRAEGE=9 popup_eintrag_waehlen "$pup" 4 3
 ergebnis=$(fenster_warten "Schnittgrößen / Verschiebungen ...") || exit 1
 # Centred on the main window it covers the menu bar: out of the way.

@@ -5,19 +5,13 @@ source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
 datei="$HOME/Velko/projekte/beispiele/einfeldtraeger.sysdat"
-velko_starten "$datei"
-haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
-warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+system_starten "$datei"
 
 # The beam from (0, 0) to (6, 0): marked by a click, then its pop-up
 # (nine entries), entry "Belastung".
 read -r sx sy < <(leinwand_pixel 2 0)
 klicken "$haupt" "$sx" "$sy"
-vorher=$(sichtbare_fenster)
-zeiger_auf "$haupt" "$sx" "$sy"
-xdotool mousedown 3
-pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "kein Stabmenü"; }
+pup=$(stabmenue_oeffnen "$haupt" "$sx" "$sy") || exit 1
 POPUP_EINTRAEGE=9 popup_eintrag_waehlen "$pup" 6 3
 ed=$(fenster_warten "Belastung editieren") || exit 1
 

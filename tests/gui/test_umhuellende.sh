@@ -16,14 +16,8 @@ datei="$HOME/Velko/projekte/wind.sysdat"
 tail -c 3 "$beispiel" | od -c | grep -q '0  \\n  \\n' || gui_fehler "Beispiel endet nicht mit 0 Kombinationen"
 { head -c -3 "$beispiel"
   printf '2\n\n1\nWind_von_links\n1\n10000002 1.000000\n2\nWind_von_rechts\n1\n10000002 -1.000000\n\n'; } >"$datei"
-velko_starten "$datei"
-haupt=$(fenster_warten "$HAUPTTITEL")
-warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
-
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
-fenster_geometrie "$haupt"
-read -r lx ly breite hoehe < <(leinwand_lage)
-leinwand_x=$(( FX + lx )); leinwand_y=$(( FY + ly ))
+system_starten "$datei"
+leinwand_vermessen
 # The left column stands at x = 0 from y = 0 to 4; near its foot, where the
 # wind moments are largest, the curves lie on either side of it.
 read -r stuetze oben < <(leinwand_pixel 0 1.2)
@@ -31,11 +25,7 @@ read -r rechts unten < <(leinwand_pixel 3 0.2)
 stuetze=$(( stuetze - lx )); oben=$(( oben - ly )); unten=$(( unten - ly )); rechts=$(( rechts - lx ))
 
 # Red pixels of the band beside the column: their columns (relative).
-rote_spalten() {
-  import -window root "$GUI_TMP/bild.png" 2>/dev/null || return 1
-  convert "$GUI_TMP/bild.png" -crop "${breite}x$(( unten - oben ))+${leinwand_x}+$(( leinwand_y + oben ))" +repage \
-    txt:- | awk -F'[,:]' '/#FF0000/ { print $1 }'
-}
+rote_spalten() { rote_spalten_in "$breite" $(( unten - oben )) "$leinwand_x" $(( leinwand_y + oben )); }
 beide_seiten_rot() {
   rote_spalten | awk -v s="$stuetze" -v r="$rechts" '
     { if ($1 < s - 3 && $1 > s - (r - s)) links++

@@ -6,13 +6,8 @@
 source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$1"
 gui_installieren
-velko_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-haupt=$(fenster_warten "$HAUPTTITEL") || exit 1
-warten_bis 10 meldung_enthalten "System geladen !" || gui_fehler "Beispiel nicht geladen"
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
-fenster_geometrie "$haupt"
-read -r lx ly breite hoehe < <(leinwand_lage)
-leinwand_x=$(( FX + lx )); leinwand_y=$(( FY + ly ))
+system_starten "$HOME/Velko/projekte/beispiele/rahmen.sysdat"
+leinwand_vermessen
 
 # Pure red, the colour "Moment", anywhere on the canvas.
 rot_da() {

@@ -10,10 +10,7 @@ source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$(realpath "$1")"
 gui_installieren
 beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-velko_starten "$beispiel"
-haupt=$(fenster_warten "$HAUPTTITEL")
-warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+system_starten "$beispiel"
 
 # The canvas's place comes from the program; where a world point lands is
 # worked out here from the example's stored view (scale, centre), so the
@@ -73,10 +70,7 @@ warten_bis 5 markiert "$sx" "$sy" || gui_fehler "Rechteck markiert die Stütze n
 
 # Button 3 on marked bars: the bar menu opens while the button is held (a
 # new top-level window); released outside it, it closes with nothing chosen.
-vorher=$(sichtbare_fenster)
-zeiger_auf "$haupt" $(( lx + sx + 40 )) $(( ly + sy ))
-xdotool mousedown 3
-pup=$(neues_fenster "$vorher") || { xdotool mouseup 3; gui_fehler "Stabmenü öffnet nicht"; }
+pup=$(stabmenue_oeffnen "$haupt" $(( lx + sx + 40 )) $(( ly + sy ))) || exit 1
 fenster_geometrie "$pup"
 warten_bis 5 popup_bereit "$pup" || { xdotool mouseup 3; gui_fehler "Stabmenü zeichnet sich nicht"; }
 xdotool mousemove 5 1000

@@ -9,10 +9,7 @@ source "$(dirname "$0")/gui_hilfe.sh"
 gui_start "$(realpath "$1")"
 gui_installieren
 beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
-velko_starten "$beispiel"
-haupt=$(fenster_warten "$HAUPTTITEL")
-warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
+system_starten "$beispiel"
 
 # The canvas's place comes from the program; where a world point lands is
 # worked out here from the example's stored view, so the view arithmetic

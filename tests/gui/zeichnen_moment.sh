@@ -10,16 +10,11 @@ gui_start "$(realpath "$1")"
 gui_installieren
 beispiel="$HOME/Velko/projekte/beispiele/rahmen.sysdat"
 [ -s "$beispiel" ] || gui_fehler "Beispiel fehlt: $beispiel"
-velko_starten "$beispiel"
-haupt=$(fenster_warten "$HAUPTTITEL")
-warten_bis 20 meldung_enthalten "System geladen" || gui_fehler "System nicht geladen"
+system_starten "$beispiel"
 
 # ---------------------------------------------------------------- the view
 # Where the program put the canvas and how it maps the world onto it.
-warten_bis 10 leinwand_lage || gui_fehler "Zeichenfläche nicht gezeichnet"
-fenster_geometrie "$haupt"
-read -r lx ly breite hoehe < <(leinwand_lage)
-leinwand_x=$(( FX + lx )); leinwand_y=$(( FY + ly ))
+leinwand_vermessen
 # The columns stand at world x = 0 and x = 6 (from y = 0 to 4); their
 # moment ordinates at mid-height (y = 2) lie beside them.
 read -r links zeile < <(leinwand_pixel 0 2)
@@ -27,11 +22,7 @@ read -r rechts _ < <(leinwand_pixel 6 2)
 stuetze_links=$(( links - lx )); stuetze_rechts=$(( rechts - lx )); zeile=$(( zeile - ly ))
 
 # rote_spalten: canvas columns (relative) of pure red pixels in that row.
-rote_spalten() {
-  import -window root "$GUI_TMP/bild.png" 2>/dev/null || return 1
-  convert "$GUI_TMP/bild.png" -crop "${breite}x1+${leinwand_x}+$(( leinwand_y + zeile ))" +repage txt:- \
-    | awk -F'[,:]' '/#FF0000/ { print $1 }'
-}
+rote_spalten() { rote_spalten_in "$breite" 1 "$leinwand_x" $(( leinwand_y + zeile )); }
 # Red more than 3 pixels beside each column, within half the frame's
 # width of it: the diagram, not a bar.
 diagramm_rot() {
