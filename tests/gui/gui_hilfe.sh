@@ -45,10 +45,10 @@ sanitizer_bericht() {
 gui_aufraeumen() {
   local status=$?
   if [ -n "$VELKO_PID" ] && kill -0 "$VELKO_PID" 2>/dev/null; then
-    kill "$VELKO_PID" 2>/dev/null; wait "$VELKO_PID" 2>/dev/null
+    kill "$VELKO_PID" 2>/dev/null; wait "$VELKO_PID" 2>/dev/null || true
   fi
   if [ -n "$XVFB_PID" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
-    kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null
+    kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null || true
   fi
   if sanitizer_bericht; then
     echo "FEHLER: Bericht eines Sanitizers:" >&2
